@@ -1,0 +1,16 @@
+#ifndef VORNIX_ANALYSISRUN_H
+#define VORNIX_ANALYSISRUN_H
+// One analysis run: from the first line of the open game log to the written report.
+
+#include <time.h>
+
+extern time_t runStartTime;   // taken as the run's very first step
+
+extern const char MESSAGE_NO_GAME[];   // "指定された条件での対局データは含まれていませんでした。"
+
+// Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current
+// directory is the output folder. Returns 1 when at least one game was accepted and the report has been
+// written, 0 when no game matched (the user has been told). Fatal log errors do not return.
+int runAnalysis(void);
+
+#endif

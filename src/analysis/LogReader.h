@@ -1,0 +1,25 @@
+#ifndef VORNIX_LOGREADER_H
+#define VORNIX_LOGREADER_H
+// The game log, read the way the Windows C runtime reads a text-mode stream: CR LF becomes LF, and
+// lines come in pieces of at most 79 bytes.
+
+enum { LOG_LINE_SIZE = 80 };
+
+// Opens the game log by its code page 932 path. Returns 1 on success, 0 when it can't be opened.
+int openLog(const char* path);
+
+// Closes the game log (nothing happens when none is open).
+void closeLog(void);
+
+// Reads the next line into buffer: at most 79 bytes including the line break, then a zero. Returns 0
+// when the end-of-file indicator is set after the read (the buffer is then not to be used), 1 otherwise.
+int readLogLine(char buffer[LOG_LINE_SIZE]);
+
+// 1 once a read has met the end of the log, 0 before.
+int logAtEnd(void);
+
+// Bytes of the log file consumed so far, and its size in bytes (-1 when unknown); for progress.
+long long logBytesRead(void);
+long long logSize(void);
+
+#endif

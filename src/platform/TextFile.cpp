@@ -1,0 +1,51 @@
+#include "platform/TextFile.h"
+
+#include "platform/platform.h"
+
+#include <stdarg.h>
+#include <stdlib.h>
+#include <string.h>
+
+FILE* createTextFile(const char* name)
+{
+    return openFile(name, "wb");
+}
+
+int writeTextN(FILE* file, const char* text, size_t length)
+{
+    const char* end = text + length;
+    while (text < end) {
+        const char* lineFeed = (const char*)memchr(text, '\n', (size_t)(end - text));
+        size_t run = (size_t)((lineFeed ? lineFeed : end) - text);
+        if (run && fwrite(text, 1, run, file) != run) return 0;
+        if (!lineFeed) break;
+        if (fwrite("\r\n", 1, 2, file) != 2) return 0;
+        text = lineFeed + 1;
+    }
+    return 1;
+}
+
+int writeText(FILE* file, const char* text)
+{
+    return writeTextN(file, text, strlen(text));
+}
+
+int textPrintf(FILE* file, const char* format, ...)
+{
+    char small[1024];
+    va_list args;
+    va_start(args, format);
+    int length = vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    if (length < 0) return length;
+    if ((size_t)length < sizeof small) return writeTextN(file, small, (size_t)length) ? length : -1;
+
+    char* large = (char*)malloc((size_t)length + 1);
+    if (!large) return -1;
+    va_start(args, format);
+    vsnprintf(large, (size_t)length + 1, format, args);
+    va_end(args);
+    int ok = writeTextN(file, large, (size_t)length);
+    free(large);
+    return ok ? length : -1;
+}

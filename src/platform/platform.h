@@ -1,0 +1,74 @@
+#ifndef VORNIX_PLATFORM_H
+#define VORNIX_PLATFORM_H
+// The thin operating-system layer the portable code needs. Every text is code page 932 bytes; paths
+// are in Windows form ("C:\dir\file"). win32/ and posix/ implement it; tests link a double for the
+// user-facing calls (message box, process exit, shell open).
+
+#include <stddef.h>
+#include <stdio.h>
+
+// User-facing calls (user.cpp)
+
+// Shows text in a message box captioned "エラー" with one OK button and no owner window, and returns
+// when the user has closed it. POSIX: writes "エラー: " and the text to stderr in the terminal's encoding.
+void showErrorMessage(const char* text);
+
+// Console programs call this first: showErrorMessage then writes to stderr (as "エラー: " and the
+// text, in code page 932 on Windows) instead of opening a box.
+void useConsoleMessages(void);
+
+// Ends the process with the exit code; open stdio streams are flushed and closed.
+[[noreturn]] void exitProcess(int code);
+
+// Opens path with the shell's default program for its kind (no verb, no parameters, shown normally).
+// The outcome is not reported.
+void shellOpen(const char* path);
+
+// Files and folders
+
+// Opens a file by its code page 932 name with a stdio mode ("rb", "wb"). Windows: the name is used as
+// it is. POSIX: it is converted to UTF-8 and back-slashes become slashes. Returns NULL on failure.
+FILE* openFile(const char* name, const char* mode);
+
+// Replaces the file `to` with `from` in one step (the old `to`, if any, stays intact on failure).
+// Returns 1 on success, 0 on failure.
+int replaceFile(const char* from, const char* to);
+
+// Deletes a file. Returns 1 on success, 0 on failure.
+int removeFile(const char* name);
+
+// 1 if path names an existing directory, 0 otherwise.
+int directoryExists(const char* path);
+
+// Creates one directory (default permissions). Returns 1 on success, 0 on failure.
+int createDirectory(const char* path);
+
+// Copies the process's current directory, in Windows form, into buffer (cut to size - 1 bytes).
+// Returns 1 on success, 0 on failure (buffer is then empty).
+int getCurrentDirectory(char* buffer, size_t size);
+
+// Makes path the process's current directory. Returns 1 on success, 0 on failure.
+int setCurrentDirectory(const char* path);
+
+enum SpecialFolder {
+    FOLDER_APPDATA = 26,  // the user's application-data folder
+    FOLDER_DESKTOP = 16   // the user's desktop folder
+};
+
+// Copies the path of a special folder into buffer. Returns 1 on success; 0 on failure, with buffer
+// left empty. POSIX: $XDG_CONFIG_HOME or ~/.config, and $XDG_DESKTOP_DIR or ~/Desktop.
+int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size);
+
+// The process's whole command line, the program's own path included (Windows: GetCommandLineA;
+// POSIX: the arguments given to setCommandLine joined by blanks). Never NULL.
+const char* getCommandLine(void);
+
+// POSIX programs hand their arguments over before start-up; Windows ignores this.
+void setCommandLine(int argc, char** argv);
+
+// Writes into out the link target ("file:///...") of the file `name` in `folder`, cut to size - 1
+// bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the absolute UTF-8 path,
+// percent-encoded outside the unreserved URL characters and "/".
+void formatFileLink(char* out, size_t size, const char* folder, const char* name);
+
+#endif

@@ -1,0 +1,36 @@
+// The user-facing calls on Windows.
+#include "platform/platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static int consoleMessages;
+
+void useConsoleMessages(void)
+{
+    consoleMessages = 1;
+}
+
+void showErrorMessage(const char* text)
+{
+    if (consoleMessages) {
+        fflush(stdout);
+        fprintf(stderr, "エラー: %s%s", text, text[0] && text[strlen(text) - 1] == '\n' ? "" : "\n");
+        fflush(stderr);
+        return;
+    }
+    MessageBoxA(NULL, text, "エラー", MB_OK);
+}
+
+void exitProcess(int code)
+{
+    exit(code);
+}
+
+void shellOpen(const char* path)
+{
+    ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW);
+}

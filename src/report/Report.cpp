@@ -1,0 +1,7 @@
+#include "report/Report.h"
+
+FILE* reportStream = NULL;
+
+void writeReport(void)
+{
+}

@@ -1,0 +1,17 @@
+#ifndef VORNIX_IDLIST_H
+#define VORNIX_IDLIST_H
+// The remembered player IDs (settings.idList), most recently used first. The drop-down list that
+// mirrors them belongs to the Windows program.
+
+// Fills idList from the value of the settings file's ID line (IDs separated by ";", each cut to 15
+// bytes; a trailing ";" adds nothing; at most 10 IDs are kept) and sets idCount.
+void parseIdList(const char* text);
+
+// Moves currentId to slot 0, or inserts it there, dropping the least recent ID when all 10 slots are
+// in use. The ID placeholder is never stored.
+void rememberCurrentId(void);
+
+// Empties every slot in use and sets idCount to 0; currentId is not changed.
+void clearIdList(void);
+
+#endif

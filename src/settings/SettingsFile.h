@@ -1,0 +1,14 @@
+#ifndef VORNIX_SETTINGSFILE_H
+#define VORNIX_SETTINGSFILE_H
+// "vornix.ini": the tagged lines that keep the settings from one start to the next.
+
+// Reads appPaths.settingsPath into settings. When the file can't be opened, applies the defaults and
+// sets currentId to the ID placeholder, and returns 0; returns 1 when the file was read.
+int readSettingsFile(void);
+
+// Writes the seven lines of settings to appPaths.settingsPath, through a temporary file that replaces
+// the old one only when everything was written. On failure shows "設定を保存できませんでした", leaves
+// the old file untouched and returns 0; returns 1 on success.
+int writeSettingsFile(void);
+
+#endif

@@ -1,0 +1,37 @@
+#ifndef VORNIX_TEXT_H
+#define VORNIX_TEXT_H
+// Fixed-size text buffers, the one cutting copy into them, and the number rules shared by the game
+// log, the settings file and the dialog.
+
+#include <stddef.h>
+
+enum TextSize {
+    ID_SIZE = 16,     // player IDs and opponent names: at most 15 bytes
+    PATH_SIZE = 262   // paths: at most 261 bytes
+};
+
+// Copies src into dst (size bytes), cutting it to size - 1 bytes; dst is always terminated when size
+// is not 0. Returns the number of bytes copied.
+size_t copyText(char* dst, size_t size, const char* src);
+
+// The same for at most length bytes of src (src need not be terminated after them).
+size_t copyTextN(char* dst, size_t size, const char* src, size_t length);
+
+// Appends src to the text in dst, cutting the result to size - 1 bytes. Returns the new length.
+size_t appendText(char* dst, size_t size, const char* src);
+
+// Reads decimal floating-point text: white space, optional sign, digits, optional fraction, optional
+// exponent; no hexadecimal, "inf" or "nan", independent of the C locale. The value is truncated toward
+// zero and clamped to the 32-bit range; text without digits reads as 0. *end (when end is not NULL)
+// points at the first byte that does not belong to the number (text itself when there was none).
+int readDecimal(const char* text, const char** end);
+
+// 1 if the text read by the rule of readDecimal, before truncation, is exactly 1 ("1", "1.0",
+// "+1e0"); 0 otherwise.
+int decimalIsOne(const char* text);
+
+// The leading-integer rule of the dialog's rate boxes: white space, optional sign, decimal digits up
+// to the first other byte; no digits give 0; clamped to the 32-bit range.
+int readLeadingInteger(const char* text);
+
+#endif
