@@ -1,0 +1,47 @@
+#include "settings/Settings.h"
+
+#include <string.h>
+
+Settings settings;
+SettingsBackup settingsBackup;
+
+const char ID_PLACEHOLDER[] = "ここにIDを入力";
+const char DEFAULT_LOG_PATH[] = "C:\\Kalvento\\JAPANESE\\Zentolog.txt";
+
+void resetSettings(void)
+{
+    memset(&settings, 0, sizeof settings);
+    settings.saveOnExit = 1;
+}
+
+void applyDefaults(void)
+{
+    settings.minRate = 0;
+    settings.maxRate = 20000;
+    copyText(settings.logPath, sizeof settings.logPath, DEFAULT_LOG_PATH);
+    settings.colorScheme = 0;
+    settings.saveOnExit = 1;
+    settings.reportOnDesktop = 0;
+}
+
+void takeBackup(void)
+{
+    copyText(settingsBackup.currentId, sizeof settingsBackup.currentId, settings.currentId);
+    copyText(settingsBackup.logPath, sizeof settingsBackup.logPath, settings.logPath);
+    settingsBackup.minRate = settings.minRate;
+    settingsBackup.maxRate = settings.maxRate;
+    settingsBackup.saveOnExit = settings.saveOnExit;
+    settingsBackup.reportOnDesktop = settings.reportOnDesktop;
+    settingsBackup.colorScheme = settings.colorScheme;
+}
+
+void restoreBackup(void)
+{
+    copyText(settings.currentId, sizeof settings.currentId, settingsBackup.currentId);
+    copyText(settings.logPath, sizeof settings.logPath, settingsBackup.logPath);
+    settings.minRate = settingsBackup.minRate;
+    settings.maxRate = settingsBackup.maxRate;
+    settings.saveOnExit = settingsBackup.saveOnExit;
+    settings.reportOnDesktop = settingsBackup.reportOnDesktop;
+    settings.colorScheme = settingsBackup.colorScheme;
+}
