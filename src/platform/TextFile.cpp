@@ -30,22 +30,35 @@ int writeText(FILE* file, const char* text)
     return writeTextN(file, text, strlen(text));
 }
 
-int textPrintf(FILE* file, const char* format, ...)
+int textVPrintf(FILE* file, const char* format, va_list args)
 {
     char small[1024];
-    va_list args;
-    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
     int length = vsnprintf(small, sizeof small, format, args);
-    va_end(args);
-    if (length < 0) return length;
-    if ((size_t)length < sizeof small) return writeTextN(file, small, (size_t)length) ? length : -1;
+    if (length < 0 || (size_t)length < sizeof small) {
+        va_end(again);
+        if (length < 0) return length;
+        return writeTextN(file, small, (size_t)length) ? length : -1;
+    }
 
     char* large = (char*)malloc((size_t)length + 1);
-    if (!large) return -1;
-    va_start(args, format);
-    vsnprintf(large, (size_t)length + 1, format, args);
-    va_end(args);
+    if (!large) {
+        va_end(again);
+        return -1;
+    }
+    vsnprintf(large, (size_t)length + 1, format, again);
+    va_end(again);
     int ok = writeTextN(file, large, (size_t)length);
     free(large);
     return ok ? length : -1;
+}
+
+int textPrintf(FILE* file, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int length = textVPrintf(file, format, args);
+    va_end(args);
+    return length;
 }

@@ -3,6 +3,7 @@
 // Output in the Windows text-mode form on every system: files are opened in binary and every "\n"
 // written through these functions is stored as CR LF, so Linux and Windows write the same bytes.
 
+#include <stdarg.h>
 #include <stdio.h>
 #include <stddef.h>
 
@@ -18,5 +19,8 @@ int writeText(FILE* file, const char* text);
 // printf-style formatted output, each "\n" as CR LF. Returns the number of bytes formatted (before
 // the CR LF translation), or a negative value on error.
 int textPrintf(FILE* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The same with the arguments as a va_list (for writers that are printf-style themselves).
+int textVPrintf(FILE* file, const char* format, va_list args) __attribute__((format(printf, 2, 0)));
 
 #endif
