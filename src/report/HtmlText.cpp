@@ -1,0 +1,31 @@
+#include "report/HtmlText.h"
+
+#include <string.h>
+
+// The replacement of a byte, or NULL when it stays as it is.
+static const char* entityOf(char c)
+{
+    switch (c) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return "&quot;";
+    }
+    return NULL;
+}
+
+size_t escapeHtml(char* out, size_t size, const char* text)
+{
+    if (size == 0) return 0;
+    size_t used = 0;
+    for (const char* p = text; *p; p++) {
+        const char* entity = entityOf(*p);
+        size_t length = entity ? strlen(entity) : 1;
+        if (used + length > size - 1) break;
+        if (entity) memcpy(out + used, entity, length);
+        else out[used] = *p;
+        used += length;
+    }
+    out[used] = '\0';
+    return used;
+}
