@@ -1,0 +1,65 @@
+#include "report/PlayerRecordSection.h"
+
+#include "analysis/GameEntryParser.h"
+#include "analysis/OpponentTable.h"
+#include "analysis/PlayerStats.h"
+#include "report/HtmlText.h"
+#include "report/ReportDocument.h"
+#include "settings/Settings.h"
+
+// Range, number of games with wins, losses and draws, and the number of opponents.
+static void writeCounts(void)
+{
+    const PlayerTotals* t = &playerTotals;
+    reportPrintf("分析範囲： 点<span style=\"font-size:20;\">%d</span> 円から点<span style=\"font-size:20;\">%d</span> 円までの対局<BR>\n",
+                 settings.minRate, settings.maxRate);
+    reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
+    reportPrintf(" （ <span style=\"font-size:20\">%d</span> 勝 <span style=\"font-size:20\">%d</span> 敗 <span style=\"font-size:20\">%d</span> 引分 ）<BR>\n",
+                 t->wins, t->losses, t->draws);
+    reportPrintf("延べ対戦人数：<span style=\"font-size:20\">%6d</span> 人\n", opponentCount());
+}
+
+// The left cell: averages, best and worst score.
+static void writeAverages(void)
+{
+    const PlayerTotals* t = &playerTotals;
+    reportPrintf("<table cellspacing=\"0\">\n");
+    reportPrintf("<tr><td>平均順位：</td><td class=\"rank\">%6.2f 位</td></tr>\n", (double)t->rankSum / t->games);
+    reportPrintf("<tr><td>平均得点：</td><td class=\"rank\">%6.2f 点</td></tr>\n", (double)t->scoreSum / t->games);
+    reportPrintf("<tr><td>最高得点：</td><td class=\"rank\">%d 点</td></tr>\n", t->bestScore);
+    reportPrintf("<tr><td>最低得点：</td><td class=\"rank\">%d 点</td></tr>\n", t->worstScore);
+    reportPrintf("</table>\n");
+}
+
+// The right cell: the rate of each finishing rank, one row per seat of the run.
+static void writeRankRates(void)
+{
+    const PlayerTotals* t = &playerTotals;
+    int ranks = seatCount < MAX_SEATS ? seatCount : MAX_SEATS;
+    reportPrintf("<table cellspacing=\"0\">\n");
+    for (int r = 1; r <= ranks; r++)
+        reportPrintf("<tr><td>%d位率：</td><td class=\"rank\">%04.1f %%</td></tr>\n",
+                     r, (double)t->rankCounts[r - 1] / t->games * 100);
+    reportPrintf("</table>\n");
+}
+
+void writePlayerRecordSection(void)
+{
+    char id[HTML_ID_SIZE];
+    escapeHtml(id, sizeof id, settings.currentId);
+    reportPrintf("<h3>☆ %sさんの戦績 ☆</h3>\n", id);
+    reportPrintf("<div class=\"indent\">\n");
+    writeCounts();
+    reportPrintf("<div class=\"indentmargin\">\n");
+    reportPrintf("<table>\n");
+    reportPrintf("<tr><td valign=top>\n");
+    writeAverages();
+    reportPrintf("</td><td valign=top>\n");
+    writeRankRates();
+    reportPrintf("</td></tr>\n");
+    reportPrintf("</table>\n");
+    reportPrintf("</div>\n");
+    reportPrintf("連勝記録：<span style=\"font-size:20\">%d</span> ，連敗記録：<span style=\"font-size:20\">%d</span><BR>\n",
+                 playerTotals.longestWinStreak, playerTotals.longestLossStreak);
+    reportPrintf("</div>\n");
+}

@@ -1,0 +1,9 @@
+#ifndef VORNIX_RECENTRESULTSSECTION_H
+#define VORNIX_RECENTRESULTSSECTION_H
+// The report's second section: the player's form over the latest 100 games in blocks of 20, and the
+// streak the player is on.
+
+// Writes the section from settings.currentId, playerTotals and recentResults. Reads only.
+void writeRecentResultsSection(void);
+
+#endif

@@ -1,0 +1,103 @@
+#include "report/PlayerRecordSection.h"
+
+#include "ReportTestSupport.h"
+
+
+
+static std::string recordSection(void)
+{
+    return captureReport([] { writePlayerRecordSection(); });
+}
+
+TEST(PlayerRecordSection, SingleWinInFirstPlaceByteForByte)
+{
+    resetRunStateForReport();
+    playerTotals.games = 1;
+    playerTotals.wins = 1;
+    playerTotals.bestScore = 30;
+    playerTotals.scoreSum = 30;
+    playerTotals.rankSum = 1;
+    playerTotals.rankCounts[0] = 1;
+    playerTotals.currentWinStreak = 1;
+    setOpponents({ opponent("b", 1, 1, 0, 0), opponent("c", 1, 1, 0, 0), opponent("d", 1, 1, 0, 0) });
+
+    EXPECT_EQ(recordSection(), crlf(
+        "<h3>☆ abcさんの戦績 ☆</h3>\n"
+        "<div class=\"indent\">\n"
+        "分析範囲： 点<span style=\"font-size:20;\">0</span> 円から点<span style=\"font-size:20;\">20000</span> 円までの対局<BR>\n"
+        "闘牌回数：<span style=\"font-size:20\">     1</span> 回"
+        " （ <span style=\"font-size:20\">1</span> 勝 <span style=\"font-size:20\">0</span> 敗 <span style=\"font-size:20\">0</span> 引分 ）<BR>\n"
+        "延べ対戦人数：<span style=\"font-size:20\">     3</span> 人\n"
+        "<div class=\"indentmargin\">\n"
+        "<table>\n"
+        "<tr><td valign=top>\n"
+        "<table cellspacing=\"0\">\n"
+        "<tr><td>平均順位：</td><td class=\"rank\">  1.00 位</td></tr>\n"
+        "<tr><td>平均得点：</td><td class=\"rank\"> 30.00 点</td></tr>\n"
+        "<tr><td>最高得点：</td><td class=\"rank\">30 点</td></tr>\n"
+        "<tr><td>最低得点：</td><td class=\"rank\">0 点</td></tr>\n"
+        "</table>\n"
+        "</td><td valign=top>\n"
+        "<table cellspacing=\"0\">\n"
+        "<tr><td>1位率：</td><td class=\"rank\">100.0 %</td></tr>\n"
+        "<tr><td>2位率：</td><td class=\"rank\">00.0 %</td></tr>\n"
+        "<tr><td>3位率：</td><td class=\"rank\">00.0 %</td></tr>\n"
+        "<tr><td>4位率：</td><td class=\"rank\">00.0 %</td></tr>\n"
+        "</table>\n"
+        "</td></tr>\n"
+        "</table>\n"
+        "</div>\n"
+        "連勝記録：<span style=\"font-size:20\">0</span> ，連敗記録：<span style=\"font-size:20\">0</span><BR>\n"
+        "</div>\n"));
+}
+
+TEST(PlayerRecordSection, NumberFormats)
+{
+    resetRunStateForReport();
+    seatCount = 3;
+    settings.minRate = 50;
+    settings.maxRate = 1000;
+    playerTotals.games = 20;
+    playerTotals.wins = 8;
+    playerTotals.losses = 11;
+    playerTotals.draws = 1;
+    playerTotals.scoreSum = -250;
+    playerTotals.rankSum = 45;
+    playerTotals.rankCounts[0] = 1;
+    playerTotals.rankCounts[1] = 7;
+    playerTotals.rankCounts[2] = 12;
+    playerTotals.bestScore = 41;
+    playerTotals.worstScore = -77;
+    playerTotals.longestWinStreak = 3;
+    playerTotals.longestLossStreak = 2;
+    std::vector<std::string> lines = crlfLines(recordSection());
+
+    struct Case {
+        const char* line;
+        const char* rule;
+    } cases[] = {
+        { "分析範囲： 点<span style=\"font-size:20;\">50</span> 円から点<span style=\"font-size:20;\">1000</span> 円までの対局<BR>", "the range as set" },
+        { "闘牌回数：<span style=\"font-size:20\">    20</span> 回 （ <span style=\"font-size:20\">8</span> 勝 <span style=\"font-size:20\">11</span> 敗 <span style=\"font-size:20\">1</span> 引分 ）<BR>", "games in six characters" },
+        { "<tr><td>平均順位：</td><td class=\"rank\">  2.25 位</td></tr>", "average rank with two decimals" },
+        { "<tr><td>平均得点：</td><td class=\"rank\">-12.50 点</td></tr>", "a negative average keeps its sign" },
+        { "<tr><td>最低得点：</td><td class=\"rank\">-77 点</td></tr>", "worst score" },
+        { "<tr><td>1位率：</td><td class=\"rank\">05.0 %</td></tr>", "5 percent is padded with a zero" },
+        { "<tr><td>2位率：</td><td class=\"rank\">35.0 %</td></tr>", "two digits" },
+        { "<tr><td>3位率：</td><td class=\"rank\">60.0 %</td></tr>", "the last rank of three seats" },
+        { "連勝記録：<span style=\"font-size:20\">3</span> ，連敗記録：<span style=\"font-size:20\">2</span><BR>", "streak records" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << c.line;
+    }
+    EXPECT_EQ(occurrences(recordSection(), "位率："), 3) << "three seats give three rate rows";
+}
+
+TEST(PlayerRecordSection, TheIdIsEscapedInTheHeading)
+{
+    resetRunStateForReport();
+    copyText(settings.currentId, sizeof settings.currentId, "<b>&\"x");
+    playerTotals.games = 1;
+    std::string section = recordSection();
+    EXPECT_EQ(section.substr(0, section.find("\r\n")), "<h3>☆ &lt;b&gt;&amp;&quot;xさんの戦績 ☆</h3>");
+}
