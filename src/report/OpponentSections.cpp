@@ -1,0 +1,129 @@
+#include "report/OpponentSections.h"
+
+#include "analysis/OpponentTable.h"
+#include "report/HtmlText.h"
+#include "report/ReportDocument.h"
+#include "settings/Settings.h"
+
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
+
+void writeAmount(float balance)
+{
+    if (balance < 0) reportPrintf("-");
+    // "%.0f" of a whole number gives its exact digits, however large the float.
+    char digits[64];
+    int length = snprintf(digits, sizeof digits, "%.0f", trunc(fabs((double)balance)));
+    for (int i = 0; i < length; i++) {
+        int following = length - 1 - i;
+        reportPrintf(following > 0 && following % 3 == 0 ? "%c," : "%c", digits[i]);
+    }
+}
+
+void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
+{
+    char name[HTML_ID_SIZE];
+    escapeHtml(name, sizeof name, record->name);
+    reportPrintf("<tr>");
+    reportPrintf("<td class=\"mony\">%2d：</td>", number);
+    reportPrintf("<td class=\"id\">%s</td>", name);
+    reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
+    reportPrintf("<td class=\"mony\">%d/</td>", record->above);
+    reportPrintf("<td class=\"mony\">%d</td>", record->below);
+    reportPrintf("%s", record->balance >= 0 ? "<td class=\"plus\">" : "<td class=\"minus\">");
+    writeAmount(record->balance);
+    switch (rowEnd) {
+    case ROW_END_MOST_PLAYED:
+        reportPrintf(" 円</td>");
+        reportPrintf("</tr>\n");
+        break;
+    case ROW_END_TOP:
+        reportPrintf(" 円</td></tr>\n");
+        break;
+    case ROW_END_WORST:
+        reportPrintf("円</td></tr>\n");
+        break;
+    }
+}
+
+enum ColumnKind { COLUMN_MOST_PLAYED, COLUMN_TOP, COLUMN_WORST };
+
+// Opens a column: its own table inside a cell of the section's table, with its header row.
+static void openColumn(ColumnKind kind)
+{
+    reportPrintf("<td valign=\"top\">\n");
+    reportPrintf("<table cellspacing=\"0\">\n");
+    if (kind == COLUMN_TOP) reportPrintf("<tr><td></td><td><strong>トップ２０</strong></td></tr>\n");
+    if (kind == COLUMN_WORST) reportPrintf("<tr><td></td><td><strong>ワースト２０</strong></td></tr>\n");
+    reportPrintf("<tr><td></td>\n");
+    reportPrintf("<td class=\"id\">ID</td>");
+    reportPrintf("<td class=\"center\">回数</td>");
+    reportPrintf("<td align=\"right\">勝/</td>");
+    reportPrintf("<td arlign=left\">負</td>");
+    reportPrintf("<td class=\"center\">収支</td>\n");
+    reportPrintf("</tr>\n");
+}
+
+static void closeColumn(void)
+{
+    reportPrintf("</table>\n");
+    reportPrintf("</td>\n");
+}
+
+static void openSection(void)
+{
+    reportPrintf("<div class=\"indent\">\n");
+    reportPrintf("<table cellspacing=\"0\"><tr>\n");
+}
+
+static void closeSection(void)
+{
+    reportPrintf("</tr>\n</table>\n");
+    reportPrintf("</div>\n");
+}
+
+void writeMostPlayedList(void)
+{
+    char id[HTML_ID_SIZE];
+    escapeHtml(id, sizeof id, settings.currentId);
+    reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
+    openSection();
+    int n = opponentCount();
+    for (int column = 0; column < 2; column++) {
+        openColumn(COLUMN_MOST_PLAYED);
+        int first = column * MOST_PLAYED_COLUMN_ROWS;
+        for (int p = first; p < first + MOST_PLAYED_COLUMN_ROWS && p < n; p++)
+            writeOpponentRow(&opponentTable.records[p], p + 1, ROW_END_MOST_PLAYED);
+        closeColumn();
+        if (first + MOST_PLAYED_COLUMN_ROWS >= n) break;
+    }
+    closeSection();
+}
+
+// A ranking: the first 20 records of the table beside the last 20, read backwards.
+static void writeRanking(const char* heading)
+{
+    reportPrintf("%s", heading);
+    openSection();
+    int n = opponentCount();
+    openColumn(COLUMN_TOP);
+    for (int i = 0; i < RANKING_ROWS && i < n; i++)
+        writeOpponentRow(&opponentTable.records[i], i + 1, ROW_END_TOP);
+    closeColumn();
+    openColumn(COLUMN_WORST);
+    for (int i = 0; i < RANKING_ROWS && n - 1 - i >= 0; i++)
+        writeOpponentRow(&opponentTable.records[n - 1 - i], i + 1, ROW_END_WORST);
+    closeColumn();
+    closeSection();
+}
+
+void writeBalanceRanking(void)
+{
+    writeRanking("<h3>☆ トータル収支ランキング ☆</h3>\n");
+}
+
+void writeMarginRanking(void)
+{
+    writeRanking("<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
+}

@@ -1,0 +1,35 @@
+#ifndef VORNIX_OPPONENTSECTIONS_H
+#define VORNIX_OPPONENTSECTIONS_H
+// The report's three opponent sections: the most-played list and the balance and win-loss rankings.
+
+struct OpponentRecord;
+
+enum {
+    MOST_PLAYED_COLUMN_ROWS = 15,   // two columns of 15
+    RANKING_ROWS = 20               // top 20 beside worst 20
+};
+
+// How a row ends depends on the list it belongs to.
+enum RowEnd {
+    ROW_END_MOST_PLAYED,   // " 円</td>" then "</tr>\n"
+    ROW_END_TOP,           // " 円</td></tr>\n"
+    ROW_END_WORST          // "円</td></tr>\n"
+};
+
+// The 30 opponents met most often; the table must be in games order.
+void writeMostPlayedList(void);
+
+// The 20 highest and the 20 lowest balances; the table must be in balance order.
+void writeBalanceRanking(void);
+
+// The 20 largest and the 20 smallest margins; the table must be in margin order.
+void writeMarginRanking(void);
+
+// One opponent row: its place `number`, the name (HTML-escaped), games, above/below and balance.
+void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd);
+
+// A balance cut toward zero to whole yen, with a "-" when below zero and a "," between groups of three
+// digits: 1234.9 gives "1,234", -0.4 gives "-0". Magnitudes of any size are written in full.
+void writeAmount(float balance);
+
+#endif

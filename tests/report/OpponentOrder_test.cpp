@@ -1,0 +1,60 @@
+#include "report/OpponentOrder.h"
+
+#include "ReportTestSupport.h"
+
+TEST(OpponentOrder, EachComparisonPutsTheLargestKeyFirst)
+{
+    struct Case {
+        std::vector<OpponentRecord> records;
+        OpponentComparison compare;
+        std::vector<std::string> order;
+        const char* rule;
+    } cases[] = {
+        { { opponent("a", 3, 0, 3, 0), opponent("b", 12, 0, 12, 0), opponent("c", 7, 0, 7, 0) }, compareByGames,
+          { "b", "c", "a" }, "most games first" },
+        { { opponent("a", 1, 1, 0, 100.2f), opponent("b", 1, 1, 0, 101.5f) }, compareByBalance,
+          { "b", "a" }, "101.5 before 100.2" },
+        { { opponent("a", 1, 1, 0, 100.9f), opponent("b", 1, 1, 0, 100.2f) }, compareByBalance,
+          { "a", "b" }, "balances less than a yen apart are still ordered" },
+        { { opponent("a", 1, 0, 1, -5000), opponent("b", 1, 0, 1, -10) }, compareByBalance,
+          { "b", "a" }, "-10 before -5,000" },
+        { { opponent("zero", 4, 2, 2, 0), opponent("minus", 4, 0, 4, 0), opponent("plus", 4, 3, 1, 0) },
+          compareByMargin, { "plus", "zero", "minus" }, "a margin of 0 between the positive and the negative ones" },
+        { { opponent("a", 5, 2, 3, 0), opponent("b", 9, 4, 5, 0), opponent("c", 9, 9, 0, 0) }, compareByGames,
+          { "b", "c", "a" }, "equal keys keep their order" },
+        { { opponent("low", 2, -2147483647 - 1, 2147483647, 0), opponent("high", 2, 2147483647, -2147483647 - 1, 0) },
+          compareByMargin, { "high", "low" }, "margins beyond the 32-bit range do not wrap" },
+        { { opponent("only", 1, 0, 1, -3) }, compareByBalance, { "only" }, "one record" },
+        { {}, compareByGames, {}, "an empty table" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        setOpponents(c.records);
+        sortOpponents(c.compare);
+        EXPECT_EQ(opponentNames(), c.order);
+    }
+}
+
+TEST(OpponentOrder, WholeRecordsMove)
+{
+    setOpponents({ opponent("a", 1, 1, 0, -5, 2, -7), opponent("b", 2, 0, 2, 9, 10, -1) });
+    sortOpponents(compareByGames);
+    const OpponentRecord& first = opponentTable.records[0];
+    EXPECT_STREQ(first.name, "b");
+    EXPECT_EQ(first.games, 2);
+    EXPECT_EQ(first.below, 2);
+    EXPECT_EQ(first.moneyWon, 10);
+    EXPECT_EQ(first.moneyLost, -1);
+    EXPECT_EQ(first.balance, 9);
+}
+
+TEST(OpponentOrder, ALargeTableIsSortedThroughout)
+{
+    // Balances in a scrambled order; afterwards every neighbour pair is in order.
+    std::vector<OpponentRecord> records;
+    for (int i = 0; i < 3000; i++) records.push_back(opponent("x", 1, 0, 1, (float)((i * 7919) % 3001) - 1500.5f));
+    setOpponents(records);
+    sortOpponents(compareByBalance);
+    for (int i = 1; i < opponentCount(); i++)
+        ASSERT_GE(opponentTable.records[i - 1].balance, opponentTable.records[i].balance) << i;
+}
