@@ -1,0 +1,52 @@
+#include "report/OpponentSummaryTable.h"
+
+#include "ReportTestSupport.h"
+
+static const char HEADER[] = "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\r\n";
+
+TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
+{
+    TemporaryFolder folder;
+    resetRunStateForReport();
+    setOpponents({
+        opponent("winner", 1, 1, 0, 1500, 1500, 0),
+        opponent("taker", 1, 0, 1, -800, 0, -800),
+        opponent("same", 3, 1, 2, 0, 0, 0),
+        opponent("small", 2, 0, 2, -0.3f, 0, -0.3f),
+        opponent("mixed", 4, 2, 2, 1234.6f, 2034.6f, -800),
+        opponent("<!--&", 1, 1, 0, 0.5f, 0.5f, 0),
+    });
+    ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    EXPECT_STREQ(opponentTableName, "abc_ID別集計.xls");
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) +
+              "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
+              "taker\t1\t0\t1\t0\t800\t-800\r\n"
+              "same\t3\t1\t2\t0\t-0\t0\r\n"
+              "small\t2\t0\t2\t0\t0\t-0\r\n"
+              "mixed\t4\t2\t2\t2035\t800\t1235\r\n"
+              "<!--&\t1\t1\t0\t0\t-0\t0\r\n");
+}
+
+TEST(OpponentSummaryTable, ReplacesAnOldFile)
+{
+    TemporaryFolder folder;
+    resetRunStateForReport();
+    FILE* old = openFile("abc_ID別集計.xls", "wb");
+    ASSERT_NE(old, nullptr);
+    fputs("an older and much longer table that must disappear completely\n", old);
+    fclose(old);
+    setOpponents({ opponent("x", 1, 0, 1, 0) });
+    ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
+}
+
+TEST(OpponentSummaryTable, AFileThatCannotBeCreatedIsReportedAsNotCreated)
+{
+    TemporaryFolder folder;
+    resetRunStateForReport();
+    clearRecordings();
+    copyText(settings.currentId, sizeof settings.currentId, "no/such");
+    setOpponents({ opponent("x", 1, 0, 1, 0) });
+    EXPECT_EQ(writeOpponentSummaryTable(), 0);
+    EXPECT_TRUE(shownMessages.empty());
+}
