@@ -1,0 +1,176 @@
+#include "report/Report.h"
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/GameResultsTable.h"
+#include "report/HtmlText.h"
+#include "report/OpponentSummaryTable.h"
+#include "settings/AppPaths.h"
+
+#include "ReportTestSupport.h"
+
+#include <time.h>
+
+// Two games of "abc" against three opponents whose names would break HTML, the per-game table
+// created, output into the current (temporary) folder.
+static void fillSmallRun(const TemporaryFolder& folder)
+{
+    resetRunStateForReport();
+    playerTotals.games = 2;
+    playerTotals.wins = 1;
+    playerTotals.losses = 1;
+    playerTotals.bestScore = 30;
+    playerTotals.worstScore = -10;
+    playerTotals.scoreSum = 20;
+    playerTotals.rankSum = 4;
+    playerTotals.rankCounts[0] = 1;
+    playerTotals.rankCounts[2] = 1;
+    playerTotals.currentWinStreak = 1;
+    recentResults.slots[0] = -10;
+    recentResults.slots[1] = 30;
+    recentResults.next = 2;
+    setOpponents({ opponent("<!--", 2, 1, 1, 250, 1000, -750), opponent("a&b", 2, 2, 0, 1200, 1200, 0),
+                   opponent("x<y", 1, 0, 1, -3000, 0, -3000) });
+    copyText(gameTableName, sizeof gameTableName, "abc_戦績.xls");
+    gameTableCreated = 1;
+    copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder.path.c_str());
+    runStartTime = time(NULL) - 42;
+}
+
+static std::string expectedLink(const char* tableName)
+{
+    char link[4096], href[4096 * HTML_ESCAPE_GROWTH];
+    formatFileLink(link, sizeof link, appPaths.outputFolder, tableName);
+    escapeHtml(href, sizeof href, link);
+    return href;
+}
+
+TEST(Report, SectionsInOrderFromHeadToFooter)
+{
+    TemporaryFolder folder;
+    fillSmallRun(folder);
+    writeReport();
+    EXPECT_EQ(reportStream, nullptr);
+    std::string report = readFileBytes("分析結果.html");
+
+    const char* landmarks[] = {
+        "<HTML>\r\n<HEAD>\r\n",
+        "<TITLE>Vornix ver. 2.2.8 分析結果</TITLE>\r\n</HEAD>\r\n<BODY>\r\n",
+        "<h3>☆ abcさんの戦績 ☆</h3>\r\n",
+        "<h3>☆ abcさんの最近の戦績 ☆</h3>\r\n",
+        "<h3>☆ abcさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\r\n",
+        "<h3>☆ トータル収支ランキング ☆</h3>\r\n",
+        "<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\r\n",
+        "</table>\r\n</div>\r\n<hr>\r\n<h3>☆ ダウンロード ☆</h3>\r\n<UL>",
+        "</UL>\r\n<hr>\r\n<DIV class=\"right\">\r\n",
+    };
+    size_t at = 0;
+    for (const char* landmark : landmarks) {
+        SCOPED_TRACE(landmark);
+        size_t found = report.find(landmark, at);
+        ASSERT_NE(found, std::string::npos);
+        at = found + 1;
+    }
+    std::string footerStart = "</DIV>\r\n</body></html>\r\n";
+    ASSERT_GT(report.size(), footerStart.size());
+    EXPECT_EQ(report.substr(report.size() - footerStart.size()), footerStart);
+    EXPECT_TRUE(report.find("Data processing time : 42 sec\r\n") != std::string::npos ||
+                report.find("Data processing time : 43 sec\r\n") != std::string::npos);
+    EXPECT_EQ(occurrences(report, "\n"), occurrences(report, "\r\n")) << "every line ends in CR LF";
+}
+
+TEST(Report, OpponentsInGamesBalanceAndMarginOrder)
+{
+    TemporaryFolder folder;
+    fillSmallRun(folder);
+    writeReport();
+    std::string report = readFileBytes("分析結果.html");
+    size_t balance = report.find("トータル収支ランキング");
+    size_t margin = report.find("勝ち越し・負け越しランキング");
+    ASSERT_NE(balance, std::string::npos);
+    ASSERT_NE(margin, std::string::npos);
+    std::string mostPlayed = report.substr(0, balance);
+    std::string byBalance = report.substr(balance, margin - balance);
+    std::string byMargin = report.substr(margin);
+    EXPECT_NE(mostPlayed.find("> 1：</td><td class=\"id\">&lt;!--<"), std::string::npos);
+    EXPECT_NE(mostPlayed.find("> 2：</td><td class=\"id\">a&amp;b<"), std::string::npos);
+    EXPECT_NE(byBalance.find("> 1：</td><td class=\"id\">a&amp;b<"), std::string::npos);
+    EXPECT_NE(byBalance.find("> 1：</td><td class=\"id\">x&lt;y<"), std::string::npos);
+    EXPECT_NE(byMargin.find("> 1：</td><td class=\"id\">a&amp;b<"), std::string::npos);
+    EXPECT_NE(byMargin.find("> 2：</td><td class=\"id\">&lt;!--<"), std::string::npos);
+
+    // The per-opponent table is written in games order, names unchanged.
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"),
+              "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\r\n"
+              "<!--\t2\t1\t1\t1000\t750\t250\r\n"
+              "a&b\t2\t2\t0\t1200\t-0\t1200\r\n"
+              "x<y\t1\t0\t1\t0\t3000\t-3000\r\n");
+}
+
+TEST(Report, NamesFromOutsideCannotBreakTheDocument)
+{
+    TemporaryFolder folder;
+    fillSmallRun(folder);
+    copyText(settings.currentId, sizeof settings.currentId, "i\"d&<>");
+    writeReport();
+    std::string report = readFileBytes("分析結果.html");
+    EXPECT_EQ(occurrences(report, "<!--"), 1) << "only the style sheet opens a comment";
+    EXPECT_EQ(occurrences(report, "-->"), 1);
+    EXPECT_EQ(report.find("a&b"), std::string::npos);
+    EXPECT_EQ(report.find("x<y"), std::string::npos);
+    EXPECT_EQ(occurrences(report, "i&quot;d&amp;&lt;&gt;さん"), 3) << "the ID in the three headings";
+    EXPECT_NE(readFileBytes("i\"d&<>_ID別集計.xls").find("\r\n<!--\t2\t"), std::string::npos);
+}
+
+TEST(Report, DownloadsBlockListsTheTablesThatWereCreated)
+{
+    struct Case {
+        int gameTable;
+        int opponentTable;
+        const char* rule;
+    } cases[] = {
+        { 1, 1, "both tables" },
+        { 1, 0, "only the per-game table" },
+        { 0, 1, "only the per-opponent table" },
+        { 0, 0, "neither: no block at all, not even the rule" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        TemporaryFolder folder;
+        fillSmallRun(folder);
+        gameTableCreated = c.gameTable;
+        if (!c.opponentTable) {
+            ASSERT_EQ(createDirectory("abc_ID別集計.xls"), 1);   // in the way of the file
+        }
+        writeReport();
+        std::string report = readFileBytes("分析結果.html");
+
+        std::string block;
+        if (c.gameTable || c.opponentTable) {
+            block = "<hr>\r\n<h3>☆ ダウンロード ☆</h3>\r\n<UL>";
+            if (c.gameTable) block += "<LI><a href=\"" + expectedLink("abc_戦績.xls") + "\">戦績ファイル</a></LI>\r\n";
+            if (c.opponentTable)
+                block += "<LI><a href=\"" + expectedLink("abc_ID別集計.xls") + "\">ID別集計ファイル</a></LI>\r\n";
+            block += "</UL>\r\n";
+        }
+        std::string lastRanking = "</tr>\r\n</table>\r\n</div>\r\n";
+        EXPECT_NE(report.find(lastRanking + block + "<hr>\r\n<DIV class=\"right\">\r\n"), std::string::npos);
+    }
+}
+
+TEST(Report, LinksPointAtTheOutputFolder)
+{
+    TemporaryFolder folder;
+    fillSmallRun(folder);
+    writeReport();
+    std::string report = readFileBytes("分析結果.html");
+    std::string prefix = "<LI><a href=\"file://" + folder.path + "/abc_%E6%88%A6%E7%B8%BE.xls\">";
+    EXPECT_NE(report.find(prefix), std::string::npos) << "an absolute file URL with the name percent-encoded";
+}
+
+TEST(Report, AReportThatCannotBeCreatedEndsTheProgramWithCodeZero)
+{
+    TemporaryFolder folder;
+    fillSmallRun(folder);
+    ASSERT_EQ(createDirectory("分析結果.html"), 1);
+    EXPECT_EXIT(writeReport(), ::testing::ExitedWithCode(0), "message: " + hexOf(MESSAGE_REPORT_NOT_CREATED));
+}
