@@ -20,4 +20,8 @@ struct LaunchOptions {
 extern AppPaths appPaths;
 extern LaunchOptions launchOptions;
 
+// Writes folder, "\" and name into dst (size bytes). Returns 1; returns 0 with dst empty when the
+// whole path doesn't fit, so a path is never silently cut. dst may be folder itself.
+int joinPath(char* dst, size_t size, const char* folder, const char* name);
+
 #endif
