@@ -1,0 +1,242 @@
+#include "settings/SettingsFile.h"
+
+#include "support/RecordingPlatform.h"
+#include "TempFolder.h"
+#include "settings/AppPaths.h"
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static const char SAVE_FAILED[] = "設定を保存できませんでした";
+
+// Each test gets its own folder; settingsPath is given in Windows form, as the program builds it.
+class SettingsFile : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string file;   // native path of vornix.ini
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(folder.path.empty());
+        file = folder / "vornix.ini";
+        copyText(appPaths.settingsPath, sizeof appPaths.settingsPath, (folder.path + "\\vornix.ini").c_str());
+        resetSettings();
+        clearRecordings();
+    }
+};
+
+// The ID list as "count:A|B|C".
+static std::string idsInUse(void)
+{
+    std::string joined = std::to_string(settings.idCount) + ":";
+    for (unsigned i = 0; i < settings.idCount; i++) joined += (i ? "|" : "") + std::string(settings.idList[i]);
+    return joined;
+}
+
+static std::string fieldText(const std::string& field)
+{
+    if (field == "currentId") return settings.currentId;
+    if (field == "ids") return idsInUse();
+    if (field == "logPath") return settings.logPath;
+    if (field == "minRate") return std::to_string(settings.minRate);
+    if (field == "maxRate") return std::to_string(settings.maxRate);
+    if (field == "saveOnExit") return std::to_string(settings.saveOnExit);
+    if (field == "reportOnDesktop") return std::to_string(settings.reportOnDesktop);
+    if (field == "colorScheme") return std::to_string(settings.colorScheme);
+    return "<unknown field " + field + ">";
+}
+
+TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
+{
+    struct Case { const char* bytes; const char* field; const char* expected; const char* rule; };
+    const Case cases[] = {
+        { "<KalventoID>abc;def;</KalventoID>\r\n", "ids", "2:abc|def", "IDs in file order" },
+        { "<KalventoID>abc;def;</KalventoID>\r\n", "currentId", "abc", "current ID is the first ID" },
+        { "<KalventoID></KalventoID>\r\n", "currentId", "ここにIDを入力", "empty list gives the placeholder" },
+        { "<KalventoID>;</KalventoID>\r\n", "currentId", "", "; alone gives an empty current ID" },
+        { "<KalventoID>;</KalventoID>\r\n", "ids", "1:", "; alone gives one empty slot" },
+        { "<KalventoID>a;;b;</KalventoID>\r\n", "ids", "3:a||b", ";; in the middle gives an empty slot" },
+        { "<KalventoID>1;2;3;4;5;6;7;8;9;10;11;</KalventoID>\r\n", "ids", "10:1|2|3|4|5|6|7|8|9|10",
+          "more than 10 IDs keep the first 10" },
+        { "<牌譜ファイル>D:\\ログ\\log.txt</牌譜ファイル>\r\n", "logPath", "D:\\ログ\\log.txt", "path as written" },
+        { "<最低レート>1500.9</最低レート>\r\n", "minRate", "1500", "rate truncated" },
+        { "<最高レート>-2.5</最高レート>\r\n", "maxRate", "-2", "negative rate truncated toward zero" },
+        { "<最高レート>2e3</最高レート>\r\n", "maxRate", "2000", "rate with an exponent" },
+        { "<最高レート>abc</最高レート>\r\n", "maxRate", "0", "no number reads as 0" },
+        { "<デスクトップ保存>1.0</デスクトップ保存>\r\n", "reportOnDesktop", "1", "flag: 1.0 is exactly 1" },
+        { "<設定保存>2</設定保存>\r\n", "saveOnExit", "0", "flag: 2 clears it" },
+        { "<設定保存>-1</設定保存>\r\n", "saveOnExit", "0", "flag: -1 clears it" },
+        { "<設定保存>yes</設定保存>\r\n", "saveOnExit", "0", "flag: a word clears it" },
+        { "<配色>3</配色>\r\n", "colorScheme", "3", "scheme 3" },
+        { "<配色>2.9</配色>\r\n", "colorScheme", "2", "scheme truncated" },
+        { "<配色>4</配色>\r\n", "colorScheme", "0", "scheme above 3 becomes 0" },
+        { "<配色>-1</配色>\r\n", "colorScheme", "0", "negative scheme becomes 0" },
+        { "#<最低レート>5</最低レート>\r\n", "minRate", "0", "comment line skipped though valid" },
+        { " #<最低レート>5</最低レート>\r\n", "minRate", "5", "a blank before # makes it no comment" },
+        { "x <最低レート>5</最低レート> y\r\n", "minRate", "5", "text around the tags ignored" },
+        { "<最低レート>5</最低レート>", "minRate", "5", "last line without a line end" },
+        { "<最低レート>5</最低レート>\n", "minRate", "5", "LF line end" },
+        { "<最低レート>5</最低レート>\r\n<最低レート>7</最低レート>\r\n", "minRate", "7", "the later line wins" },
+        { "<最低レート>5</最高レート>\r\n", "minRate", "0", "closing tag of another name" },
+        { "<最低レート>5\r\n</最低レート>\r\n", "minRate", "0", "closing tag on the next line" },
+        { "<最低レート>5>6</最低レート>\r\n", "minRate", "5", "the first > ends the tag name" },
+        { "a<b <最低レート>5</最低レート>\r\n", "minRate", "0", "the first < starts the tag name" },
+        { "<最低レート 5</最低レート>\r\n", "minRate", "0", "no > after the name" },
+        { "<kalventoID>a;</kalventoID>\r\n", "currentId", "", "tag names are case-sensitive" },
+        { "<KalventoID>a;</KalventoID>\r\n<x>1</x>\r\n", "ids", "1:a", "unknown tags ignored" },
+        { "<最低レート>5</最低レート>\r\n", "logPath", "", "missing path line leaves it empty, no default" },
+        { "<牌譜ファイル>x</牌譜ファイル>\r\n", "maxRate", "0", "missing rate line leaves 0" },
+        { "<牌譜ファイル>x</牌譜ファイル>\r\n", "saveOnExit", "1", "missing flag line leaves 1" },
+        { "<牌譜ファイル>x</牌譜ファイル>\r\n", "currentId", "", "missing ID line leaves it empty" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        writeBytes(file, c.bytes);
+        resetSettings();
+        EXPECT_EQ(readSettingsFile(), 1);
+        EXPECT_EQ(fieldText(c.field), c.expected);
+    }
+}
+
+TEST_F(SettingsFile, LinesAreReadInPiecesOf261Bytes)
+{
+    struct Case { std::string bytes; const char* field; const char* expected; const char* rule; };
+    const std::string path232(232, 'p');
+    const Case cases[] = {
+        { "<牌譜ファイル>" + path232 + "</牌譜ファイル>\r\n", "logPath", path232.c_str(),
+          "a 232-byte path fills 261 bytes and reads back" },
+        { "<牌譜ファイル>" + path232 + "q</牌譜ファイル>\r\n", "logPath", "",
+          "a 262-byte line loses its closing tag and is not recognised" },
+        { std::string(261, 'x') + "<最低レート>5</最低レート>\r\n", "minRate", "5",
+          "the rest of a long line is read as a line of its own" },
+        { std::string(261, '#') + "<最低レート>5</最低レート>\r\n", "minRate", "5",
+          "only a piece that starts with # is a comment" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        writeBytes(file, c.bytes);
+        resetSettings();
+        readSettingsFile();
+        EXPECT_EQ(fieldText(c.field), c.expected);
+    }
+}
+
+TEST_F(SettingsFile, MissingFileGivesTheDefaultsAndThePlaceholder)
+{
+    settings.minRate = 77;
+    EXPECT_EQ(readSettingsFile(), 0);
+    EXPECT_STREQ(settings.currentId, "ここにIDを入力");
+    EXPECT_STREQ(settings.logPath, "C:\\Kalvento\\JAPANESE\\Zentolog.txt");
+    EXPECT_EQ(settings.minRate, 0);
+    EXPECT_EQ(settings.maxRate, 20000);
+    EXPECT_EQ(settings.idCount, 0u);
+    EXPECT_TRUE(shownMessages.empty());
+}
+
+static void fillSettings(void)
+{
+    const char* ids[] = { "ゲスト", "", "abc", "x;y" };
+    for (const char* id : ids) copyText(settings.idList[settings.idCount++], ID_SIZE, id);
+    copyText(settings.currentId, sizeof settings.currentId, "ignored");
+    copyText(settings.logPath, sizeof settings.logPath, "C:\\Kalvento\\JAPANESE\\Zentolog.txt");
+    settings.minRate = -50;
+    settings.maxRate = 20000;
+    settings.saveOnExit = 0;
+    settings.reportOnDesktop = 1;
+    settings.colorScheme = 2;
+}
+
+static const char WRITTEN_FILE[] =
+    "<KalventoID>ゲスト;abc;x;y;</KalventoID>\r\n"
+    "<牌譜ファイル>C:\\Kalvento\\JAPANESE\\Zentolog.txt</牌譜ファイル>\r\n"
+    "<最低レート>-50</最低レート>\r\n"
+    "<最高レート>20000</最高レート>\r\n"
+    "<設定保存>0</設定保存>\r\n"
+    "<デスクトップ保存>1</デスクトップ保存>\r\n"
+    "<配色>2</配色>\r\n";
+
+TEST_F(SettingsFile, WritesTheSevenLinesWithCrLf)
+{
+    fillSettings();
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file), WRITTEN_FILE);
+    EXPECT_EQ(fileBytes(file + ".tmp"), "<missing>");
+    EXPECT_TRUE(shownMessages.empty());
+
+    resetSettings();
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file),
+              "<KalventoID></KalventoID>\r\n<牌譜ファイル></牌譜ファイル>\r\n<最低レート>0</最低レート>\r\n"
+              "<最高レート>0</最高レート>\r\n<設定保存>1</設定保存>\r\n"
+              "<デスクトップ保存>0</デスクトップ保存>\r\n<配色>0</配色>\r\n");
+}
+
+TEST_F(SettingsFile, WrittenFileReadsBack)
+{
+    fillSettings();
+    writeSettingsFile();
+    resetSettings();
+    EXPECT_EQ(readSettingsFile(), 1);
+    EXPECT_EQ(idsInUse(), "4:ゲスト|abc|x|y");   // the empty slot is dropped, "x;y" splits
+    EXPECT_STREQ(settings.currentId, "ゲスト");
+    EXPECT_STREQ(settings.logPath, "C:\\Kalvento\\JAPANESE\\Zentolog.txt");
+    EXPECT_EQ(settings.minRate, -50);
+    EXPECT_EQ(settings.maxRate, 20000);
+    EXPECT_EQ(settings.saveOnExit, 0);
+    EXPECT_EQ(settings.reportOnDesktop, 1);
+    EXPECT_EQ(settings.colorScheme, 2);
+
+    // The longest list the program writes: ten IDs of 15 bytes fit one line.
+    resetSettings();
+    for (int i = 0; i < 10; i++) copyText(settings.idList[i], ID_SIZE, std::string(15, (char)('a' + i)).c_str());
+    settings.idCount = 10;
+    writeSettingsFile();
+    resetSettings();
+    readSettingsFile();
+    EXPECT_EQ(settings.idCount, 10u);
+    EXPECT_EQ(std::string(settings.idList[9]), std::string(15, 'j'));
+}
+
+TEST_F(SettingsFile, ReplacesTheOldFileOnlyWhenAllWasWritten)
+{
+    const std::string old = "<配色>3</配色>\r\n# kept byte for byte\r\n";
+    fillSettings();
+
+    struct Case { const char* rule; void (*spoil)(const std::string& file); };
+    const Case cases[] = {
+        { "temporary file can't be created: a folder has its name",
+          [](const std::string& f) { mkdir((f + ".tmp").c_str(), 0777); } },
+        { "writing fails: the temporary name leads to a full device",
+          [](const std::string& f) { EXPECT_EQ(symlink("/dev/full", (f + ".tmp").c_str()), 0); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        std::error_code ignored;
+        std::filesystem::remove_all(file + ".tmp", ignored);
+        writeBytes(file, old);
+        c.spoil(file);
+        clearRecordings();
+        EXPECT_EQ(writeSettingsFile(), 0);
+        EXPECT_EQ(fileBytes(file), old);
+        ASSERT_EQ(shownMessages.size(), 1u);
+        EXPECT_EQ(shownMessages[0], SAVE_FAILED);
+        EXPECT_EQ(settings.colorScheme, 2);   // the settings in memory are unchanged
+    }
+    // The failed write removed its temporary link, so a new attempt succeeds.
+    EXPECT_FALSE(std::filesystem::is_symlink(file + ".tmp"));
+}
+
+TEST_F(SettingsFile, FailedReplaceRemovesTheTemporaryFile)
+{
+    mkdir(file.c_str(), 0777);
+    writeBytes(file + "/inside", "x");   // a folder that isn't empty can't be replaced
+    fillSettings();
+    EXPECT_EQ(writeSettingsFile(), 0);
+    EXPECT_EQ(fileBytes(file + ".tmp"), "<missing>");
+    EXPECT_EQ(fileBytes(file + "/inside"), "x");
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0], SAVE_FAILED);
+}
