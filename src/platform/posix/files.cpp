@@ -29,7 +29,8 @@ int removeFile(const char* name)
 {
     char path[NATIVE_PATH_SIZE];
     nativePath(name, path, sizeof path);
-    return remove(path) == 0;
+    // unlink, not remove: like DeleteFileA, this never deletes a directory.
+    return unlink(path) == 0;
 }
 
 int directoryExists(const char* path)
