@@ -34,6 +34,12 @@ extern int previousResult;   // the player's score in the previous accepted game
 // Clears the totals, previousResult and the ring's next-write index (not its slots).
 void resetPlayerStats(void);
 
+// The money the player (at playerSeat) receives from (positive) or pays to (negative) each of the
+// seatCount seats: with P the sum of the positive scores, a seat of the opposite sign gets
+// -(rate * |player's score| * its score) / P, computed in double and stored as float; every other
+// seat, the player's own included, gets 0, and so does every seat when the rate is 0.
+void computeMoneyShares(int rate, const int* scores, float* shares);
+
 // Adds one accepted game: rate, and seatCount ranks, scores and names in seat order; the player sits
 // at playerSeat. Updates the totals, the ring, the opponent table, and completes the game's row of
 // the per-game table when it is open.

@@ -1,0 +1,46 @@
+#include "analysis/AnalysisRun.h"
+
+#include "analysis/GameEntryParser.h"
+#include "analysis/GameResultsTable.h"
+#include "analysis/LogReader.h"
+#include "analysis/OpponentTable.h"
+#include "analysis/PlayerStats.h"
+#include "platform/platform.h"
+#include "report/Report.h"
+
+const char MESSAGE_NO_GAME[] = "指定された条件での対局データは含まれていませんでした。";
+
+// Everything a run counts starts from zero; the opponent table keeps its storage.
+static void resetRunState(void)
+{
+    clearOpponentTable();
+    seatCount = 4;
+    playerSeat = 0;
+    resetPlayerStats();
+}
+
+// Hands every entry of the log to the parser, up to the end of the log.
+static void readEntries(void)
+{
+    char line[LOG_LINE_SIZE];
+    while (!logAtEnd()) {
+        if (!readLogLine(line)) return;
+        if (line[0] != '<') continue;
+        if (parseGameEntry(line + 1) == 0) return;
+    }
+}
+
+int runAnalysis(void)
+{
+    runStartTime = time(NULL);
+    resetRunState();
+    createGameTable();
+    readEntries();
+    closeGameTable();
+    if (playerTotals.games == 0) {
+        showErrorMessage(MESSAGE_NO_GAME);
+        return 0;
+    }
+    writeReport();
+    return 1;
+}

@@ -1,0 +1,29 @@
+#include "analysis/FatalError.h"
+
+#include "analysis/OpponentTable.h"
+#include "platform/platform.h"
+#include "report/Report.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+
+const char MESSAGE_MALFORMED_ENTRY[] = "牌譜データ処理中にエラーが発生しました。\n";
+const char MESSAGE_NONZERO_SUM[] = "合計が０でない得点データが見つかりました。\n";
+const char MESSAGE_IMPOSSIBLE_RATE[] = "実在しないレートです。\n";
+const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
+
+enum { FATAL_MESSAGE_SIZE = 256 };
+
+void fatalError(const char* format, ...)
+{
+    char text[FATAL_MESSAGE_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    showErrorMessage(text);
+    if (reportStream) fclose(reportStream);
+    reportStream = NULL;
+    releaseOpponentTable();
+    exitProcess(1);
+}

@@ -1,0 +1,118 @@
+#include "analysis/OpponentTable.h"
+
+#include "analysis/FatalError.h"
+
+#include <limits.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+// Beside the table, an open-addressing index over its records: each slot holds a record index + 1,
+// or 0 when free. It gives the same answers as a scan of the records in insertion order (names are
+// unique in the table), without the scan's quadratic cost over a long log. Its size is a power of two
+// of at least twice the capacity, so it is never more than half full.
+static int* indexSlots;
+static size_t indexSize;
+
+// FNV-1a over the name's bytes.
+static uint32_t hashName(const char* name)
+{
+    uint32_t hash = 2166136261u;
+    for (const unsigned char* p = (const unsigned char*)name; *p; p++) {
+        hash ^= *p;
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+// The slot that holds the record named name, or the free slot where it belongs.
+static size_t findSlot(const char* name)
+{
+    size_t mask = indexSize - 1;
+    size_t slot = hashName(name) & mask;
+    while (indexSlots[slot] != 0) {
+        if (strcmp(opponentTable.records[indexSlots[slot] - 1].name, name) == 0) return slot;
+        slot = (slot + 1) & mask;
+    }
+    return slot;
+}
+
+// Enters record i under its stored name; a name already entered keeps its first record, as a scan
+// in insertion order would find it.
+static void enterInIndex(int i)
+{
+    size_t slot = findSlot(opponentTable.records[i].name);
+    if (indexSlots[slot] == 0) indexSlots[slot] = i + 1;
+}
+
+static void clearIndex(void)
+{
+    if (indexSlots) memset(indexSlots, 0, indexSize * sizeof *indexSlots);
+}
+
+// Makes the index fit the capacity and enters every record in use. Returns 0 when out of memory.
+static int rebuildIndex(void)
+{
+    size_t size = 1;
+    while (size < 2 * (size_t)opponentTable.capacity) size *= 2;
+    if (size != indexSize) {
+        int* slots = (int*)malloc(size * sizeof *slots);
+        if (!slots) return 0;
+        free(indexSlots);
+        indexSlots = slots;
+        indexSize = size;
+    }
+    clearIndex();
+    for (int i = 0; i <= opponentTable.lastUsed; i++) enterInIndex(i);
+    return 1;
+}
+
+// Grows the storage by 1024 zeroed records, keeping the records in use. Ends the process when memory
+// runs out.
+static void growTable(void)
+{
+    if (opponentTable.capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    int capacity = opponentTable.capacity + OPPONENT_GROWTH;
+    OpponentRecord* records =
+        (OpponentRecord*)realloc(opponentTable.records, (size_t)capacity * sizeof *records);
+    if (!records) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    memset(records + opponentTable.capacity, 0, OPPONENT_GROWTH * sizeof *records);
+    opponentTable.records = records;
+    opponentTable.capacity = capacity;
+    if (!rebuildIndex()) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+}
+
+void clearOpponentTable(void)
+{
+    if (opponentTable.records)
+        memset(opponentTable.records, 0, (size_t)opponentTable.capacity * sizeof *opponentTable.records);
+    opponentTable.lastUsed = -1;
+    clearIndex();
+}
+
+int findOrAddOpponent(const char* name)
+{
+    if (opponentTable.lastUsed >= 0) {
+        size_t slot = findSlot(name);
+        if (indexSlots[slot] != 0) return indexSlots[slot] - 1;
+    }
+    int index = opponentTable.lastUsed + 1;
+    if (index == opponentTable.capacity) growTable();
+    opponentTable.lastUsed = index;
+    OpponentRecord* record = &opponentTable.records[index];
+    memset(record, 0, sizeof *record);
+    copyText(record->name, sizeof record->name, name);
+    enterInIndex(index);
+    return index;
+}
+
+void releaseOpponentTable(void)
+{
+    free(opponentTable.records);
+    opponentTable.records = NULL;
+    opponentTable.capacity = 0;
+    opponentTable.lastUsed = -1;
+    free(indexSlots);
+    indexSlots = NULL;
+    indexSize = 0;
+}

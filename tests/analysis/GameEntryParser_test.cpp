@@ -1,0 +1,322 @@
+#include "analysis/GameEntryParser.h"
+
+#include "analysis/FatalError.h"
+#include "analysis/OpponentTable.h"
+#include "analysis/PlayerStats.h"
+#include "RunFolder.h"
+#include "support/RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+
+// The leading fields the parser wrote for the run's first accepted game.
+static std::string firstRowStart(void)
+{
+    std::vector<std::string> rows = gameTableRows();
+    if (rows.size() < 2) return "<no row>";
+    size_t end = 0;
+    for (int field = 0; field < 5; field++) end = rows[1].find('\t', end) + 1;
+    return rows[1].substr(0, end - 1);
+}
+
+static std::string rowStart(const std::string& lobby, const std::string& rate, const std::string& room)
+{
+    return "2024/03/15\t21:05\t" + lobby + "\t" + rate + "\t" + room;
+}
+
+TEST(GameEntryParser, SplitsTheHeaderIntoLobbyRateAndRoom)
+{
+    struct Case {
+        const char* header;
+        char flag;
+        const char* lobby;
+        const char* rate;
+        const char* room;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {"一般ロビー(点50)：卓01>", '1', "一般ロビー", "50", "卓01", "点 and a number"},
+        {"高(点1万)：卓>", '1', "高", "10000", "卓", "点1万 gives 10000"},
+        {"高(点2万)：卓>", '1', "高", "20000", "卓", "点2万 gives 20000"},
+        {"東南(東1万/半2万)：卓>", '0', "東南", "10000", "卓", "flag 0 takes the number after 東"},
+        {"東南(東1万/半2万)：卓>", '1', "東南", "20000", "卓", "flag 1 takes the number after 半"},
+        {"東南(東1万/半2万)：卓>", 'x', "東南", "20000", "卓", "any flag but 0 takes 半"},
+        {"東南(半2万/東1万)：卓>", '0', "東南", "10000", "卓", "the markers' order does not matter"},
+        {"東南(東50/半100)：卓>", '1', "東南", "100", "卓", "without 万"},
+        {"東南(点50/東100)：卓>", '0', "東南", "50", "卓", "点 wins over /"},
+        {"特別(なし)：卓>", '1', "特別", "0", "卓", "neither 点 nor /: rate 0"},
+        {"フリー：卓3>", '1', "フリー", "0", "卓3", "no ): the lobby is all before the colon, rate 0"},
+        {"ロビー：卓(点50)>", '1', "ロビー", "0", "卓(点50)", "a ) after the colon is part of the room"},
+        {"ロビー(点50)予備：卓>", '1', "ロビー", "50", "卓", "bytes between ) and the colon are ignored"},
+        {"ロ(ビ(点50)：卓>", '1', "ロ", "50", "卓", "the first ( ends the lobby"},
+        {"高(点1.5万)：卓>", '1', "高", "10000", "卓", "truncation before the 万 multiplication"},
+        {"高(点0.5万)：卓>", '1', "高", "0", "卓", "0.5万 gives 0"},
+        {"高(点 50)：卓>", '1', "高", "50", "卓", "white space before the number is skipped"},
+        {"高(点1 万)：卓>", '1', "高", "1", "卓", "万 must follow the number at once"},
+        {"高(点abc)：卓>", '1', "高", "0", "卓", "no digits read as 0"},
+        {"高(点1e4)：卓>", '1', "高", "10000", "卓", "an exponent is part of the number"},
+        {"ロビー：>", '1', "ロビー", "0", "", "room of exactly two bytes"},
+        {"ロビー：", '1', "ロビー", "0", "", "room shorter than two bytes is empty"},
+        {"ロビー：卓：二>", '1', "ロビー", "0", "卓：二", "the first colon divides"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        std::string log = gameEntry(c.header, c.flag, {"Me", "A", "B", "C"},
+                                    resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
+        ASSERT_EQ(runLog(log), 1);
+        EXPECT_EQ(firstRowStart(), rowStart(c.lobby, c.rate, c.room));
+    }
+}
+
+TEST(GameEntryParserDeathTest, MalformedEntriesOfThePlayerAreFatal)
+{
+    struct Case {
+        const char* header;
+        char flag;
+        const char* result;
+        const char* message;
+        const char* rule;
+    };
+    const char* good = ">1     +30 2     +10 3     -15 4     -25";
+    const Case cases[] = {
+        {"高(点3万)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "点3万 is no real rate"},
+        {"高(点20001)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "above 20000"},
+        {"高(点-1)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "below 0"},
+        {"高(点99999999999)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "a number beyond 32 bits"},
+        {"高(点300000万)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "万 beyond 32 bits does not wrap"},
+        {"ロビー(点50)卓>", '1', good, MESSAGE_MALFORMED_ENTRY, "a header without a colon"},
+        {"ロビー点50)：卓>", '1', good, MESSAGE_MALFORMED_ENTRY, ") without ( before it"},
+        {"東南(東1万/2万)：卓>", '1', good, MESSAGE_MALFORMED_ENTRY, "/ without the marker the flag selects"},
+        {"卓(点50)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+         "scores that do not sum to 0"},
+        {"卓(点50)：卓>", '1', ">1     +30 2     +10 3     -15 4  ", MESSAGE_MALFORMED_ENTRY,
+         "a result line too short for the fourth seat"},
+        {"卓(点3万)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+         "the zero-sum check comes before the rate check"},
+        {"ロビー点50)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+         "the zero-sum check comes before the header is split"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        std::string log = gameEntry(c.header, c.flag, {"Me", "A", "B", "C"}, c.result);
+        EXPECT_EXIT(runLog(log), ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
+    }
+}
+
+TEST(GameEntryParser, ResultLineOfExactlyTheNeededLengthIsRead)
+{
+    // 35 bytes before the line break: the fourth score starts at the line break and reads as 0.
+    RunFolder folder;
+    useTestSettings();
+    std::string result = resultLine({{1, 30}, {2, -10}, {3, -20}}) + "4   ";
+    ASSERT_EQ(result.size(), 35u);
+    ASSERT_EQ(runLog(gameEntry("卓(点10)：卓>", '1', {"Me", "A", "B", "C"}, result)), 1);
+    EXPECT_EQ(playerTotals.scoreSum, 30);
+}
+
+TEST(GameEntryParser, EntriesWithoutThePlayerAreNotExaminedPastTheirPlayerLines)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string log = gameEntry("卓(点3万)：卓>", '1', {"W", "X", "Y", "Z"}, ">1 +99") +
+                      gameEntry("卓：卓>", '1', {"W", "X", "Y", "Z"}, ">1     +30 2     +10 3     -15 4     -24") +
+                      plainGame();
+    ASSERT_EQ(runLog(log), 1);
+    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(opponentCount(), 3) << "W, X, Y and Z were never counted";
+}
+
+TEST(GameEntryParserDeathTest, PlayerLinesAreCheckedInEveryEntry)
+{
+    struct Case {
+        std::string log;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {gameEntry("卓(点50)：卓>", '1', {"W", "=X", "Y", "Z"}, ">1"), "a line without # in an entry without the player"},
+        {gameEntry("卓(点50)：卓>", '1', {"W", "#  \t", "Y", "Z"}, ">1"), "# followed only by white space"},
+        {"<卓(点50)：卓>\r\n 1\r\n[2024/03/15 21:05]\r\n#Me\r\n<卓：卓>\r\n#B\r\n#C\r\n>1\r\n",
+         "a < in a player line's place is a malformed player line"},
+        {"<" + std::string(79, 'L') + "(点50)：卓>\r\n 1:x\r\n[2024/03/15 21:05]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n",
+         "a header longer than 79 bytes shifts the lines: the date line is read as a player line"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        EXPECT_EXIT(runLog(c.log), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_MALFORMED_ENTRY));
+    }
+}
+
+TEST(GameEntryParser, ThreePlayerEntriesChangeTheSeatsForTheRestOfTheRun)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
+                                  resultLine({{2, 10}, {1, 20}, {3, -30}}));
+    // Read with three seats: "Z" is a body line, and only three scores are read; without the player
+    // in the first three seats the entry is skipped.
+    std::string fourWithPlayerLast = gameEntry("卓(点100)：卓>", '1', {"W", "X", "Y", "Me"},
+                                               resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
+    std::string threeAgain = gameEntry("三人(点100)：卓>", '1', {"Me", "C", "D", "=三人打ち"},
+                                       resultLine({{1, 40}, {2, -10}, {3, -30}}));
+    ASSERT_EQ(runLog(three + fourWithPlayerLast + threeAgain), 1);
+    EXPECT_EQ(seatCount, 3);
+    EXPECT_EQ(playerTotals.games, 2);
+    EXPECT_EQ(playerTotals.scoreSum, 60);
+    EXPECT_EQ(opponentCount(), 4);
+
+    // A new run starts again with four seats.
+    ASSERT_EQ(runLog(plainGame()), 1);
+    EXPECT_EQ(seatCount, 4);
+    EXPECT_EQ(playerTotals.games, 1);
+}
+
+TEST(GameEntryParserDeathTest, FourPlayerEntryAfterAThreePlayerEntryFailsTheZeroSum)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
+                                  resultLine({{2, 10}, {1, 20}, {3, -30}}));
+    EXPECT_EXIT(runLog(three + plainGame()), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_NONZERO_SUM));
+}
+
+TEST(GameEntryParser, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
+{
+    struct Case {
+        int minRate, maxRate;
+        const char* header;
+        int accepted;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {50, 100, "卓(点50)：卓>", 1, "exactly the minimum"},
+        {50, 100, "卓(点100)：卓>", 1, "exactly the maximum"},
+        {50, 100, "卓(点49)：卓>", 0, "below the minimum"},
+        {50, 100, "卓(点101)：卓>", 0, "above the maximum"},
+        {0, 100, "卓：卓>", 1, "no rate: 0, accepted with minimum 0"},
+        {-5, 100, "卓：卓>", 1, "no rate: accepted with a negative minimum"},
+        {1, 100, "卓：卓>", 0, "no rate: refused with minimum 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        settings.minRate = c.minRate;
+        settings.maxRate = c.maxRate;
+        EXPECT_EQ(runLog(plainGame(c.header)), c.accepted);
+        EXPECT_EQ(playerTotals.games, c.accepted);
+    }
+}
+
+TEST(GameEntryParserDeathTest, AnImpossibleRateIsFatalEvenOutsideTheRange)
+{
+    RunFolder folder;
+    useTestSettings();
+    settings.maxRate = 100;
+    EXPECT_EXIT(runLog(plainGame("卓(点3万)：卓>")), ::testing::ExitedWithCode(1),
+                "message: " + hexOf(MESSAGE_IMPOSSIBLE_RATE));
+}
+
+TEST(GameEntryParser, HeaderAmongBodyLinesAbandonsTheEntry)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string broken = "<卓(点3万)：卓>\r\n 1:x\r\n[2024/03/01 20:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n 東1局\r\n";
+    ASSERT_EQ(runLog(broken + plainGame("卓(点200)：次>")), 1);
+    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(firstRowStart(), rowStart("卓", "200", "次"));
+
+    // Any number of abandoned entries in a row is handled without nesting.
+    std::string many;
+    for (int i = 0; i < 100000; i++) many += broken;
+    ASSERT_EQ(runLog(many + plainGame()), 1);
+    EXPECT_EQ(playerTotals.games, 1);
+}
+
+TEST(GameEntryParser, LinesOfAnEntryAreTakenByPosition)
+{
+    struct Case {
+        std::string log;
+        int games;
+        long long scoreSum;
+        const char* rule;
+    };
+    const std::string result = resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}});
+    const Case cases[] = {
+        {"<卓：卓>\r\n<1\r\n[2024/03/15 21:05]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n" + result + "\r\n", 1, 30,
+         "a < in the flag line's place is the flag line"},
+        {gameEntry("卓：卓>", '1', {"A", "Me", "B", "Me"}, result), 1, -25,
+         "a player seated twice counts at the later seat"},
+        {gameEntry("卓：卓>", '1', {"Me", "A", "B", "C"}, result, {"#X", "=Y", " 東1局", ""}), 1, 30,
+         "body lines of any content are skipped"},
+        {plainGame() + gameEntry("卓：卓>", '1', {"Me", "A", "B", "C"}, ""), 1, 30,
+         "a log ending inside an entry drops it"},
+        {plainGame() + "<卓：卓>\r\n 1\r\n", 1, 30, "a log ending in the date line"},
+        {plainGame() + "<卓：卓>\r\n 1\r\n[d]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n" + result,
+         1, 30, "a result line without line break at the end of the log is not used"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        ASSERT_EQ(runLog(c.log), 1);
+        EXPECT_EQ(playerTotals.games, c.games);
+        EXPECT_EQ(playerTotals.scoreSum, c.scoreSum);
+    }
+}
+
+TEST(GameEntryParser, NamesAreReadLikeTheScanfFormat)
+{
+    struct Case {
+        const char* playerLine;
+        const char* id;
+        int found;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {"#Me 初段", "Me", 1, "the name ends at white space"},
+        {"#  \tMe", "Me", 1, "white space after # is skipped"},
+        {"#me", "Me", 0, "case-sensitive"},
+        {"#ABCDEFGHIJKL", "ABCDEFGHIJKL", 1, "12 bytes are the whole name"},
+        {"#ABCDEFGHIJKLM", "ABCDEFGHIJKLM", 0, "13 bytes are cut, so a 13-byte ID never matches"},
+        {"#ABCDEFGHIJKLM", "ABCDEFGHIJKL", 1, "the cut name matches its first 12 bytes"},
+        {"#山田太郎ですよね", "山田太郎です", 1, "cut at 12 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        copyText(settings.currentId, sizeof settings.currentId, c.id);
+        std::string log = "<卓：卓>\r\n 1\r\n[2024/03/15 21:05]\r\n" + std::string(c.playerLine) +
+                          "\r\n#A\r\n#B\r\n#C\r\n" + resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}) + "\r\n";
+        EXPECT_EQ(runLog(log), c.found);
+    }
+}
+
+TEST(GameEntryParser, DateAndTimeAreTakenAsTheyStand)
+{
+    struct Case {
+        const char* dateLine;
+        const char* fields;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {"[2024/03/15 21:05]", "2024/03/15\t21:05", "bytes 1 to 10 and 12 to 16"},
+        {"xabcdefghijKlmnopq", "abcdefghij\tlmnop", "no validation"},
+        {"[2024/03", "2024/03\t", "a short line gives shorter texts"},
+        {"", "\t", "an empty line gives empty texts"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        std::string log = "<卓：卓>\r\n 1\r\n" + std::string(c.dateLine) + "\r\n#Me\r\n#A\r\n#B\r\n#C\r\n" +
+                          resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}) + "\r\n";
+        ASSERT_EQ(runLog(log), 1);
+        EXPECT_EQ(gameTableRows()[1].substr(0, gameTableRows()[1].find("\t卓")), c.fields);
+    }
+}

@@ -1,0 +1,74 @@
+#include "analysis/GameResultsTable.h"
+
+#include "analysis/PlayerStats.h"
+
+#include "RunFolder.h"
+#include "support/RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+
+static const std::string HEADER =
+    "日付\t時刻\tロビー\tレート\t部屋"
+    "\tメンバー①\t順位①\t得点①\t収支①\tメンバー②\t順位②\t得点②\t収支②"
+    "\tメンバー③\t順位③\t得点③\t収支③\tメンバー④\t順位④\t得点④\t収支④\r\n";
+
+TEST(GameResultsTable, FourPlayerRowsHoldEverySeatAndItsShare)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string loss = gameEntry("東南(東50/半100)：卓07>", '1', {"Me", "A", "B", "C"},
+                                 resultLine({{3, -15}, {1, 30}, {2, 10}, {4, -25}}));
+    ASSERT_EQ(runLog(plainGame() + loss), 1);
+    EXPECT_TRUE(gameTableCreated);
+    EXPECT_EQ(gameTableBytes(),
+              HEADER +
+                  "2024/03/15\t21:05\t一般ロビー\t100\t卓01"
+                  "\tMe\t1\t30\t0\tA\t2\t10\t0\tB\t3\t-15\t1125\tC\t4\t-25\t1875\r\n"
+                  "2024/03/15\t21:05\t東南\t100\t卓07"
+                  "\tMe\t3\t-15\t0\tA\t1\t30\t-1125\tB\t2\t10\t-375\tC\t4\t-25\t0\r\n");
+}
+
+TEST(GameResultsTable, ThreePlayerRowsAreFourFieldsShorterThanTheHeader)
+{
+    RunFolder folder;
+    useTestSettings();
+    std::string three = gameEntry("三人(点50)：卓>", '0', {"A", "Me", "B", "=三人打ち"},
+                                  resultLine({{2, 4}, {1, 3}, {3, -7}}));
+    ASSERT_EQ(runLog(three + three), 1);
+    const std::string row = "2024/03/15\t21:05\t三人\t50\t卓\tA\t2\t4\t0\tMe\t1\t3\t0\tB\t3\t-7\t150\r\n";
+    EXPECT_EQ(gameTableBytes(), HEADER + row + row);
+}
+
+TEST(GameResultsTable, SharesAreRoundedToWholeNumbers)
+{
+    RunFolder folder;
+    useTestSettings();
+    // P = 7: 50 * 3 * 5 / 7 = 107.14 and 50 * 3 * 2 / 7 = 42.86.
+    ASSERT_EQ(runLog(gameEntry("卓(点50)：卓>", '1', {"Me", "A", "B", "C"},
+                               resultLine({{2, 3}, {1, 4}, {3, -5}, {4, -2}}))),
+              1);
+    EXPECT_EQ(gameTableRows()[1], "2024/03/15\t21:05\t卓\t50\t卓\tMe\t2\t3\t0\tA\t1\t4\t0\tB\t3\t-5\t107\tC\t4\t-2\t43");
+}
+
+TEST(GameResultsTable, RunWithoutTheTableStillCompletes)
+{
+    RunFolder folder;
+    useTestSettings();
+    copyText(settings.currentId, sizeof settings.currentId, "no/such/dir");
+    std::string log = gameEntry("卓(点50)：卓>", '1', {"no/such/dir", "A", "B", "C"},
+                                resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
+    EXPECT_EQ(runLog(log), 1);
+    EXPECT_FALSE(gameTableCreated);
+    EXPECT_EQ(playerTotals.games, 1);
+}
+
+TEST(GameResultsTable, NameIsCutTo255Bytes)
+{
+    RunFolder folder;
+    useTestSettings();
+    copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
+    createGameTable();
+    closeGameTable();
+    EXPECT_STREQ(gameTableName, "ABCDEFGHIJKLMNO_戦績.xls");
+    EXPECT_EQ(fileBytes(gameTableName), HEADER);
+}

@@ -1,0 +1,116 @@
+#include "analysis/LogReader.h"
+
+#include "RunFolder.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+// Reads the whole open log; the lines delivered with 1, in order. Checks that the read that ends it
+// returns 0 with the end-of-file indicator set, and that later reads stay at 0.
+static std::vector<std::string> readAllLines(void)
+{
+    std::vector<std::string> lines;
+    char buffer[LOG_LINE_SIZE];
+    while (readLogLine(buffer)) {
+        EXPECT_FALSE(logAtEnd());
+        lines.push_back(buffer);
+    }
+    EXPECT_TRUE(logAtEnd());
+    EXPECT_EQ(readLogLine(buffer), 0);
+    return lines;
+}
+
+// The rule stated plainly: CR LF becomes LF over the whole file, then pieces of at most 79 bytes end
+// after a LF; a piece that meets the end of the file before its LF or its 79th byte is not delivered.
+static std::vector<std::string> expectedLines(const std::string& raw)
+{
+    std::string text;
+    for (size_t i = 0; i < raw.size(); i++)
+        if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')) text += raw[i];
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t length = 0;
+        while (length < 79 && at + length < text.size()) {
+            length++;
+            if (text[at + length - 1] == '\n') break;
+        }
+        int complete = text[at + length - 1] == '\n' || length == 79;
+        if (!complete) break;
+        lines.push_back(text.substr(at, length));
+        at += length;
+    }
+    return lines;
+}
+
+struct ReaderCase {
+    std::string input;
+    std::vector<std::string> lines;
+    const char* rule;
+};
+
+TEST(LogReader, CutsLinesLikeATextModeStream)
+{
+    const std::string x79(79, 'x');
+    const ReaderCase cases[] = {
+        {"", {}, "an empty file ends at once"},
+        {"a\r\nb\r\n", {"a\n", "b\n"}, "CR LF becomes LF"},
+        {"a\nb\n", {"a\n", "b\n"}, "a bare LF is a line break too"},
+        {"a\rb\r\n", {"a\rb\n"}, "a lone CR stays"},
+        {"a\r\r\n", {"a\r\n"}, "only the CR right before LF goes"},
+        {"\r\n\r\n", {"\n", "\n"}, "empty lines"},
+        {"a\r\nlast", {"a\n"}, "a last line without line break is not delivered"},
+        {"a\r\nb\r", {"a\n"}, "a CR at the very end is no line break"},
+        {x79 + "\r\n", {x79, "\n"}, "79 bytes fill a read; the line break comes alone"},
+        {std::string(78, 'y') + "\r\n", {std::string(78, 'y') + "\n"}, "78 bytes and the break fit one read"},
+        {std::string(80, 'z') + "\r\n", {std::string(79, 'z'), "z\n"}, "the remainder is a line of its own"},
+        {x79, {x79}, "79 bytes at the end: the read stops before meeting the end"},
+        {std::string(200, 'w') + "\r\nq\r\n",
+         {std::string(79, 'w'), std::string(79, 'w'), std::string(42, 'w') + "\n", "q\n"},
+         "a long line in three pieces"},
+        {std::string("a\0b\r\n", 5), {std::string("a")}, "a zero byte ends the text of the line"},
+    };
+    for (const ReaderCase& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        openLogText(c.input);
+        EXPECT_EQ(readAllLines(), c.lines);
+    }
+}
+
+TEST(LogReader, LineBreaksAcrossBlocksAreTranslatedAlike)
+{
+    // The reader takes the file in large blocks; a CR LF pair or a lone CR may sit on the seam.
+    struct SeamCase {
+        size_t at;   // offset of the CR
+        const char* tail;
+        const char* rule;
+    };
+    const SeamCase cases[] = {
+        {65535, "\r\nend\r\n", "CR LF split by the first seam"},
+        {65535, "\rX\r\n", "a lone CR at the seam"},
+        {65535, "\r", "a lone CR at the seam that ends the file"},
+        {65536, "\r\nend\r\n", "CR LF right after the seam"},
+        {131071, "\r\r\nend\r\n", "CR CR LF at the second seam"},
+    };
+    for (const SeamCase& c : cases) {
+        SCOPED_TRACE(c.rule);
+        std::string raw;
+        while (raw.size() + 60 < c.at) raw += std::string(50, 'a') + "\r\n";
+        raw += std::string(c.at - raw.size(), 'b');
+        raw += c.tail;
+        RunFolder folder;
+        openLogText(raw);
+        EXPECT_EQ(logSize(), (long long)raw.size());
+        EXPECT_EQ(readAllLines(), expectedLines(raw));
+    }
+}
+
+TEST(LogReader, MissingFileOrFolderDoesNotOpen)
+{
+    RunFolder folder;
+    EXPECT_EQ(openLog("missing.txt"), 0);
+    EXPECT_EQ(openLog("."), 0);
+    char buffer[LOG_LINE_SIZE];
+    EXPECT_EQ(readLogLine(buffer), 0);
+}

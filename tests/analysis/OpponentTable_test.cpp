@@ -1,0 +1,106 @@
+#include "analysis/OpponentTable.h"
+
+#include "analysis/FatalError.h"
+#include "support/RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+// The reference: a scan of the names in insertion order, as the table must answer.
+static int scanIndex(std::vector<std::string>& model, const std::string& name)
+{
+    for (size_t i = 0; i < model.size(); i++)
+        if (model[i] == name) return (int)i;
+    model.push_back(name);
+    return (int)model.size() - 1;
+}
+
+TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
+{
+    releaseOpponentTable();
+    clearOpponentTable();
+    EXPECT_EQ(opponentTable.capacity, 0);
+    EXPECT_EQ(findOrAddOpponent("p0"), 0);
+    EXPECT_EQ(opponentTable.capacity, 1024);
+    for (int i = 1; i < 1024; i++) findOrAddOpponent(("p" + std::to_string(i)).c_str());
+    opponentTable.records[5].games = 7;
+    opponentTable.records[5].balance = -12.5f;
+    EXPECT_EQ(opponentTable.capacity, 1024);
+
+    EXPECT_EQ(findOrAddOpponent("p1024"), 1024);
+    EXPECT_EQ(opponentTable.capacity, 2048);
+    EXPECT_EQ(opponentCount(), 1025);
+    EXPECT_STREQ(opponentTable.records[5].name, "p5") << "records survive the growth";
+    EXPECT_EQ(opponentTable.records[5].games, 7);
+    EXPECT_EQ(opponentTable.records[5].balance, -12.5f);
+    const OpponentRecord& added = opponentTable.records[1024];
+    EXPECT_STREQ(added.name, "p1024");
+    EXPECT_EQ(added.games + added.above + added.below, 0) << "a record added after growth starts at 0";
+    EXPECT_EQ(added.moneyLost + added.moneyWon + added.balance, 0.0f);
+    EXPECT_EQ(findOrAddOpponent("p5"), 5) << "lookups still find the old records";
+}
+
+TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
+{
+    // Names that repeat, differ only in case, or are prefixes of each other, over several growths.
+    releaseOpponentTable();
+    clearOpponentTable();
+    std::vector<std::string> model;
+    unsigned state = 12345;
+    for (int step = 0; step < 20000; step++) {
+        state = state * 1103515245u + 12345u;
+        unsigned pick = (state >> 8) % 3000;
+        std::string name = (pick % 2 ? "n" : "N") + std::to_string(pick / 2);
+        int expected = scanIndex(model, name);
+        ASSERT_EQ(findOrAddOpponent(name.c_str()), expected) << name;
+    }
+    ASSERT_EQ(opponentCount(), (int)model.size());
+    for (size_t i = 0; i < model.size(); i++) ASSERT_STREQ(opponentTable.records[i].name, model[i].c_str());
+    EXPECT_EQ(opponentTable.capacity % 1024, 0);
+}
+
+TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
+{
+    releaseOpponentTable();
+    clearOpponentTable();
+    for (int i = 0; i < 1500; i++) findOrAddOpponent(("old" + std::to_string(i)).c_str());
+    opponentTable.records[3].games = 9;
+    OpponentRecord* storage = opponentTable.records;
+
+    clearOpponentTable();
+    EXPECT_EQ(opponentCount(), 0);
+    EXPECT_EQ(opponentTable.capacity, 2048);
+    EXPECT_EQ(opponentTable.records, storage);
+    static const OpponentRecord zero = {};
+    for (int i = 0; i < opponentTable.capacity; i++)
+        ASSERT_EQ(memcmp(&opponentTable.records[i], &zero, sizeof zero), 0) << "record " << i;
+
+    EXPECT_EQ(findOrAddOpponent("old3"), 0) << "names of the previous run are forgotten";
+    EXPECT_EQ(findOrAddOpponent("new"), 1);
+    EXPECT_EQ(opponentTable.records[0].games, 0);
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// The table claims a billion records, so growing it asks for some 40 GB; the address-space limit
+// makes sure the request fails.
+static void growBeyondMemory(void)
+{
+    releaseOpponentTable();
+    clearOpponentTable();
+    findOrAddOpponent("first");
+    opponentTable.capacity = 1 << 30;
+    opponentTable.lastUsed = opponentTable.capacity - 1;
+    struct rlimit limit;
+    limit.rlim_cur = limit.rlim_max = 4ull << 30;
+    setrlimit(RLIMIT_AS, &limit);
+    findOrAddOpponent("second");
+}
+
+TEST(OpponentTableDeathTest, GrowthWithoutMemoryIsFatal)
+{
+    EXPECT_EXIT(growBeyondMemory(), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_OUT_OF_MEMORY));
+}
+#endif

@@ -1,0 +1,180 @@
+#include "analysis/PlayerStats.h"
+
+#include "analysis/GameEntryParser.h"
+#include "analysis/GameResultsTable.h"
+#include "analysis/OpponentTable.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+static const char NAMES[MAX_SEATS][ID_SIZE] = {"Me", "A", "B", "C"};
+
+// A fresh run state without a per-game table; the player sits at seat 0 of four.
+static void startRun(void)
+{
+    resetPlayerStats();
+    clearOpponentTable();
+    seatCount = 4;
+    playerSeat = 0;
+    gameTableFile = NULL;
+}
+
+// Adds a game in which the player scores s and the others share -s (rate 0, ranks by sign).
+static void addResult(int s)
+{
+    int ranks[MAX_SEATS] = {s > 0 ? 1 : s < 0 ? 4 : 2, 2, 3, 4};
+    int scores[MAX_SEATS] = {s, -s, 0, 0};
+    addGameToTotals(0, ranks, scores, NAMES);
+}
+
+TEST(PlayerStats, StreaksFollowTheSignOfConsecutiveResults)
+{
+    struct Case {
+        std::vector<int> results;
+        int currentWin, currentLoss, longestWin, longestLoss;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {{10}, 1, 0, 0, 0, "a first win starts a streak of 1 that is not yet a longest streak"},
+        {{10, 5}, 2, 0, 2, 0, "two wins in a row"},
+        {{10, 5, -3}, 0, 1, 2, 0, "+, +, - ends the win streak and starts a loss streak"},
+        {{10, -1, 10, -1, 10}, 1, 0, 0, 0, "never two wins in a row: no longest win streak"},
+        {{-1, -2, -3, 4}, 1, 0, 0, 3, "three losses in a row"},
+        {{10, 0, 10}, 1, 0, 0, 0, "a draw ends both streaks; the next win starts at 1"},
+        {{10, 10, 0}, 0, 0, 2, 0, "a draw keeps the longest streak"},
+        {{5, 5, 5, -1, 5, 5}, 2, 0, 3, 0, "a shorter later streak leaves the longest one"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        startRun();
+        for (int s : c.results) addResult(s);
+        EXPECT_EQ(playerTotals.currentWinStreak, c.currentWin);
+        EXPECT_EQ(playerTotals.currentLossStreak, c.currentLoss);
+        EXPECT_EQ(playerTotals.longestWinStreak, c.longestWin);
+        EXPECT_EQ(playerTotals.longestLossStreak, c.longestLoss);
+    }
+}
+
+TEST(PlayerStats, CountsGamesScoresAndRanks)
+{
+    startRun();
+    for (int s : {12, -7, 0, -30, 25}) addResult(s);
+    EXPECT_EQ(playerTotals.games, 5);
+    EXPECT_EQ(playerTotals.wins, 2);
+    EXPECT_EQ(playerTotals.losses, 2);
+    EXPECT_EQ(playerTotals.draws, 1);
+    EXPECT_EQ(playerTotals.bestScore, 25);
+    EXPECT_EQ(playerTotals.worstScore, -30);
+    EXPECT_EQ(playerTotals.scoreSum, 0);
+    EXPECT_EQ(playerTotals.rankSum, 1 + 4 + 2 + 4 + 1);
+    EXPECT_EQ(playerTotals.rankCounts[0], 2);
+    EXPECT_EQ(playerTotals.rankCounts[1], 1);
+    EXPECT_EQ(playerTotals.rankCounts[3], 2);
+    EXPECT_EQ(previousResult, 25);
+
+    startRun();
+    for (int s : {-3, -9}) addResult(s);
+    EXPECT_EQ(playerTotals.bestScore, 0) << "no positive score: best stays 0";
+    startRun();
+    for (int s : {3, 9}) addResult(s);
+    EXPECT_EQ(playerTotals.worstScore, 0) << "no negative score: worst stays 0";
+}
+
+TEST(PlayerStats, RankOutsideOneToFourEntersOnlyTheRankSum)
+{
+    startRun();
+    int scores[MAX_SEATS] = {10, -10, 0, 0};
+    for (int rank : {0, 5, -2}) {
+        int ranks[MAX_SEATS] = {rank, 2, 3, 4};
+        addGameToTotals(0, ranks, scores, NAMES);
+    }
+    EXPECT_EQ(playerTotals.rankSum, 3);
+    for (int count : playerTotals.rankCounts) EXPECT_EQ(count, 0);
+}
+
+TEST(PlayerStats, RecentResultsRingWraps)
+{
+    startRun();
+    for (int game = 1; game <= 101; game++) addResult(game);
+    EXPECT_EQ(recentResults.next, 1);
+    EXPECT_EQ(recentResults.slots[0], 101) << "the 101st game overwrites the first";
+    EXPECT_EQ(recentResults.slots[99], 100);
+    resetPlayerStats();
+    EXPECT_EQ(recentResults.next, 0);
+    EXPECT_EQ(recentResults.slots[0], 101) << "a reset keeps the slots";
+}
+
+TEST(PlayerStats, MoneySharesSplitTheLosersPaymentsByPositiveScores)
+{
+    struct Case {
+        int rate;
+        int playerSeat;
+        int scores[MAX_SEATS];
+        float shares[MAX_SEATS];
+        const char* rule;
+    };
+    const Case cases[] = {
+        {100, 0, {30, 10, -15, -25}, {0, 0, 1125, 1875}, "a winner receives from every loser"},
+        {100, 2, {30, 10, -15, -25}, {-1125, -375, 0, 0}, "a loser pays every winner"},
+        {0, 0, {30, 10, -15, -25}, {0, 0, 0, 0}, "rate 0: no money"},
+        {100, 1, {30, 0, -15, -15}, {0, 0, 0, 0}, "a draw neither pays nor receives"},
+        {50, 0, {3, 4, -5, -2}, {0, 0, 750.0f / 7, 300.0f / 7}, "fractions are kept"},
+        {20000, 0, {2000000000, -1000000000, -1000000000, 0},
+         {0, 2e13f, 2e13f, 0}, "huge values computed in double"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        seatCount = 4;
+        playerSeat = c.playerSeat;
+        float shares[MAX_SEATS];
+        computeMoneyShares(c.rate, c.scores, shares);
+        for (int i = 0; i < MAX_SEATS; i++) EXPECT_FLOAT_EQ(shares[i], c.shares[i]) << "seat " << i;
+    }
+}
+
+TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
+{
+    startRun();
+    int ranks[MAX_SEATS] = {1, 2, 3, 4};
+    int win[MAX_SEATS] = {30, 10, -15, -25};
+    addGameToTotals(100, ranks, win, NAMES);
+    int loss[MAX_SEATS] = {-15, 30, 10, -25};
+    addGameToTotals(100, ranks, loss, NAMES);
+    int tie[MAX_SEATS] = {0, 0, 10, -10};
+    addGameToTotals(100, ranks, tie, NAMES);
+
+    ASSERT_EQ(opponentCount(), 3);
+    const OpponentRecord& a = opponentTable.records[0];
+    const OpponentRecord& b = opponentTable.records[1];
+    const OpponentRecord& c = opponentTable.records[2];
+    EXPECT_STREQ(a.name, "A");
+    EXPECT_EQ(a.games, 3);
+    EXPECT_EQ(a.above, 1);
+    EXPECT_EQ(a.below, 2) << "equal scores count as below";
+    EXPECT_FLOAT_EQ(a.moneyWon, 0);
+    EXPECT_FLOAT_EQ(a.moneyLost, -1125);
+    EXPECT_FLOAT_EQ(a.balance, -1125);
+    EXPECT_EQ(b.above, 1);
+    EXPECT_EQ(b.below, 2);
+    EXPECT_FLOAT_EQ(b.moneyWon, 1125);
+    EXPECT_FLOAT_EQ(b.moneyLost, -375);
+    EXPECT_FLOAT_EQ(b.balance, 750);
+    EXPECT_EQ(c.above, 3);
+    EXPECT_FLOAT_EQ(c.moneyWon, 1875);
+    EXPECT_FLOAT_EQ(c.balance, 1875);
+}
+
+TEST(PlayerStats, MoneyFieldsAddInFloat)
+{
+    // 2^24 + 1 is not a float: each addition of 1 rounds back to 2^24, where a wider sum would
+    // reach 2^24 + 2 after two games.
+    startRun();
+    int ranks[MAX_SEATS] = {1, 2, 3, 4};
+    int first[MAX_SEATS] = {16777216, -16777216, 0, 0};
+    addGameToTotals(1, ranks, first, NAMES);
+    int small[MAX_SEATS] = {1, -1, 0, 0};
+    addGameToTotals(1, ranks, small, NAMES);
+    addGameToTotals(1, ranks, small, NAMES);
+    EXPECT_EQ(opponentTable.records[0].moneyWon, 16777216.0f);
+    EXPECT_EQ(opponentTable.records[0].balance, 16777216.0f);
+}

@@ -1,0 +1,145 @@
+#ifndef VORNIX_TEST_RUNFOLDER_H
+#define VORNIX_TEST_RUNFOLDER_H
+// Helpers for tests that read logs and run analyses: a fresh temporary folder that is the current
+// directory while the test runs (so every output lands there), whole-file helpers, and builders of
+// game-log text in the form the client writes (code page 932 literals, CR LF).
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/LogReader.h"
+#include "platform/platform.h"
+#include "settings/Settings.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+struct RunFolder {
+    std::string path;       // native path of the temporary folder
+    std::string previous;   // the current directory before
+
+    RunFolder()
+    {
+        char pattern[] = "/tmp/vornix-analysis-XXXXXX";
+        path = mkdtemp(pattern) ? pattern : "";
+        char cwd[4096];
+        previous = getcwd(cwd, sizeof cwd) ? cwd : "/";
+        if (path.empty() || chdir(path.c_str()) != 0) abort();
+    }
+    ~RunFolder()
+    {
+        closeLog();
+        if (chdir(previous.c_str()) != 0) abort();
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+// The whole file (code page 932 name, as the program names it) as bytes; "<missing>" when it can't
+// be opened.
+inline std::string fileBytes(const std::string& name)
+{
+    FILE* file = openFile(name.c_str(), "rb");
+    if (!file) return "<missing>";
+    std::string bytes;
+    char block[4096];
+    size_t got;
+    while ((got = fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
+    fclose(file);
+    return bytes;
+}
+
+inline void writeBytes(const std::string& name, const std::string& bytes)
+{
+    FILE* file = openFile(name.c_str(), "wb");
+    if (!file) abort();
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+}
+
+// Writes the log into the current directory and opens it as the game log.
+inline void openLogText(const std::string& bytes)
+{
+    writeBytes("log.txt", bytes);
+    if (!openLog("log.txt")) abort();
+}
+
+// Lines joined with CR LF, each one ended by it.
+inline std::string crlf(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// A result line: rank at byte 1 + 10 i, score at byte 5 + 10 i, as the client writes them.
+inline std::string resultLine(std::initializer_list<std::pair<int, int>> seats)
+{
+    std::string line = ">";
+    for (const auto& seat : seats) {
+        char group[32];
+        snprintf(group, sizeof group, "%-4d%+5d ", seat.first, seat.second);
+        line += group;
+    }
+    return line;
+}
+
+// One entry: header text (after "<"), game-length flag, player names (one starting with "=" or "#"
+// is written as the line itself), body lines and the result line.
+inline std::string gameEntry(const std::string& header, char flag, std::initializer_list<std::string> players,
+                             const std::string& result, std::initializer_list<std::string> body = {})
+{
+    std::string text = "<" + header + "\r\n";
+    text += std::string(" ") + flag + ":対局\r\n";
+    text += "[2024/03/15 21:05]\r\n";
+    for (const std::string& name : players) text += (name[0] == '=' || name[0] == '#' ? name : "#" + name + " 初段") + "\r\n";
+    for (const std::string& line : body) text += line + "\r\n";
+    return text + result + "\r\n";
+}
+
+// The usual four-player game of the tests: "Me" at seat 0 with +30, then A +10, B -15, C -25.
+inline std::string plainGame(const std::string& header = "一般ロビー(点100)：卓01>")
+{
+    return gameEntry(header, '1', {"Me", "A", "B", "C"}, resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
+}
+
+// Settings for a run of the tests: ID "Me", rates 0 to 20000.
+inline void useTestSettings(void)
+{
+    resetSettings();
+    applyDefaults();
+    copyText(settings.currentId, sizeof settings.currentId, "Me");
+}
+
+// The per-game table of the current ID, as bytes.
+inline std::string gameTableBytes(void)
+{
+    return fileBytes(std::string(settings.currentId) + "_戦績.xls");
+}
+
+// Runs one analysis over the log text in the current directory and closes the log. Returns what
+// runAnalysis returned.
+inline int runLog(const std::string& log)
+{
+    openLogText(log);
+    int result = runAnalysis();
+    closeLog();
+    return result;
+}
+
+// The lines of the per-game table without their CR LF, header first.
+inline std::vector<std::string> gameTableRows(void)
+{
+    std::string bytes = gameTableBytes();
+    std::vector<std::string> rows;
+    size_t at = 0;
+    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+        rows.push_back(bytes.substr(at, end - at));
+    if (at < bytes.size()) rows.push_back(bytes.substr(at));
+    return rows;
+}
+
+#endif
