@@ -66,6 +66,17 @@ const char* getCommandLine(void);
 // POSIX programs hand their arguments over before start-up; Windows ignores this.
 void setCommandLine(int argc, char** argv);
 
+// Command-line arguments of the console program
+
+// Converts an argument from the terminal's encoding into code page 932 text in out, cut to size - 1
+// bytes without splitting a character. POSIX: the encoding the locale names; Windows: the argument is
+// code page 932 already and is copied as it is. Returns the output length.
+size_t argumentToCp932(const char* text, char* out, size_t size);
+
+// The code page 932 path as the terminal should show it, cut to size - 1 bytes. POSIX: the UTF-8
+// path of the file system (back-slashes become slashes); Windows: unchanged. Returns the length.
+size_t displayPath(const char* path, char* out, size_t size);
+
 // Writes into out the link target ("file:///...") of the file `name` in `folder`, cut to size - 1
 // bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the absolute UTF-8 path,
 // percent-encoded outside the unreserved URL characters and "/".

@@ -2,6 +2,9 @@
 
 #include <errno.h>
 #include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+#include <stdio.h>
 #include <string.h>
 
 static size_t convert(const char* text, const char* from, const char* to, char* out, size_t size)
@@ -54,4 +57,15 @@ size_t nativePath(const char* path, char* out, size_t size)
 size_t cp932Path(const char* path, char* out, size_t size)
 {
     return convertToCp932(path, "UTF-8", out, size);
+}
+
+const char* terminalEncoding(void)
+{
+    static char name[64];
+    if (!name[0]) {
+        setlocale(LC_CTYPE, "");
+        snprintf(name, sizeof name, "%s", nl_langinfo(CODESET));
+        if (!name[0] || strcmp(name, "ANSI_X3.4-1968") == 0) snprintf(name, sizeof name, "UTF-8");
+    }
+    return name;
 }

@@ -18,4 +18,8 @@ size_t nativePath(const char* path, char* out, size_t size);
 // The reverse: a UTF-8 path becomes code page 932 text.
 size_t cp932Path(const char* path, char* out, size_t size);
 
+// The terminal's encoding as iconv names it: the locale's character set ("UTF-8" when the locale
+// names none or plain ASCII).
+const char* terminalEncoding(void);
+
 #endif

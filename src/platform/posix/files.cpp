@@ -106,6 +106,16 @@ const char* getCommandLine(void)
     return commandLine;
 }
 
+size_t argumentToCp932(const char* text, char* out, size_t size)
+{
+    return convertToCp932(text, terminalEncoding(), out, size);
+}
+
+size_t displayPath(const char* path, char* out, size_t size)
+{
+    return nativePath(path, out, size);
+}
+
 static int isUnreserved(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||

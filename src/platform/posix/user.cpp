@@ -2,23 +2,9 @@
 #include "platform/platform.h"
 #include "platform/posix/Encoding.h"
 
-#include <langinfo.h>
-#include <locale.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
-
-// The terminal's encoding, as iconv names it.
-static const char* terminalEncoding(void)
-{
-    static char name[64];
-    if (!name[0]) {
-        setlocale(LC_CTYPE, "");
-        snprintf(name, sizeof name, "%s", nl_langinfo(CODESET));
-        if (!name[0] || strcmp(name, "ANSI_X3.4-1968") == 0) snprintf(name, sizeof name, "UTF-8");
-    }
-    return name;
-}
 
 void useConsoleMessages(void)
 {

@@ -74,6 +74,27 @@ void setCommandLine(int argc, char** argv)
     (void)argv;
 }
 
+// Copies text into out, cut to size - 1 bytes. Returns the length copied.
+static size_t copyCut(const char* text, char* out, size_t size)
+{
+    if (size == 0) return 0;
+    size_t length = strlen(text);
+    if (length > size - 1) length = size - 1;
+    memcpy(out, text, length);
+    out[length] = '\0';
+    return length;
+}
+
+size_t argumentToCp932(const char* text, char* out, size_t size)
+{
+    return copyCut(text, out, size);
+}
+
+size_t displayPath(const char* path, char* out, size_t size)
+{
+    return copyCut(path, out, size);
+}
+
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)
 {
     snprintf(out, size, "file:///%s\\%s", folder, name);
