@@ -8,7 +8,7 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d;winebrowser.exe=d;notepad.exe=d"
 WINDOWS_BUILD="$ROOT/build/windows"
 NATIVE_BUILD="$ROOT/build/native"
 

@@ -1,0 +1,162 @@
+#include "ui/Commands.h"
+
+#include "platform/platform.h"
+#include "settings/AppPaths.h"
+#include "settings/IdList.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
+#include "ui/AboutDialog.h"
+#include "ui/DialogTransfer.h"
+#include "ui/IdCombo.h"
+#include "ui/LogFileChooser.h"
+#include "ui/MainDialog.h"
+#include "ui/RunAnalysisCommand.h"
+#include "ui/resource.h"
+
+struct CommandEntry {
+    WORD id;
+    void (*handler)(HWND dialog, WORD id);
+};
+
+static void selectFocusedText(void)
+{
+    SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+}
+
+static void exitCommand(HWND dialog, WORD)
+{
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+static void browseCommand(HWND dialog, WORD)
+{
+    char path[PATH_SIZE];
+    if (!chooseLogFile(dialog, path, sizeof path)) return;
+    copyText(settings.logPath, sizeof settings.logPath, path);
+    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+}
+
+// Ignored while a run is in progress (its message boxes let the dialog take commands). With "-q",
+// or when the user closed the dialog during the run, the dialog closes afterwards.
+static void runCommand(HWND dialog, WORD)
+{
+    if (analysisInProgress()) return;
+    readFromDialog(dialog);
+    runAnalysisCommand(dialog);
+    if (launchOptions.quitAfterRun || closeRequestedDuringRun()) SendMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+static void clearIdsCommand(HWND dialog, WORD)
+{
+    clearIdCombo(dialog);
+    SetDlgItemTextA(dialog, IDC_ID_COMBO, ID_PLACEHOLDER);
+    SetFocus(GetDlgItem(dialog, IDC_ID_COMBO));
+    selectFocusedText();
+}
+
+// The check boxes are of the plain kind: a click only sends the command.
+static void toggleCommand(HWND dialog, WORD id)
+{
+    UINT state = IsDlgButtonChecked(dialog, id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    CheckDlgButton(dialog, id, state);
+}
+
+static void schemeCommand(HWND dialog, WORD id)
+{
+    CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, id);
+    settings.colorScheme = id - IDC_SCHEME_STANDARD;
+}
+
+static void copyCommand(HWND, WORD)
+{
+    SendMessageA(GetFocus(), WM_COPY, 0, 0);
+}
+
+static void cutCommand(HWND, WORD)
+{
+    SendMessageA(GetFocus(), WM_CUT, 0, 0);
+}
+
+static void pasteCommand(HWND, WORD)
+{
+    SendMessageA(GetFocus(), WM_PASTE, 0, 0);
+}
+
+static void selectAllCommand(HWND, WORD)
+{
+    selectFocusedText();
+}
+
+// "元に戻す" is greyed by the first Save and stays so; a failed write greys it all the same.
+static void saveCommand(HWND dialog, WORD)
+{
+    readFromDialog(dialog);
+    rememberCurrentId();
+    refreshIdCombo(dialog);
+    takeBackup();
+    writeSettingsFile();
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STATE;
+    item.fState = MFS_GRAYED;
+    SetMenuItemInfoA(GetMenu(dialog), IDM_RESTORE, FALSE, &item);
+}
+
+static void restoreCommand(HWND dialog, WORD)
+{
+    restoreBackup();
+    writeToDialog(dialog, false);
+}
+
+static void defaultsCommand(HWND dialog, WORD)
+{
+    readFromDialog(dialog);
+    applyDefaults();
+    writeToDialog(dialog, false);
+}
+
+// A start-up directory too long for "\Readme.txt" leaves readmePath empty: the guide is then not offered.
+static void userGuideCommand(HWND, WORD)
+{
+    if (appPaths.readmePath[0]) shellOpen(appPaths.readmePath);
+}
+
+static void aboutCommand(HWND dialog, WORD)
+{
+    showAboutBox(dialog);
+}
+
+static const CommandEntry commands[] = {
+    { IDC_EXIT, exitCommand },
+    { IDC_BROWSE, browseCommand },
+    { IDC_RUN, runCommand },
+    { IDC_CLEAR_IDS, clearIdsCommand },
+    { IDC_SAVE_ON_EXIT, toggleCommand },
+    { IDC_REPORT_ON_DESKTOP, toggleCommand },
+    { IDC_SCHEME_STANDARD, schemeCommand },
+    { IDC_SCHEME_WHITE, schemeCommand },
+    { IDC_SCHEME_BLACK, schemeCommand },
+    { IDC_SCHEME_BLUE, schemeCommand },
+    { IDM_COPY, copyCommand },
+    { IDM_CUT, cutCommand },
+    { IDM_PASTE, pasteCommand },
+    { IDM_SELECT_ALL, selectAllCommand },
+    { IDM_SAVE, saveCommand },
+    { IDM_RESTORE, restoreCommand },
+    { IDM_DEFAULTS, defaultsCommand },
+    { IDM_CLEAR_ID_LIST, clearIdsCommand },
+    { IDM_USER_GUIDE, userGuideCommand },
+    { IDM_ABOUT, aboutCommand },
+};
+
+INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    WORD id = LOWORD(wParam);
+    for (const CommandEntry& entry : commands) {
+        if (entry.id != id) continue;
+        entry.handler(dialog, id);
+        return TRUE;
+    }
+    return FALSE;
+}

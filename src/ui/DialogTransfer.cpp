@@ -1,0 +1,48 @@
+#include "ui/DialogTransfer.h"
+
+#include "settings/Settings.h"
+#include "settings/Text.h"
+#include "ui/resource.h"
+
+static int readRate(HWND dialog, int control)
+{
+    char text[PATH_SIZE];
+    GetDlgItemTextA(dialog, control, text, sizeof text);
+    return readLeadingInteger(text);
+}
+
+static int isChecked(HWND dialog, int control)
+{
+    return IsDlgButtonChecked(dialog, control) == BST_CHECKED;
+}
+
+static void setChecked(HWND dialog, int control, int checked)
+{
+    CheckDlgButton(dialog, control, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void readFromDialog(HWND dialog)
+{
+    char text[PATH_SIZE];
+    GetDlgItemTextA(dialog, IDC_ID_COMBO, text, sizeof text);
+    copyText(settings.currentId, sizeof settings.currentId, text);
+    GetDlgItemTextA(dialog, IDC_LOG_PATH, text, sizeof text);
+    copyText(settings.logPath, sizeof settings.logPath, text);
+    settings.minRate = readRate(dialog, IDC_MIN_RATE);
+    settings.maxRate = readRate(dialog, IDC_MAX_RATE);
+    settings.saveOnExit = isChecked(dialog, IDC_SAVE_ON_EXIT);
+    settings.reportOnDesktop = isChecked(dialog, IDC_REPORT_ON_DESKTOP);
+}
+
+void writeToDialog(HWND dialog, bool fillList)
+{
+    SetDlgItemTextA(dialog, IDC_ID_COMBO, settings.currentId);
+    for (unsigned slot = 0; fillList && slot < settings.idCount; slot++)
+        SendDlgItemMessageA(dialog, IDC_ID_COMBO, CB_ADDSTRING, 0, (LPARAM)settings.idList[slot]);
+    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+    SetDlgItemInt(dialog, IDC_MIN_RATE, (UINT)settings.minRate, TRUE);
+    SetDlgItemInt(dialog, IDC_MAX_RATE, (UINT)settings.maxRate, TRUE);
+    setChecked(dialog, IDC_SAVE_ON_EXIT, settings.saveOnExit);
+    setChecked(dialog, IDC_REPORT_ON_DESKTOP, settings.reportOnDesktop);
+    CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
+}

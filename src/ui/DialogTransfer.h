@@ -1,0 +1,16 @@
+#ifndef VORNIX_DIALOGTRANSFER_H
+#define VORNIX_DIALOGTRANSFER_H
+// Moves the settings between memory and the main dialog's controls.
+
+#include <windows.h>
+
+// Copies the controls into settings: the ID box (first 15 bytes), the log path (at most 261 bytes),
+// the two rates by the leading-integer rule and the two check boxes. colorScheme is not read: it
+// changes the moment a colour button is clicked.
+void readFromDialog(HWND dialog);
+
+// Shows settings in the controls. With fillList the remembered IDs are also appended to the ID box's
+// drop-down list; that happens only once, when the dialog is first shown.
+void writeToDialog(HWND dialog, bool fillList);
+
+#endif

@@ -1,0 +1,18 @@
+#ifndef VORNIX_RUNANALYSISCOMMAND_H
+#define VORNIX_RUNANALYSISCOMMAND_H
+// "分析実行": the one place where the window and the analysis meet.
+
+#include <windows.h>
+
+// Analyses settings.currentId over settings.logPath into the desktop or the program folder (which it
+// makes the current directory, and the outputFolder). Refuses the ID placeholder
+// ("分析するIDを設定してください") and a log that can't be opened ("牌譜ファイルが開けません").
+// On success opens "分析結果.html" with the shell and puts the ID at the top of the ID list and the
+// drop-down list. The Run button is disabled while the run lasts. dialog is NULL for the run at
+// start-up. Does nothing when called while a run is already in progress.
+void runAnalysisCommand(HWND dialog);
+
+// 1 from the start of runAnalysisCommand to its end, message boxes included; 0 otherwise.
+int analysisInProgress(void);
+
+#endif

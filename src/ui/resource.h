@@ -1,0 +1,54 @@
+#ifndef VORNIX_RESOURCE_H
+#define VORNIX_RESOURCE_H
+// Every control and command id of the Windows program, grouped by role, and the names of its
+// resources. Shared by the resource script and the C++ sources.
+
+// Resources are named, not numbered; Windows finds a name without regard to letter case, so the
+// dialog template "IDD_MAIN" is found as "IDD_Main".
+#define RESOURCE_MAIN_DIALOG "IDD_Main"
+#define RESOURCE_ABOUT_DIALOG "IDD_ABOUT"
+#define RESOURCE_ACCELERATORS "IDR_ACCELERATOR"
+#define RESOURCE_ICON "IDI_ICON"
+
+// Static texts and group boxes (never addressed)
+#define IDC_STATIC_TEXT 1000
+
+// Ends the program (button "終了", menu "終了", Ctrl+Q, Esc); "閉じる" in the About box
+#define IDC_EXIT 2
+
+// The ID box: a combo box whose edit part holds the player ID
+#define IDC_ID_COMBO 1101
+
+// Buttons
+#define IDC_BROWSE 1201
+#define IDC_RUN 1202
+#define IDC_CLEAR_IDS 1204
+
+// Edit boxes
+#define IDC_LOG_PATH 1301
+#define IDC_MIN_RATE 1302
+#define IDC_MAX_RATE 1303
+
+// Check boxes
+#define IDC_SAVE_ON_EXIT 1401
+#define IDC_REPORT_ON_DESKTOP 1402
+
+// Colour scheme radio buttons, in scheme order 0 to 3
+#define IDC_SCHEME_STANDARD 1501
+#define IDC_SCHEME_WHITE 1502
+#define IDC_SCHEME_BLACK 1503
+#define IDC_SCHEME_BLUE 1504
+
+// Menu commands
+#define IDM_COPY 1601
+#define IDM_CUT 1602
+#define IDM_PASTE 1603
+#define IDM_SELECT_ALL 1604
+#define IDM_SAVE 1611
+#define IDM_RESTORE 1612
+#define IDM_DEFAULTS 1613
+#define IDM_CLEAR_ID_LIST 1614
+#define IDM_USER_GUIDE 1621
+#define IDM_ABOUT 1622
+
+#endif

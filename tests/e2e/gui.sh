@@ -1,0 +1,198 @@
+# Sourced by the checks that drive vornix.exe under Wine on a virtual X display of their own.
+# Every process a check starts is recorded and ended by the EXIT trap, also when the check fails:
+# the programs by their process id, the Wine processes of our own prefix with `wineserver -k`, and
+# our Xvfb by its id.
+#
+# The shell never starts a browser or an editor here: the prefix's ".html", ".htm" and ".txt" types
+# run record-open.exe (built from record-open.c), which only notes the file name in
+# C:\vornix-e2e\opened.txt; wine-env.sh also disables winebrowser.exe and notepad.exe. The prefix's
+# Desktop folder, which Wine links to $HOME, is made a plain folder inside the prefix. The dialogs'
+# fonts ("MS UI Gothic", "ＭＳ Ｐゴシック") are drawn with the IPA fonts that scripts/setup installs.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+E2E_OUT="$ROOT/build/e2e"              # screenshots and scratch files of the checks
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}         # seconds for any one wait
+VORNIX_EXE="$WINDOWS_BUILD/vornix.exe"
+CHECK_NAME=$(basename "$0" .sh)
+XVFB_PID=""
+STARTED_PIDS=()
+mkdir -p "$E2E_OUT"
+
+fail() {
+    echo "FAIL ($CHECK_NAME): $*" >&2
+    if [ -n "$XVFB_PID" ]; then screenshot "$E2E_OUT/$CHECK_NAME-failure.png" 2>/dev/null || true; fi
+    exit 1
+}
+
+note() {
+    echo "  $CHECK_NAME: $*"
+}
+
+cleanup() {
+    local pid
+    for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wineserver -k 2>/dev/null || true
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a display number it finds free itself, and exports DISPLAY.
+start_display() {
+    local numberFile="$E2E_OUT/$CHECK_NAME.display" waited=0
+    rm -f "$numberFile"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+    XVFB_PID=$!
+    until [ -s "$numberFile" ]; do
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start"
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "Xvfb gave no display number"
+        sleep 0.1; waited=$((waited + 1))
+    done
+    export DISPLAY=":$(tr -dc 0-9 <"$numberFile")"
+}
+
+# Creates the prefix (once per test run) and makes it safe for the checks.
+prepare_prefix() {
+    wine_init
+    local marker="$WINEPREFIX/.vornix-e2e" folder="$WINEPREFIX/drive_c/vornix-e2e" desktop
+    [ -f "$marker" ] && return 0
+    mkdir -p "$folder"
+    x86_64-w64-mingw32-gcc -mwindows -o "$folder/record-open.exe" "$ROOT/tests/e2e/record-open.c" ||
+        fail "could not build record-open.exe"
+    iconv -f UTF-8 -t CP932 >"$folder/prefix.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="IPAPGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+
+[HKEY_CLASSES_ROOT\.html]
+@="htmlfile"
+
+[HKEY_CLASSES_ROOT\.htm]
+@="htmlfile"
+
+[HKEY_CLASSES_ROOT\.txt]
+@="txtfile"
+
+[HKEY_CLASSES_ROOT\htmlfile\shell\open\command]
+@="\"C:\\vornix-e2e\\record-open.exe\" \"%1\""
+
+[HKEY_CLASSES_ROOT\txtfile\shell\open\command]
+@="\"C:\\vornix-e2e\\record-open.exe\" \"%1\""
+REG
+    wine regedit /S 'C:\vornix-e2e\prefix.reg' >/dev/null 2>&1 || fail "regedit failed"
+    wineserver -w
+    for desktop in "$WINEPREFIX"/drive_c/users/*/Desktop; do
+        if [ -L "$desktop" ]; then rm -f "$desktop" && mkdir -p "$desktop"; fi
+    done
+    touch "$marker"
+}
+
+# The prefix's application-data folder (the Windows user's AppData\Roaming), as a Unix path.
+appdata_folder() {
+    local users="$WINEPREFIX/drive_c/users" user
+    for user in "$users"/*; do
+        [ "$(basename "$user")" = Public ] && continue
+        [ -d "$user/AppData/Roaming" ] && { echo "$user/AppData/Roaming"; return 0; }
+    done
+    fail "no AppData\\Roaming in the prefix"
+}
+
+# The program's folder in the prefix: AppData\Roaming\vornix.
+vornix_folder() {
+    echo "$(appdata_folder)/vornix"
+}
+
+# Files the shell was asked to open since the last clear_opened, one per line (UTF-8, no CR).
+opened_files() {
+    local log="$WINEPREFIX/drive_c/vornix-e2e/opened.txt"
+    [ -f "$log" ] && iconv -f CP932 -t UTF-8 "$log" | tr -d '\r'
+    return 0
+}
+
+clear_opened() {
+    rm -f "$WINEPREFIX/drive_c/vornix-e2e/opened.txt"
+}
+
+# Writes UTF-8 text from stdin to a file in code page 932 with CR LF line ends.
+write_cp932() {
+    sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "could not write $1"
+}
+
+# Prints a code page 932 file as UTF-8 without CR.
+read_cp932() {
+    iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
+}
+
+# Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build
+# folder, where Readme.txt lies); its process id goes to VORNIX_PID.
+start_vornix() {
+    (cd "${VORNIX_CWD:-$WINDOWS_BUILD}" && exec wine "$VORNIX_EXE" "$@") >/dev/null 2>&1 &
+    VORNIX_PID=$!
+    STARTED_PIDS+=("$VORNIX_PID")
+}
+
+# Waits for vornix.exe to end and puts its exit code in VORNIX_EXIT.
+wait_vornix_exit() {
+    local waited=0
+    while kill -0 "$VORNIX_PID" 2>/dev/null; do
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "vornix.exe did not end within ${E2E_TIMEOUT}s"
+        sleep 0.1; waited=$((waited + 1))
+    done
+    VORNIX_EXIT=0
+    wait "$VORNIX_PID" || VORNIX_EXIT=$?
+}
+
+# Prints the id of the visible window whose title is exactly the text, waiting for it to appear.
+wait_window() {
+    local title=$1 waited=0 id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "no window titled '$title' within ${E2E_TIMEOUT}s"
+        sleep 0.1; waited=$((waited + 1))
+    done
+}
+
+# Waits until no visible window has exactly this title.
+wait_window_gone() {
+    local title=$1 waited=0
+    while xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "window '$title' still open after ${E2E_TIMEOUT}s"
+        sleep 0.1; waited=$((waited + 1))
+    done
+}
+
+# Waits until a file exists and is not empty.
+wait_file() {
+    local file=$1 waited=0
+    until [ -s "$file" ]; do
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "$file did not appear within ${E2E_TIMEOUT}s"
+        sleep 0.1; waited=$((waited + 1))
+    done
+}
+
+# Gives the window the keyboard focus and sends it key presses (xdotool key names).
+press() {
+    local window=$1
+    shift
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers --delay 80 "$@"
+    sleep 0.3
+}
+
+# Types text into the focused control of the window.
+type_text() {
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+    xdotool type --delay 60 "$2"
+    sleep 0.3
+}
+
+# Saves a picture of one window (or of the whole screen with "root") as PNG.
+screenshot() {
+    local file=$1 window=${2:-root}
+    sleep 0.5
+    import -window "$window" "$file" 2>/dev/null || fail "screenshot $file failed"
+}
