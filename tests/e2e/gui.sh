@@ -56,8 +56,11 @@ prepare_prefix() {
     local marker="$WINEPREFIX/.vornix-e2e" folder="$WINEPREFIX/drive_c/vornix-e2e" desktop
     [ -f "$marker" ] && return 0
     mkdir -p "$folder"
-    x86_64-w64-mingw32-gcc -mwindows -o "$folder/record-open.exe" "$ROOT/tests/e2e/record-open.c" ||
-        fail "could not build record-open.exe"
+    local helper
+    for helper in record-open window-text; do
+        x86_64-w64-mingw32-gcc -mwindows -o "$folder/$helper.exe" "$ROOT/tests/e2e/$helper.c" -lshell32 ||
+            fail "could not build $helper.exe"
+    done
     iconv -f UTF-8 -t CP932 >"$folder/prefix.reg" <<'REG'
 REGEDIT4
 
@@ -124,6 +127,14 @@ write_cp932() {
 # Prints a code page 932 file as UTF-8 without CR.
 read_cp932() {
     iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
+}
+
+# Prints the texts of the controls of the top-level window with this title (UTF-8, one per line).
+window_texts() {
+    local file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt"
+    rm -f "$file"
+    wine 'C:\vornix-e2e\window-text.exe' "$1" >/dev/null 2>&1 || fail "no window titled '$1' to read"
+    read_cp932 "$file"
 }
 
 # Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build

@@ -1,0 +1,32 @@
+/* Writes the texts of the controls of a top-level window, one per line, to
+   C:\vornix-e2e\window-text.txt (code page 932): window-text.exe TITLE. The checks read a message
+   box's text this way. Exit code 1 when no window has that title. */
+#include <windows.h>
+#include <stdio.h>
+
+static BOOL CALLBACK writeText(HWND control, LPARAM out)
+{
+    char text[1024];
+    if (GetWindowTextA(control, text, sizeof text) > 0) fprintf((FILE*)out, "%s\r\n", text);
+    return TRUE;
+}
+
+/* The title is taken from the wide command line: the narrow one that WinMain gets loses the first
+   byte of a double-byte character. */
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    HWND window = arguments && count > 1 ? FindWindowW(NULL, arguments[1]) : NULL;
+    FILE* out;
+    (void)instance;
+    (void)previous;
+    (void)commandLine;
+    (void)show;
+    if (!window) return 1;
+    out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
+    if (!out) return 1;
+    EnumChildWindows(window, writeText, (LPARAM)out);
+    fclose(out);
+    return 0;
+}
