@@ -3,7 +3,9 @@
 #include "platform/TextFile.h"
 #include "settings/Settings.h"
 
+#include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 static const char TABLE_NAME_SUFFIX[] = "_戦績.xls";
 
@@ -15,18 +17,70 @@ static const char TABLE_HEADER[] =
     "\tメンバー④\t順位④\t得点④\t収支④"
     "\n";
 
-// The seat groups of the row being written, collected so that a row costs one write for its leading
-// fields and one for the rest. The leading fields go out at once: a fatal error while the seats are
-// added leaves them in the file.
-enum { ROW_SEATS_SIZE = 1024 };
-static char rowSeats[ROW_SEATS_SIZE];
-static size_t rowSeatsLength;
+// The row being written is built in one buffer and written in two pieces: the leading fields at
+// once (a fatal error while the seats are added leaves them in the file, as a row written field by
+// field would), the seat groups and the line end together. Numbers are formatted here rather than by
+// printf, which would dominate the time of a long log; the bytes are those of "%d" and "%.0f".
+enum { ROW_SIZE = 1024 };
+static char row[ROW_SIZE];
+static size_t rowLength;
+
+static void flushRow(void)
+{
+    writeTextN(gameTableFile, row, rowLength);
+    rowLength = 0;
+}
+
+static void appendBytes(const char* bytes, size_t length)
+{
+    if (rowLength + length > sizeof row) flushRow();
+    if (length > sizeof row) {
+        writeTextN(gameTableFile, bytes, length);
+        return;
+    }
+    memcpy(row + rowLength, bytes, length);
+    rowLength += length;
+}
+
+static void appendField(const char* text)
+{
+    appendBytes("\t", 1);
+    appendBytes(text, strlen(text));
+}
+
+// "%lld" of value.
+static void appendInteger(long long value)
+{
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* p = end;
+    unsigned long long magnitude = value < 0 ? 0ull - (unsigned long long)value : (unsigned long long)value;
+    do {
+        *--p = (char)('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0) *--p = '-';
+    appendBytes(p, (size_t)(end - p));
+}
+
+// "%.0f" of the float converted to double. Whole values (the usual ones) are written as integers,
+// which gives the same digits; the rest go through snprintf for its rounding.
+static void appendShare(float share)
+{
+    if (share == floorf(share) && fabsf(share) < 1e15f && !(share == 0.0f && signbit(share))) {
+        appendInteger((long long)share);
+        return;
+    }
+    char text[64];
+    int length = snprintf(text, sizeof text, "%.0f", (double)share);
+    if (length > 0) appendBytes(text, (size_t)length);
+}
 
 int createGameTable(void)
 {
     copyText(gameTableName, sizeof gameTableName, settings.currentId);
     appendText(gameTableName, sizeof gameTableName, TABLE_NAME_SUFFIX);
-    rowSeatsLength = 0;
+    rowLength = 0;
     gameTableFile = createTextFile(gameTableName);
     gameTableCreated = gameTableFile != NULL;
     if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);
@@ -36,33 +90,33 @@ int createGameTable(void)
 void writeGameRowStart(const char* date, const char* time, const char* lobby, int rate, const char* room)
 {
     if (!gameTableFile) return;
-    textPrintf(gameTableFile, "%s\t%s\t%s\t%d\t%s", date, time, lobby, rate, room);
-    rowSeatsLength = 0;
+    rowLength = 0;
+    appendBytes(date, strlen(date));
+    appendField(time);
+    appendField(lobby);
+    appendBytes("\t", 1);
+    appendInteger(rate);
+    appendField(room);
+    flushRow();
 }
 
 void writeGameRowSeat(const char* name, int rank, int score, float share)
 {
     if (!gameTableFile) return;
-    size_t room = sizeof rowSeats - rowSeatsLength;
-    int length =
-        snprintf(rowSeats + rowSeatsLength, room, "\t%s\t%d\t%d\t%.0f", name, rank, score, (double)share);
-    if (length < 0) return;
-    if ((size_t)length >= room) {
-        // Never with names of 15 bytes and four seats; written directly all the same.
-        writeTextN(gameTableFile, rowSeats, rowSeatsLength);
-        rowSeatsLength = 0;
-        textPrintf(gameTableFile, "\t%s\t%d\t%d\t%.0f", name, rank, score, (double)share);
-        return;
-    }
-    rowSeatsLength += (size_t)length;
+    appendField(name);
+    appendBytes("\t", 1);
+    appendInteger(rank);
+    appendBytes("\t", 1);
+    appendInteger(score);
+    appendBytes("\t", 1);
+    appendShare(share);
 }
 
 void writeGameRowEnd(void)
 {
     if (!gameTableFile) return;
-    rowSeats[rowSeatsLength++] = '\n';   // a seat group leaves at least this byte free
-    writeTextN(gameTableFile, rowSeats, rowSeatsLength);
-    rowSeatsLength = 0;
+    appendBytes("\n", 1);
+    flushRow();
 }
 
 void closeGameTable(void)

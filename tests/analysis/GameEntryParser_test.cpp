@@ -136,7 +136,8 @@ TEST(GameEntryParserDeathTest, PlayerLinesAreCheckedInEveryEntry)
         const char* rule;
     };
     const Case cases[] = {
-        {gameEntry("卓(点50)：卓>", '1', {"W", "=X", "Y", "Z"}, ">1"), "a line without # in an entry without the player"},
+        {gameEntry("卓(点50)：卓>", '1', {"W", "=X", "Y", "Z"}, ">1"),
+         "a line without # in an entry without the player"},
         {gameEntry("卓(点50)：卓>", '1', {"W", "#  \t", "Y", "Z"}, ">1"), "# followed only by white space"},
         {"<卓(点50)：卓>\r\n 1\r\n[2024/03/15 21:05]\r\n#Me\r\n<卓：卓>\r\n#B\r\n#C\r\n>1\r\n",
          "a < in a player line's place is a malformed player line"},

@@ -47,7 +47,8 @@ TEST(GameResultsTable, SharesAreRoundedToWholeNumbers)
     ASSERT_EQ(runLog(gameEntry("卓(点50)：卓>", '1', {"Me", "A", "B", "C"},
                                resultLine({{2, 3}, {1, 4}, {3, -5}, {4, -2}}))),
               1);
-    EXPECT_EQ(gameTableRows()[1], "2024/03/15\t21:05\t卓\t50\t卓\tMe\t2\t3\t0\tA\t1\t4\t0\tB\t3\t-5\t107\tC\t4\t-2\t43");
+    EXPECT_EQ(gameTableRows()[1],
+              "2024/03/15\t21:05\t卓\t50\t卓\tMe\t2\t3\t0\tA\t1\t4\t0\tB\t3\t-5\t107\tC\t4\t-2\t43");
 }
 
 TEST(GameResultsTable, RunWithoutTheTableStillCompletes)
@@ -71,4 +72,28 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     closeGameTable();
     EXPECT_STREQ(gameTableName, "ABCDEFGHIJKLMNO_戦績.xls");
     EXPECT_EQ(fileBytes(gameTableName), HEADER);
+}
+
+TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
+{
+    // The row writer formats numbers itself; its bytes must be those of "%d" and "%.0f".
+    const float shares[] = {0.0f, -0.0f, -1125.0f, 0.5f, 1.5f, 2.5f, -0.4f, -107.142857f, 16777217.0f,
+                            1e15f, -1e15f, 1e20f, 3.4e38f, -2147483648.0f, 4294967296.0f};
+    const int numbers[] = {0, -1, 7, 2147483647, -2147483647 - 1};
+    RunFolder folder;
+    useTestSettings();
+    ASSERT_TRUE(createGameTable());
+    std::string expected = HEADER;
+    for (float share : shares) {
+        for (int number : numbers) {
+            writeGameRowStart("d", "t", "l", number, "r");
+            writeGameRowSeat("n", number, number, share);
+            writeGameRowEnd();
+            char row[256];
+            snprintf(row, sizeof row, "d\tt\tl\t%d\tr\tn\t%d\t%d\t%.0f\r\n", number, number, number, (double)share);
+            expected += row;
+        }
+    }
+    closeGameTable();
+    EXPECT_EQ(gameTableBytes(), expected);
 }

@@ -95,7 +95,10 @@ inline std::string gameEntry(const std::string& header, char flag, std::initiali
     std::string text = "<" + header + "\r\n";
     text += std::string(" ") + flag + ":対局\r\n";
     text += "[2024/03/15 21:05]\r\n";
-    for (const std::string& name : players) text += (name[0] == '=' || name[0] == '#' ? name : "#" + name + " 初段") + "\r\n";
+    for (const std::string& name : players) {
+        int asItStands = name[0] == '=' || name[0] == '#';
+        text += (asItStands ? name : "#" + name + " 初段") + "\r\n";
+    }
     for (const std::string& line : body) text += line + "\r\n";
     return text + result + "\r\n";
 }
