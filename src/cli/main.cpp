@@ -1,4 +1,73 @@
-int main(void)
+// vornix-cli: one analysis from the command line, without a window. Exit codes: 0 with the report's
+// path on stdout; 1 after a fatal error in the log; 2 after bad arguments, a log that can't be opened,
+// an output folder that can't be entered, or no matching game.
+#include "analysis/AnalysisRun.h"
+#include "analysis/LogReader.h"
+#include "cli/CliOptions.h"
+#include "platform/platform.h"
+#include "settings/AppPaths.h"
+#include "settings/Settings.h"
+
+#include <stdio.h>
+
+static const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
+static const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
+static const char REPORT_NAME[] = "分析結果.html";
+
+enum { EXIT_REFUSED = 2 };
+
+static void applyOptions(const CliOptions* options)
 {
+    resetSettings();
+    applyDefaults();
+    copyText(settings.currentId, sizeof settings.currentId, options->id);
+    copyText(settings.logPath, sizeof settings.logPath, options->logPath);
+    settings.minRate = options->minRate;
+    settings.maxRate = options->maxRate;
+    settings.colorScheme = options->colorScheme;
+}
+
+// Makes the output folder (or the current directory) the run's folder. Returns 0 when it can't be
+// entered.
+static int enterOutputFolder(const char* folder)
+{
+    if (folder[0] && !setCurrentDirectory(folder)) return 0;
+    return getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+}
+
+static void printReportPath(void)
+{
+    char path[PATH_SIZE];
+    char shown[4 * PATH_SIZE];
+    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_NAME)) copyText(path, sizeof path, REPORT_NAME);
+    displayPath(path, shown, sizeof shown);
+    printf("%s\n", shown);
+}
+
+int main(int argc, char** argv)
+{
+    useConsoleMessages();
+    setCommandLine(argc, argv);
+    CliOptions options;
+    const char* problem = "";
+    if (!parseCliOptions(argc, argv, &options, &problem)) {
+        fprintf(stderr, "vornix-cli: %s\n%s", problem, CLI_USAGE);
+        return EXIT_REFUSED;
+    }
+    applyOptions(&options);
+    // The log is opened before the folder changes, so a relative FILE means what the user meant.
+    if (!openLog(settings.logPath)) {
+        showErrorMessage(MESSAGE_LOG_NOT_OPENED);
+        return EXIT_REFUSED;
+    }
+    if (!enterOutputFolder(options.outputFolder)) {
+        closeLog();
+        showErrorMessage(MESSAGE_NO_OUTPUT_FOLDER);
+        return EXIT_REFUSED;
+    }
+    int accepted = runAnalysis();
+    closeLog();
+    if (!accepted) return EXIT_REFUSED;
+    printReportPath();
     return 0;
 }

@@ -1,0 +1,92 @@
+// vornix-cli as a user runs it: arguments, exit codes, what it prints and the files it leaves.
+#include "../analysis/RunFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+static const std::string CLI = VORNIX_BINARY_DIR "/vornix-cli";
+static const std::string SAMPLE_LOG = VORNIX_SOURCE_DIR "/examples/Zentolog.txt";
+
+struct CliRun {
+    int exitCode;
+    std::string out;   // stdout
+    std::string err;   // stderr
+};
+
+// Runs the program in the current directory with the arguments (shell words, UTF-8 terminal). What
+// goes to or comes from the terminal is UTF-8 (u8 literals); file names for fileBytes are code page
+// 932 like every name the program uses.
+static CliRun runCli(const std::string& arguments)
+{
+    std::string command = "LC_ALL=C.UTF-8 " + CLI + " " + arguments + " >cli.out 2>cli.err";
+    int status = system(command.c_str());
+    CliRun run = {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes("cli.out"), fileBytes("cli.err")};
+    return run;
+}
+
+static std::string currentFolder(void)
+{
+    char cwd[4096];
+    return getcwd(cwd, sizeof cwd) ? cwd : "";
+}
+
+TEST(VornixCli, WritesTheOutputAndPrintsTheReportPath)
+{
+    RunFolder folder;
+    ASSERT_EQ(system(u8"mkdir 出力"), 0);
+    CliRun run = runCli("--log " + SAMPLE_LOG + u8" --id Sakura77 --out 出力 --scheme 2");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, currentFolder() + u8"/出力/分析結果.html\n");
+    EXPECT_EQ(fileBytes("出力/Sakura77_戦績.xls"),
+              fileBytes(VORNIX_SOURCE_DIR "/tests/golden/Zentolog-Sakura77-games.tsv"));
+    EXPECT_NE(fileBytes("出力/分析結果.html"), "<missing>");
+}
+
+TEST(VornixCli, TakesTheIdInTheTerminalsEncoding)
+{
+    RunFolder folder;
+    CliRun run = runCli("--log " + SAMPLE_LOG + u8" --id 山田太郎 --min 50 --max 50");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
+    std::string table = fileBytes("山田太郎_戦績.xls");
+    ASSERT_NE(table, "<missing>");
+    EXPECT_NE(table.find("\t50\t"), std::string::npos);
+    EXPECT_EQ(table.find("\t100\t"), std::string::npos);
+}
+
+TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
+{
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        std::string err;
+        const char* rule;
+    };
+    const std::string log = "--log " + SAMPLE_LOG;
+    const Case cases[] = {
+        {"", 2, "usage: ", "no arguments"},
+        {log, 2, "usage: ", "no ID"},
+        {"--id Sakura77", 2, "usage: ", "no log"},
+        {log + " --id Sakura77 --colour 1", 2, "usage: ", "an unknown option"},
+        {log + " --id", 2, "usage: ", "an option without its value"},
+        {log + " --id Sakura77 --min 1.5", 2, "usage: ", "a rate that is not a whole number"},
+        {log + " --id Sakura77 --max 9x", 2, "usage: ", "trailing bytes after the number"},
+        {log + " --id Sakura77 --scheme 4", 2, "usage: ", "a scheme outside 0 to 3"},
+        {"--log missing.txt --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a log that can't be opened"},
+        {"--log . --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a folder is no log"},
+        {log + " --id Sakura77 --out no-such-folder", 2, u8"エラー: 出力フォルダを開けません\n", "a missing output folder"},
+        {log + " --id Nobody", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\n", "no game of the ID"},
+        {log + " --id Sakura77 --min 30000", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\n",
+         "no game in the range"},
+        {"--log bad.txt --id Me", 1, u8"エラー: 実在しないレートです。\n", "an impossible rate in the log"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        writeBytes("bad.txt", plainGame("卓(点3万)：卓>"));
+        CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    }
+}
