@@ -50,18 +50,19 @@ static void clearIndex(void)
     if (indexSlots) memset(indexSlots, 0, indexSize * sizeof *indexSlots);
 }
 
-// Makes the index fit the capacity and enters every record in use. Returns 0 when out of memory.
-static int rebuildIndex(void)
+// Makes the index at least twice the capacity. Only a larger index is built anew (with every record
+// in use entered again); it doubles, so the work stays linear in the number of opponents. Record
+// indexes don't move when the storage does. Returns 0 when out of memory.
+static int fitIndex(void)
 {
-    size_t size = 1;
+    size_t size = indexSize ? indexSize : 1;
     while (size < 2 * (size_t)opponentTable.capacity) size *= 2;
-    if (size != indexSize) {
-        int* slots = (int*)malloc(size * sizeof *slots);
-        if (!slots) return 0;
-        free(indexSlots);
-        indexSlots = slots;
-        indexSize = size;
-    }
+    if (size == indexSize) return 1;
+    int* slots = (int*)malloc(size * sizeof *slots);
+    if (!slots) return 0;
+    free(indexSlots);
+    indexSlots = slots;
+    indexSize = size;
     clearIndex();
     for (int i = 0; i <= opponentTable.lastUsed; i++) enterInIndex(i);
     return 1;
@@ -79,7 +80,7 @@ static void growTable(void)
     memset(records + opponentTable.capacity, 0, OPPONENT_GROWTH * sizeof *records);
     opponentTable.records = records;
     opponentTable.capacity = capacity;
-    if (!rebuildIndex()) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    if (!fitIndex()) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
 }
 
 void clearOpponentTable(void)

@@ -62,6 +62,20 @@ TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
     EXPECT_EQ(opponentTable.capacity % 1024, 0);
 }
 
+TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
+{
+    // A scan per lookup would need some 5 * 10^11 name comparisons here.
+    releaseOpponentTable();
+    clearOpponentTable();
+    char name[ID_SIZE];
+    for (int i = 0; i < 1000000; i++) {
+        snprintf(name, sizeof name, "o%d", i);
+        ASSERT_EQ(findOrAddOpponent(name), i);
+    }
+    EXPECT_EQ(findOrAddOpponent("o123456"), 123456);
+    EXPECT_EQ(opponentTable.capacity, 1000448);
+}
+
 TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
 {
     releaseOpponentTable();
