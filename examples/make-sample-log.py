@@ -4,7 +4,7 @@ and for the golden tests. Every name and lobby in it is invented. The output dep
 script: it uses its own random number generator, so running it again gives the same bytes.
 
 The analysed player of the sample is "Sakura77"; he sits at most tables. The log has four-player
-games with varied rate specifications, entries without him, one entry abandoned by a header line
+games with varied rate texts, entries without him, one entry abandoned by a header line
 among its body lines, and ends with a tail of three-player games.
 """
 
@@ -22,7 +22,7 @@ REGULARS = [
 
 ONE_OFF_STEMS = ["ゲスト", "guest", "初心者", "walker", "雀士", "ronron"]
 
-# (lobby, rate specification or None, weight)
+# (lobby, rate text or None, weight)
 LOBBIES = [
     ("一般ロビー", "点50", 6),
     ("一般ロビー", "点100", 4),
@@ -133,16 +133,16 @@ class LogWriter:
                 names.append(name)
         return names
 
-    def header(self, lobby, spec, table):
-        rate = "(%s)" % spec if spec else ""
+    def header(self, lobby, rate_text, table):
+        rate = "(%s)" % rate_text if rate_text else ""
         return "<%s%s：卓%02d>" % (lobby, rate, table)
 
     def entry(self, seats, with_player, abandoned=False):
         rng = self.rng
         if seats == 3:
-            lobby, spec = "三人打ちロビー", rng.choice(["点50", "点100"])
+            lobby, rate_text = "三人打ちロビー", rng.choice(["点50", "点100"])
         else:
-            lobby, spec, _ = rng.weighted(LOBBIES)
+            lobby, rate_text, _ = rng.weighted(LOBBIES)
         flag = "0" if rng.below(2) == 0 else "1"
         date, time = self.clock()
         names = self.opponents(seats - 1 if with_player else seats)
@@ -150,7 +150,7 @@ class LogWriter:
         if with_player:
             names.insert(player_index, PLAYER)
         scores = scores_summing_to_zero(rng, seats, player_index, with_player and rng.below(30) == 0)
-        self.lines.append(self.header(lobby, spec, rng.between(1, 40)))
+        self.lines.append(self.header(lobby, rate_text, rng.between(1, 40)))
         self.lines.append(" %s:%s" % (flag, "東風戦" if flag == "0" else "半荘戦"))
         self.lines.append("[%s %s]" % (date, time))
         for name in names:

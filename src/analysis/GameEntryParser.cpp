@@ -107,14 +107,15 @@ static void readResults(const char* line, GameEntry* entry)
     if (sum != 0) fatalError("%s", MESSAGE_NONZERO_SUM);
 }
 
-// The rate of a rate specification: the number after "点", or with a "/" the number after the marker
-// the game length selects, times 10000 when "万" follows it; 0 without "点" and "/". A "/" without the
-// selected marker ends the process. In 64 bits, so that any number can be checked for plausibility.
-static long long readRate(const char* spec, char gameLength)
+// The rate of the text between "(" and ")": the number after "点", or with a "/" the number after
+// the marker the game length selects, times 10000 when "万" follows it; 0 without "点" and "/". A "/"
+// without the selected marker ends the process. In 64 bits, so any number can be checked for
+// plausibility.
+static long long readRate(const char* rateText, char gameLength)
 {
-    const char* marker = strstr(spec, "点");
-    if (!marker && strchr(spec, '/')) {
-        marker = strstr(spec, gameLength == '0' ? "東" : "半");
+    const char* marker = strstr(rateText, "点");
+    if (!marker && strchr(rateText, '/')) {
+        marker = strstr(rateText, gameLength == '0' ? "東" : "半");
         if (!marker) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
     }
     if (!marker) return 0;
