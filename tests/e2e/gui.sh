@@ -129,12 +129,17 @@ read_cp932() {
     iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
 }
 
-# Prints the texts of the controls of the top-level window with this title (UTF-8, one per line).
+# Prints the controls of the top-level window with this title, one per line: id, tab, text (UTF-8).
 window_texts() {
     local file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt"
     rm -f "$file"
     wine 'C:\vornix-e2e\window-text.exe' "$1" >/dev/null 2>&1 || fail "no window titled '$1' to read"
     read_cp932 "$file"
+}
+
+# Prints the text of the control with this id in the window with this title.
+control_text() {
+    window_texts "$1" | awk -F '\t' -v id="$2" '$1 == id { print $2; exit }'
 }
 
 # Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build
@@ -160,7 +165,7 @@ wait_vornix_exit() {
 wait_window() {
     local title=$1 waited=0 id
     while :; do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "no window titled '$title' within ${E2E_TIMEOUT}s"
         sleep 0.1; waited=$((waited + 1))

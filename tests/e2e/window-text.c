@@ -1,13 +1,16 @@
-/* Writes the texts of the controls of a top-level window, one per line, to
+/* Writes the controls of a top-level window, one per line as its id, a tab and its text, to
    C:\vornix-e2e\window-text.txt (code page 932): window-text.exe TITLE. The checks read a message
-   box's text this way. Exit code 1 when no window has that title. */
+   box's text and the dialog's boxes this way. Exit code 1 when no window has that title. */
 #include <windows.h>
 #include <stdio.h>
 
+/* WM_GETTEXT, not GetWindowText, which would not ask a control of another process. */
 static BOOL CALLBACK writeText(HWND control, LPARAM out)
 {
-    char text[1024];
-    if (GetWindowTextA(control, text, sizeof text) > 0) fprintf((FILE*)out, "%s\r\n", text);
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &length);
+    fprintf((FILE*)out, "%d\t%s\r\n", GetDlgCtrlID(control), text);
     return TRUE;
 }
 

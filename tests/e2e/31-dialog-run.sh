@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The main dialog under Wine: with no settings file the ID box offers the placeholder; typing an ID
+# and pressing Enter writes the report (opened through the shell, which record-open.exe notes, see
+# gui.sh); Esc ends the program and vornix.ini holds the ID at the top of the ID line. At the next
+# start the drop-down list holds the ID: choosing it with the Down key brings it back into the box.
+set -euo pipefail
+source "$(dirname "$0")/gui.sh"
+
+ID=Sakura77
+start_display
+prepare_prefix
+folder=$(vornix_folder)
+rm -rf "$folder"
+mkdir -p "$WINEPREFIX/drive_c/Kalvento/JAPANESE"
+cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/Kalvento/JAPANESE/Zentolog.txt"
+clear_opened
+
+start_vornix
+dialog=$(wait_window "Vornix Ver. 2.2.8")
+[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "ここにIDを入力" ] ||
+    fail "the ID box does not offer the placeholder at the first start"
+type_text "$dialog" "$ID"
+press "$dialog" Return
+wait_file "$folder/分析結果.html"
+wait_file "$folder/${ID}_ID別集計.xls"
+waited=0
+until opened_files | grep -q '分析結果\.html'; do
+    [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "the report was not opened with the shell"
+    sleep 0.1; waited=$((waited + 1))
+done
+note "Enter ran the analysis and opened the report"
+
+press "$dialog" Escape
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
+read_cp932 "$folder/vornix.ini" >"$E2E_OUT/31-first.ini"
+[ "$(head -n 1 "$E2E_OUT/31-first.ini")" = "<KalventoID>$ID;</KalventoID>" ] ||
+    fail "vornix.ini does not start with the ID line of $ID: $(head -n 1 "$E2E_OUT/31-first.ini")"
+grep -qxF '<牌譜ファイル>C:\Kalvento\JAPANESE\Zentolog.txt</牌譜ファイル>' "$E2E_OUT/31-first.ini" ||
+    fail "vornix.ini lacks the default log path"
+note "Esc stored the ID at the top of the ID line"
+
+start_vornix
+dialog=$(wait_window "Vornix Ver. 2.2.8")
+[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "$ID" ] || fail "the ID box does not show $ID"
+press "$dialog" F4
+screenshot "$E2E_OUT/31-id-list.png"
+press "$dialog" F4
+# Replace the text, then pick the list's first entry with the Down key.
+press "$dialog" ctrl+a
+type_text "$dialog" "Typed1"
+press "$dialog" Down
+press "$dialog" Escape
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
+line=$(read_cp932 "$folder/vornix.ini" | head -n 1)
+[ "$line" = "<KalventoID>$ID;</KalventoID>" ] || fail "the drop-down list did not offer $ID: $line"
+note "the drop-down list holds $ID at the next start"

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The Run command's refusals under Wine, each an owner-less message box captioned "エラー":
+# "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
+# shows the dialog; a log path naming a missing file or a folder gives "牌譜ファイルが開けません";
+# with "-q" a refused Run still ends the program after its message box.
+set -euo pipefail
+source "$(dirname "$0")/gui.sh"
+
+MAIN="Vornix Ver. 2.2.8"
+start_display
+prepare_prefix
+folder=$(vornix_folder)
+rm -rf "$folder"
+clear_opened
+
+# Waits for the error box, checks its text and closes it with Enter.
+expect_error() {
+    local box
+    box=$(wait_window "エラー")
+    window_texts "エラー" | cut -f 2 | grep -qxF "$1" ||
+        fail "the error box does not say $1: $(window_texts "エラー" | tr '\n' ' ')"
+    press "$box" Return
+    wait_window_gone "エラー"
+}
+
+start_vornix -e
+wait_window "エラー" >/dev/null
+xdotool search --name "^$MAIN\$" >/dev/null 2>&1 && fail "the dialog exists before the refusal was closed"
+expect_error "分析するIDを設定してください"
+dialog=$(wait_window "$MAIN")
+note "-e without settings refused the placeholder; the dialog followed"
+
+type_text "$dialog" "Sakura77"
+press "$dialog" Tab Tab ctrl+a
+type_text "$dialog" 'C:\nowhere\Zentolog.txt'
+[ "$(control_text "$MAIN" 1301)" = 'C:\nowhere\Zentolog.txt' ] || fail "could not type the log path"
+press "$dialog" Return
+expect_error "牌譜ファイルが開けません"
+press "$dialog" ctrl+a
+type_text "$dialog" 'C:\windows'
+press "$dialog" Return
+expect_error "牌譜ファイルが開けません"
+note "a missing log and a folder were refused"
+
+press "$dialog" Escape
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
+grep -qxF '<牌譜ファイル>C:\windows</牌譜ファイル>' <(read_cp932 "$folder/vornix.ini") ||
+    fail "vornix.ini does not hold the typed log path"
+[ -z "$(opened_files)" ] || fail "a refused run opened something: $(opened_files)"
+[ ! -e "$folder/分析結果.html" ] || fail "a refused run wrote a report"
+
+start_vornix -q
+dialog=$(wait_window "$MAIN")
+press "$dialog" Return
+expect_error "牌譜ファイルが開けません"
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after a refused run with -q, expected 0"
+note "-q ended the program after a refused run"
