@@ -23,11 +23,7 @@ type_text "$dialog" "$ID"
 press "$dialog" Return
 wait_file "$folder/分析結果.html"
 wait_file "$folder/${ID}_ID別集計.xls"
-waited=0
-until opened_files | grep -q '分析結果\.html'; do
-    [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "the report was not opened with the shell"
-    sleep 0.1; waited=$((waited + 1))
-done
+wait_opened '分析結果\.html'
 note "Enter ran the analysis and opened the report"
 
 press "$dialog" Escape

@@ -115,6 +115,15 @@ opened_files() {
     return 0
 }
 
+# Waits until the shell has been asked to open a file whose name matches the pattern (grep -E).
+wait_opened() {
+    local waited=0
+    until opened_files | grep -qE "$1"; do
+        [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "the shell was not asked to open $1"
+        sleep 0.1; waited=$((waited + 1))
+    done
+}
+
 clear_opened() {
     rm -f "$WINEPREFIX/drive_c/vornix-e2e/opened.txt"
 }

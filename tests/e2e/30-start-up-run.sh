@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# vornix.exe -e -q under Wine: the run at start-up analyses the stored settings without a window,
+# writes the three files into the program folder (AppData\Roaming\vornix in the prefix), asks the
+# shell to open the report (record-open.exe notes it, see gui.sh), ends with exit code 1 and leaves
+# vornix.ini as it was. The files equal vornix-cli's for the same log, ID, range and scheme, apart
+# from the folder in the links and the processing time.
+set -euo pipefail
+source "$(dirname "$0")/gui.sh"
+
+ID=Sakura77
+start_display
+prepare_prefix
+folder=$(vornix_folder)
+rm -rf "$folder"
+mkdir -p "$folder" "$WINEPREFIX/drive_c/牌譜 データ"
+cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/牌譜 データ/Zentolog.txt"
+write_cp932 "$folder/vornix.ini" <<INI
+<KalventoID>$ID;Other1;</KalventoID>
+<牌譜ファイル>C:\\牌譜 データ\\Zentolog.txt</牌譜ファイル>
+<最低レート>50</最低レート>
+<最高レート>1000</最高レート>
+<設定保存>1</設定保存>
+<デスクトップ保存>0</デスクトップ保存>
+<配色>2</配色>
+INI
+cp "$folder/vornix.ini" "$E2E_OUT/vornix.ini.before"
+clear_opened
+
+start_vornix -e -q
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 1 ] || fail "exit code $VORNIX_EXIT, expected 1"
+cmp -s "$folder/vornix.ini" "$E2E_OUT/vornix.ini.before" || fail "vornix.ini was changed"
+for name in 分析結果.html "${ID}_戦績.xls" "${ID}_ID別集計.xls"; do
+    [ -s "$folder/$name" ] || fail "$name is missing in the program folder"
+done
+wait_opened '^"?C:\\users\\[^\\]+\\AppData\\Roaming\\vornix\\分析結果\.html"?$'
+note "three files written, exit code 1, vornix.ini unchanged, report opened"
+
+# The links name the program folder in its Windows form, one back-slash before the file name.
+user=$(basename "$(dirname "$(dirname "$(appdata_folder)")")")
+read_cp932 "$folder/分析結果.html" | grep -qF "file:///C:\\users\\$user\\AppData\\Roaming\\vornix\\${ID}_戦績.xls" ||
+    fail "the report's link to the per-game table does not name the program folder"
+
+# The same analysis by the native command-line program.
+native="$E2E_OUT/native-run"
+rm -rf "$native"
+mkdir -p "$native"
+"$NATIVE_BUILD/vornix-cli" --log "$ROOT/examples/Zentolog.txt" --id "$ID" --min 50 --max 1000 --scheme 2 \
+    --out "$native" >"$E2E_OUT/native-run.log" 2>&1 ||
+    fail "vornix-cli failed: $(cat "$E2E_OUT/native-run.log")"
+
+# Links and processing time differ by nature; everything else must be byte for byte the same.
+normalise() {
+    LC_ALL=C sed -e 's#href="file:///[^"]*"#href="LINK"#g' \
+        -e 's#Data processing time : [0-9]* sec#Data processing time : N sec#' "$1"
+}
+for name in 分析結果.html "${ID}_戦績.xls" "${ID}_ID別集計.xls"; do
+    [ -s "$native/$name" ] || fail "vornix-cli wrote no $name"
+    if ! cmp -s <(normalise "$folder/$name") <(normalise "$native/$name"); then
+        diff <(normalise "$folder/$name" | iconv -f CP932 -t UTF-8) \
+            <(normalise "$native/$name" | iconv -f CP932 -t UTF-8) | head -n 20 >&2 || true
+        fail "$name differs from vornix-cli's"
+    fi
+done
+note "the files equal vornix-cli's"
