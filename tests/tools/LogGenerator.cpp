@@ -7,7 +7,7 @@
 //     --size-mb N         instead of --games: entries until the file holds N * 1,000,000 bytes
 //     --opponents N       distinct opponents in the pool, 4 to 10,000,000 (1000)
 //     --three-player P    percent of the entries that are three-player games, all at the log's end (0)
-//     --player ID         the analysed player, 1 to 12 bytes without blanks (Vx_player)
+//     --player ID         the analysed player, 1 to 12 bytes without blanks (Sakura77)
 //     --player-share P    percent of the tables at which the player sits (98)
 //
 // Every entry is valid: the scores of an entry sum to 0, rates lie in 0..20000, ranks and scores
@@ -26,7 +26,7 @@ struct Options {
     long long targetBytes = 0;   // 0: --games decides
     long long opponents = 1000;
     int threePlayerPercent = 0;
-    const char* player = "Vx_player";
+    const char* player = "Sakura77";
     int playerPercent = 98;
     const char* output = nullptr;
 };
@@ -98,13 +98,10 @@ static const Lobby LOBBIES[] = {
     { "フリー", "" },
     { "練習ロビー", "なし" },
 };
-static const char* const ROOMS[] = { "第%d卓", "初心者歓迎%d", "まったり部屋%d", "ガチ卓%d" };
-static const char* const TILES[] = {
-    "1m", "2m", "3m", "4m", "5m", "6m", "7m", "8m", "9m", "1p", "2p", "3p", "4p", "5p", "6p",
-    "7p", "8p", "9p", "1s", "2s", "3s", "4s", "5s", "6s", "7s", "8s", "9s",
-    "東", "南", "西", "北", "白", "發", "中",
-};
-static const char* const RANKS_TEXT[] = { "初段", "二段", "三段", "四段", "五段", "六段" };
+static const char* const ROOMS[] = { "卓%02d", "初心者歓迎%d", "まったり部屋%d", "ガチ卓%d" };
+static const char* const RANKS_TEXT[] = { "初段", "二段", "三段", "四段", "五段", "新人" };
+static const char* const WIN_KINDS[] = { "ツモ", "ロン" };
+static const int HAND_POINTS[] = { 1000, 2000, 3900, 5200, 8000, 12000 };
 
 template <typename T, size_t N> static T pick(T (&table)[N]) { return table[randomBelow((long long)N)]; }
 
@@ -127,7 +124,7 @@ static void putDateLine(void)
         if (++month == 13) { month = 1; year++; }
     }
     int minute = (int)(gameMinutes % 1440);
-    putLine(" %04d/%02d/%02d %02d:%02d", year, month, (int)days + 1, minute / 60, minute % 60);
+    putLine("[%04d/%02d/%02d %02d:%02d]", year, month, (int)days + 1, minute / 60, minute % 60);
 }
 
 // Seats: names, and scores that sum to 0; ranks follow the scores (ties by seat order).
@@ -178,28 +175,30 @@ static void score(Table& t)
     }
 }
 
-static void putHeaderLine(int* flag)
+// The header line; the room text ends in ">", the byte the reader drops before the line break.
+static void putHeaderLine(int seats, int* flag)
 {
-    const Lobby& lobby = pick(LOBBIES);
+    static const Lobby THREE_PLAYER = { "三人打ちロビー", "点100" };
+    const Lobby& lobby = seats == 3 ? THREE_PLAYER : pick(LOBBIES);
     char room[40];
-    snprintf(room, sizeof room, pick(ROOMS), (int)randomBelow(200) + 1);
-    *flag = chance(30) ? 0 : 1;
-    if (lobby.rateSpec[0]) putLine("<%s(%s)：%s ", lobby.name, lobby.rateSpec, room);
-    else putLine("<%s：%s ", lobby.name, room);
+    snprintf(room, sizeof room, pick(ROOMS), (int)randomBelow(40) + 1);
+    *flag = chance(40) ? 0 : 1;
+    if (lobby.rateSpec[0]) putLine("<%s(%s)：%s>", lobby.name, lobby.rateSpec, room);
+    else putLine("<%s：%s>", lobby.name, room);
 }
 
-static void putBodyLines(void)
+// One line per hand: east round only in a short game, east and south in a long one.
+static void putBodyLines(const Table& t, int flag)
 {
-    int lines = 2 + (int)randomBelow(7);
-    for (int l = 0; l < lines; l++) {
-        char body[80] = " ";
-        size_t length = 1;
-        while (length < 60) {
-            const char* tile = pick(TILES);
-            memcpy(body + length, tile, strlen(tile) + 1);
-            length += strlen(tile);
+    int hands = flag == 0 ? 4 : 8;
+    for (int h = 0; h < hands; h++) {
+        const char* wind = h < 4 ? "東" : "南";
+        if (chance(20)) {
+            putLine(" %s%d局 流局", wind, h % 4 + 1);
+            continue;
         }
-        putLine("%s", body);
+        putLine(" %s%d局 %s %s %d点", wind, h % 4 + 1, t.names[randomBelow(t.seats)], pick(WIN_KINDS),
+                pick(HAND_POINTS));
     }
 }
 
@@ -208,7 +207,7 @@ static void putResultLine(const Table& t)
     char line[64] = ">";
     int length = 1;
     for (int i = 0; i < t.seats; i++) {
-        const char* format = i + 1 < t.seats ? "%-4d%-+6d" : "%-4d%+d";
+        const char* format = i + 1 < t.seats ? "%-4d%+5d " : "%-4d%+5d";
         length += snprintf(line + length, sizeof line - (size_t)length, format, t.ranks[i], t.scores[i]);
     }
     putLine("%s", line);
@@ -221,16 +220,14 @@ static void putEntry(const Options& o, int seats)
     seatPlayers(t, o);
     score(t);
     int flag;
-    putHeaderLine(&flag);
-    putLine(" %d %s", flag, flag == 0 ? "東風戦" : "半荘戦");
+    putHeaderLine(seats, &flag);
+    putLine(" %d:%s", flag, flag == 0 ? "東風戦" : "半荘戦");
     putDateLine();
-    for (int i = 0; i < seats; i++) {
-        putLine("# %-12s R%04d %s", t.names[i], 1200 + (int)randomBelow(1000), pick(RANKS_TEXT));
-    }
-    if (seats == 3) putLine("=== 三人打ち ===");
-    putBodyLines();
+    for (int i = 0; i < seats; i++) putLine("#%s %s", t.names[i], pick(RANKS_TEXT));
+    if (seats == 3) putLine("=三人打ち");
+    putBodyLines(t, flag);
     putResultLine(t);
-    putLine("%s", "");
+    if (chance(25)) putLine("%s", "");
     gameMinutes += 20 + randomBelow(40);
 }
 
@@ -296,6 +293,8 @@ int main(int argc, char** argv)
     static char buffer[1 << 20];
     setvbuf(out, buffer, _IOFBF, sizeof buffer);
     randomState = o.seed;
+    putLine("対局記録");
+    putLine("%s", "");
     int seats = 4;
     for (long long written = 0; moreEntries(o, written, &seats); written++) putEntry(o, seats);
     if (fclose(out) != 0) {
