@@ -1,0 +1,49 @@
+// Fuzz target: any bytes as the game log, analysed in full for a fixed player ID that the seed logs
+// hold. A fatal error of the run is an expected outcome; a crash, a sanitizer report, a leak or a
+// report that cannot be created is a fault.
+#include "FuzzPlatform.h"
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/GameResultsTable.h"
+#include "analysis/LogReader.h"
+#include "settings/AppPaths.h"
+#include "settings/Settings.h"
+#include "settings/Text.h"
+
+#include <stddef.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+static const char FUZZ_ID[] = "Sakura77";   // the player of examples/ and of the generated seeds
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // The literals must be code page 932, as in the native build, or the markers would not match.
+    if (strcmp("：", "\x81\x46") != 0 || strcmp("ソ", "\x83\x5c") != 0) abort();
+    enterFuzzFolder();
+    resetSettings();
+    applyDefaults();
+    copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, "C:\\fuzz");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    writeFuzzFile("log.txt", data, size);
+    copyText(settings.currentId, sizeof settings.currentId, FUZZ_ID);
+    settings.minRate = 0;
+    settings.maxRate = 20000;
+    settings.colorScheme = (int)(size % 4);
+    if (!openLog("log.txt")) abort();
+    if (setjmp(fuzzExit) == 0) {
+        fuzzExitArmed = 1;
+        runAnalysis();
+        fuzzExitArmed = 0;
+    } else if (fuzzExitCode != 1) {
+        abort();   // only fatalError may end a run; the report folder is always writable here
+    }
+    closeGameTable();
+    closeLog();
+    return 0;
+}
