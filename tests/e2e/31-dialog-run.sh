@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-ID=Sakura77
+ID=$SAMPLE_ID
 start_display
 prepare_prefix
 folder=$(vornix_folder)

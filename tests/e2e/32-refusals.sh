@@ -30,7 +30,7 @@ expect_error "分析するIDを設定してください"
 dialog=$(wait_window "$MAIN")
 note "-e without settings refused the placeholder; the dialog followed"
 
-type_text "$dialog" "Sakura77"
+type_text "$dialog" "$SAMPLE_ID"
 press "$dialog" Tab Tab ctrl+a
 type_text "$dialog" 'C:\nowhere\Zentolog.txt'
 [ "$(control_text "$MAIN" 1301)" = 'C:\nowhere\Zentolog.txt' ] || fail "could not type the log path"

@@ -14,8 +14,8 @@ clear_opened
 prepare_settings() {
     rm -rf "$folder"
     mkdir -p "$folder"
-    write_cp932 "$folder/vornix.ini" <<'INI'
-<KalventoID>Sakura77;Other1;</KalventoID>
+    write_cp932 "$folder/vornix.ini" <<INI
+<KalventoID>$SAMPLE_ID;Other1;</KalventoID>
 <牌譜ファイル>C:\logs\a.txt</牌譜ファイル>
 <最低レート>100</最低レート>
 <最高レート>500</最高レート>
@@ -71,8 +71,8 @@ expect_box 1302 0 "標準に戻す"
 expect_box 1303 20000 "標準に戻す"
 end_program
 stored >"$E2E_OUT/33-defaults.ini"
-diff -u - "$E2E_OUT/33-defaults.ini" <<'INI' || fail "標準に戻す: vornix.ini is not as expected"
-<KalventoID>NewId1;Sakura77;Other1;</KalventoID>
+diff -u - "$E2E_OUT/33-defaults.ini" <<INI || fail "標準に戻す: vornix.ini is not as expected"
+<KalventoID>NewId1;$SAMPLE_ID;Other1;</KalventoID>
 <牌譜ファイル>C:\Kalvento\JAPANESE\Zentolog.txt</牌譜ファイル>
 <最低レート>0</最低レート>
 <最高レート>20000</最高レート>

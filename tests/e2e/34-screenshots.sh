@@ -12,8 +12,8 @@ prepare_prefix
 folder=$(vornix_folder)
 rm -rf "$folder"
 mkdir -p "$folder"
-write_cp932 "$folder/vornix.ini" <<'INI'
-<KalventoID>Sakura77;</KalventoID>
+write_cp932 "$folder/vornix.ini" <<INI
+<KalventoID>$SAMPLE_ID;</KalventoID>
 <牌譜ファイル>C:\Kalvento\JAPANESE\Zentolog.txt</牌譜ファイル>
 <最低レート>0</最低レート>
 <最高レート>20000</最高レート>

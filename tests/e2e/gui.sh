@@ -13,6 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 E2E_OUT="$ROOT/build/e2e"              # screenshots and scratch files of the checks
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}         # seconds for any one wait
 VORNIX_EXE="$WINDOWS_BUILD/vornix.exe"
+SAMPLE_ID=$(tr -d '\r\n' <"$ROOT/examples/player-id.txt")   # the player of examples/Zentolog.txt
 CHECK_NAME=$(basename "$0" .sh)
 XVFB_PID=""
 STARTED_PIDS=()
