@@ -3,7 +3,8 @@
 # writes the three files into the program folder (AppData\Roaming\vornix in the prefix), asks the
 # shell to open the report (record-open.exe notes it, see gui.sh), ends with exit code 1 and leaves
 # vornix.ini as it was. The files equal vornix-cli's for the same log, ID, range and scheme, apart
-# from the folder in the links and the processing time.
+# from the folder in the links and the processing time. "-e" alone runs the same analysis and then
+# shows the dialog.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -63,3 +64,14 @@ for name in 分析結果.html "${ID}_戦績.xls" "${ID}_ID別集計.xls"; do
     fi
 done
 note "the files equal vornix-cli's"
+
+# "-e" alone: the same run, then the dialog, whose ID box shows the analysed ID.
+clear_opened
+start_vornix -e
+dialog=$(wait_window "Vornix Ver. 2.2.8")
+wait_opened '分析結果\.html'
+[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "$ID" ] || fail "-e: the ID box does not show $ID"
+press "$dialog" Escape
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 0 ] || fail "-e: exit code $VORNIX_EXIT after Esc, expected 0"
+note "-e ran the analysis, then showed the dialog"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The settings menu under Wine, seen through the dialog's boxes and the vornix.ini written at Esc:
 # "元に戻す" brings back the settings of start-up; "標準に戻す" sets the default log path and the
-# rates 0 and 20000 and keeps the typed ID; "保存" writes the file at once and greys "元に戻す".
+# rates 0 and 20000 and keeps the typed ID; "保存" writes the file at once and greys "元に戻す";
+# "クリア" empties the ID list and puts the placeholder into the ID box. Ctrl+Q ends like Esc.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -43,7 +44,7 @@ type_min_rate() {
 }
 
 end_program() {
-    press "$dialog" Escape
+    press "$dialog" "${1:-Escape}"
     wait_vornix_exit
     [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
 }
@@ -69,7 +70,7 @@ expect_box 1101 NewId1 "標準に戻す"
 expect_box 1301 'C:\Kalvento\JAPANESE\Zentolog.txt' "標準に戻す"
 expect_box 1302 0 "標準に戻す"
 expect_box 1303 20000 "標準に戻す"
-end_program
+end_program ctrl+q
 stored >"$E2E_OUT/33-defaults.ini"
 diff -u - "$E2E_OUT/33-defaults.ini" <<INI || fail "標準に戻す: vornix.ini is not as expected"
 <KalventoID>NewId1;$SAMPLE_ID;Other1;</KalventoID>
@@ -105,3 +106,13 @@ screenshot "$E2E_OUT/33-after-restore.png"
 end_program
 stored | grep -qxF '<最低レート>400</最低レート>' || fail "vornix.ini lacks the rate typed after 保存"
 note "保存 wrote at once and greyed 元に戻す"
+
+# "クリア" (the next tab stop after the ID box): the placeholder is never stored.
+prepare_settings
+start_vornix
+dialog=$(wait_window "$MAIN")
+press "$dialog" Tab space
+expect_box 1101 "ここにIDを入力" "クリア"
+end_program
+[ "$(stored | head -n 1)" = "<KalventoID></KalventoID>" ] || fail "クリア: the ID line is $(stored | head -n 1)"
+note "クリア emptied the ID list"
