@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A real browser reads the report: headless Chromium loads the report of the sample log and of a log
+# whose opponents carry HTML-like names, and the DOM it builds must hold the six section headings as
+# the intended Japanese text and one row per opponent shown. Needs the native build (vornix-cli).
+set -euo pipefail
+ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+CLI="$ROOT/build/native/vornix-cli"
+CHROMIUM=${CHROMIUM:-/usr/bin/chromium}
+WORK=$(mktemp -d /tmp/vornix-browser-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+export LC_ALL=C.UTF-8
+
+fail() {
+    echo "FAIL (20-browser): $*" >&2
+    exit 1
+}
+
+[ -x "$CLI" ] || fail "$CLI is missing; build the native preset first"
+[ -x "$CHROMIUM" ] || fail "$CHROMIUM is missing; run scripts/setup"
+
+# Writes the DOM of the HTML file $1 into $2, from a browser profile of its own.
+dump_dom() {
+    local profile
+    profile=$(mktemp -d "$WORK/profile-XXXXXX")
+    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$profile" --dump-dom "file://$1" >"$2" 2>"$WORK/chromium.err" ||
+        fail "chromium could not load $1: $(tail -n 3 "$WORK/chromium.err")"
+}
+
+# Analyses log $1 for ID $2 into folder $3, loads the report and checks the DOM.
+check_report() {
+    local log=$1 id=$2 out=$3 dom="$3.dom"
+    mkdir -p "$out"
+    "$CLI" --log "$log" --id "$id" --out "$out" >/dev/null || fail "vornix-cli failed on $log"
+    dump_dom "$out/分析結果.html" "$dom"
+
+    local heading
+    for heading in "☆ ${id}さんの戦績 ☆" "☆ ${id}さんの最近の戦績 ☆" \
+        "☆ ${id}さんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆" "☆ トータル収支ランキング ☆" \
+        "☆ 勝ち越し・負け越しランキング ☆" "☆ ダウンロード ☆"; do
+        grep -qF "<h3>$heading</h3>" "$dom" || fail "heading \"$heading\" is not in the DOM of $log"
+    done
+    grep -qF "<title>Vornix ver. 2.2.8 分析結果</title>" "$dom" || fail "the title is not read as intended"
+
+    # Most-played list (up to 30) and two rankings of two columns (up to 20 each).
+    local n shown rows
+    n=$(($(wc -l <"$out/${id}_ID別集計.xls") - 1))
+    shown=$(( (n < 30 ? n : 30) + 4 * (n < 20 ? n : 20) ))
+    rows=$(grep -o '<td class="mony">[0-9]* 回</td>' "$dom" | wc -l)
+    [ "$rows" -eq "$shown" ] || fail "$rows opponent rows in the DOM of $log, expected $shown ($n opponents)"
+    echo "  20-browser: $log: six headings, $rows opponent rows"
+}
+
+check_report "$ROOT/examples/Zentolog.txt" Sakura77 "$WORK/sample"
+
+# Opponents named like markup must show as text and hide nothing.
+{
+    printf '<上級ロビー(点200)：卓1>\r\n 0:東風戦\r\n[2024/01/01 19:44]\r\n'
+    printf '#Me 初段\r\n#<!-- 初段\r\n#a&b 初段\r\n#x"<y>"z 初段\r\n'
+    printf '>1     +39 4     -29 2      -3 3      -7\r\n'
+} | iconv -f UTF-8 -t CP932 >"$WORK/markup.txt"
+check_report "$WORK/markup.txt" Me "$WORK/markup"
+dom="$WORK/markup.dom"
+for name in '&lt;!--' 'a&amp;b' 'x"&lt;y&gt;"z'; do
+    [ "$(grep -oF "<td class=\"id\">$name</td>" "$dom" | wc -l)" -eq 5 ] ||
+        fail "the name $name is not shown as text in every list"
+done
