@@ -52,7 +52,7 @@ check_report() {
     echo "  20-browser: $log: six headings, $rows opponent rows"
 }
 
-check_report "$ROOT/examples/Zentolog.txt" Sakura77 "$WORK/sample"
+check_report "$ROOT/examples/Zentolog.txt" "$(tr -d '\r\n' <"$ROOT/examples/player-id.txt")" "$WORK/sample"
 
 # Opponents named like markup must show as text and hide nothing.
 {
