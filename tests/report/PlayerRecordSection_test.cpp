@@ -92,12 +92,3 @@ TEST(PlayerRecordSection, NumberFormats)
     }
     EXPECT_EQ(occurrences(recordSection(), "位率："), 3) << "three seats give three rate rows";
 }
-
-TEST(PlayerRecordSection, TheIdIsEscapedInTheHeading)
-{
-    resetRunStateForReport();
-    copyText(settings.currentId, sizeof settings.currentId, "<b>&\"x");
-    playerTotals.games = 1;
-    std::string section = recordSection();
-    EXPECT_EQ(section.substr(0, section.find("\r\n")), "<h3>☆ &lt;b&gt;&amp;&quot;xさんの戦績 ☆</h3>");
-}

@@ -147,11 +147,3 @@ TEST(RecentResultsSection, StreakLine)
         EXPECT_EQ(section.substr(section.size() - ending.size()), ending);
     }
 }
-
-TEST(RecentResultsSection, TheIdIsEscapedInTheHeading)
-{
-    playResults({ 1 });
-    copyText(settings.currentId, sizeof settings.currentId, "<!--");
-    std::string section = recentSection();
-    EXPECT_EQ(section.substr(0, section.find("\r\n")), "<h3>☆ &lt;!--さんの最近の戦績 ☆</h3>");
-}
