@@ -12,18 +12,9 @@ ID=$SAMPLE_ID
 start_display
 prepare_prefix
 folder=$(vornix_folder)
-rm -rf "$folder"
-mkdir -p "$folder" "$WINEPREFIX/drive_c/牌譜 データ"
+mkdir -p "$WINEPREFIX/drive_c/牌譜 データ"
 cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/牌譜 データ/Zentolog.txt"
-write_cp932 "$folder/vornix.ini" <<INI
-<KalventoID>$ID;Other1;</KalventoID>
-<牌譜ファイル>C:\\牌譜 データ\\Zentolog.txt</牌譜ファイル>
-<最低レート>50</最低レート>
-<最高レート>1000</最高レート>
-<設定保存>1</設定保存>
-<デスクトップ保存>0</デスクトップ保存>
-<配色>2</配色>
-INI
+write_settings "$ID;Other1;" 'C:\牌譜 データ\Zentolog.txt' 50 1000 1 0 2
 cp "$folder/vornix.ini" "$E2E_OUT/vornix.ini.before"
 clear_opened
 

@@ -13,17 +13,7 @@ folder=$(vornix_folder)
 clear_opened
 
 prepare_settings() {
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    write_cp932 "$folder/vornix.ini" <<INI
-<KalventoID>$SAMPLE_ID;Other1;</KalventoID>
-<牌譜ファイル>C:\logs\a.txt</牌譜ファイル>
-<最低レート>100</最低レート>
-<最高レート>500</最高レート>
-<設定保存>1</設定保存>
-<デスクトップ保存>0</デスクトップ保存>
-<配色>1</配色>
-INI
+    write_settings "$SAMPLE_ID;Other1;" 'C:\logs\a.txt' 100 500 1 0 1
 }
 
 stored() {

@@ -9,18 +9,7 @@ MAIN="Vornix Ver. 2.2.8"
 ABOUT="バージョン情報"
 start_display
 prepare_prefix
-folder=$(vornix_folder)
-rm -rf "$folder"
-mkdir -p "$folder"
-write_cp932 "$folder/vornix.ini" <<INI
-<KalventoID>$SAMPLE_ID;</KalventoID>
-<牌譜ファイル>C:\Kalvento\JAPANESE\Zentolog.txt</牌譜ファイル>
-<最低レート>0</最低レート>
-<最高レート>20000</最高レート>
-<設定保存>1</設定保存>
-<デスクトップ保存>0</デスクトップ保存>
-<配色>0</配色>
-INI
+write_settings "$SAMPLE_ID;" 'C:\Kalvento\JAPANESE\Zentolog.txt' 0 20000 1 0 0
 
 # A picture of a window of at least this size with enough colours to be more than a blank frame.
 check_picture() {

@@ -134,6 +134,24 @@ write_cp932() {
     sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "could not write $1"
 }
 
+# Writes a fresh program folder holding a vornix.ini of the seven settings, as the program writes it:
+# write_settings "ID1;ID2;" LOG_PATH MIN MAX SAVE_ON_EXIT ON_DESKTOP SCHEME. Prints nothing.
+write_settings() {
+    local folder
+    folder=$(vornix_folder)
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    write_cp932 "$folder/vornix.ini" <<INI
+<KalventoID>$1</KalventoID>
+<牌譜ファイル>$2</牌譜ファイル>
+<最低レート>$3</最低レート>
+<最高レート>$4</最高レート>
+<設定保存>$5</設定保存>
+<デスクトップ保存>$6</デスクトップ保存>
+<配色>$7</配色>
+INI
+}
+
 # Prints a code page 932 file as UTF-8 without CR.
 read_cp932() {
     iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'
