@@ -2,7 +2,8 @@
 # The Run command's refusals under Wine, each an owner-less message box captioned "エラー":
 # "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
 # shows the dialog; a log path naming a missing file or a folder gives "牌譜ファイルが開けません";
-# with "-q" a refused Run still ends the program after its message box.
+# with "-q" a refused Run still ends the program after its message box. While a run's message box is
+# open, another Run is ignored and "終了" takes effect once the box is closed.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -19,6 +20,7 @@ expect_error() {
     box=$(wait_window "エラー")
     window_texts "エラー" | cut -f 2 | grep -qxF "$1" ||
         fail "the error box does not say $1: $(window_texts "エラー" | tr '\n' ' ')"
+    click_at "$box" 8 8
     press "$box" Return
     wait_window_gone "エラー"
 }
@@ -39,12 +41,24 @@ expect_error "牌譜ファイルが開けません"
 press "$dialog" ctrl+a
 type_text "$dialog" 'C:\windows'
 press "$dialog" Return
-expect_error "牌譜ファイルが開けません"
+wait_window "エラー" >/dev/null
 note "a missing log and a folder were refused"
 
-press "$dialog" Escape
+# While the run's message box is open the dialog still takes commands: "分析実行" from the menu is
+# ignored, and "終了" waits until the box is closed. The keyboard goes to the box then, so the menu is
+# used with the mouse: "ファイル(F)" and its two items lie at these points with the prefix's fonts.
+click_at "$dialog" 30 12
+click_at "$dialog" 40 31
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name '^エラー$' | wc -l)" = 1 ] || fail "a second run started during the first"
+click_at "$dialog" 30 12
+click_at "$dialog" 40 47
+sleep 0.5
+xdotool search --onlyvisible --name "^$MAIN\$" >/dev/null || fail "the dialog closed while a run's message box was open"
+expect_error "牌譜ファイルが開けません"
 wait_vornix_exit
-[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
+[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after 終了, expected 0"
+note "during a run another run was ignored and the end waited for it"
 grep -qxF '<牌譜ファイル>C:\windows</牌譜ファイル>' <(read_cp932 "$folder/vornix.ini") ||
     fail "vornix.ini does not hold the typed log path"
 [ -z "$(opened_files)" ] || fail "a refused run opened something: $(opened_files)"

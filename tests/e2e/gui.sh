@@ -227,6 +227,12 @@ press() {
     sleep 0.3
 }
 
+# Clicks at a point of the window (pixels from its top left corner).
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
 # Types text into the focused control of the window.
 type_text() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
