@@ -2,15 +2,30 @@
 
 #include "analysis/OpponentTable.h"
 #include "platform/TextFile.h"
+#include "platform/TextRow.h"
 #include "settings/Settings.h"
 
 char opponentTableName[TABLE_NAME_SIZE];
 
+// "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
 // Names go out as they stood in the log: a spreadsheet reads the file, not a browser.
-static void writeRecordLine(FILE* file, const OpponentRecord* r)
+static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
-    textPrintf(file, "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f%s", r->name, r->games, r->above, r->below,
-               (double)r->moneyWon, -(double)r->moneyLost, (double)r->balance, "\n");
+    rowText(row, r->name);
+    rowText(row, "\t");
+    rowInteger(row, r->games);
+    rowText(row, "\t");
+    rowInteger(row, r->above);
+    rowText(row, "\t");
+    rowInteger(row, r->below);
+    rowText(row, "\t");
+    rowWhole(row, (double)r->moneyWon);
+    rowText(row, "\t");
+    rowWhole(row, -(double)r->moneyLost);
+    rowText(row, "\t");
+    rowWhole(row, (double)r->balance);
+    rowText(row, "\n");
+    writeRow(row);
 }
 
 int writeOpponentSummaryTable(void)
@@ -20,8 +35,10 @@ int writeOpponentSummaryTable(void)
     FILE* file = createTextFile(opponentTableName);
     if (!file) return 0;
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
+    TextRow row;
+    startRow(&row, file);
     for (int i = 0; i < opponentCount(); i++)
-        writeRecordLine(file, &opponentTable.records[i]);
+        writeRecordLine(&row, &opponentTable.records[i]);
     fclose(file);
     return 1;
 }

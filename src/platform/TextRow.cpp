@@ -1,0 +1,69 @@
+#include "platform/TextRow.h"
+
+#include "platform/TextFile.h"
+
+#include <math.h>
+#include <string.h>
+
+void startRow(TextRow* row, FILE* file)
+{
+    row->file = file;
+    row->length = 0;
+}
+
+void rowBytes(TextRow* row, const char* bytes, size_t length)
+{
+    if (row->length + length > sizeof row->bytes) writeRow(row);
+    if (length > sizeof row->bytes) {
+        writeTextN(row->file, bytes, length);
+        return;
+    }
+    memcpy(row->bytes + row->length, bytes, length);
+    row->length += length;
+}
+
+void rowText(TextRow* row, const char* text)
+{
+    rowBytes(row, text, strlen(text));
+}
+
+// The digits of magnitude, with a leading "-" when negative is 1.
+static void appendDigits(TextRow* row, unsigned long long magnitude, int negative)
+{
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* p = end;
+    do {
+        *--p = (char)('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (negative) *--p = '-';
+    rowBytes(row, p, (size_t)(end - p));
+}
+
+void rowInteger(TextRow* row, long long value)
+{
+    unsigned long long magnitude = value < 0 ? 0ull - (unsigned long long)value : (unsigned long long)value;
+    appendDigits(row, magnitude, value < 0);
+}
+
+void rowWhole(TextRow* row, double value)
+{
+    // rint rounds in the default mode, to nearest with halves to even, as printf does; it keeps the
+    // sign of a value that rounds to zero. Beyond 2^63 (and for inf and NaN) printf itself is used.
+    double rounded = rint(value);
+    if (fabs(rounded) < 9.2e18) {
+        appendDigits(row, (unsigned long long)fabs(rounded), signbit(rounded) != 0);
+        return;
+    }
+    char text[400];
+    int length = snprintf(text, sizeof text, "%.0f", value);
+    if (length > 0) rowBytes(row, text, (size_t)length < sizeof text ? (size_t)length : sizeof text - 1);
+}
+
+int writeRow(TextRow* row)
+{
+    int ok = writeTextN(row->file, row->bytes, row->length);
+    row->length = 0;
+    return ok;
+}

@@ -1,0 +1,38 @@
+#ifndef VORNIX_TEXTROW_H
+#define VORNIX_TEXTROW_H
+// One line of a tab-separated table, built in memory and written in one piece, "\n" as CR LF (see
+// TextFile.h). Numbers are formatted here, not by printf: the tables have a row per game or per
+// opponent, and printf would take much of a run's time. The bytes are exactly those of the printf
+// formats named below.
+
+#include <stddef.h>
+#include <stdio.h>
+
+enum { TEXT_ROW_SIZE = 1024 };
+
+struct TextRow {
+    FILE* file;                  // where the row goes
+    char bytes[TEXT_ROW_SIZE];   // the row so far
+    size_t length;               // bytes in use
+};
+
+// Starts an empty row for file.
+void startRow(TextRow* row, FILE* file);
+
+// Appends bytes; a row that would overflow is written out first, so nothing is ever cut.
+void rowBytes(TextRow* row, const char* bytes, size_t length);
+
+// Appends a terminated text.
+void rowText(TextRow* row, const char* text);
+
+// Appends "%lld" of value.
+void rowInteger(TextRow* row, long long value);
+
+// Appends "%.0f" of value: rounded to a whole number, halves to even; "-0" for a negative value that
+// rounds to zero.
+void rowWhole(TextRow* row, double value);
+
+// Writes the row to its file and empties it. Returns 1 on success, 0 on a write error.
+int writeRow(TextRow* row);
+
+#endif

@@ -1,0 +1,114 @@
+#include "platform/TextRow.h"
+
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
+#include <string>
+
+// What the row wrote, read back from a temporary file.
+static std::string written(FILE* file)
+{
+    std::string bytes;
+    rewind(file);
+    for (int c; (c = fgetc(file)) != EOF;) bytes += (char)c;
+    return bytes;
+}
+
+static std::string wholeText(double value)
+{
+    FILE* file = tmpfile();
+    TextRow row;
+    startRow(&row, file);
+    rowWhole(&row, value);
+    writeRow(&row);
+    std::string text = written(file);
+    fclose(file);
+    return text;
+}
+
+static std::string printfWhole(double value)
+{
+    char text[400];
+    snprintf(text, sizeof text, "%.0f", value);
+    return text;
+}
+
+TEST(TextRow, WholeNumbersAsPrintfWritesThem)
+{
+    struct Case { double value; const char* expected; const char* rule; };
+    const Case cases[] = {
+        { 0.0, "0", "zero" },
+        { -0.0, "-0", "negative zero keeps its sign" },
+        { -0.4, "-0", "a small negative value rounds to -0" },
+        { 0.5, "0", "a half rounds to the even neighbour below" },
+        { 1.5, "2", "a half rounds to the even neighbour above" },
+        { 2.5, "2", "halves go to even, not away from zero" },
+        { -2.5, "-2", "negative halves too" },
+        { 1234.6, "1235", "fractions round to nearest" },
+        { (double)-1125.0f, "-1125", "a whole float" },
+        { 4503599627370497.0, "4503599627370497", "above 2^52 every double is whole" },
+        { 9223372036854775807.0, "9223372036854775808", "2^63 goes through printf" },
+        { (double)3.4e38f, "339999995214436424907732413799364296704", "the largest floats" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        EXPECT_EQ(wholeText(c.value), c.expected);
+    }
+}
+
+TEST(TextRow, WholeNumbersMatchPrintfOverTheFloatRange)
+{
+    // Money shares and sums are floats: walk float bit patterns from tiny to huge, both signs, and
+    // the halves between whole numbers.
+    FILE* file = tmpfile();
+    TextRow row;
+    startRow(&row, file);
+    std::string expected;
+    for (unsigned bits = 0x00000001u; bits < 0x7f800000u; bits += 0x00012345u) {
+        float value;
+        memcpy(&value, &bits, sizeof value);
+        double half = floor((double)value) + 0.5;
+        for (double v : { (double)value, -(double)value, half, -half }) {
+            rowWhole(&row, v);
+            rowText(&row, " ");
+            expected += printfWhole(v) + " ";
+        }
+        writeRow(&row);
+    }
+    std::string actual = written(file);
+    fclose(file);
+    ASSERT_EQ(actual.size(), expected.size());
+    EXPECT_TRUE(actual == expected);
+}
+
+TEST(TextRow, IntegersTextsAndLongRows)
+{
+    FILE* file = tmpfile();
+    TextRow row;
+    startRow(&row, file);
+    rowInteger(&row, 0);
+    rowText(&row, "\t");
+    rowInteger(&row, -7);
+    rowText(&row, "\t");
+    rowInteger(&row, LLONG_MIN);
+    rowText(&row, "\t");
+    rowInteger(&row, LLONG_MAX);
+    rowText(&row, "\n");
+    EXPECT_EQ(row.length, 46u);
+    EXPECT_EQ(writeRow(&row), 1);
+    EXPECT_EQ(row.length, 0u);
+    EXPECT_EQ(written(file), "0\t-7\t-9223372036854775808\t9223372036854775807\r\n");
+
+    // A row longer than the buffer is written in pieces, whole.
+    std::string longText(3000, 'x');
+    rewind(file);
+    startRow(&row, file);
+    rowText(&row, "ab");
+    rowText(&row, longText.c_str());
+    rowText(&row, "cd\n");
+    writeRow(&row);
+    EXPECT_EQ(written(file).substr(0, 3007), "ab" + longText + "cd\r\n");
+    fclose(file);
+}
