@@ -5,16 +5,18 @@
 #include <stdio.h>
 #include <string.h>
 
-// The log is read in large blocks. Each block is translated in place (CR LF becomes LF) as it comes
-// in, so readLogLine only has to find line feeds. A CR that ends a block may be the first half of a
-// CR LF pair; it is held back and put in front of the next block.
+// The log is read in large blocks of raw bytes, and each line is cut straight from the block: the
+// only CR that text mode drops in a line is the one right before its LF, since CR LF is the pair
+// translated and a line ends at its first LF. A CR that ends a block may be the first half of such a
+// pair; it is held back (left unread before the limit) until the next block shows what follows it.
 enum { LOG_BLOCK_SIZE = 64 * 1024 };
 
 static FILE* logFile;
 static char block[LOG_BLOCK_SIZE];
-static size_t blockPos;        // next unread byte of the translated block
-static size_t blockFill;       // translated bytes in the block
-static int heldCarriageReturn; // 1 when the raw data read so far ends in a CR not yet given out
+static size_t blockPos;        // next unread byte of the block
+static size_t blockLimit;      // bytes that may be given out: all but a held CR at the end
+static size_t blockFill;       // raw bytes in the block
+static int fileEnded;          // a read of the file has returned nothing
 static int atEnd;              // the end-of-file indicator: a read has met the end of the log
 static long long rawBytesRead;
 static long long fileSize = -1;
@@ -22,8 +24,9 @@ static long long fileSize = -1;
 static void resetReader(void)
 {
     blockPos = 0;
+    blockLimit = 0;
     blockFill = 0;
-    heldCarriageReturn = 0;
+    fileEnded = 0;
     atEnd = 0;
     rawBytesRead = 0;
     fileSize = -1;
@@ -55,69 +58,55 @@ void closeLog(void)
     resetReader();
 }
 
-// Drops the CR of every CR LF pair in block[0, length); a CR in the last byte is held back for the
-// next block. Returns the translated length.
-static size_t translateLineBreaks(size_t length)
-{
-    char* src = block;
-    char* dst = block;
-    char* end = block + length;
-    while (src < end) {
-        char* cr = (char*)memchr(src, '\r', (size_t)(end - src));
-        size_t run = (size_t)((cr ? cr : end) - src);
-        memmove(dst, src, run);
-        dst += run;
-        if (!cr) break;
-        if (cr + 1 == end) {
-            heldCarriageReturn = 1;
-            break;
-        }
-        if (cr[1] != '\n') *dst++ = '\r';
-        src = cr + 1;
-    }
-    return (size_t)(dst - block);
-}
-
-// Refills the empty block. Returns 1 when it holds at least one byte, 0 at the end of the file.
+// Moves the bytes not given out (at most a held CR) to the front of the block and reads more after
+// them. Returns 1 when there is a byte to give out, 0 at the end of the file.
 static int refillBlock(void)
 {
+    size_t kept = blockFill - blockPos;
+    memmove(block, block + blockPos, kept);
     blockPos = 0;
-    blockFill = 0;
-    while (blockFill == 0) {
-        if (!logFile) return 0;
-        size_t start = 0;
-        if (heldCarriageReturn) block[start++] = '\r';
-        heldCarriageReturn = 0;
-        size_t got = fread(block + start, 1, sizeof block - start, logFile);
+    blockFill = kept;
+    if (logFile && !fileEnded) {
+        size_t got = fread(block + kept, 1, sizeof block - kept, logFile);
         rawBytesRead += (long long)got;
-        if (got == 0) {
-            // The end: a held CR had no LF after it and stays as it is.
-            blockFill = start;
-            return blockFill != 0;
-        }
-        blockFill = translateLineBreaks(start + got);
+        blockFill += got;
+        fileEnded = got == 0;
     }
-    return 1;
+    // At the end of the file a last CR has no LF after it and is given out as it is.
+    int holdBack = !fileEnded && blockFill > 0 && block[blockFill - 1] == '\r';
+    blockLimit = blockFill - (size_t)holdBack;
+    return blockLimit > blockPos;
 }
 
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
     size_t used = 0;
     while (!atEnd && used < LOG_LINE_SIZE - 1) {
-        if (blockPos == blockFill && !refillBlock()) {
+        if (blockPos == blockLimit && !refillBlock()) {
             atEnd = 1;
             break;
         }
-        size_t available = blockFill - blockPos;
+        // A line of `room` more bytes may need room + 1 raw bytes: its last byte may be an LF after a
+        // dropped CR.
         size_t room = LOG_LINE_SIZE - 1 - used;
-        size_t scan = available < room ? available : room;
+        size_t available = blockLimit - blockPos;
+        size_t scan = available < room + 1 ? available : room + 1;
         const char* from = block + blockPos;
         const char* lineFeed = (const char*)memchr(from, '\n', scan);
+        if (lineFeed && lineFeed > from && lineFeed[-1] == '\r') {
+            size_t text = (size_t)(lineFeed - from) - 1;   // the bytes before the CR
+            memcpy(buffer + used, from, text);
+            buffer[used + text] = '\n';
+            used += text + 1;
+            blockPos += text + 2;
+            break;
+        }
         size_t take = lineFeed ? (size_t)(lineFeed - from) + 1 : scan;
+        if (take > room) take = room;   // no LF within reach: the piece is cut after `room` bytes
         memcpy(buffer + used, from, take);
         used += take;
         blockPos += take;
-        if (lineFeed) break;
+        if (lineFeed && take == (size_t)(lineFeed - from) + 1) break;
     }
     buffer[used] = '\0';
     return !atEnd;

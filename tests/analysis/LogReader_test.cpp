@@ -114,3 +114,26 @@ TEST(LogReader, MissingFileOrFolderDoesNotOpen)
     char buffer[LOG_LINE_SIZE];
     EXPECT_EQ(readLogLine(buffer), 0);
 }
+
+TEST(LogReader, AnyMixOfLineBreaksReadsAsTheTextModeRule)
+{
+    // Lines of every length up to past 79, CRs alone, in pairs and in runs, over several blocks.
+    unsigned state = 12345;
+    auto next = [&state]() { return (state = state * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 4; round++) {
+        std::string raw;
+        while (raw.size() < 200000) {
+            unsigned pick = next() % 16;
+            if (pick < 2) raw += '\r';
+            else if (pick < 4) raw += '\n';
+            else if (pick < 6) raw += "\r\n";
+            else raw += std::string(next() % (pick == 15 ? 170 : 40), 'a' + (char)pick);
+        }
+        if (round % 2) raw += "\r";
+        SCOPED_TRACE(round);
+        RunFolder folder;
+        openLogText(raw);
+        ASSERT_EQ(readAllLines(), expectedLines(raw));
+        EXPECT_EQ(logBytesRead(), (long long)raw.size());
+    }
+}
