@@ -8,10 +8,16 @@
 #include <string.h>
 
 // Beside the table, an open-addressing index over its records: each slot holds a record index + 1,
-// or 0 when free. It gives the same answers as a scan of the records in insertion order (names are
-// unique in the table), without the scan's quadratic cost over a long log. Its size is a power of two
-// of at least twice the capacity, so it is never more than half full.
-static int* indexSlots;
+// or 0 when free, and the hash of that record's name, so that a probe compares names only when the
+// hashes agree (a record's name is rarely in the cache; the slot's hash is). It gives the same answers
+// as a scan of the records in insertion order (names are unique in the table), without the scan's
+// quadratic cost over a long log. Its size is a power of two of at least twice the capacity, so it is
+// never more than half full.
+struct IndexSlot {
+    uint32_t hash;   // hashName of the record's name
+    int record;      // record index + 1; 0: the slot is free
+};
+static IndexSlot* indexSlots;
 static size_t indexSize;
 
 // FNV-1a over the name's bytes.
@@ -25,13 +31,14 @@ static uint32_t hashName(const char* name)
     return hash;
 }
 
-// The slot that holds the record named name, or the free slot where it belongs.
-static size_t findSlot(const char* name)
+// The slot that holds the record named name (whose hash is hash), or the free slot where it belongs.
+static size_t findSlot(const char* name, uint32_t hash)
 {
     size_t mask = indexSize - 1;
-    size_t slot = hashName(name) & mask;
-    while (indexSlots[slot] != 0) {
-        if (strcmp(opponentTable.records[indexSlots[slot] - 1].name, name) == 0) return slot;
+    size_t slot = hash & mask;
+    while (indexSlots[slot].record != 0) {
+        const IndexSlot* s = &indexSlots[slot];
+        if (s->hash == hash && strcmp(opponentTable.records[s->record - 1].name, name) == 0) return slot;
         slot = (slot + 1) & mask;
     }
     return slot;
@@ -41,8 +48,11 @@ static size_t findSlot(const char* name)
 // in insertion order would find it.
 static void enterInIndex(int i)
 {
-    size_t slot = findSlot(opponentTable.records[i].name);
-    if (indexSlots[slot] == 0) indexSlots[slot] = i + 1;
+    uint32_t hash = hashName(opponentTable.records[i].name);
+    size_t slot = findSlot(opponentTable.records[i].name, hash);
+    if (indexSlots[slot].record != 0) return;
+    indexSlots[slot].hash = hash;
+    indexSlots[slot].record = i + 1;
 }
 
 static void clearIndex(void)
@@ -58,7 +68,7 @@ static int fitIndex(void)
     size_t size = indexSize ? indexSize : 1;
     while (size < 2 * (size_t)opponentTable.capacity) size *= 2;
     if (size == indexSize) return 1;
-    int* slots = (int*)malloc(size * sizeof *slots);
+    IndexSlot* slots = (IndexSlot*)malloc(size * sizeof *slots);
     if (!slots) return 0;
     free(indexSlots);
     indexSlots = slots;
@@ -94,8 +104,8 @@ void clearOpponentTable(void)
 int findOrAddOpponent(const char* name)
 {
     if (opponentTable.lastUsed >= 0) {
-        size_t slot = findSlot(name);
-        if (indexSlots[slot] != 0) return indexSlots[slot] - 1;
+        size_t slot = findSlot(name, hashName(name));
+        if (indexSlots[slot].record != 0) return indexSlots[slot].record - 1;
     }
     int index = opponentTable.lastUsed + 1;
     if (index == opponentTable.capacity) growTable();
