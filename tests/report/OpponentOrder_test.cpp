@@ -34,3 +34,28 @@ TEST(OpponentOrder, EachComparisonPutsTheLargestKeyFirst)
         EXPECT_EQ(opponentNames(), c.order);
     }
 }
+
+TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
+{
+    // Many equal keys, both signs, -0 beside 0, balances a fraction apart: every record must land
+    // where a stable sort by the comparison puts it.
+    unsigned state = 99;
+    auto next = [&state]() { return (state = state * 1103515245u + 12345u) >> 16; };
+    const float balances[] = { 0.0f, -0.0f, 0.25f, -0.25f, 1e9f, -1e9f, 3.5f, 1500.0f, -1500.0f };
+    std::vector<OpponentRecord> records;
+    for (int i = 0; i < 5000; i++) {
+        char name[16];
+        snprintf(name, sizeof name, "p%d", i);
+        int above = (int)(next() % 7), below = (int)(next() % 7);
+        records.push_back(opponent(name, above + below, above, below, balances[next() % 9]));
+    }
+    setOpponents(records);
+    for (OpponentComparison compare : { compareByGames, compareByBalance, compareByMargin, compareByGames }) {
+        std::vector<OpponentRecord> expected(opponentTable.records, opponentTable.records + opponentCount());
+        std::stable_sort(expected.begin(), expected.end(),
+                         [compare](const OpponentRecord& a, const OpponentRecord& b) { return compare(&a, &b) < 0; });
+        sortOpponents(compare);
+        for (int i = 0; i < opponentCount(); i++)
+            ASSERT_STREQ(opponentTable.records[i].name, expected[i].name) << i;
+    }
+}
