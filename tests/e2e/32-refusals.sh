@@ -3,7 +3,8 @@
 # "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
 # shows the dialog; a log path naming a missing file or a folder gives "牌譜ファイルが開けません";
 # with "-q" a refused Run still ends the program after its message box. While a run's message box is
-# open, another Run is ignored and "終了" takes effect once the box is closed.
+# open, another Run is ignored and "終了" takes effect once the box is closed. A fatal error of the
+# run ends the program with exit code 1 and leaves vornix.ini unwritten.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -71,3 +72,33 @@ expect_error "牌譜ファイルが開けません"
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after a refused run with -q, expected 0"
 note "-q ended the program after a refused run"
+
+# A malformed log ends the process through its fatal error: exit code 1, vornix.ini not written (the
+# comment line would be gone if it had been).
+mkdir -p "$WINEPREFIX/drive_c/broken"
+write_cp932 "$WINEPREFIX/drive_c/broken/Zentolog.txt" <<'LOG'
+<上級ロビー(点200)：卓27>
+ 0:東風戦
+[2024/01/01 19:44]
+#guest1 初段
+#白猫丸 四段
+ronron2 二段
+#Sakura77 初段
+ 東1局 guest1 ツモ 2000点
+>1     +39 4     -29 2      -3 3      -7
+LOG
+write_settings "$SAMPLE_ID;" 'C:\broken\Zentolog.txt' 0 20000 1 0 0
+printf '# written by hand\r\n' >>"$folder/vornix.ini"
+cp "$folder/vornix.ini" "$E2E_OUT/32-before-fatal.ini"
+start_vornix
+dialog=$(wait_window "$MAIN")
+press "$dialog" Return
+wait_window "エラー" >/dev/null
+# "終了" while the fatal error's box is open must not write the file either.
+click_at "$dialog" 30 12
+click_at "$dialog" 40 47
+expect_error "牌譜データ処理中にエラーが発生しました。"
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 1 ] || fail "exit code $VORNIX_EXIT after a fatal error, expected 1"
+cmp -s "$folder/vornix.ini" "$E2E_OUT/32-before-fatal.ini" || fail "vornix.ini was written after a fatal error"
+note "a fatal error ended the program with exit code 1 and left vornix.ini alone"

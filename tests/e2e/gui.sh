@@ -59,7 +59,7 @@ prepare_prefix() {
     mkdir -p "$folder"
     local helper
     for helper in record-open window-text; do
-        x86_64-w64-mingw32-gcc -mwindows -o "$folder/$helper.exe" "$ROOT/tests/e2e/$helper.c" -lshell32 ||
+        x86_64-w64-mingw32-gcc-posix -mwindows -o "$folder/$helper.exe" "$ROOT/tests/e2e/$helper.c" -lshell32 ||
             fail "could not build $helper.exe"
     done
     iconv -f UTF-8 -t CP932 >"$folder/prefix.reg" <<'REG'
