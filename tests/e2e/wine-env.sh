@@ -1,7 +1,8 @@
 # Sourced by the checks that run the Windows programs under Wine. A prefix of our own under the
 # build folder (made anew by each run of scripts/test), a Japanese locale so that the ANSI code page
-# is 932, no debug chatter, and no Mono/Gecko installer or desktop integration: the prefix never
-# launches a browser or another program of its own.
+# is 932, no debug chatter, and no Mono/Gecko installer or desktop integration; Wine's own browser
+# launcher and text editor are disabled: the prefix never launches a browser or another program of
+# its own.
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 export WINEPREFIX="$ROOT/build/wine-prefix"
 export WINEARCH=win64
