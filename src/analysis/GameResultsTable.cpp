@@ -38,13 +38,13 @@ void writeGameRowStart(const char* date, const char* time, const char* lobby, in
     if (!gameTableFile) return;
     startRow(&row, gameTableFile);
     rowText(&row, date);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowText(&row, time);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowText(&row, lobby);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowInteger(&row, rate);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowText(&row, room);
     writeRow(&row);
 }
@@ -52,20 +52,20 @@ void writeGameRowStart(const char* date, const char* time, const char* lobby, in
 void writeGameRowSeat(const char* name, int rank, int score, float share)
 {
     if (!gameTableFile) return;
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowText(&row, name);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowInteger(&row, rank);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowInteger(&row, score);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowWhole(&row, share);
 }
 
 void writeGameRowEnd(void)
 {
     if (!gameTableFile) return;
-    rowText(&row, "\n");
+    rowByte(&row, '\n');
     writeRow(&row);
 }
 

@@ -12,19 +12,19 @@ char opponentTableName[TABLE_NAME_SIZE];
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
     rowText(row, r->name);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowInteger(row, r->games);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowInteger(row, r->above);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowInteger(row, r->below);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowWhole(row, (double)r->moneyWon);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowWhole(row, -(double)r->moneyLost);
-    rowText(row, "\t");
+    rowByte(row, '\t');
     rowWhole(row, (double)r->balance);
-    rowText(row, "\n");
+    rowByte(row, '\n');
     writeRow(row);
 }
 

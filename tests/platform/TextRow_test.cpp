@@ -89,7 +89,7 @@ TEST(TextRow, IntegersTextsAndLongRows)
     TextRow row;
     startRow(&row, file);
     rowInteger(&row, 0);
-    rowText(&row, "\t");
+    rowByte(&row, '\t');
     rowInteger(&row, -7);
     rowText(&row, "\t");
     rowInteger(&row, LLONG_MIN);
@@ -108,7 +108,8 @@ TEST(TextRow, IntegersTextsAndLongRows)
     rowText(&row, "ab");
     rowText(&row, longText.c_str());
     rowText(&row, "cd\n");
+    for (int i = 0; i < 1500; i++) rowByte(&row, 'y');
     writeRow(&row);
-    EXPECT_EQ(written(file).substr(0, 3007), "ab" + longText + "cd\r\n");
+    EXPECT_EQ(written(file).substr(0, 4507), "ab" + longText + "cd\r\n" + std::string(1500, 'y'));
     fclose(file);
 }
