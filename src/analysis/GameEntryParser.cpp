@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "settings/Settings.h"
 
@@ -74,6 +75,7 @@ static int readPlayerLines(GameEntry* entry, int* found)
             break;
         }
         if (!readPlayerName(line, entry->names[i])) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
+        prefetchOpponent(entry->names[i]);   // looked up once the entry is counted, lines later
         if (strcmp(entry->names[i], settings.currentId) == 0) {
             playerSeat = i;
             *found = 1;

@@ -60,21 +60,26 @@ static void clearIndex(void)
     if (indexSlots) memset(indexSlots, 0, indexSize * sizeof *indexSlots);
 }
 
-// Makes the index at least twice the capacity. Only a larger index is built anew (with every record
-// in use entered again); it doubles, so the work stays linear in the number of opponents. Record
-// indexes don't move when the storage does. Returns 0 when out of memory.
+// Makes the index at least twice the capacity. Only a larger index is built anew, from the slots of
+// the old one (their hashes say where each goes, so no record is read); it doubles, so the work stays
+// linear in the number of opponents. Record indexes don't move when the storage does. Returns 0 when
+// out of memory.
 static int fitIndex(void)
 {
     size_t size = indexSize ? indexSize : 1;
     while (size < 2 * (size_t)opponentTable.capacity) size *= 2;
     if (size == indexSize) return 1;
-    IndexSlot* slots = (IndexSlot*)malloc(size * sizeof *slots);
+    IndexSlot* slots = (IndexSlot*)calloc(size, sizeof *slots);
     if (!slots) return 0;
+    for (size_t i = 0; i < indexSize; i++) {
+        if (indexSlots[i].record == 0) continue;
+        size_t slot = indexSlots[i].hash & (size - 1);
+        while (slots[slot].record != 0) slot = (slot + 1) & (size - 1);
+        slots[slot] = indexSlots[i];
+    }
     free(indexSlots);
     indexSlots = slots;
     indexSize = size;
-    clearIndex();
-    for (int i = 0; i <= opponentTable.lastUsed; i++) enterInIndex(i);
     return 1;
 }
 
@@ -115,6 +120,11 @@ int findOrAddOpponent(const char* name)
     copyText(record->name, sizeof record->name, name);
     enterInIndex(index);
     return index;
+}
+
+void prefetchOpponent(const char* name)
+{
+    if (indexSlots) __builtin_prefetch(&indexSlots[hashName(name) & (indexSize - 1)]);
 }
 
 void releaseOpponentTable(void)

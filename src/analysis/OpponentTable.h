@@ -34,6 +34,10 @@ void clearOpponentTable(void);
 // the storage by 1024 records ends the process with "メモリ不足です" when memory runs out.
 int findOrAddOpponent(const char* name);
 
+// A hint that name will be looked up soon: the part of the index where its lookup starts is fetched
+// from memory meanwhile. Changes nothing.
+void prefetchOpponent(const char* name);
+
 // Releases the storage (the fatal-error exit).
 void releaseOpponentTable(void);
 
