@@ -22,11 +22,16 @@ static const char TABLE_HEADER[] =
 // line end together.
 static TextRow row;
 
+// The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
+// Static: the stream may still be open when the process ends (a fatal error) and flushes it.
+static char streamBuffer[64 * 1024];
+
 int createGameTable(void)
 {
     copyText(gameTableName, sizeof gameTableName, settings.currentId);
     appendText(gameTableName, sizeof gameTableName, TABLE_NAME_SUFFIX);
     gameTableFile = createTextFile(gameTableName);
+    if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, gameTableFile);
     gameTableCreated = gameTableFile != NULL;
     if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);

@@ -34,6 +34,8 @@ int writeOpponentSummaryTable(void)
     appendText(opponentTableName, sizeof opponentTableName, "_ID別集計.xls");
     FILE* file = createTextFile(opponentTableName);
     if (!file) return 0;
+    static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
+    setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
     TextRow row;
     startRow(&row, file);
