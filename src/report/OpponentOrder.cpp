@@ -101,24 +101,36 @@ static SortItem* radixSort(SortItem* items, SortItem* spare, int n)
     return items;
 }
 
+// The sort's working memory: twice n items and n records. It is kept from one sort to the next (a
+// report sorts three times) and grows with the table, like the table's own storage; with a million
+// opponents, fresh blocks for every sort cost more in page faults than the sort itself.
+static SortItem* scratchItems;
+static OpponentRecord* scratchRecords;
+static int scratchSize;
+
+// Makes the scratch hold n. Returns 0 when out of memory (the scratch is then released).
+static int fitScratch(int n)
+{
+    if (n <= scratchSize) return 1;
+    free(scratchItems);
+    free(scratchRecords);
+    scratchItems = (SortItem*)malloc(2 * (size_t)n * sizeof *scratchItems);
+    scratchRecords = (OpponentRecord*)malloc((size_t)n * sizeof *scratchRecords);
+    scratchSize = scratchItems && scratchRecords ? n : 0;
+    return scratchSize != 0;
+}
+
 // Sorts the n records by key. Returns 0 when out of memory (nothing moved). The records are
 // gathered into a copy in their new order: the loads are independent of one another, so the
 // processor overlaps their cache misses (walking the permutation's cycles in place does not).
 static int sortByKey(OpponentKey key, int n)
 {
-    SortItem* items = (SortItem*)malloc(2 * (size_t)n * sizeof *items);
-    OpponentRecord* sorted = (OpponentRecord*)malloc((size_t)n * sizeof *sorted);
-    if (!items || !sorted) {
-        free(items);
-        free(sorted);
-        return 0;
-    }
+    if (!fitScratch(n)) return 0;
+    SortItem* items = scratchItems;
     for (int i = 0; i < n; i++) items[i] = { key(&opponentTable.records[i]), i };
     const SortItem* order = radixSort(items, items + n, n);
-    for (int i = 0; i < n; i++) sorted[i] = opponentTable.records[order[i].position];
-    memcpy(opponentTable.records, sorted, (size_t)n * sizeof *sorted);
-    free(items);
-    free(sorted);
+    for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[order[i].position];
+    memcpy(opponentTable.records, scratchRecords, (size_t)n * sizeof *scratchRecords);
     return 1;
 }
 
