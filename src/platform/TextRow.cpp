@@ -1,7 +1,5 @@
 #include "platform/TextRow.h"
 
-#include "platform/TextFile.h"
-
 #include <math.h>
 #include <string.h>
 
@@ -11,15 +9,29 @@ void startRow(TextRow* row, FILE* file)
     row->length = 0;
 }
 
-void rowBytes(TextRow* row, const char* bytes, size_t length)
+// Appends bytes that hold no line feed, as they are.
+static void appendRaw(TextRow* row, const char* bytes, size_t length)
 {
     if (row->length + length > sizeof row->bytes) writeRow(row);
     if (length > sizeof row->bytes) {
-        writeTextN(row->file, bytes, length);
+        fwrite(bytes, 1, length, row->file);
         return;
     }
     memcpy(row->bytes + row->length, bytes, length);
     row->length += length;
+}
+
+void rowBytes(TextRow* row, const char* bytes, size_t length)
+{
+    const char* end = bytes + length;
+    for (;;) {
+        const char* lineFeed = (const char*)memchr(bytes, '\n', (size_t)(end - bytes));
+        if (!lineFeed) break;
+        appendRaw(row, bytes, (size_t)(lineFeed - bytes));
+        appendRaw(row, "\r\n", 2);
+        bytes = lineFeed + 1;
+    }
+    appendRaw(row, bytes, (size_t)(end - bytes));
 }
 
 void rowText(TextRow* row, const char* text)
@@ -38,7 +50,7 @@ static void appendDigits(TextRow* row, unsigned long long magnitude, int negativ
         magnitude /= 10;
     } while (magnitude);
     if (negative) *--p = '-';
-    rowBytes(row, p, (size_t)(end - p));
+    appendRaw(row, p, (size_t)(end - p));
 }
 
 void rowInteger(TextRow* row, long long value)
@@ -58,12 +70,12 @@ void rowWhole(TextRow* row, double value)
     }
     char text[400];
     int length = snprintf(text, sizeof text, "%.0f", value);
-    if (length > 0) rowBytes(row, text, (size_t)length < sizeof text ? (size_t)length : sizeof text - 1);
+    if (length > 0) appendRaw(row, text, (size_t)length < sizeof text ? (size_t)length : sizeof text - 1);
 }
 
 int writeRow(TextRow* row)
 {
-    int ok = writeTextN(row->file, row->bytes, row->length);
+    int ok = fwrite(row->bytes, 1, row->length, row->file) == row->length;
     row->length = 0;
     return ok;
 }

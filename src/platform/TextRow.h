@@ -1,9 +1,9 @@
 #ifndef VORNIX_TEXTROW_H
 #define VORNIX_TEXTROW_H
-// One line of a tab-separated table, built in memory and written in one piece, "\n" as CR LF (see
-// TextFile.h). Numbers are formatted here, not by printf: the tables have a row per game or per
-// opponent, and printf would take much of a run's time. The bytes are exactly those of the printf
-// formats named below.
+// One line of a tab-separated table, built in memory and written in one piece, "\n" as CR LF like
+// everything written through TextFile.h. Numbers are formatted here, not by printf: the tables have
+// a row per game or per opponent, and printf would take much of a run's time. The bytes are exactly
+// those of the printf formats named below.
 
 #include <stddef.h>
 #include <stdio.h>
@@ -12,14 +12,15 @@ enum { TEXT_ROW_SIZE = 1024 };
 
 struct TextRow {
     FILE* file;                  // where the row goes
-    char bytes[TEXT_ROW_SIZE];   // the row so far
+    char bytes[TEXT_ROW_SIZE];   // the row so far, as it goes into the file (line feeds as CR LF)
     size_t length;               // bytes in use
 };
 
 // Starts an empty row for file.
 void startRow(TextRow* row, FILE* file);
 
-// Appends bytes; a row that would overflow is written out first, so nothing is ever cut.
+// Appends bytes, each "\n" as CR LF; a row that would overflow is written out first, so nothing is
+// ever cut.
 void rowBytes(TextRow* row, const char* bytes, size_t length);
 
 // Appends a terminated text.
@@ -28,10 +29,11 @@ void rowText(TextRow* row, const char* text);
 // Writes the row to its file and empties it. Returns 1 on success, 0 on a write error.
 int writeRow(TextRow* row);
 
-// Appends one byte (a tab, a line feed). Inline: the tables append two or three per field.
+// Appends one byte (a tab, a line feed as CR LF). Inline: the tables append one or two per field.
 inline void rowByte(TextRow* row, char byte)
 {
-    if (row->length == sizeof row->bytes) writeRow(row);
+    if (row->length + 2 > sizeof row->bytes) writeRow(row);
+    if (byte == '\n') row->bytes[row->length++] = '\r';
     row->bytes[row->length++] = byte;
 }
 
