@@ -39,16 +39,28 @@ void rowText(TextRow* row, const char* text)
     rowBytes(row, text, strlen(text));
 }
 
+// "00" to "99": two digits per division.
+static const char DIGIT_PAIRS[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
 // The digits of magnitude, with a leading "-" when negative is 1.
 static void appendDigits(TextRow* row, unsigned long long magnitude, int negative)
 {
     char digits[24];
     char* end = digits + sizeof digits;
     char* p = end;
-    do {
-        *--p = (char)('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude);
+    while (magnitude >= 100) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + 2 * (magnitude % 100), 2);
+        magnitude /= 100;
+    }
+    if (magnitude >= 10) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + 2 * magnitude, 2);
+    } else {
+        *--p = (char)('0' + magnitude);
+    }
     if (negative) *--p = '-';
     appendRaw(row, p, (size_t)(end - p));
 }

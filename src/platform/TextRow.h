@@ -1,7 +1,7 @@
 #ifndef VORNIX_TEXTROW_H
 #define VORNIX_TEXTROW_H
-// One line of a tab-separated table, built in memory and written in one piece, "\n" as CR LF like
-// everything written through TextFile.h. Numbers are formatted here, not by printf: the tables have
+// One line of a tab-separated table (or several), built in memory and written in one piece, "\n" as
+// CR LF like everything written through TextFile.h. Numbers are formatted here, not by printf: the tables have
 // a row per game or per opponent, and printf would take much of a run's time. The bytes are exactly
 // those of the printf formats named below.
 

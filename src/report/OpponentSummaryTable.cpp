@@ -25,7 +25,6 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
     rowByte(row, '\t');
     rowWhole(row, (double)r->balance);
     rowByte(row, '\n');
-    writeRow(row);
 }
 
 int writeOpponentSummaryTable(void)
@@ -37,10 +36,12 @@ int writeOpponentSummaryTable(void)
     static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
     setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
+    // The lines gather in the row's buffer, which goes out whenever it fills.
     TextRow row;
     startRow(&row, file);
     for (int i = 0; i < opponentCount(); i++)
         writeRecordLine(&row, &opponentTable.records[i]);
+    writeRow(&row);
     fclose(file);
     return 1;
 }
