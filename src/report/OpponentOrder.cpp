@@ -77,25 +77,22 @@ static OpponentKey keyOf(OpponentComparison compare)
     return NULL;
 }
 
-struct SortItem {
-    uint64_t key;
-    int position;   // the record's index before the sort
-};
+// A record's place in the sort: its key made relative to the smallest key, in the high 32 bits, and
+// its position before the sort in the low 32 bits.
+typedef uint64_t SortItem;
 
-// Stable least-significant-digit radix sort of n items by key, one byte per pass. The keys are first
-// made relative to the smallest, so the bytes above the largest difference need no pass. spare is as
-// large as items; returns the one of the two that holds the result.
-static SortItem* radixSort(SortItem* items, SortItem* spare, int n)
+// Stable least-significant-digit radix sort of n items by their high 32 bits, 11 bits per pass; the
+// passes above the highest key stop early. Items with equal keys keep their order, which is that of
+// the positions. spare is as large as items; returns the one of the two that holds the result.
+static SortItem* radixSort(SortItem* items, SortItem* spare, int n, uint32_t largestKey)
 {
-    uint64_t smallest = items[0].key;
-    for (int i = 1; i < n; i++) smallest = std::min(smallest, items[i].key);
-    uint64_t range = 0;
-    for (int i = 0; i < n; i++) range |= items[i].key -= smallest;
-    for (int shift = 0; shift < 64 && (range >> shift) != 0; shift += 8) {
-        size_t start[257] = { 0 };
-        for (int i = 0; i < n; i++) start[((items[i].key >> shift) & 255) + 1]++;
-        for (int b = 1; b <= 256; b++) start[b] += start[b - 1];
-        for (int i = 0; i < n; i++) spare[start[(items[i].key >> shift) & 255]++] = items[i];
+    enum { DIGIT_BITS = 11, BUCKETS = 1 << DIGIT_BITS };
+    static size_t start[BUCKETS + 1];
+    for (int shift = 32; shift < 64 && (largestKey >> (shift - 32)) != 0; shift += DIGIT_BITS) {
+        memset(start, 0, sizeof start);
+        for (int i = 0; i < n; i++) start[((items[i] >> shift) & (BUCKETS - 1)) + 1]++;
+        for (int b = 1; b <= BUCKETS; b++) start[b] += start[b - 1];
+        for (int i = 0; i < n; i++) spare[start[(items[i] >> shift) & (BUCKETS - 1)]++] = items[i];
         std::swap(items, spare);
     }
     return items;
@@ -120,16 +117,24 @@ static int fitScratch(int n)
     return scratchSize != 0;
 }
 
-// Sorts the n records by key. Returns 0 when out of memory (nothing moved). The records are
-// gathered into a copy in their new order: the loads are independent of one another, so the
-// processor overlaps their cache misses (walking the permutation's cycles in place does not).
+// Sorts the n records by key. Returns 0, having moved nothing, when out of memory or when the keys
+// span more than 32 bits (only absurd counts do); the caller then sorts by the comparison. The
+// records are gathered into a copy in their new order: the loads are independent of one another, so
+// the processor overlaps their cache misses (walking the permutation's cycles in place does not).
 static int sortByKey(OpponentKey key, int n)
 {
     if (!fitScratch(n)) return 0;
     SortItem* items = scratchItems;
-    for (int i = 0; i < n; i++) items[i] = { key(&opponentTable.records[i]), i };
-    const SortItem* order = radixSort(items, items + n, n);
-    for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[order[i].position];
+    uint64_t smallest = UINT64_MAX, largest = 0;
+    for (int i = 0; i < n; i++) {
+        items[i] = key(&opponentTable.records[i]);
+        smallest = std::min(smallest, items[i]);
+        largest = std::max(largest, items[i]);
+    }
+    if (largest - smallest > UINT32_MAX) return 0;
+    for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
+    const SortItem* order = radixSort(items, items + n, n, (uint32_t)(largest - smallest));
+    for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[(uint32_t)order[i]];
     memcpy(opponentTable.records, scratchRecords, (size_t)n * sizeof *scratchRecords);
     return 1;
 }
