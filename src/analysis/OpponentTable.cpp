@@ -108,17 +108,24 @@ void clearOpponentTable(void)
 
 int findOrAddOpponent(const char* name)
 {
-    if (opponentTable.lastUsed >= 0) {
-        size_t slot = findSlot(name, hashName(name));
-        if (indexSlots[slot].record != 0) return indexSlots[slot].record - 1;
-    }
+    uint32_t hash = hashName(name);
+    size_t slot = indexSlots ? findSlot(name, hash) : 0;
+    if (indexSlots && indexSlots[slot].record != 0) return indexSlots[slot].record - 1;
     int index = opponentTable.lastUsed + 1;
-    if (index == opponentTable.capacity) growTable();
+    int grows = index == opponentTable.capacity;
+    if (grows) growTable();
     opponentTable.lastUsed = index;
     OpponentRecord* record = &opponentTable.records[index];
     memset(record, 0, sizeof *record);
-    copyText(record->name, sizeof record->name, name);
-    enterInIndex(index);
+    size_t length = copyText(record->name, sizeof record->name, name);
+    // The lookup ended at the free slot for the name, unless growing rebuilt the index or the name
+    // was cut to fit the record.
+    if (grows || name[length] != '\0') {
+        enterInIndex(index);
+        return index;
+    }
+    indexSlots[slot].hash = hash;
+    indexSlots[slot].record = index + 1;
     return index;
 }
 
