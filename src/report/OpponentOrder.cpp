@@ -98,23 +98,27 @@ static SortItem* radixSort(SortItem* items, SortItem* spare, int n, uint32_t lar
     return items;
 }
 
-// The sort's working memory: twice n items and n records. It is kept from one sort to the next (a
-// report sorts three times) and grows with the table, like the table's own storage; with a million
-// opponents, fresh blocks for every sort cost more in page faults than the sort itself.
+// The sort's working memory: items for the table's capacity, twice, and a block of as many records,
+// into which the records are gathered in their new order; that block then becomes the table's
+// storage and the old storage the next sort's block. It is kept from one sort to the next (a report
+// sorts three times) and grows with the table; with a million opponents, fresh blocks for every sort
+// cost more in page faults than the sort itself.
 static SortItem* scratchItems;
 static OpponentRecord* scratchRecords;
-static int scratchSize;
+static int scratchCapacity;
 
-// Makes the scratch hold n. Returns 0 when out of memory (the scratch is then released).
-static int fitScratch(int n)
+// Makes the scratch as large as the table's storage. Returns 0 when out of memory (the scratch is
+// then released).
+static int fitScratch(void)
 {
-    if (n <= scratchSize) return 1;
+    int capacity = opponentTable.capacity;
+    if (capacity <= scratchCapacity) return 1;
     free(scratchItems);
     free(scratchRecords);
-    scratchItems = (SortItem*)malloc(2 * (size_t)n * sizeof *scratchItems);
-    scratchRecords = (OpponentRecord*)malloc((size_t)n * sizeof *scratchRecords);
-    scratchSize = scratchItems && scratchRecords ? n : 0;
-    return scratchSize != 0;
+    scratchItems = (SortItem*)malloc(2 * (size_t)capacity * sizeof *scratchItems);
+    scratchRecords = (OpponentRecord*)calloc((size_t)capacity, sizeof *scratchRecords);
+    scratchCapacity = scratchItems && scratchRecords ? capacity : 0;
+    return scratchCapacity != 0;
 }
 
 // Sorts the n records by key. Returns 0, having moved nothing, when out of memory or when the keys
@@ -123,7 +127,7 @@ static int fitScratch(int n)
 // the processor overlaps their cache misses (walking the permutation's cycles in place does not).
 static int sortByKey(OpponentKey key, int n)
 {
-    if (!fitScratch(n)) return 0;
+    if (!fitScratch()) return 0;
     SortItem* items = scratchItems;
     uint64_t smallest = UINT64_MAX, largest = 0;
     for (int i = 0; i < n; i++) {
@@ -135,7 +139,7 @@ static int sortByKey(OpponentKey key, int n)
     for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
     const SortItem* order = radixSort(items, items + n, n, (uint32_t)(largest - smallest));
     for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[(uint32_t)order[i]];
-    memcpy(opponentTable.records, scratchRecords, (size_t)n * sizeof *scratchRecords);
+    std::swap(opponentTable.records, scratchRecords);
     return 1;
 }
 
