@@ -6,6 +6,9 @@
 //     --games N           number of entries (1000)
 //     --size-mb N         instead of --games: entries until the file holds N * 1,000,000 bytes
 //     --opponents N       distinct opponents in the pool, 4 to 10,000,000 (1000)
+//     --regular-share P   percent of the seats taken by a circle of 100 regulars; the other seats go
+//                         to newcomers, each pool member in turn, and once all have come to any
+//                         member at random (0: every seat goes to any member at random)
 //     --three-player P    percent of the entries that are three-player games, all at the log's end (0)
 //     --player ID         the analysed player, 1 to 12 bytes without blanks (Sakura77)
 //     --player-share P    percent of the tables at which the player sits (98)
@@ -25,6 +28,7 @@ struct Options {
     long long games = 1000;
     long long targetBytes = 0;   // 0: --games decides
     long long opponents = 1000;
+    int regularPercent = 0;
     int threePlayerPercent = 0;
     const char* player = "Sakura77";
     int playerPercent = 98;
@@ -143,6 +147,18 @@ static int nameTaken(const Table& t, int filled, const char* name)
     return 0;
 }
 
+// The pool's members 0 to 99 are the regulars of the circle; newcomers follow them in turn.
+enum { REGULARS = 100 };
+static long long nextNewcomer = REGULARS;
+
+static long long pickOpponent(const Options& o)
+{
+    if (o.regularPercent == 0 || o.opponents <= REGULARS) return randomBelow(o.opponents);
+    if (chance(o.regularPercent)) return randomBelow(REGULARS);
+    if (nextNewcomer < o.opponents) return nextNewcomer++;
+    return randomBelow(o.opponents);
+}
+
 static void seatPlayers(Table& t, const Options& o)
 {
     int playerSeat = chance(o.playerPercent) ? (int)randomBelow(t.seats) : -1;
@@ -151,7 +167,7 @@ static void seatPlayers(Table& t, const Options& o)
             snprintf(t.names[i], sizeof t.names[i], "%s", o.player);
             continue;
         }
-        do opponentName(randomBelow(o.opponents), t.names[i]);
+        do opponentName(pickOpponent(o), t.names[i]);
         while (nameTaken(t, i, t.names[i]) || strcmp(t.names[i], o.player) == 0);
     }
 }
@@ -252,6 +268,7 @@ static int parseOptions(int argc, char** argv, Options* o)
         else if (strcmp(a, "--games") == 0) ok = readNumber(v, 0, INT64_MAX, &o->games);
         else if (strcmp(a, "--size-mb") == 0) { ok = readNumber(v, 1, 1000000, &n); o->targetBytes = n * 1000000; }
         else if (strcmp(a, "--opponents") == 0) ok = readNumber(v, 4, 10000000, &o->opponents);
+        else if (strcmp(a, "--regular-share") == 0) { ok = readNumber(v, 0, 100, &n); o->regularPercent = (int)n; }
         else if (strcmp(a, "--three-player") == 0) { ok = readNumber(v, 0, 100, &n); o->threePlayerPercent = (int)n; }
         else if (strcmp(a, "--player-share") == 0) { ok = readNumber(v, 0, 100, &n); o->playerPercent = (int)n; }
         else if (strcmp(a, "--player") == 0) { o->player = v; ok = v[0] && strlen(v) <= 12 && !strpbrk(v, " \t"); }
@@ -264,7 +281,8 @@ static int parseOptions(int argc, char** argv, Options* o)
     }
     if (o->output) return 1;
     fprintf(stderr, "usage: vornix-loggen [--seed N] [--games N | --size-mb N] [--opponents N]\n"
-                    "       [--three-player PERCENT] [--player ID] [--player-share PERCENT] OUTPUT\n");
+                    "       [--regular-share PERCENT] [--three-player PERCENT] [--player ID]\n"
+                    "       [--player-share PERCENT] OUTPUT\n");
     return 0;
 }
 
