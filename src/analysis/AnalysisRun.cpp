@@ -26,6 +26,7 @@ static void readEntries(void)
     while (!logAtEnd()) {
         if (!readLogLine(line)) return;
         if (line[0] != '<') continue;
+        if (runProgress) runProgress();
         if (parseGameEntry(line + 1) == 0) return;
     }
 }

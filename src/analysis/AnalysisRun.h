@@ -6,6 +6,10 @@
 
 extern time_t runStartTime;   // taken as the run's very first step
 
+// When set, called by the read loop at every entry of the log, for a progress display (logBytesRead
+// and logSize tell how far the run has come). NULL, the default: nothing is called.
+extern void (*runProgress)(void);
+
 extern const char MESSAGE_NO_GAME[];   // "指定された条件での対局データは含まれていませんでした。"
 
 // Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current

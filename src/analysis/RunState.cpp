@@ -20,3 +20,4 @@ FILE* gameTableFile = NULL;
 int gameTableCreated = 0;
 
 time_t runStartTime = 0;
+void (*runProgress)(void) = NULL;

@@ -16,6 +16,28 @@ static const char REPORT_NAME[] = "分析結果.html";
 
 enum { EXIT_REFUSED = 2 };
 
+// A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.
+static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
+static int shownPercent = -1;   // the share of the log last shown; -1: no progress line
+
+// The share of the log read so far, redrawn in place on stderr when it changes. The cursor goes back
+// to the start of the line, so that a message of a fatal error writes over it.
+static void showProgress(void)
+{
+    int percent = (int)(logBytesRead() * 100 / logSize());
+    if (percent == shownPercent) return;
+    shownPercent = percent;
+    fprintf(stderr, "vornix-cli: %3d%%\r", percent);
+    fflush(stderr);
+}
+
+static void clearProgress(void)
+{
+    if (shownPercent < 0) return;
+    fprintf(stderr, "%16s\r", "");
+    fflush(stderr);
+}
+
 static void applyOptions(const CliOptions* options)
 {
     resetSettings();
@@ -65,7 +87,9 @@ int main(int argc, char** argv)
         showErrorMessage(MESSAGE_NO_OUTPUT_FOLDER);
         return EXIT_REFUSED;
     }
+    if (errorOutputIsTerminal() && logSize() > PROGRESS_MIN_SIZE) runProgress = showProgress;
     int accepted = runAnalysis();
+    clearProgress();
     closeLog();
     if (!accepted) return EXIT_REFUSED;
     printReportPath();

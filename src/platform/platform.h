@@ -20,6 +20,10 @@ void useConsoleMessages(void);
 // Ends the process with the exit code; open stdio streams are flushed and closed.
 [[noreturn]] void exitProcess(int code);
 
+// 1 when the process's error output goes to a terminal (a console window on Windows), where a progress
+// line can be redrawn in place; 0 when it goes to a file or a pipe.
+int errorOutputIsTerminal(void);
+
 // Opens path with the shell's default program for its kind (no verb, no parameters, shown normally).
 // The outcome is not reported.
 void shellOpen(const char* path);

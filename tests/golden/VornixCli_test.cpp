@@ -90,3 +90,27 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     }
 }
+
+TEST(VornixCli, ShowsHowMuchOfALongLogIsReadOnlyAtATerminal)
+{
+    RunFolder folder;
+    std::string generate = VORNIX_BINARY_DIR "/tests/tools/vornix-loggen --size-mb 9 long.txt";
+    ASSERT_EQ(system(generate.c_str()), 0);
+    const std::string run = "LC_ALL=C.UTF-8 " + CLI + " --id Sakura77 --log ";
+
+    // At a terminal (script gives the program a pseudo-terminal) the share read is redrawn in place,
+    // up to 100 %, and wiped before the report's path is printed.
+    ASSERT_EQ(system(("script -qec '" + run + "long.txt' /dev/null >terminal.out").c_str()), 0);
+    std::string shown = fileBytes("terminal.out");
+    EXPECT_NE(shown.find("vornix-cli:   0%\r"), std::string::npos);
+    EXPECT_NE(shown.find("vornix-cli:  50%\r"), std::string::npos);
+    size_t last = shown.find("vornix-cli: 100%\r");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_EQ(shown.substr(last + 17, 17), std::string(16, ' ') + "\r");
+
+    // A short log at a terminal, and a long one with stderr in a file, show nothing.
+    ASSERT_EQ(system(("script -qec '" + run + SAMPLE_LOG + "' /dev/null >short.out").c_str()), 0);
+    EXPECT_EQ(fileBytes("short.out").find("vornix-cli:"), std::string::npos);
+    ASSERT_EQ(system((run + "long.txt >cli.out 2>cli.err").c_str()), 0);
+    EXPECT_EQ(fileBytes("cli.err"), "");
+}

@@ -28,6 +28,11 @@ void exitProcess(int code)
     exit(code);
 }
 
+int errorOutputIsTerminal(void)
+{
+    return isatty(STDERR_FILENO);
+}
+
 void shellOpen(const char* path)
 {
     char native[4096];

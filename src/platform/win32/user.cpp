@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 #include <windows.h>
+#include <io.h>
 #include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -28,6 +29,11 @@ void showErrorMessage(const char* text)
 void exitProcess(int code)
 {
     exit(code);
+}
+
+int errorOutputIsTerminal(void)
+{
+    return _isatty(_fileno(stderr));
 }
 
 void shellOpen(const char* path)
