@@ -108,7 +108,7 @@ static OpponentRecord* scratchRecords;
 static int scratchCapacity;
 
 // Makes the scratch as large as the table's storage. Returns 0 when out of memory (the scratch is
-// then released).
+// then released). scratchCapacity is what both scratch blocks hold at least.
 static int fitScratch(void)
 {
     int capacity = opponentTable.capacity;
@@ -140,6 +140,7 @@ static int sortByKey(OpponentKey key, int n)
     const SortItem* order = radixSort(items, items + n, n, (uint32_t)(largest - smallest));
     for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[(uint32_t)order[i]];
     std::swap(opponentTable.records, scratchRecords);
+    scratchCapacity = opponentTable.capacity;   // what the old storage, now the scratch, holds
     return 1;
 }
 

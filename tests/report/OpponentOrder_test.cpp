@@ -59,3 +59,17 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
             ASSERT_STREQ(opponentTable.records[i].name, expected[i].name) << i;
     }
 }
+
+TEST(OpponentOrder, TablesOfChangingSizeOneAfterAnother)
+{
+    // The sort's working memory trades places with the table's storage; after a smaller storage it
+    // must not be taken for larger than it is (a heap overflow under the sanitizers).
+    for (int n : { 5000, 100, 5000 }) {
+        SCOPED_TRACE(n);
+        std::vector<OpponentRecord> records;
+        for (int i = 0; i < n; i++) records.push_back(opponent("x", i % 7, 0, 0, (float)(i % 13)));
+        setOpponents(records);
+        sortOpponents(compareByGames);
+        for (int i = 1; i < n; i++) ASSERT_GE(opponentTable.records[i - 1].games, opponentTable.records[i].games);
+    }
+}
