@@ -102,11 +102,12 @@ int readLogLine(char buffer[LOG_LINE_SIZE])
             break;
         }
         size_t take = lineFeed ? (size_t)(lineFeed - from) + 1 : scan;
-        if (take > room) take = room;   // no LF within reach: the piece is cut after `room` bytes
+        int lineEnds = lineFeed && take <= room;
+        if (take > room) take = room;   // a full piece; what follows, an LF too, is the next line
         memcpy(buffer + used, from, take);
         used += take;
         blockPos += take;
-        if (lineFeed && take == (size_t)(lineFeed - from) + 1) break;
+        if (lineEnds) break;
     }
     buffer[used] = '\0';
     return !atEnd;
