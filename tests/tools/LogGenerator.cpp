@@ -91,8 +91,8 @@ static void opponentName(long long index, char name[NAME_SIZE])
     snprintf(name, NAME_SIZE, "%s%lld", NAME_STEMS[index % NAME_STEM_COUNT], index / NAME_STEM_COUNT);
 }
 
-// Lobbies with their rate specifications; an empty specification writes a header without "(...)".
-struct Lobby { const char* name; const char* rateSpec; };
+// Lobbies with the rate text between their parentheses; an empty rate text writes a header without "(...)".
+struct Lobby { const char* name; const char* rateText; };
 static const Lobby LOBBIES[] = {
     { "一般ロビー", "点50" },
     { "上級ロビー", "点100" },
@@ -199,7 +199,7 @@ static void putHeaderLine(int seats, int* flag)
     char room[40];
     snprintf(room, sizeof room, pick(ROOMS), (int)randomBelow(40) + 1);
     *flag = chance(40) ? 0 : 1;
-    if (lobby.rateSpec[0]) putLine("<%s(%s)：%s>", lobby.name, lobby.rateSpec, room);
+    if (lobby.rateText[0]) putLine("<%s(%s)：%s>", lobby.name, lobby.rateText, room);
     else putLine("<%s：%s>", lobby.name, room);
 }
 
