@@ -35,7 +35,8 @@ void shellOpen(const char* path);
 FILE* openFile(const char* name, const char* mode);
 
 // Replaces the file `to` with `from` in one step (the old `to`, if any, stays intact on failure).
-// Returns 1 on success, 0 on failure.
+// The content of `from` is forced to the disk first, so a crash right after the replacement can't
+// leave an empty or partial `to`. Returns 1 on success, 0 on failure.
 int replaceFile(const char* from, const char* to);
 
 // Deletes a file. Returns 1 on success, 0 on failure.

@@ -5,6 +5,7 @@
 #include <string>
 #include <stdlib.h>
 #include <string.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,7 +23,11 @@ int replaceFile(const char* from, const char* to)
     char source[NATIVE_PATH_SIZE], target[NATIVE_PATH_SIZE];
     nativePath(from, source, sizeof source);
     nativePath(to, target, sizeof target);
-    return rename(source, target) == 0;
+    int file = open(source, O_RDONLY);
+    if (file < 0) return 0;
+    int synced = fsync(file) == 0;
+    close(file);
+    return synced && rename(source, target) == 0;
 }
 
 int removeFile(const char* name)

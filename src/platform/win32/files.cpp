@@ -13,7 +13,11 @@ FILE* openFile(const char* name, const char* mode)
 
 int replaceFile(const char* from, const char* to)
 {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    HANDLE file = CreateFileA(from, GENERIC_WRITE, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    BOOL flushed = FlushFileBuffers(file);
+    CloseHandle(file);
+    return flushed && MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 int removeFile(const char* name)
