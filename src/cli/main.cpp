@@ -5,14 +5,13 @@
 #include "analysis/LogReader.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"
+#include "report/Report.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
 
-static const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
 static const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
-static const char REPORT_NAME[] = "分析結果.html";
 
 enum { EXIT_REFUSED = 2 };
 
@@ -61,7 +60,7 @@ static void printReportPath(void)
 {
     char path[PATH_SIZE];
     char shown[4 * PATH_SIZE];
-    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_NAME)) copyText(path, sizeof path, REPORT_NAME);
+    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_FILE_NAME)) copyText(path, sizeof path, REPORT_FILE_NAME);
     displayPath(path, shown, sizeof shown);
     printf("%s\n", shown);
 }

@@ -5,6 +5,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "platform/platform.h"
+#include "report/Report.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
@@ -12,8 +13,6 @@
 #include "ui/resource.h"
 
 static const char MESSAGE_NO_ID[] = "分析するIDを設定してください";
-static const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
-static const char REPORT_FILE[] = "分析結果.html";
 
 static int running;
 
@@ -40,7 +39,7 @@ static void runWithOpenLog(HWND dialog)
     enterOutputFolder();
     enableRunButton(dialog, FALSE);
     if (runAnalysis()) {
-        shellOpen(REPORT_FILE);
+        shellOpen(REPORT_FILE_NAME);
         rememberCurrentId();
         refreshIdCombo(dialog);
     }
