@@ -3,7 +3,7 @@
 // Turns one game entry of the log into seats, ranks, scores and a rate, and hands accepted entries on
 // to the per-game table and the statistics.
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 enum { MAX_SEATS = 4 };
 

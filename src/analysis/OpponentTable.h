@@ -2,7 +2,7 @@
 #define VORNIX_OPPONENTTABLE_H
 // One record per distinct opponent met in the run's accepted games, in the order first met.
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 enum { OPPONENT_GROWTH = 1024 };
 

@@ -2,7 +2,7 @@
 #define VORNIX_PLAYERSTATS_H
 // The analysed player's counters, streaks and ring of recent results, and the money shares of a game.
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 enum { RECENT_SLOTS = 100 };
 

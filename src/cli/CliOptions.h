@@ -3,7 +3,7 @@
 // The arguments of vornix-cli:
 //   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR]
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 struct CliOptions {
     char logPath[PATH_SIZE];     // FILE in code page 932, at most 261 bytes

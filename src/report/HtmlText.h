@@ -4,7 +4,7 @@
 
 #include <stddef.h>
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 enum {
     HTML_ESCAPE_GROWTH = 6,                         // the longest replacement, "&quot;"

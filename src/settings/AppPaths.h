@@ -2,7 +2,7 @@
 #define VORNIX_APPPATHS_H
 // The process-wide folders and the command-line switches, fixed at start-up.
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 struct AppPaths {
     char readmePath[PATH_SIZE];     // start-up current directory + "\Readme.txt"; empty if too long

@@ -2,7 +2,7 @@
 #define VORNIX_SETTINGS_H
 // The user's configuration, its defaults, and the backup copy that "元に戻す" restores.
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 enum { ID_LIST_SLOTS = 10 };
 

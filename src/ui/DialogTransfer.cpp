@@ -1,7 +1,7 @@
 #include "ui/DialogTransfer.h"
 
 #include "settings/Settings.h"
-#include "settings/Text.h"
+#include "text/Text.h"
 #include "ui/resource.h"
 
 static int readRate(HWND dialog, int control)

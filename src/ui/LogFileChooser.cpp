@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "settings/Text.h"
+#include "text/Text.h"
 
 // Two entries: everything, then the game logs (selected at the start). The second name ends in a blank.
 static const char FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";

@@ -8,7 +8,7 @@
 #include "analysis/LogReader.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
-#include "settings/Text.h"
+#include "text/Text.h"
 
 #include <stddef.h>
 #include <stdint.h>

@@ -5,7 +5,7 @@
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
-#include "settings/Text.h"
+#include "text/Text.h"
 
 #include <stddef.h>
 #include <stdint.h>

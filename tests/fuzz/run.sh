@@ -29,7 +29,7 @@ esac
 
 # The portable core and the POSIX file layer; the fuzz double replaces the user-facing calls.
 core_sources() {
-    ls src/analysis/*.cpp src/report/*.cpp src/settings/*.cpp src/platform/*.cpp \
+    ls src/text/*.cpp src/analysis/*.cpp src/report/*.cpp src/settings/*.cpp src/platform/*.cpp \
        src/platform/posix/*.cpp 2>/dev/null | grep -v '/user\.cpp$'
 }
 

@@ -1,4 +1,4 @@
-#include "settings/Text.h"
+#include "text/Text.h"
 
 #include <gtest/gtest.h>
 #include <string.h>

@@ -1,4 +1,4 @@
-#include "settings/Text.h"
+#include "text/Text.h"
 
 #include <limits.h>
 #include <string.h>
