@@ -16,6 +16,8 @@ struct Settings {
     int saveOnExit;                        // 1: the dialog's state is stored at program end
     int reportOnDesktop;                   // 1: output to the desktop; 0: to the program folder
     int colorScheme;                       // 0 "標準", 1 "白", 2 "黒", 3 "青"
+    int trendCharts;                       // 1: the report also shows the progress over time and the
+                                           // monthly table is written (an option, off by default)
 };
 
 struct SettingsBackup {
