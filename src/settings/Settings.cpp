@@ -22,6 +22,7 @@ void applyDefaults(void)
     settings.colorScheme = 0;
     settings.saveOnExit = 1;
     settings.reportOnDesktop = 0;
+    settings.trendCharts = 0;
 }
 
 void takeBackup(void)
@@ -33,6 +34,7 @@ void takeBackup(void)
     settingsBackup.saveOnExit = settings.saveOnExit;
     settingsBackup.reportOnDesktop = settings.reportOnDesktop;
     settingsBackup.colorScheme = settings.colorScheme;
+    settingsBackup.trendCharts = settings.trendCharts;
 }
 
 void restoreBackup(void)
@@ -44,4 +46,5 @@ void restoreBackup(void)
     settings.saveOnExit = settingsBackup.saveOnExit;
     settings.reportOnDesktop = settingsBackup.reportOnDesktop;
     settings.colorScheme = settingsBackup.colorScheme;
+    settings.trendCharts = settingsBackup.trendCharts;
 }

@@ -28,6 +28,7 @@ struct SettingsBackup {
     int saveOnExit;
     int reportOnDesktop;
     int colorScheme;
+    int trendCharts;
 };
 
 extern Settings settings;
@@ -40,14 +41,14 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 // saveOnExit 1.
 void resetSettings(void);
 
-// Sets the log path, the rates 0 and 20000, saveOnExit 1, reportOnDesktop 0 and colorScheme 0;
-// leaves currentId and the ID list as they are.
+// Sets the log path, the rates 0 and 20000, saveOnExit 1, reportOnDesktop 0, colorScheme 0 and
+// trendCharts 0; leaves currentId and the ID list as they are.
 void applyDefaults(void);
 
-// Copies the seven backed-up fields from settings into settingsBackup.
+// Copies the backed-up fields (all but the ID list) from settings into settingsBackup.
 void takeBackup(void);
 
-// Copies the seven backed-up fields back into settings; the ID list is not touched.
+// Copies the backed-up fields back into settings; the ID list is not touched.
 void restoreBackup(void);
 
 #endif

@@ -16,22 +16,30 @@ enum SettingKind {
     KIND_SCHEME     // a number from 0 to 3; any other number reads as 0
 };
 
+enum SettingPresence {
+    ALWAYS_WRITTEN,     // every file holds the line
+    WRITTEN_WHEN_SET    // only while the field is not 0, so a file without the option is as before it
+                        // existed; a missing line leaves the field as it was
+};
+
 // One line of the file. The reader looks tags up here; the writer walks the table in order.
 struct SettingLine {
     const char* tag;     // the tag name, code page 932 bytes, case-sensitive
     SettingKind kind;
     char* text;          // the field of KIND_PATH (PATH_SIZE bytes)
     int* number;         // the field of KIND_NUMBER, KIND_FLAG and KIND_SCHEME
+    SettingPresence presence;
 };
 
 static const SettingLine settingLines[] = {
-    { "KalventoID", KIND_ID_LIST, NULL, NULL },
-    { "牌譜ファイル", KIND_PATH, settings.logPath, NULL },
-    { "最低レート", KIND_NUMBER, NULL, &settings.minRate },
-    { "最高レート", KIND_NUMBER, NULL, &settings.maxRate },
-    { "設定保存", KIND_FLAG, NULL, &settings.saveOnExit },
-    { "デスクトップ保存", KIND_FLAG, NULL, &settings.reportOnDesktop },
-    { "配色", KIND_SCHEME, NULL, &settings.colorScheme },
+    { "KalventoID", KIND_ID_LIST, NULL, NULL, ALWAYS_WRITTEN },
+    { "牌譜ファイル", KIND_PATH, settings.logPath, NULL, ALWAYS_WRITTEN },
+    { "最低レート", KIND_NUMBER, NULL, &settings.minRate, ALWAYS_WRITTEN },
+    { "最高レート", KIND_NUMBER, NULL, &settings.maxRate, ALWAYS_WRITTEN },
+    { "設定保存", KIND_FLAG, NULL, &settings.saveOnExit, ALWAYS_WRITTEN },
+    { "デスクトップ保存", KIND_FLAG, NULL, &settings.reportOnDesktop, ALWAYS_WRITTEN },
+    { "配色", KIND_SCHEME, NULL, &settings.colorScheme, ALWAYS_WRITTEN },
+    { "推移グラフ", KIND_FLAG, NULL, &settings.trendCharts, WRITTEN_WHEN_SET },
 };
 
 static const char SAVE_FAILED[] = "設定を保存できませんでした";
@@ -126,6 +134,7 @@ static int writeIdLine(FILE* file, const char* tag)
 
 static int writeSettingLine(FILE* file, const SettingLine* line)
 {
+    if (line->presence == WRITTEN_WHEN_SET && !*line->number) return 1;
     switch (line->kind) {
     case KIND_ID_LIST: return writeIdLine(file, line->tag);
     case KIND_PATH:    return textPrintf(file, "<%s>%s</%s>\n", line->tag, line->text, line->tag) >= 0;

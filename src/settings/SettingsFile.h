@@ -6,9 +6,9 @@
 // sets currentId to the ID placeholder, and returns 0; returns 1 when the file was read.
 int readSettingsFile(void);
 
-// Writes the seven lines of settings to appPaths.settingsPath, through a temporary file that replaces
-// the old one only when everything was written. On failure shows "設定を保存できませんでした", leaves
-// the old file untouched and returns 0; returns 1 on success.
+// Writes the lines of settings to appPaths.settingsPath (seven, and an eighth while trendCharts is on),
+// through a temporary file that replaces the old one only when everything was written. On failure
+// shows "設定を保存できませんでした", leaves the old file untouched and returns 0; returns 1 on success.
 int writeSettingsFile(void);
 
 #endif

@@ -46,8 +46,19 @@ static std::string fieldText(const std::string& field)
     if (field == "saveOnExit") return std::to_string(settings.saveOnExit);
     if (field == "reportOnDesktop") return std::to_string(settings.reportOnDesktop);
     if (field == "colorScheme") return std::to_string(settings.colorScheme);
+    if (field == "trendCharts") return std::to_string(settings.trendCharts);
     return "<unknown field " + field + ">";
 }
+
+// The file written from fillSettings(), the option off: the same bytes as before the option existed.
+static const char WRITTEN_BEFORE_THE_OPTION[] =
+    "<KalventoID>ゲスト;abc;x;y;</KalventoID>\r\n"
+    "<牌譜ファイル>C:\\Kalvento\\JAPANESE\\Zentolog.txt</牌譜ファイル>\r\n"
+    "<最低レート>-50</最低レート>\r\n"
+    "<最高レート>20000</最高レート>\r\n"
+    "<設定保存>0</設定保存>\r\n"
+    "<デスクトップ保存>1</デスクトップ保存>\r\n"
+    "<配色>2</配色>\r\n";
 
 TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
 {
@@ -70,6 +81,8 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<配色>3</配色>\r\n", "colorScheme", "3", "scheme 3" },
         { "<配色>4</配色>\r\n", "colorScheme", "0", "scheme above 3 becomes 0" },
         { "<配色>-1</配色>\r\n", "colorScheme", "0", "negative scheme becomes 0" },
+        { "<推移グラフ>1.0</推移グラフ>\r\n", "trendCharts", "1", "option flag: 1.0 turns it on" },
+        { "<推移グラフ>2</推移グラフ>\r\n", "trendCharts", "0", "option flag: 2 leaves it off" },
         { "#<最低レート>5</最低レート>\r\n", "minRate", "0", "comment line skipped though valid" },
         { " #<最低レート>5</最低レート>\r\n", "minRate", "5", "a blank before # makes it no comment" },
         { "x <最低レート>5</最低レート> y\r\n", "minRate", "5", "text around the tags ignored" },
@@ -86,6 +99,7 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<最低レート>5</最低レート>\r\n", "logPath", "", "missing path line leaves it empty, no default" },
         { "<牌譜ファイル>x</牌譜ファイル>\r\n", "maxRate", "0", "missing rate line leaves 0" },
         { "<牌譜ファイル>x</牌譜ファイル>\r\n", "saveOnExit", "1", "missing flag line leaves 1" },
+        { WRITTEN_BEFORE_THE_OPTION, "trendCharts", "0", "a file of the seven lines leaves the option off" },
         { "<牌譜ファイル>x</牌譜ファイル>\r\n", "currentId", "", "missing ID line leaves it empty" },
     };
     for (const Case& c : cases) {
@@ -145,22 +159,17 @@ static void fillSettings(void)
     settings.colorScheme = 2;
 }
 
-static const char WRITTEN_FILE[] =
-    "<KalventoID>ゲスト;abc;x;y;</KalventoID>\r\n"
-    "<牌譜ファイル>C:\\Kalvento\\JAPANESE\\Zentolog.txt</牌譜ファイル>\r\n"
-    "<最低レート>-50</最低レート>\r\n"
-    "<最高レート>20000</最高レート>\r\n"
-    "<設定保存>0</設定保存>\r\n"
-    "<デスクトップ保存>1</デスクトップ保存>\r\n"
-    "<配色>2</配色>\r\n";
-
-TEST_F(SettingsFile, WritesTheSevenLinesWithCrLf)
+TEST_F(SettingsFile, WritesTheSevenLinesWithCrLfAndTheOptionOnlyWhenOn)
 {
     fillSettings();
     EXPECT_EQ(writeSettingsFile(), 1);
-    EXPECT_EQ(fileBytes(file), WRITTEN_FILE);
+    EXPECT_EQ(fileBytes(file), WRITTEN_BEFORE_THE_OPTION);
     EXPECT_EQ(fileBytes(file + ".tmp"), "<missing>");
     EXPECT_TRUE(shownMessages.empty());
+
+    settings.trendCharts = 1;
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) + "<推移グラフ>1</推移グラフ>\r\n");
 
     resetSettings();
     EXPECT_EQ(writeSettingsFile(), 1);
@@ -173,6 +182,7 @@ TEST_F(SettingsFile, WritesTheSevenLinesWithCrLf)
 TEST_F(SettingsFile, WrittenFileReadsBack)
 {
     fillSettings();
+    settings.trendCharts = 1;
     writeSettingsFile();
     resetSettings();
     EXPECT_EQ(readSettingsFile(), 1);
@@ -184,6 +194,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     EXPECT_EQ(settings.saveOnExit, 0);
     EXPECT_EQ(settings.reportOnDesktop, 1);
     EXPECT_EQ(settings.colorScheme, 2);
+    EXPECT_EQ(settings.trendCharts, 1);
 
     // The longest list the program writes: ten IDs of 15 bytes fit one line.
     resetSettings();

@@ -13,6 +13,7 @@ TEST(Settings, DefaultsLeaveTheIdsAlone)
     settings.reportOnDesktop = 1;
     settings.colorScheme = 3;
     settings.saveOnExit = 0;
+    settings.trendCharts = 1;
     applyDefaults();
     EXPECT_STREQ(settings.currentId, "abc");
     EXPECT_STREQ(settings.idList[0], "abc");
@@ -23,9 +24,10 @@ TEST(Settings, DefaultsLeaveTheIdsAlone)
     EXPECT_EQ(settings.saveOnExit, 1);
     EXPECT_EQ(settings.reportOnDesktop, 0);
     EXPECT_EQ(settings.colorScheme, 0);
+    EXPECT_EQ(settings.trendCharts, 0);
 }
 
-TEST(Settings, RestoreBringsBackTheSevenFieldsOnly)
+TEST(Settings, RestoreBringsBackTheBackedUpFieldsOnly)
 {
     resetSettings();
     copyText(settings.currentId, sizeof settings.currentId, "first");
@@ -33,6 +35,7 @@ TEST(Settings, RestoreBringsBackTheSevenFieldsOnly)
     settings.minRate = 50;
     settings.maxRate = 100;
     settings.colorScheme = 2;
+    settings.trendCharts = 1;
     takeBackup();
 
     copyText(settings.currentId, sizeof settings.currentId, "second");
@@ -48,6 +51,7 @@ TEST(Settings, RestoreBringsBackTheSevenFieldsOnly)
     EXPECT_EQ(settings.minRate, 50);
     EXPECT_EQ(settings.maxRate, 100);
     EXPECT_EQ(settings.colorScheme, 2);
+    EXPECT_EQ(settings.trendCharts, 1);
     EXPECT_EQ(settings.saveOnExit, 1);
     EXPECT_EQ(settings.reportOnDesktop, 0);
     EXPECT_STREQ(settings.idList[0], "second");
