@@ -67,6 +67,13 @@ static void schemeCommand(HWND dialog, WORD id)
     settings.colorScheme = id - IDC_SCHEME_STANDARD;
 }
 
+// The option takes effect at once, like the colour scheme; the check mark shows it.
+static void trendChartsCommand(HWND dialog, WORD)
+{
+    settings.trendCharts = !settings.trendCharts;
+    showTrendCharts(dialog);
+}
+
 static void copyCommand(HWND, WORD)
 {
     SendMessageA(GetFocus(), WM_COPY, 0, 0);
@@ -147,6 +154,7 @@ static const CommandEntry commands[] = {
     { IDM_CLEAR_ID_LIST, clearIdsCommand },
     { IDM_USER_GUIDE, userGuideCommand },
     { IDM_ABOUT, aboutCommand },
+    { IDM_TREND_CHARTS, trendChartsCommand },
 };
 
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)

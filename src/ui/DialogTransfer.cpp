@@ -45,4 +45,11 @@ void writeToDialog(HWND dialog, bool fillList)
     setChecked(dialog, IDC_SAVE_ON_EXIT, settings.saveOnExit);
     setChecked(dialog, IDC_REPORT_ON_DESKTOP, settings.reportOnDesktop);
     CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
+    showTrendCharts(dialog);
+}
+
+void showTrendCharts(HWND dialog)
+{
+    UINT state = settings.trendCharts ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_TREND_CHARTS, MF_BYCOMMAND | state);
 }

@@ -5,12 +5,16 @@
 #include <windows.h>
 
 // Copies the controls into settings: the ID box (first 15 bytes), the log path (at most 261 bytes),
-// the two rates by the leading-integer rule and the two check boxes. colorScheme is not read: it
-// changes the moment a colour button is clicked.
+// the two rates by the leading-integer rule and the two check boxes. colorScheme and trendCharts are
+// not read: they change the moment a colour button or the menu item is clicked.
 void readFromDialog(HWND dialog);
 
-// Shows settings in the controls. With fillList the remembered IDs are also appended to the ID box's
-// drop-down list; that happens only once, when the dialog is first shown.
+// Shows settings in the controls and in the check mark of "推移グラフも作成する". With fillList the
+// remembered IDs are also appended to the ID box's drop-down list; that happens only once, when the
+// dialog is first shown.
 void writeToDialog(HWND dialog, bool fillList);
+
+// Checks the menu item "推移グラフも作成する" when settings.trendCharts is on, else unchecks it.
+void showTrendCharts(HWND dialog);
 
 #endif

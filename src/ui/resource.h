@@ -50,5 +50,6 @@
 #define IDM_CLEAR_ID_LIST 1614
 #define IDM_USER_GUIDE 1621
 #define IDM_ABOUT 1622
+#define IDM_TREND_CHARTS 1623
 
 #endif

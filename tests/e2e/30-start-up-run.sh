@@ -4,7 +4,8 @@
 # shell to open the report (record-open.exe notes it, see gui.sh), ends with exit code 1 and leaves
 # vornix.ini as it was. The files equal vornix-cli's for the same log, ID, range and scheme, apart
 # from the folder in the links and the processing time. "-e" alone runs the same analysis and then
-# shows the dialog.
+# shows the dialog. With the trend-chart option stored, "-e -q" writes the monthly table as a fourth
+# file; without it there is none.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -25,6 +26,7 @@ cmp -s "$folder/vornix.ini" "$E2E_OUT/vornix.ini.before" || fail "vornix.ini was
 for name in 分析結果.html "${ID}_戦績.xls" "${ID}_ID別集計.xls"; do
     [ -s "$folder/$name" ] || fail "$name is missing in the program folder"
 done
+[ ! -e "$folder/${ID}_月別集計.xls" ] || fail "the monthly table was written with the option off"
 wait_opened '^"?C:\\users\\[^\\]+\\AppData\\Roaming\\vornix\\分析結果\.html"?$'
 note "three files written, exit code 1, vornix.ini unchanged, report opened"
 
@@ -66,3 +68,17 @@ press "$dialog" Escape
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "-e: exit code $VORNIX_EXIT after Esc, expected 0"
 note "-e ran the analysis, then showed the dialog"
+
+# The option stored in vornix.ini: the same run also writes the monthly table.
+write_settings "$ID;Other1;" 'C:\牌譜 データ\Zentolog.txt' 50 1000 1 0 2 1
+start_vornix -e -q
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 1 ] || fail "with the option: exit code $VORNIX_EXIT, expected 1"
+monthly="$folder/${ID}_月別集計.xls"
+[ -s "$monthly" ] || fail "with the option: ${ID}_月別集計.xls is missing in the program folder"
+header=$(read_cp932 "$monthly" | head -n 1)
+[ "$header" = "$(printf '年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支')" ] ||
+    fail "with the option: the monthly table begins with '$header'"
+read_cp932 "$folder/分析結果.html" | grep -qF "${ID}_月別集計.xls" ||
+    fail "with the option: the report does not link the monthly table"
+note "with the option stored, -e -q wrote the monthly table"

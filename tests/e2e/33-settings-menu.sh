@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The settings menu under Wine, seen through the dialog's boxes and the vornix.ini written at Esc:
 # "元に戻す" brings back the settings of start-up; "標準に戻す" sets the default log path and the
-# rates 0 and 20000 and keeps the typed ID; "保存" writes the file at once and greys "元に戻す";
-# "クリア" empties the ID list and puts the placeholder into the ID box. Ctrl+Q ends like Esc.
+# rates 0 and 20000, turns "推移グラフも作成する" off and keeps the typed ID; "保存" writes the file at
+# once and greys "元に戻す"; "クリア" empties the ID list and puts the placeholder into the ID box;
+# "推移グラフも作成する" toggles and is kept from one start to the next. Ctrl+Q ends like Esc.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -12,8 +13,9 @@ prepare_prefix
 folder=$(vornix_folder)
 clear_opened
 
+# The stored settings; with the argument 1 the trend-chart option is on.
 prepare_settings() {
-    write_settings "$SAMPLE_ID;Other1;" 'C:\logs\a.txt' 100 500 1 0 1
+    write_settings "$SAMPLE_ID;Other1;" 'C:\logs\a.txt' 100 500 1 0 1 "${1:-0}"
 }
 
 stored() {
@@ -39,19 +41,26 @@ end_program() {
     [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
 }
 
-# Restore: the typed rate gives way to the one of start-up.
+# The last item of 設定 (Up from the first one wraps round to it).
+toggle_trend_charts() {
+    press "$dialog" alt+o Up Return
+}
+
+# Restore: the typed rate and the option turned on give way to the settings of start-up.
 prepare_settings
 start_vornix
 dialog=$(wait_window "$MAIN")
 type_min_rate 999
+toggle_trend_charts
 press "$dialog" alt+o Down Return
 expect_box 1302 100 "元に戻す"
 end_program
 stored | grep -qxF '<最低レート>100</最低レート>' || fail "元に戻す: vornix.ini lacks the rate of start-up"
+! stored | grep -qF '推移グラフ' || fail "元に戻す: the trend-chart option is still on"
 note "元に戻す brought back the settings of start-up"
 
-# Defaults: the typed ID stays.
-prepare_settings
+# Defaults: the typed ID stays; the option read as on is turned off, so its line is not written.
+prepare_settings 1
 start_vornix
 dialog=$(wait_window "$MAIN")
 type_text "$dialog" "NewId1"
@@ -71,7 +80,7 @@ diff -u - "$E2E_OUT/33-defaults.ini" <<INI || fail "標準に戻す: vornix.ini 
 <デスクトップ保存>0</デスクトップ保存>
 <配色>0</配色>
 INI
-note "標準に戻す set the defaults and kept the ID"
+note "標準に戻す set the defaults, turned the option off and kept the ID"
 
 # Save writes at once; afterwards "元に戻す" does nothing.
 prepare_settings
@@ -106,3 +115,23 @@ expect_box 1101 "ここにIDを入力" "クリア"
 end_program
 [ "$(stored | head -n 1)" = "<KalventoID></KalventoID>" ] || fail "クリア: the ID line is $(stored | head -n 1)"
 note "クリア emptied the ID list"
+
+# "推移グラフも作成する": turned on, it adds its line to vornix.ini; at the next start it is read as
+# on, so choosing it again turns it off and the file is the seven lines again, byte for byte.
+prepare_settings 1
+cp "$folder/vornix.ini" "$E2E_OUT/33-trends-on.ini"
+prepare_settings
+cp "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini"
+start_vornix
+dialog=$(wait_window "$MAIN")
+toggle_trend_charts
+end_program
+cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-on.ini" || fail "turned on: vornix.ini is $(stored)"
+start_vornix
+dialog=$(wait_window "$MAIN")
+press "$dialog" alt+o Up
+screenshot "$E2E_OUT/33-menu-trends-on.png"
+press "$dialog" Return
+end_program
+cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini" || fail "turned off again: vornix.ini is $(stored)"
+note "推移グラフも作成する toggled and was kept through vornix.ini"

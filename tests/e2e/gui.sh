@@ -134,14 +134,16 @@ write_cp932() {
     sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "could not write $1"
 }
 
-# Writes a fresh program folder holding a vornix.ini of the seven settings, as the program writes it:
-# write_settings "ID1;ID2;" LOG_PATH MIN MAX SAVE_ON_EXIT ON_DESKTOP SCHEME. Prints nothing.
+# Writes a fresh program folder holding a vornix.ini of the seven settings, and the trend-chart line
+# when TRENDS is 1, as the program writes it:
+# write_settings "ID1;ID2;" LOG_PATH MIN MAX SAVE_ON_EXIT ON_DESKTOP SCHEME [TRENDS]. Prints nothing.
 write_settings() {
     local folder
     folder=$(vornix_folder)
     rm -rf "$folder"
     mkdir -p "$folder"
-    write_cp932 "$folder/vornix.ini" <<INI
+    {
+        cat <<INI
 <KalventoID>$1</KalventoID>
 <牌譜ファイル>$2</牌譜ファイル>
 <最低レート>$3</最低レート>
@@ -150,6 +152,8 @@ write_settings() {
 <デスクトップ保存>$6</デスクトップ保存>
 <配色>$7</配色>
 INI
+        if [ "${8:-0}" = 1 ]; then echo '<推移グラフ>1</推移グラフ>'; fi
+    } | write_cp932 "$folder/vornix.ini"
 }
 
 # Prints a code page 932 file as UTF-8 without CR.
