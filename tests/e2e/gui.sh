@@ -171,6 +171,11 @@ window_texts() {
     read_cp932 "$file"
 }
 
+# Gives the control with this id in the window with this title a text (UTF-8), as if it were typed.
+set_control_text() {
+    wine 'C:\vornix-e2e\window-text.exe' "$1" "$2" "$3" >/dev/null 2>&1 || fail "no control $2 in '$1'"
+}
+
 # Prints the text of the control with this id in the window with this title.
 control_text() {
     window_texts "$1" | awk -F '\t' -v id="$2" '$1 == id { print $2; exit }'
@@ -242,7 +247,7 @@ click_at() {
 # Types text into the focused control of the window.
 type_text() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-    xdotool type --delay 60 "$2"
+    xdotool type --delay 60 -- "$2"
     sleep 0.3
 }
 
