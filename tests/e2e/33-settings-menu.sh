@@ -103,6 +103,16 @@ end_program
 stored | grep -qxF '<最高レート>-20000</最高レート>' || fail "vornix.ini lacks the rate typed after 保存"
 note "保存 wrote the rates 10000 and 20000 at once and greyed 元に戻す"
 
+# "クリア" (the next tab stop after the ID box): the placeholder is never stored.
+prepare_settings
+start_vornix
+dialog=$(wait_window "$MAIN")
+press "$dialog" Tab space
+expect_box 1101 "ここにIDを入力" "クリア"
+end_program
+[ "$(stored | head -n 1)" = "<KalventoID></KalventoID>" ] || fail "クリア: the ID line is $(stored | head -n 1)"
+note "クリア emptied the ID list"
+
 # An ID of 16 bytes, from the file and put into the ID box, is cut to whole characters: 15 bytes
 # would end in the first byte of "く". The file stays code page 932 and lists the ID once.
 write_settings "あいうえおかきく;" 'C:\logs\a.txt' 100 500 1 0 1
@@ -117,13 +127,3 @@ iconv -f CP932 -t UTF-8 "$folder/vornix.ini" >/dev/null || fail "vornix.ini is n
 [ "$(stored | head -n 1)" = "<KalventoID>あいうえおかき;</KalventoID>" ] ||
     fail "an ID of 16 bytes is stored as: $(stored | head -n 1)"
 note "an ID of 16 bytes was cut to あいうえおかき"
-
-# "クリア" (the next tab stop after the ID box): the placeholder is never stored.
-prepare_settings
-start_vornix
-dialog=$(wait_window "$MAIN")
-press "$dialog" Tab space
-expect_box 1101 "ここにIDを入力" "クリア"
-end_program
-[ "$(stored | head -n 1)" = "<KalventoID></KalventoID>" ] || fail "クリア: the ID line is $(stored | head -n 1)"
-note "クリア emptied the ID list"
