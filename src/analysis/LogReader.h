@@ -1,7 +1,8 @@
 #ifndef VORNIX_LOGREADER_H
 #define VORNIX_LOGREADER_H
 // The game log, read the way the Windows C runtime reads a text-mode stream: CR LF becomes LF, and
-// lines come in pieces of at most 79 bytes.
+// lines come in pieces of at most 79 bytes. One deliberate difference: a 0x1A byte (Ctrl+Z) is read
+// as any other byte, where that runtime would take it for the end of the file and drop the rest.
 
 enum { LOG_LINE_SIZE = 80 };
 

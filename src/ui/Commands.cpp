@@ -36,14 +36,27 @@ static void browseCommand(HWND dialog, WORD)
     SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
 }
 
+// Disabling a clicked Run button for the run takes the focus from the dialog, and Tab, Enter and Esc
+// would do nothing until the next click: the ID box then takes the focus (its text selected).
+// WM_NEXTDLGCTL, unlike a bare SetFocus, also gives the default button back its look. A focus that
+// outlived the run (Enter in a box, the menu, a refusal) stays where the user left it.
+static void restoreFocus(HWND dialog)
+{
+    HWND focus = GetFocus();
+    if (focus && IsChild(dialog, focus) && IsWindowEnabled(focus)) return;
+    SendMessageA(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_ID_COMBO), TRUE);
+}
+
 // Ignored while a run is in progress (its message boxes let the dialog take commands). With "-q",
-// or when the user closed the dialog during the run, the dialog closes afterwards.
+// or when the user closed the dialog during the run, the dialog closes afterwards; otherwise a
+// control has the keyboard focus, whatever the outcome of the run.
 static void runCommand(HWND dialog, WORD)
 {
     if (analysisInProgress()) return;
     readFromDialog(dialog);
     runAnalysisCommand(dialog);
     if (launchOptions.quitAfterRun || closeRequestedDuringRun()) SendMessageA(dialog, WM_CLOSE, 0, 0);
+    else restoreFocus(dialog);
 }
 
 static void clearIdsCommand(HWND dialog, WORD)

@@ -69,6 +69,8 @@ TEST(LogReader, CutsLinesLikeATextModeStream)
          {std::string(79, 'w'), std::string(79, 'w'), std::string(42, 'w') + "\n", "q\n"},
          "a long line in three pieces"},
         {std::string("a\0b\r\n", 5), {std::string("a")}, "a zero byte ends the text of the line"},
+        {"a\x1a\r\nb\x1a\r\nc\r\n", {"a\x1a\n", "b\x1a\n", "c\n"},
+         "0x1A is a byte like any other: the log goes on after it"},
     };
     for (const ReaderCase& c : cases) {
         SCOPED_TRACE(c.rule);

@@ -4,6 +4,7 @@
 # rates 0 and 20000, turns "推移グラフも作成する" off and keeps the typed ID; "保存" writes the file at
 # once and greys "元に戻す"; "クリア" empties the ID list and puts the placeholder into the ID box;
 # "推移グラフも作成する" toggles and is kept from one start to the next. Ctrl+Q ends like Esc.
+# The rate boxes keep five digits and a sign; an ID of 16 bytes is cut to whole characters.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -82,29 +83,34 @@ diff -u - "$E2E_OUT/33-defaults.ini" <<INI || fail "標準に戻す: vornix.ini 
 INI
 note "標準に戻す set the defaults, turned the option off and kept the ID"
 
-# Save writes at once; afterwards "元に戻す" does nothing.
+# Save writes at once; afterwards "元に戻す" does nothing. The rate boxes take five digits and a sign,
+# more than they show (a box that does not scroll stops at what fits).
 prepare_settings
 start_vornix
 dialog=$(wait_window "$MAIN")
-type_min_rate 300
+type_min_rate 10000
+press "$dialog" Tab ctrl+a
+type_text "$dialog" 20000
+expect_box 1303 20000 "typing the maximum rate"
 press "$dialog" alt+o Return
 waited=0
-until stored | grep -qxF '<最低レート>300</最低レート>'; do
-    [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "保存 did not write the typed rate"
+until stored | grep -qxF '<最高レート>20000</最高レート>'; do
+    [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "保存 did not write the typed rates"
     sleep 0.1; waited=$((waited + 1))
 done
-# The focus is still in the minimum rate box.
+stored | grep -qxF '<最低レート>10000</最低レート>' || fail "保存 did not write the minimum rate 10000"
+# The focus is still in the maximum rate box.
 press "$dialog" ctrl+a
-type_text "$dialog" 400
-expect_box 1302 400 "typing the minimum rate"
+type_text "$dialog" -20000
+expect_box 1303 -20000 "typing the maximum rate"
 press "$dialog" alt+o
 screenshot "$E2E_OUT/33-menu-after-save.png"
 press "$dialog" Down Return
-expect_box 1302 400 "元に戻す after 保存"
+expect_box 1303 -20000 "元に戻す after 保存"
 screenshot "$E2E_OUT/33-after-restore.png"
 end_program
-stored | grep -qxF '<最低レート>400</最低レート>' || fail "vornix.ini lacks the rate typed after 保存"
-note "保存 wrote at once and greyed 元に戻す"
+stored | grep -qxF '<最高レート>-20000</最高レート>' || fail "vornix.ini lacks the rate typed after 保存"
+note "保存 wrote the rates 10000 and 20000 at once and greyed 元に戻す"
 
 # "クリア" (the next tab stop after the ID box): the placeholder is never stored.
 prepare_settings
@@ -135,3 +141,18 @@ press "$dialog" Return
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini" || fail "turned off again: vornix.ini is $(stored)"
 note "推移グラフも作成する toggled and was kept through vornix.ini"
+
+# An ID of 16 bytes, from the file and put into the ID box, is cut to whole characters: 15 bytes
+# would end in the first byte of "く". The file stays code page 932 and lists the ID once.
+write_settings "あいうえおかきく;" 'C:\logs\a.txt' 100 500 1 0 1
+start_vornix
+dialog=$(wait_window "$MAIN")
+expect_box 1101 "あいうえおかき" "an ID of 16 bytes in vornix.ini"
+set_control_text "$MAIN" 1101 "あいうえおかきく"
+expect_box 1101 "あいうえおかきく" "putting an ID of 16 bytes into the ID box"
+press "$dialog" alt+o Return
+end_program
+iconv -f CP932 -t UTF-8 "$folder/vornix.ini" >/dev/null || fail "vornix.ini is no longer code page 932"
+[ "$(stored | head -n 1)" = "<KalventoID>あいうえおかき;</KalventoID>" ] ||
+    fail "an ID of 16 bytes is stored as: $(stored | head -n 1)"
+note "an ID of 16 bytes was cut to あいうえおかき"

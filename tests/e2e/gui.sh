@@ -7,7 +7,9 @@
 # run record-open.exe (built from record-open.c), which only notes the file name in
 # C:\vornix-e2e\opened.txt; wine-env.sh also disables winebrowser.exe and notepad.exe. The prefix's
 # Desktop folder, which Wine links to $HOME, is made a plain folder inside the prefix. The dialogs'
-# fonts ("MS UI Gothic", "ＭＳ Ｐゴシック") are drawn with the IPA fonts that scripts/setup installs.
+# fonts ("MS UI Gothic", "ＭＳ Ｐゴシック") are drawn with the IPA fonts that scripts/setup installs,
+# the frames' buttons with Wine's own fonts, which it also installs and which are copied into the
+# prefix's font folder.
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 E2E_OUT="$ROOT/build/e2e"              # screenshots and scratch files of the checks
@@ -62,6 +64,10 @@ prepare_prefix() {
         x86_64-w64-mingw32-gcc-posix -mwindows -o "$folder/$helper.exe" "$ROOT/tests/e2e/$helper.c" -lshell32 ||
             fail "could not build $helper.exe"
     done
+    # This Wine build does not look into its own font folder: Marlett, which draws the frame's
+    # buttons, and the other fonts of Wine are copied into the Windows font folder.
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        fail "Wine's fonts are missing: run scripts/setup"
     iconv -f UTF-8 -t CP932 >"$folder/prefix.reg" <<'REG'
 REGEDIT4
 
@@ -169,6 +175,11 @@ window_texts() {
     read_cp932 "$file"
 }
 
+# Gives the control with this id in the window with this title a text (UTF-8), as if it were typed.
+set_control_text() {
+    wine 'C:\vornix-e2e\window-text.exe' "$1" "$2" "$3" >/dev/null 2>&1 || fail "no control $2 in '$1'"
+}
+
 # Prints the text of the control with this id in the window with this title.
 control_text() {
     window_texts "$1" | awk -F '\t' -v id="$2" '$1 == id { print $2; exit }'
@@ -240,7 +251,7 @@ click_at() {
 # Types text into the focused control of the window.
 type_text() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-    xdotool type --delay 60 "$2"
+    xdotool type --delay 60 -- "$2"
     sleep 0.3
 }
 
