@@ -7,6 +7,7 @@
 #include "report/MonthlySummaryTable.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
+#include "text/Text.h"
 
 #include <math.h>
 #include <stdio.h>
@@ -15,10 +16,10 @@
 // The drawing, in SVG user units: the plot area inside margins for the axis labels on the left, the
 // legend on top and the final value on the right.
 enum {
-    CHART_WIDTH = 720,
+    CHART_WIDTH = 760,
     CHART_HEIGHT = 240,
-    PLOT_LEFT = 84,
-    PLOT_RIGHT = 612,
+    PLOT_LEFT = 90,
+    PLOT_RIGHT = 620,
     PLOT_TOP = 28,
     PLOT_BOTTOM = 210,
     POINTS_PER_LINE = 10   // polyline points per line of the file
@@ -106,7 +107,9 @@ static void writeFrame(const Chart* chart)
         double x = xOf(chart, game);
         reportPrintf("<line x1=\"%.1f\" y1=\"%d\" x2=\"%.1f\" y2=\"%d\" stroke=\"%s\"/>", x, PLOT_BOTTOM, x,
                      PLOT_BOTTOM + 4, color);
-        reportPrintf("<text x=\"%.1f\" y=\"%d\" text-anchor=\"middle\">%d戦</text>\n", x, PLOT_BOTTOM + 18, game);
+        char label[32];
+        formatGrouped(label, sizeof label, game, 0);
+        reportPrintf("<text x=\"%.1f\" y=\"%d\" text-anchor=\"middle\">%s戦</text>\n", x, PLOT_BOTTOM + 18, label);
     }
 }
 
@@ -149,9 +152,11 @@ static void writeBalanceChart(const ColorScheme* scheme)
     Chart chart = { scheme, trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
+    // Steps of 10,000 yen and more are labelled in 万, so that large amounts fit the margin.
     char label[64];
     for (double value = chart.bottomValue; value <= chart.topValue; value += step) {
-        formatGrouped(label, sizeof label, value, 0);
+        formatGrouped(label, sizeof label, step >= 10000.0 ? value / 10000.0 : value, 0);
+        if (step >= 10000.0 && value != 0.0) appendText(label, sizeof label, "万");
         writeGridLine(&chart, value, label);
     }
     writeFrame(&chart);

@@ -107,7 +107,7 @@ for scheme in 0 1 2 3; do
     profile=$(mktemp -d "$WORK/profile-XXXXXX")
     timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-        --user-data-dir="$profile" --window-size=760,720 --screenshot="$E2E_OUT/trends-scheme$scheme.png" \
+        --user-data-dir="$profile" --window-size=800,720 --screenshot="$E2E_OUT/trends-scheme$scheme.png" \
         "file://$out/section.html" >/dev/null 2>"$WORK/chromium.err" ||
         fail "chromium could not take the picture of scheme $scheme: $(tail -n 3 "$WORK/chromium.err")"
     for colour in "${plus_colours[$scheme]}" "${minus_colours[$scheme]}"; do
