@@ -28,7 +28,7 @@ TEST(TrendSeries, BucketsMergeAndKeepTheValuesAtTheirEnds)
         std::vector<double> balance(c.games + 1, 0.0);
         std::vector<long long> rankSum(c.games + 1, 0);
         for (int n = 1; n <= c.games; n++) {
-            double money = (n * 7919 % 2001) - 1000.5;
+            double money = (double)(n * 7919LL % 2001) - 1000.5;
             int rank = n * 31 % 5;   // 0 to 4: an odd rank now and then
             addGameToTrendSeries(rank, money);
             balance[n] = balance[n - 1] + money;
