@@ -1,7 +1,7 @@
 #ifndef VORNIX_TRENDS_H
 #define VORNIX_TRENDS_H
-// What the progress option adds to a run: each accepted game goes into the monthly summary and the
-// chart series as well. The run calls these only while settings.trendCharts is 1.
+// What the progress option adds to a run: while settings.trendCharts is 1, each accepted game goes
+// into the monthly summary and the chart series as well. Every run clears both at its start.
 
 // Empties the monthly summary and the chart series.
 void clearTrends(void);

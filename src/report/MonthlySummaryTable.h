@@ -5,6 +5,8 @@
 
 #include "analysis/GameResultsTable.h"
 
+#include <stddef.h>
+
 struct MonthRow;
 
 extern char monthlyTableName[TABLE_NAME_SIZE];   // "%s_月別集計.xls" with currentId

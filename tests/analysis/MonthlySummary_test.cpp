@@ -4,43 +4,24 @@
 
 #include <gtest/gtest.h>
 
-// The entry with its date line replaced: "[" + date + "]".
-static std::string dated(const std::string& date, const std::string& entry)
+// A game at rate 100 on the date (the text between "[" and "]" of the date line), with "Me" at seat 0
+// of four or seat 1 of three.
+static std::string game(const std::string& date, const std::string& result, int three = 0)
 {
-    std::string text = entry;
+    std::string entry = three ? gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"}, result)
+                              : gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"}, result);
     const std::string usual = "[2024/03/15 21:05]";
-    return text.replace(text.find(usual), usual.size(), "[" + date + "]");
+    return entry.replace(entry.find(usual), usual.size(), "[" + date + "]");
 }
 
-// Four-player games at rate 100 with "Me" at seat 0: a win (+30, rank 1, money +3000), a loss (-25,
-// rank 4, money -2500), a draw (0, rank 2, money 0); and a win at an odd rank 7.
-static std::string win(const std::string& date) { return dated(date, plainGame()); }
-static std::string loss(const std::string& date)
-{
-    return dated(date, gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"},
-                                 resultLine({{4, -25}, {1, 30}, {2, 10}, {3, -15}})));
-}
-static std::string draw(const std::string& date)
-{
-    return dated(date, gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"},
-                                 resultLine({{2, 0}, {1, 10}, {4, -10}, {3, 0}})));
-}
-static std::string oddRank(const std::string& date)
-{
-    return dated(date, gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"},
-                                 resultLine({{7, 30}, {2, 10}, {3, -15}, {4, -25}})));
-}
-// Three-player games: a win (+20, rank 1, money +2000) and a loss (-25, rank 3, money -2500).
-static std::string threeWin(const std::string& date)
-{
-    return dated(date, gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
-                                 resultLine({{2, 10}, {1, 20}, {3, -30}})));
-}
-static std::string threeLoss(const std::string& date)
-{
-    return dated(date, gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
-                                 resultLine({{1, 20}, {3, -25}, {2, 5}})));
-}
+// Four players: a win (+30, rank 1, money +3000), a loss (-25, rank 4, money -2500), a draw (0, rank 2,
+// money 0), a win at an odd rank 7. Three: a win (+20, rank 1, +2000), a loss (-25, rank 3, -2500).
+static std::string win(const std::string& d) { return game(d, resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}})); }
+static std::string loss(const std::string& d) { return game(d, resultLine({{4, -25}, {1, 30}, {2, 10}, {3, -15}})); }
+static std::string draw(const std::string& d) { return game(d, resultLine({{2, 0}, {1, 10}, {4, -10}, {3, 0}})); }
+static std::string oddRank(const std::string& d) { return game(d, resultLine({{7, 30}, {2, 10}, {3, -15}, {4, -25}})); }
+static std::string threeWin(const std::string& d) { return game(d, resultLine({{2, 10}, {1, 20}, {3, -30}}), 1); }
+static std::string threeLoss(const std::string& d) { return game(d, resultLine({{1, 20}, {3, -25}, {2, 5}}), 1); }
 
 static const std::string HEADER =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\r\n";
