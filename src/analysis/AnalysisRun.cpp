@@ -5,6 +5,7 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/Trends.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 
@@ -17,6 +18,7 @@ static void resetRunState(void)
     seatCount = 4;
     playerSeat = 0;
     resetPlayerStats();
+    clearTrends();
 }
 
 // Hands every entry of the log to the parser, up to the end of the log.

@@ -5,6 +5,7 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/Trends.h"
 #include "settings/Settings.h"
 
 #include <string.h>
@@ -160,6 +161,7 @@ static int acceptEntry(char* header, const char* resultLine, GameEntry* entry)
     if (entry->rate < settings.minRate || entry->rate > settings.maxRate) return -1;
     writeGameRowStart(entry->date, entry->time, entry->lobby, entry->rate, entry->room);
     addGameToTotals(entry->rate, entry->ranks, entry->scores, entry->names);
+    if (settings.trendCharts) addGameToTrends(entry->date, entry->rate, entry->ranks, entry->scores);
     return 1;
 }
 

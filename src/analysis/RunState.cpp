@@ -3,8 +3,10 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/TrendSeries.h"
 
 int seatCount = 4;
 int playerSeat = 0;
@@ -18,6 +20,9 @@ OpponentTable opponentTable = { NULL, 0, -1 };
 char gameTableName[TABLE_NAME_SIZE];
 FILE* gameTableFile = NULL;
 int gameTableCreated = 0;
+
+MonthlySummary monthlySummary = { NULL, 0, 0, 0 };
+TrendSeries trendSeries;
 
 time_t runStartTime = 0;
 void (*runProgress)(void) = NULL;

@@ -5,7 +5,7 @@
 #include <limits.h>
 #include <string.h>
 
-const char CLI_USAGE[] = "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR]\n";
+const char CLI_USAGE[] = "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]\n";
 
 // A whole decimal number: an optional sign and digits, nothing else, within 32 bits.
 static int readWholeNumber(const char* text, int* value)
@@ -67,6 +67,10 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     options->maxRate = 20000;
     int seen[2] = {0, 0};   // --log, --id
     for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--trends") == 0) {   // the one option without a value
+            options->trendCharts = 1;
+            continue;
+        }
         if (!isKnownOption(argv[i])) {
             *problem = "unknown option";
             return 0;

@@ -1,7 +1,7 @@
 #ifndef VORNIX_CLIOPTIONS_H
 #define VORNIX_CLIOPTIONS_H
 // The arguments of vornix-cli:
-//   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR]
+//   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]
 
 #include "text/Text.h"
 
@@ -12,6 +12,7 @@ struct CliOptions {
     int maxRate;                 // 20000 unless given
     int colorScheme;             // 0 to 3; 0 unless given
     char outputFolder[PATH_SIZE];   // DIR in code page 932; empty: the current directory
+    int trendCharts;             // 1 with --trends: the progress section and the monthly table
 };
 
 extern const char CLI_USAGE[];   // the usage text for stderr, one line and a line feed

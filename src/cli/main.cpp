@@ -46,6 +46,7 @@ static void applyOptions(const CliOptions* options)
     settings.minRate = options->minRate;
     settings.maxRate = options->maxRate;
     settings.colorScheme = options->colorScheme;
+    settings.trendCharts = options->trendCharts;
 }
 
 // Makes the output folder (or the current directory) the run's folder. Returns 0 when it can't be

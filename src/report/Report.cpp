@@ -5,13 +5,16 @@
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/HtmlText.h"
+#include "report/MonthlySummaryTable.h"
 #include "report/OpponentOrder.h"
 #include "report/OpponentSections.h"
 #include "report/OpponentSummaryTable.h"
 #include "report/PlayerRecordSection.h"
 #include "report/RecentResultsSection.h"
 #include "report/ReportDocument.h"
+#include "report/TrendsSection.h"
 #include "settings/AppPaths.h"
+#include "settings/Settings.h"
 
 #include <time.h>
 
@@ -37,14 +40,15 @@ static void writeDownloadLink(const char* tableName, const char* label)
 }
 
 // Links to the tables that could be created; nothing at all when neither was.
-static void writeDownloads(int opponentTableCreated)
+static void writeDownloads(int opponentTableCreated, int monthlyTableCreated)
 {
-    if (!gameTableCreated && !opponentTableCreated) return;
+    if (!gameTableCreated && !opponentTableCreated && !monthlyTableCreated) return;
     reportPrintf("<hr>\n");
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
     if (gameTableCreated) writeDownloadLink(gameTableName, "戦績ファイル");
     if (opponentTableCreated) writeDownloadLink(opponentTableName, "ID別集計ファイル");
+    if (monthlyTableCreated) writeDownloadLink(monthlyTableName, "月別集計ファイル");
     reportPrintf("</UL>\n");
 }
 
@@ -68,14 +72,16 @@ void writeReport(void)
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
     writeRecentResultsSection();
+    if (settings.trendCharts) writeTrendsSection();
     sortOpponents(compareByGames);
     writeMostPlayedList();
     int opponentTableCreated = writeOpponentSummaryTable();
+    int monthlyTableCreated = settings.trendCharts && writeMonthlySummaryTable();
     sortOpponents(compareByBalance);
     writeBalanceRanking();
     sortOpponents(compareByMargin);
     writeMarginRanking();
-    writeDownloads(opponentTableCreated);
+    writeDownloads(opponentTableCreated, monthlyTableCreated);
     writeFooter();
     fclose(reportStream);
     reportStream = NULL;

@@ -13,12 +13,15 @@ mkdir -p "$work/native" "$work/windows"
 
 wine_init
 
+# Scheme 2 with the progress option: its charts' coordinates and the monthly table must match too.
 for scheme in 0 2; do
     rm -rf "$work/native"/* "$work/windows"/*
+    trends=()
+    [ "$scheme" = 2 ] && trends=(--trends)
     "$NATIVE_BUILD/vornix-cli" --log "$log" --id "$id" --min 0 --max 20000 --scheme "$scheme" \
-        --out "$work/native" >/dev/null
+        "${trends[@]}" --out "$work/native" >/dev/null
     wine "$WINDOWS_BUILD/vornix-cli.exe" --log "$(wine_path "$log")" --id "$id" --min 0 --max 20000 \
-        --scheme "$scheme" --out "$(wine_path "$work/windows")" >/dev/null
+        --scheme "$scheme" "${trends[@]}" --out "$(wine_path "$work/windows")" >/dev/null
 
     native_files=$(cd "$work/native" && ls | sort)
     windows_files=$(cd "$work/windows" && ls | sort)

@@ -66,3 +66,53 @@ for name in '&lt;!--' 'a&amp;b' 'x"&lt;y&gt;"z'; do
     [ "$(grep -oF "<td class=\"id\">$name</td>" "$dom" | wc -l)" -eq 5 ] ||
         fail "the name $name is not shown as text in every list"
 done
+
+# With --trends, on each colour scheme: the progress section with its two charts in the DOM, charts
+# that refer to nothing outside the page, and a picture of the section (build/e2e/trends-scheme*.png)
+# in which both lines are drawn in the scheme's colours ("plus" and "minus" of the style sheet).
+E2E_OUT="$ROOT/build/e2e"
+mkdir -p "$E2E_OUT"
+id=$(tr -d '\r\n' <"$ROOT/examples/player-id.txt")
+plus_colours=("#436EEE" "#0000bb" "#00ffff" "#1874cd")
+minus_colours=("#d21f15" "#ff0000" "#ff0000" "#cd6889")
+
+# Prints how many pixels of picture $1 have exactly the colour $2.
+pixels_of() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+
+for scheme in 0 1 2 3; do
+    out="$WORK/trends$scheme"
+    mkdir -p "$out"
+    "$CLI" --log "$ROOT/examples/Zentolog.txt" --id "$id" --out "$out" --scheme "$scheme" --trends >/dev/null ||
+        fail "vornix-cli --trends failed on scheme $scheme"
+    [ -s "$out/${id}_月別集計.xls" ] || fail "no monthly table with --trends (scheme $scheme)"
+    dump_dom "$out/分析結果.html" "$out.dom"
+    grep -qF "<h3>☆ ${id}さんの成績の推移 ☆</h3>" "$out.dom" || fail "no progress section in the DOM (scheme $scheme)"
+    [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq 2 ] || fail "the progress section lacks its two charts (scheme $scheme)"
+    grep -qF ">月別集計ファイル</a>" "$out.dom" || fail "no link to the monthly table (scheme $scheme)"
+
+    iconv -f CP932 -t UTF-8 "$out/分析結果.html" >"$out.utf8.html"
+    sed -n '/<svg /,/<\/svg>/p' "$out.utf8.html" >"$out.svg"
+    [ -s "$out.svg" ] || fail "no SVG in the report (scheme $scheme)"
+    if grep -qiE 'http|href|xlink|<script' "$out.svg"; then
+        fail "the charts refer to something outside the page (scheme $scheme)"
+    fi
+
+    # The page's head and the section alone, in the report's own bytes, for the picture.
+    awk '/<BODY>/ { print; exit } { print }' "$out.utf8.html" >"$out.section.html"
+    awk '/さんの成績の推移 ☆<\/h3>/ { on = 1; print; next } on && /^<h3>/ { exit } on' "$out.utf8.html" >>"$out.section.html"
+    echo '</body></html>' >>"$out.section.html"
+    iconv -f UTF-8 -t CP932 "$out.section.html" >"$out/section.html"
+    profile=$(mktemp -d "$WORK/profile-XXXXXX")
+    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+        --user-data-dir="$profile" --window-size=800,720 --screenshot="$E2E_OUT/trends-scheme$scheme.png" \
+        "file://$out/section.html" >/dev/null 2>"$WORK/chromium.err" ||
+        fail "chromium could not take the picture of scheme $scheme: $(tail -n 3 "$WORK/chromium.err")"
+    for colour in "${plus_colours[$scheme]}" "${minus_colours[$scheme]}"; do
+        [ "$(pixels_of "$E2E_OUT/trends-scheme$scheme.png" "$colour")" -ge 400 ] ||
+            fail "the charts of scheme $scheme show little or nothing in $colour"
+    done
+done
+echo "  20-browser: progress section on the four schemes, pictures in build/e2e/trends-scheme*.png"

@@ -50,5 +50,35 @@ TEST(ReportGolden, SampleLogInEachColourScheme)
         expectGolden(maskedReport(fileBytes("分析結果.html")), "report-Sakura77-scheme" + std::to_string(scheme) + ".html");
         expectGolden(fileBytes("Sakura77_ID別集計.xls"), "report-Sakura77-opponents.xls");
         expectGolden(fileBytes("Sakura77_戦績.xls"), "Zentolog-Sakura77-games.tsv", 0);
+        EXPECT_EQ(fileBytes("Sakura77_月別集計.xls"), "<missing>");
     }
+}
+
+// The bytes from the first `from` up to the following `to` (included when keepTo is 0) removed.
+static std::string cutOut(const std::string& text, const std::string& from, const std::string& to, int keepTo)
+{
+    size_t start = text.find(from);
+    size_t end = start == std::string::npos ? start : text.find(to, start + from.size());
+    if (end == std::string::npos) return text;
+    return text.substr(0, start) + text.substr(keepTo ? end : end + to.size());
+}
+
+// The progress option adds its section, the monthly table and the table's link, and changes nothing
+// else. The table's rows were checked by hand against the per-game table.
+TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
+{
+    RunFolder folder;
+    useTestSettings();
+    copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
+    settings.trendCharts = 1;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
+    ASSERT_EQ(runAnalysis(), 1);
+    closeLog();
+
+    expectGolden(fileBytes("Sakura77_月別集計.xls"), "report-Sakura77-monthly.xls", 0);
+    std::string report = maskedReport(fileBytes("分析結果.html"));
+    report = cutOut(report, "<h3>☆ Sakura77さんの成績の推移 ☆</h3>", "<h3>", 1);
+    report = cutOut(report, "<LI><a href=\"file:///OUTPUT/Sakura77_%E6%9C%88", "</LI>\r\n", 0);
+    EXPECT_TRUE(report == fileBytes(GOLDEN + "report-Sakura77-scheme0.html"));
 }

@@ -1,0 +1,98 @@
+#include "analysis/MonthlySummary.h"
+
+#include "analysis/FatalError.h"
+#include "text/Text.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+enum { MONTH_GROWTH = 64, MONTH_KEY_LENGTH = MONTH_KEY_SIZE - 1 };
+
+void clearMonthlySummary(void)
+{
+    monthlySummary.count = 0;
+    monthlySummary.latest = 0;
+}
+
+// A byte that starts a two-byte code page 932 character.
+static int isLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9f) || (byte >= 0xe0 && byte <= 0xfc);
+}
+
+void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
+{
+    size_t length = 0;
+    while (length < MONTH_KEY_LENGTH && date[length]) {
+        size_t width = isLeadByte((unsigned char)date[length]) && date[length + 1] ? 2 : 1;
+        if (length + width > MONTH_KEY_LENGTH) break;
+        length += width;
+    }
+    memcpy(key, date, length);
+    key[length] = '\0';
+}
+
+// The index of the row of month, or where it belongs when there is none (*found tells which).
+static int findMonth(const char* month, int* found)
+{
+    int low = 0;
+    int high = monthlySummary.count;
+    while (low < high) {
+        int middle = low + (high - low) / 2;
+        int order = strcmp(monthlySummary.rows[middle].month, month);
+        if (order == 0) {
+            *found = 1;
+            return middle;
+        }
+        if (order < 0) low = middle + 1;
+        else high = middle;
+    }
+    *found = 0;
+    return low;
+}
+
+// Inserts an empty row for month at index, moving the later rows up.
+static void insertMonth(int index, const char* month)
+{
+    if (monthlySummary.count == monthlySummary.capacity) {
+        int capacity = monthlySummary.capacity + MONTH_GROWTH;
+        MonthRow* rows = (MonthRow*)realloc(monthlySummary.rows, sizeof(MonthRow) * (size_t)capacity);
+        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        monthlySummary.rows = rows;
+        monthlySummary.capacity = capacity;
+    }
+    MonthRow* row = &monthlySummary.rows[index];
+    memmove(row + 1, row, sizeof(MonthRow) * (size_t)(monthlySummary.count - index));
+    memset(row, 0, sizeof *row);
+    copyText(row->month, sizeof row->month, month);
+    monthlySummary.count++;
+}
+
+// The row of month, added when missing. The log is in time order, so the previous game's row is
+// tried first.
+static MonthRow* monthRow(const char* month)
+{
+    int latest = monthlySummary.latest;
+    if (latest < monthlySummary.count && strcmp(monthlySummary.rows[latest].month, month) == 0)
+        return &monthlySummary.rows[latest];
+    int found;
+    int index = findMonth(month, &found);
+    if (!found) insertMonth(index, month);
+    monthlySummary.latest = index;
+    return &monthlySummary.rows[index];
+}
+
+void addGameToMonth(const char* date, int rank, int score, double money)
+{
+    char month[MONTH_KEY_SIZE];
+    cutMonthKey(month, date);
+    MonthRow* row = monthRow(month);
+    row->games++;
+    if (score > 0) row->wins++;
+    else if (score < 0) row->losses++;
+    else row->draws++;
+    row->rankSum += rank;
+    if (rank >= 1 && rank <= 4) row->rankCounts[rank - 1]++;
+    row->scoreSum += score;
+    row->money += money;
+}

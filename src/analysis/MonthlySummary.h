@@ -1,0 +1,41 @@
+#ifndef VORNIX_MONTHLYSUMMARY_H
+#define VORNIX_MONTHLYSUMMARY_H
+// The player's accepted games counted by month: one row per month key, in ascending byte order of
+// the key. Fed only while the progress option (settings.trendCharts) is on; the rows grow with the
+// months of the log, not with its games.
+
+enum { MONTH_KEY_SIZE = 8 };   // "YYYY/MM" and the terminating zero
+
+struct MonthRow {
+    char month[MONTH_KEY_SIZE];   // the date text cut to at most 7 bytes at a character boundary
+    int games;
+    int wins;                     // score above 0
+    int losses;                   // score below 0
+    int draws;                    // score 0
+    int rankCounts[4];            // games finished 1st to 4th; another rank counts only in rankSum
+    long long rankSum;
+    long long scoreSum;
+    double money;                 // the player's money of the month: every share added in double
+};
+
+struct MonthlySummary {
+    MonthRow* rows;   // ascending by month; NULL until the first game of the process
+    int capacity;     // rows the storage holds
+    int count;        // rows in use
+    int latest;       // the row the previous game went to: consecutive games share their month
+};
+
+extern MonthlySummary monthlySummary;
+
+// Empties the summary; the storage is kept for the next run.
+void clearMonthlySummary(void);
+
+// The month key of a date text: its first 7 bytes, fewer when the text is shorter or when a two-byte
+// code page 932 character would straddle the seventh byte. key is always terminated.
+void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date);
+
+// Counts one game of the player into the row of its date's month, adding the row in its place when
+// the month is new. Growing the storage ends the process with "メモリ不足です" when memory runs out.
+void addGameToMonth(const char* date, int rank, int score, double money);
+
+#endif

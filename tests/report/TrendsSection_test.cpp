@@ -1,0 +1,50 @@
+#include "report/TrendsSection.h"
+
+#include "ReportTestSupport.h"
+#include "analysis/MonthlySummary.h"
+#include "analysis/Trends.h"
+#include "analysis/TrendSeries.h"
+
+#include <regex>
+
+// Whatever the balance and the ranks, both charts are drawn and every point of their lines lies
+// inside the drawing (760 x 240): no division by an empty range, no NaN.
+TEST(TrendsSection, ChartsStayInsideTheirDrawing)
+{
+    struct Case {
+        int games;
+        double money;   // per game
+        int rank;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {1, 0.0, 1, "a single game at rate 0"},
+        {50, 0.0, 2, "a balance that stays 0"},
+        {50, -1234.5, 4, "a balance that only falls"},
+        {3000, 1e9, 9, "large amounts, merged buckets and a rank off the axis"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        resetRunStateForReport();
+        copyText(settings.currentId, sizeof settings.currentId, "<x>");
+        clearTrends();
+        for (int n = 0; n < c.games; n++) {
+            addGameToMonth("2024/01/01", c.rank, 10, c.money);
+            addGameToTrendSeries(c.rank, c.money);
+        }
+        std::string html = captureReport(writeTrendsSection);
+        EXPECT_NE(html.find("<h3>☆ &lt;x&gt;さんの成績の推移 ☆</h3>\r\n"), std::string::npos);
+        EXPECT_EQ(occurrences(html, "<svg "), 2);
+        EXPECT_EQ(occurrences(html, "</svg>"), 2);
+        EXPECT_EQ(html.find("nan"), std::string::npos);
+        EXPECT_EQ(html.find("inf"), std::string::npos);
+        std::regex point("(-?[0-9]+\\.[0-9]),(-?[0-9]+\\.[0-9])");   // the lines' "%.1f,%.1f"
+        int points = 0;
+        for (std::sregex_iterator at(html.begin(), html.end(), point), end; at != end; ++at, points++) {
+            double x = std::stod((*at)[1]);
+            double y = std::stod((*at)[2]);
+            ASSERT_TRUE(x >= 0 && x <= 760 && y >= 0 && y <= 240) << (*at)[0];
+        }
+        EXPECT_GE(points, 3 * (c.games < TREND_POINTS ? c.games : TREND_POINTS / 2));
+    }
+}
