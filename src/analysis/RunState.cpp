@@ -18,6 +18,7 @@ OpponentTable opponentTable = { NULL, 0, -1 };
 char gameTableName[TABLE_NAME_SIZE];
 FILE* gameTableFile = NULL;
 int gameTableCreated = 0;
+int gameTableWritten = 0;
 
 time_t runStartTime = 0;
 void (*runProgress)(void) = NULL;

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/HtmlText.h"
@@ -19,6 +20,9 @@ FILE* reportStream = NULL;
 
 const char REPORT_FILE_NAME[] = "分析結果.html";
 const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
+const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
+
+static OutputFile output;
 
 enum {
     LINK_SIZE = 4096,                              // a percent-encoded absolute path fits
@@ -36,15 +40,15 @@ static void writeDownloadLink(const char* tableName, const char* label)
     reportPrintf("<LI><a href=\"%s\">%s</a></LI>\n", href, label);
 }
 
-// Links to the tables that could be created; nothing at all when neither was.
-static void writeDownloads(int opponentTableCreated)
+// Links to the tables that were written in full; nothing at all when neither was.
+static void writeDownloads(void)
 {
-    if (!gameTableCreated && !opponentTableCreated) return;
+    if (!gameTableWritten && !opponentTableWritten) return;
     reportPrintf("<hr>\n");
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
-    if (gameTableCreated) writeDownloadLink(gameTableName, "戦績ファイル");
-    if (opponentTableCreated) writeDownloadLink(opponentTableName, "ID別集計ファイル");
+    if (gameTableWritten) writeDownloadLink(gameTableName, "戦績ファイル");
+    if (opponentTableWritten) writeDownloadLink(opponentTableName, "ID別集計ファイル");
     reportPrintf("</UL>\n");
 }
 
@@ -58,25 +62,47 @@ static void writeFooter(void)
     reportPrintf("</body></html>\n");
 }
 
-void writeReport(void)
+// Everything of the report, from the head to the footer, onto reportStream.
+static void writeDocument(void)
 {
-    reportStream = createTextFile(REPORT_FILE_NAME);
-    if (!reportStream) {
-        showErrorMessage(MESSAGE_REPORT_NOT_CREATED);
-        exitProcess(0);
-    }
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
     writeRecentResultsSection();
     sortOpponents(compareByGames);
     writeMostPlayedList();
-    int opponentTableCreated = writeOpponentSummaryTable();
+    writeOpponentSummaryTable();
     sortOpponents(compareByBalance);
     writeBalanceRanking();
     sortOpponents(compareByMargin);
     writeMarginRanking();
-    writeDownloads(opponentTableCreated);
+    writeDownloads();
     writeFooter();
-    fclose(reportStream);
+}
+
+// The report failed: the tables of this run go too, so the three files stay those of one run.
+static int reportFailed(const char* message)
+{
+    discardGameTable();
+    discardOpponentSummaryTable();
+    showErrorMessage(message);
+    return 0;
+}
+
+int writeReport(void)
+{
+    if (!createOutputFile(&output, REPORT_FILE_NAME)) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
+    reportStream = output.stream;
+    writeDocument();
+    reportStream = NULL;
+    if (!finishOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    placeGameTable();
+    placeOpponentSummaryTable();
+    if (!placeOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    return 1;
+}
+
+void discardReport(void)
+{
+    discardOutputFile(&output);
     reportStream = NULL;
 }
