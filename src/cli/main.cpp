@@ -19,10 +19,14 @@ static const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けま�
 
 enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
 
-static const char EXIT_CODES[] =
-    "exit codes: 0 all three files written; 1 the log is malformed or could not be read to its end;\n"
-    "2 bad arguments, a log that can't be opened, no matching game; 3 an output could not be created\n"
-    "or written in full (the previous file of that name stays)\n";
+// What --help prints after the usage line.
+static const char HELP_TEXT[] =
+    "       vornix-cli --help\n"
+    "exit codes:\n"
+    "  0  all three files written, the report's path printed\n"
+    "  1  the log is malformed or could not be read to its end\n"
+    "  2  bad arguments, a log that can't be opened, no matching game\n"
+    "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
 
 // A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.
 static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
@@ -101,7 +105,7 @@ int main(int argc, char** argv)
     useConsoleMessages();
     setCommandLine(argc, argv);
     if (argc == 2 && strcmp(argv[1], "--help") == 0) {
-        printf("%s%s", CLI_USAGE, EXIT_CODES);
+        printf("%s%s", CLI_USAGE, HELP_TEXT);
         return 0;
     }
     CliOptions options;
