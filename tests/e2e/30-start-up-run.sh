@@ -4,7 +4,8 @@
 # shell to open the report (record-open.exe notes it, see gui.sh), ends with exit code 1 and leaves
 # vornix.ini as it was. The files equal vornix-cli's for the same log, ID, range and scheme, apart
 # from the folder in the links and the processing time. "-e" alone runs the same analysis and then
-# shows the dialog.
+# shows the dialog. A report that can't be created ends the program with exit code 1 after its
+# message, the previous tables untouched.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -66,3 +67,20 @@ press "$dialog" Escape
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "-e: exit code $VORNIX_EXIT after Esc, expected 0"
 note "-e ran the analysis, then showed the dialog"
+
+# "分析結果.html" is a folder: the message, then exit code 1 without the dialog; the tables stay.
+rm -f "$folder/分析結果.html"
+mkdir "$folder/分析結果.html"
+printf 'previous' >"$folder/${ID}_戦績.xls"
+start_vornix -e
+box=$(wait_window "エラー")
+window_texts "エラー" | cut -f 2 | grep -qxF "結果ファイルをオープンできませんでした。" ||
+    fail "the error box does not name the report: $(window_texts "エラー" | tr '\n' ' ')"
+click_at "$box" 8 8
+press "$box" Return
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 1 ] || fail "exit code $VORNIX_EXIT after a report that can't be created, expected 1"
+[ "$(cat "$folder/${ID}_戦績.xls")" = previous ] || fail "the per-game table was replaced without a report"
+ls "$folder" | grep -q '\.tmp$' && fail "temporary files left: $(ls "$folder" | grep '\.tmp$')"
+rmdir "$folder/分析結果.html"
+note "a report that can't be created: its message, exit code 1, the previous table kept"
