@@ -37,7 +37,9 @@ int createOutputFile(OutputFile* file, const char* name)
 int finishOutputFile(OutputFile* file)
 {
     if (!file->stream) return 0;
-    int written = fflush(file->stream) == 0 && !ferror(file->stream);
+    // Forced to the disk now, so that placing the three files of a run later is quick: a run ended
+    // between those steps leaves files of two runs.
+    int written = syncFile(file->stream) && !ferror(file->stream);
     int closed = fclose(file->stream) == 0;
     file->stream = NULL;
     file->complete = written && closed;
