@@ -79,16 +79,17 @@ static void printOutputPath(FILE* stream, const char* name)
     fprintf(stream, "%s\n", shown);
 }
 
-// Names on stderr each output of the run that is not in place. Returns 1 when there was one.
+// Names on stderr each output of the run that is not in place. Returns 1 when there was one. When the
+// report failed, the tables were withheld with it and only the report is named.
 static int reportMissingOutputs(int reportWritten)
 {
     const struct {
         int written;
         const char* name;
     } outputs[] = {
-        {gameTableWritten, gameTableName},
-        {opponentTableWritten, opponentTableName},
         {reportWritten, REPORT_FILE_NAME},
+        {!reportWritten || gameTableWritten, gameTableName},
+        {!reportWritten || opponentTableWritten, opponentTableName},
     };
     int missing = 0;
     for (const auto& output : outputs) {

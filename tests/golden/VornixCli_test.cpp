@@ -24,6 +24,13 @@ static CliRun runCli(const std::string& arguments, const std::string& before = "
     return run;
 }
 
+static int occurrences(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) count++;
+    return count;
+}
+
 static std::string currentFolder(void)
 {
     char cwd[4096];
@@ -152,6 +159,7 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
         CliRun run = runCli(std::string("--log ") + c.log + " --id Sakura77", c.before[0] ? limit + c.before + "; " : "");
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_NE(run.err.find(u8"not written: " + currentFolder() + "/" + c.utf8 + "\n"), std::string::npos) << run.err;
+        EXPECT_EQ(occurrences(run.err, "not written: "), 1) << run.err;
         if (!c.folderInItsPlace) {
             EXPECT_EQ(fileBytes(c.failing), std::string("previous ") + c.failing);
         }
