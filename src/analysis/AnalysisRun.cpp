@@ -39,11 +39,12 @@ int runAnalysis(void)
     resetRunState();
     createGameTable();
     readEntries();
-    closeGameTable();
     if (playerTotals.games == 0) {
+        closeGameTable();
         showErrorMessage(MESSAGE_NO_GAME);
         return 0;
     }
-    writeReport();
-    return 1;
+    // The table takes its final name together with the report, once that is complete.
+    finishGameTable();
+    return writeReport() ? 1 : -1;
 }

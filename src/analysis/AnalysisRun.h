@@ -14,7 +14,10 @@ extern const char MESSAGE_NO_GAME[];   // "指定された条件での対局デ�
 
 // Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current
 // directory is the output folder. Returns 1 when at least one game was accepted and the report has been
-// written, 0 when no game matched (the user has been told). Fatal log errors do not return.
+// written (gameTableWritten and opponentTableWritten tell about the tables); 0 when no game matched
+// (the user has been told; the header-only per-game table has replaced the previous one); -1 when the
+// report could not be created or written (the user has been told; the previous three files stay).
+// Fatal log errors do not return.
 int runAnalysis(void);
 
 #endif

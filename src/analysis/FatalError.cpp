@@ -1,5 +1,6 @@
 #include "analysis/FatalError.h"
 
+#include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "platform/platform.h"
 #include "report/Report.h"
@@ -11,6 +12,7 @@ const char MESSAGE_MALFORMED_ENTRY[] = "牌譜データ処理中にエラーが�
 const char MESSAGE_NONZERO_SUM[] = "合計が０でない得点データが見つかりました。\n";
 const char MESSAGE_IMPOSSIBLE_RATE[] = "実在しないレートです。\n";
 const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
+const char MESSAGE_LOG_NOT_READ[] = "牌譜ファイルの読み込み中にエラーが発生しました。\n";
 
 enum { FATAL_MESSAGE_SIZE = 256 };
 
@@ -22,8 +24,8 @@ void fatalError(const char* format, ...)
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     showErrorMessage(text);
-    if (reportStream) fclose(reportStream);
-    reportStream = NULL;
+    closeGameTable();
+    discardReport();
     releaseOpponentTable();
     exitProcess(1);
 }

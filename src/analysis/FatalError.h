@@ -2,13 +2,15 @@
 #define VORNIX_FATALERROR_H
 // The one exit for unrecoverable conditions of a run.
 
-// Formats the message (at most 255 bytes), shows it in the error message box, closes the report
-// stream if one is open, releases the opponent table and ends the process with exit code 1.
+// Formats the message (at most 255 bytes), shows it in the error message box, closes the per-game table
+// with the rows written so far (it replaces the previous one), drops an unfinished report, releases
+// the opponent table and ends the process with exit code 1.
 [[noreturn]] void fatalError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 extern const char MESSAGE_MALFORMED_ENTRY[];   // "牌譜データ処理中にエラーが発生しました。\n"
 extern const char MESSAGE_NONZERO_SUM[];       // "合計が０でない得点データが見つかりました。\n"
 extern const char MESSAGE_IMPOSSIBLE_RATE[];   // "実在しないレートです。\n"
 extern const char MESSAGE_OUT_OF_MEMORY[];     // "メモリ不足です"
+extern const char MESSAGE_LOG_NOT_READ[];      // "牌譜ファイルの読み込み中にエラーが発生しました。\n"
 
 #endif

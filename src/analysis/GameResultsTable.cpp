@@ -1,5 +1,6 @@
 #include "analysis/GameResultsTable.h"
 
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
@@ -22,15 +23,18 @@ static const char TABLE_HEADER[] =
 // line end together.
 static TextRow row;
 
+static OutputFile output;
+
 // The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
-// Static: the stream may still be open when the process ends (a fatal error) and flushes it.
 static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
     copyText(gameTableName, sizeof gameTableName, settings.currentId);
     appendText(gameTableName, sizeof gameTableName, TABLE_NAME_SUFFIX);
-    gameTableFile = createTextFile(gameTableName);
+    discardGameTable();
+    gameTableWritten = 0;
+    gameTableFile = createOutputFile(&output, gameTableName) ? output.stream : NULL;
     if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, gameTableFile);
     gameTableCreated = gameTableFile != NULL;
@@ -74,8 +78,27 @@ void writeGameRowEnd(void)
     writeRow(&row);
 }
 
+int finishGameTable(void)
+{
+    if (gameTableFile) gameTableWritten = finishOutputFile(&output);
+    gameTableFile = NULL;
+    return gameTableWritten;
+}
+
+int placeGameTable(void)
+{
+    if (output.complete) gameTableWritten = placeOutputFile(&output);
+    return gameTableWritten;
+}
+
+void discardGameTable(void)
+{
+    discardOutputFile(&output);
+    gameTableFile = NULL;
+}
+
 void closeGameTable(void)
 {
-    if (gameTableFile) fclose(gameTableFile);
-    gameTableFile = NULL;
+    finishGameTable();
+    placeGameTable();
 }

@@ -1,6 +1,7 @@
 #ifndef VORNIX_GAMERESULTSTABLE_H
 #define VORNIX_GAMERESULTSTABLE_H
-// "%s_戦績.xls": the tab-separated per-game table of a run, one row per accepted game.
+// "%s_戦績.xls": the tab-separated per-game table of a run, one row per accepted game. It is written
+// under a temporary name and replaces the previous table only when complete.
 
 #include <stdio.h>
 
@@ -9,9 +10,12 @@ enum { TABLE_NAME_SIZE = 256 };
 extern char gameTableName[TABLE_NAME_SIZE];   // "%s_戦績.xls" with currentId, at most 255 bytes
 extern FILE* gameTableFile;                   // open during the read loop; NULL when creation failed
 extern int gameTableCreated;                  // 1 when this run's file could be created
+extern int gameTableWritten;                  // 1 when it was written in full and closed (and, once
+                                              // placed, took its final name)
 
-// Forms the name from currentId, creates the file in the current directory and writes its header.
-// Returns 1 when created, 0 when not (the run then goes on without it).
+// Forms the name from currentId and creates the table's temporary file in the current directory with
+// its header. Returns 1 when created, 0 when not (the name is a folder or a file that can't be
+// written; the run then goes on without it).
 int createGameTable(void);
 
 // Writes a row's leading fields: date, time, lobby, rate, room (no line end).
@@ -23,7 +27,20 @@ void writeGameRowSeat(const char* name, int rank, int score, float share);
 // Ends the row.
 void writeGameRowEnd(void);
 
-// Closes the file if it is open (gameTableCreated stays as it was).
+// Flushes and closes the file if it is open; gameTableWritten tells whether every byte reached it (on
+// a failure the temporary file is removed). Returns gameTableWritten.
+int finishGameTable(void);
+
+// Gives a finished table its final name, replacing the previous table; nothing happens to a table
+// that is not finished. gameTableWritten becomes 0 when the name can't be taken. Returns
+// gameTableWritten.
+int placeGameTable(void);
+
+// Removes the table's temporary file, if any: the previous table stays (gameTableWritten unchanged).
+void discardGameTable(void);
+
+// finishGameTable and placeGameTable in one: the table as it stands replaces the previous one (a run
+// without games, a fatal error). gameTableCreated stays as it was.
 void closeGameTable(void);
 
 #endif

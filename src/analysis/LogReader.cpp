@@ -1,5 +1,6 @@
 #include "analysis/LogReader.h"
 
+#include "analysis/FatalError.h"
 #include "platform/platform.h"
 
 #include <stdio.h>
@@ -53,6 +54,15 @@ int openLog(const char* path)
     return 1;
 }
 
+int adoptLog(FILE* file)
+{
+    closeLog();
+    if (!file) return 0;
+    logFile = file;
+    fileSize = measureFile(logFile);
+    return 1;
+}
+
 void closeLog(void)
 {
     if (logFile) fclose(logFile);
@@ -70,6 +80,7 @@ static int refillBlock(void)
     blockFill = kept;
     if (logFile && !fileEnded) {
         size_t got = fread(block + kept, 1, sizeof block - kept, logFile);
+        if (ferror(logFile)) fatalError("%s", MESSAGE_LOG_NOT_READ);
         rawBytesRead += (long long)got;
         blockFill += got;
         fileEnded = got == 0;

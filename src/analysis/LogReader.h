@@ -4,6 +4,8 @@
 // lines come in pieces of at most 79 bytes. One deliberate difference: a 0x1A byte (Ctrl+Z) is read
 // as any other byte, where that runtime would take it for the end of the file and drop the rest.
 
+#include <stdio.h>
+
 enum { LOG_LINE_SIZE = 80 };
 
 extern const char MESSAGE_LOG_NOT_OPENED[];   // "牌譜ファイルが開けません"
@@ -11,11 +13,16 @@ extern const char MESSAGE_LOG_NOT_OPENED[];   // "牌譜ファイルが開けま
 // Opens the game log by its code page 932 path. Returns 1 on success, 0 when it can't be opened.
 int openLog(const char* path);
 
+// Takes an open stream, at its start, as the game log (closeLog closes it). Returns 1; 0 when file is
+// NULL.
+int adoptLog(FILE* file);
+
 // Closes the game log (nothing happens when none is open).
 void closeLog(void);
 
 // Reads the next line into buffer: at most 79 bytes including the line break, then a zero. Returns 0
 // when the end-of-file indicator is set after the read (the buffer is then not to be used), 1 otherwise.
+// A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ.
 int readLogLine(char buffer[LOG_LINE_SIZE]);
 
 // 1 once a read has met the end of the log, 0 before.

@@ -20,6 +20,7 @@ OpponentTable opponentTable = { NULL, 0, -1 };
 char gameTableName[TABLE_NAME_SIZE];
 FILE* gameTableFile = NULL;
 int gameTableCreated = 0;
+int gameTableWritten = 0;
 
 MonthlySummary monthlySummary = { NULL, 0, 0, 0 };
 TrendSeries trendSeries;

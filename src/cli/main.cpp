@@ -1,19 +1,33 @@
-// vornix-cli: one analysis from the command line, without a window. Exit codes: 0 with the report's
-// path on stdout; 1 after a fatal error in the log; 2 after bad arguments, a log that can't be opened,
-// an output folder that can't be entered, or no matching game.
+// vornix-cli: one analysis from the command line, without a window. Exit codes: 0 when all three files
+// were written, with the report's path on stdout; 1 when the log is malformed or could not be read to
+// its end; 2 after bad arguments, a log that can't be opened, an output folder that can't be entered,
+// or no matching game; 3 when an output could not be created or written in full (each is named on
+// stderr; the report's path is printed when the report itself was written).
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"
+#include "report/MonthlySummaryTable.h"
+#include "report/OpponentSummaryTable.h"
 #include "report/Report.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
+#include <string.h>
 
 static const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
 
-enum { EXIT_REFUSED = 2 };
+enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
+
+// What --help prints after the usage line.
+static const char HELP_TEXT[] =
+    "       vornix-cli --help\n"
+    "exit codes:\n"
+    "  0  all three files written, the report's path printed\n"
+    "  1  the log is malformed or could not be read to its end\n"
+    "  2  bad arguments, a log that can't be opened, no matching game\n"
+    "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
 
 // A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.
 static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
@@ -57,19 +71,47 @@ static int enterOutputFolder(const char* folder)
     return getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
 }
 
-static void printReportPath(void)
+// Prints the path of the output file `name` in the output folder, and a line feed.
+static void printOutputPath(FILE* stream, const char* name)
 {
     char path[PATH_SIZE];
     char shown[4 * PATH_SIZE];
-    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_FILE_NAME)) copyText(path, sizeof path, REPORT_FILE_NAME);
+    if (!joinPath(path, sizeof path, appPaths.outputFolder, name)) copyText(path, sizeof path, name);
     displayPath(path, shown, sizeof shown);
-    printf("%s\n", shown);
+    fprintf(stream, "%s\n", shown);
+}
+
+// Names on stderr each output of the run that is not in place. Returns 1 when there was one. When the
+// report failed, the tables were withheld with it and only the report is named.
+static int reportMissingOutputs(int reportWritten)
+{
+    const struct {
+        int written;
+        const char* name;
+    } outputs[] = {
+        {reportWritten, REPORT_FILE_NAME},
+        {!reportWritten || gameTableWritten, gameTableName},
+        {!reportWritten || opponentTableWritten, opponentTableName},
+        {!reportWritten || !settings.trendCharts || monthlyTableWritten, monthlyTableName},
+    };
+    int missing = 0;
+    for (const auto& output : outputs) {
+        if (output.written) continue;
+        fputs("vornix-cli: not written: ", stderr);
+        printOutputPath(stderr, output.name);
+        missing = 1;
+    }
+    return missing;
 }
 
 int main(int argc, char** argv)
 {
     useConsoleMessages();
     setCommandLine(argc, argv);
+    if (argc == 2 && strcmp(argv[1], "--help") == 0) {
+        printf("%s%s", CLI_USAGE, HELP_TEXT);
+        return 0;
+    }
     CliOptions options;
     const char* problem = "";
     if (!parseCliOptions(argc, argv, &options, &problem)) {
@@ -88,10 +130,11 @@ int main(int argc, char** argv)
         return EXIT_REFUSED;
     }
     if (errorOutputIsTerminal() && logSize() > PROGRESS_MIN_SIZE) runProgress = showProgress;
-    int accepted = runAnalysis();
+    int result = runAnalysis();
     clearProgress();
     closeLog();
-    if (!accepted) return EXIT_REFUSED;
-    printReportPath();
-    return 0;
+    if (result == 0) return EXIT_REFUSED;
+    int missing = reportMissingOutputs(result == 1);
+    if (result == 1) printOutputPath(stdout, REPORT_FILE_NAME);
+    return missing ? EXIT_OUTPUT_FAILED : 0;
 }

@@ -39,6 +39,9 @@ FILE* openFile(const char* name, const char* mode);
 // leave an empty or partial `to`. Returns 1 on success, 0 on failure.
 int replaceFile(const char* from, const char* to);
 
+// Flushes the stream and forces its content to the disk. Returns 1 on success, 0 on failure.
+int syncFile(FILE* file);
+
 // Deletes a file. Returns 1 on success, 0 on failure.
 int removeFile(const char* name);
 

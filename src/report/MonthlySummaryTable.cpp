@@ -1,12 +1,17 @@
 #include "report/MonthlySummaryTable.h"
 
 #include "analysis/MonthlySummary.h"
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
 
 char monthlyTableName[TABLE_NAME_SIZE];
+int monthlyTableCreated = 0;
+int monthlyTableWritten = 0;
+
+static OutputFile output;
 
 static const char TABLE_HEADER[] =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\n";
@@ -37,9 +42,25 @@ int writeMonthlySummaryTable(void)
 {
     copyText(monthlyTableName, sizeof monthlyTableName, settings.currentId);
     appendText(monthlyTableName, sizeof monthlyTableName, "_月別集計.xls");
-    FILE* file = createTextFile(monthlyTableName);
-    if (!file) return 0;
-    int written = writeLines(file);
-    if (fclose(file) != 0) written = 0;
-    return written;
+    discardOutputFile(&output);
+    monthlyTableWritten = 0;
+    monthlyTableCreated = createOutputFile(&output, monthlyTableName);
+    if (!monthlyTableCreated) return 0;
+    // A failed write shows in the stream's error flag, which finishOutputFile checks.
+    writeLines(output.stream);
+    monthlyTableWritten = finishOutputFile(&output);
+    return 1;
+}
+
+int placeMonthlySummaryTable(void)
+{
+    if (output.complete) monthlyTableWritten = placeOutputFile(&output);
+    return monthlyTableWritten;
+}
+
+void discardMonthlySummaryTable(void)
+{
+    discardOutputFile(&output);
+    monthlyTableCreated = 0;
+    monthlyTableWritten = 0;
 }

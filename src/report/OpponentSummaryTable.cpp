@@ -1,11 +1,16 @@
 #include "report/OpponentSummaryTable.h"
 
 #include "analysis/OpponentTable.h"
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
 
 char opponentTableName[TABLE_NAME_SIZE];
+int opponentTableCreated = 0;
+int opponentTableWritten = 0;
+
+static OutputFile output;
 
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
 // Names go out as they stood in the log: a spreadsheet reads the file, not a browser.
@@ -31,8 +36,11 @@ int writeOpponentSummaryTable(void)
 {
     copyText(opponentTableName, sizeof opponentTableName, settings.currentId);
     appendText(opponentTableName, sizeof opponentTableName, "_ID別集計.xls");
-    FILE* file = createTextFile(opponentTableName);
-    if (!file) return 0;
+    discardOutputFile(&output);
+    opponentTableWritten = 0;
+    opponentTableCreated = createOutputFile(&output, opponentTableName);
+    if (!opponentTableCreated) return 0;
+    FILE* file = output.stream;
     static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
     setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
@@ -42,6 +50,17 @@ int writeOpponentSummaryTable(void)
     for (int i = 0; i < opponentCount(); i++)
         writeRecordLine(&row, &opponentTable.records[i]);
     writeRow(&row);
-    fclose(file);
+    opponentTableWritten = finishOutputFile(&output);
     return 1;
+}
+
+int placeOpponentSummaryTable(void)
+{
+    if (output.complete) opponentTableWritten = placeOutputFile(&output);
+    return opponentTableWritten;
+}
+
+void discardOpponentSummaryTable(void)
+{
+    discardOutputFile(&output);
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/HtmlText.h"
@@ -22,6 +23,9 @@ FILE* reportStream = NULL;
 
 const char REPORT_FILE_NAME[] = "分析結果.html";
 const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
+const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
+
+static OutputFile output;
 
 enum {
     LINK_SIZE = 4096,                              // a percent-encoded absolute path fits
@@ -39,16 +43,16 @@ static void writeDownloadLink(const char* tableName, const char* label)
     reportPrintf("<LI><a href=\"%s\">%s</a></LI>\n", href, label);
 }
 
-// Links to the tables that could be created; nothing at all when neither was.
-static void writeDownloads(int opponentTableCreated, int monthlyTableCreated)
+// Links to the tables that were written in full; nothing at all when none was.
+static void writeDownloads(void)
 {
-    if (!gameTableCreated && !opponentTableCreated && !monthlyTableCreated) return;
+    if (!gameTableWritten && !opponentTableWritten && !monthlyTableWritten) return;
     reportPrintf("<hr>\n");
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
-    if (gameTableCreated) writeDownloadLink(gameTableName, "戦績ファイル");
-    if (opponentTableCreated) writeDownloadLink(opponentTableName, "ID別集計ファイル");
-    if (monthlyTableCreated) writeDownloadLink(monthlyTableName, "月別集計ファイル");
+    if (gameTableWritten) writeDownloadLink(gameTableName, "戦績ファイル");
+    if (opponentTableWritten) writeDownloadLink(opponentTableName, "ID別集計ファイル");
+    if (monthlyTableWritten) writeDownloadLink(monthlyTableName, "月別集計ファイル");
     reportPrintf("</UL>\n");
 }
 
@@ -62,27 +66,52 @@ static void writeFooter(void)
     reportPrintf("</body></html>\n");
 }
 
-void writeReport(void)
+// Everything of the report, from the head to the footer, onto reportStream.
+static void writeDocument(void)
 {
-    reportStream = createTextFile(REPORT_FILE_NAME);
-    if (!reportStream) {
-        showErrorMessage(MESSAGE_REPORT_NOT_CREATED);
-        exitProcess(0);
-    }
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     sortOpponents(compareByGames);
     writeMostPlayedList();
-    int opponentTableCreated = writeOpponentSummaryTable();
-    int monthlyTableCreated = settings.trendCharts && writeMonthlySummaryTable();
+    writeOpponentSummaryTable();
+    if (settings.trendCharts) writeMonthlySummaryTable();
+    else discardMonthlySummaryTable();   // nor a link to a table of an earlier run
     sortOpponents(compareByBalance);
     writeBalanceRanking();
     sortOpponents(compareByMargin);
     writeMarginRanking();
-    writeDownloads(opponentTableCreated, monthlyTableCreated);
+    writeDownloads();
     writeFooter();
-    fclose(reportStream);
+}
+
+// The report failed: the tables of this run go too, so the three files stay those of one run.
+static int reportFailed(const char* message)
+{
+    discardGameTable();
+    discardOpponentSummaryTable();
+    discardMonthlySummaryTable();
+    showErrorMessage(message);
+    return 0;
+}
+
+int writeReport(void)
+{
+    if (!createOutputFile(&output, REPORT_FILE_NAME)) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
+    reportStream = output.stream;
+    writeDocument();
+    reportStream = NULL;
+    if (!finishOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    placeGameTable();
+    placeOpponentSummaryTable();
+    placeMonthlySummaryTable();
+    if (!placeOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    return 1;
+}
+
+void discardReport(void)
+{
+    discardOutputFile(&output);
     reportStream = NULL;
 }

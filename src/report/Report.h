@@ -8,9 +8,17 @@ extern FILE* reportStream;   // open only while writeReport runs
 
 extern const char REPORT_FILE_NAME[];             // "分析結果.html"
 extern const char MESSAGE_REPORT_NOT_CREATED[];   // "結果ファイルをオープンできませんでした。"
+extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // "結果ファイルの書き込みに失敗しました。"
 
-// Writes the report and the per-opponent table into the current directory. When the report can't be
-// created, shows "結果ファイルをオープンできませんでした。" and ends the process with exit code 0.
-void writeReport(void);
+// Writes the report and the per-opponent table into the current directory, both under temporary
+// names; the downloads block links to the tables that were written in full. When the report is
+// complete, the finished tables, then the report, replace the previous files. Returns 1 when the
+// report is in place; 0 when it could not be created or written, after its message was shown: the
+// previous report and tables then stay (unless the report alone fails to take its name at the very
+// end), and no temporary file is left.
+int writeReport(void);
+
+// Closes and removes the report's temporary file while it is being written (fatalError).
+void discardReport(void);
 
 #endif

@@ -3,8 +3,11 @@
 #include <string.h>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "platform/platform.h"
+#include "report/MonthlySummaryTable.h"
+#include "report/OpponentSummaryTable.h"
 #include "report/Report.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
@@ -13,6 +16,7 @@
 #include "ui/resource.h"
 
 static const char MESSAGE_NO_ID[] = "分析するIDを設定してください";
+static const char MESSAGE_TABLE_NOT_WRITTEN[] = " の書き込みに失敗しました。";   // after the names
 
 static int running;
 
@@ -34,11 +38,37 @@ static void enterOutputFolder(void)
     setCurrentDirectory(appPaths.outputFolder);
 }
 
+// One message naming the tables that were created but could not be written in full (a full disk);
+// a table that could not be created at all is left out silently.
+static void tellTableFailures(void)
+{
+    const struct {
+        int failed;
+        const char* name;
+    } tables[] = {
+        {gameTableCreated && !gameTableWritten, gameTableName},
+        {opponentTableCreated && !opponentTableWritten, opponentTableName},
+        {monthlyTableCreated && !monthlyTableWritten, monthlyTableName},
+    };
+    char text[3 * TABLE_NAME_SIZE + sizeof MESSAGE_TABLE_NOT_WRITTEN + 4] = "";
+    for (const auto& table : tables) {
+        if (!table.failed) continue;
+        if (text[0]) appendText(text, sizeof text, "、");
+        appendText(text, sizeof text, table.name);
+    }
+    if (!text[0]) return;
+    appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
+    showErrorMessage(text);
+}
+
 static void runWithOpenLog(HWND dialog)
 {
     enterOutputFolder();
     enableRunButton(dialog, FALSE);
-    if (runAnalysis()) {
+    int result = runAnalysis();
+    if (result < 0) exitProcess(1);   // the report's own message has been shown
+    if (result) {
+        tellTableFailures();
         shellOpen(REPORT_FILE_NAME);
         rememberCurrentId();
         refreshIdCombo(dialog);

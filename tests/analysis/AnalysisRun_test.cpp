@@ -8,7 +8,11 @@
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"
 
+#include <algorithm>
+#include <errno.h>
 #include <gtest/gtest.h>
+#include <stdio.h>
+#include <string.h>
 
 TEST(AnalysisRun, NoMatchingGameTellsTheUserAndKeepsTheHeaderOnlyTable)
 {
@@ -60,29 +64,80 @@ TEST(AnalysisRun, TwoRunsOverTheSameLogGiveTheSameResults)
     EXPECT_EQ(recentResults.next, 3);
 }
 
-TEST(AnalysisRunDeathTest, FatalErrorKeepsTheRowsWrittenBefore)
+// A log stream that delivers the text up to byte `good` and then fails as a disk would (EIO).
+struct FailingLog {
+    std::string text;
+    size_t at;
+    size_t good;
+};
+
+static ssize_t readFailingLog(void* cookie, char* buffer, size_t size)
 {
-    RunFolder folder;
-    useTestSettings();
-    std::string log = plainGame() + plainGame("卓(点3万)：卓>") + plainGame();
-    EXPECT_EXIT(runLog(log), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_IMPOSSIBLE_RATE));
-    std::vector<std::string> rows = gameTableRows();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].substr(0, 27), "2024/03/15\t21:05\t一般ロビー");
+    FailingLog* log = (FailingLog*)cookie;
+    if (log->at >= log->good) {
+        errno = EIO;
+        return -1;
+    }
+    size_t n = std::min(size, log->good - log->at);
+    memcpy(buffer, log->text.data() + log->at, n);
+    log->at += n;
+    return (ssize_t)n;
 }
 
-TEST(FatalErrorDeathTest, ShowsTheMessageClosesTheReportAndEnds)
+static FILE* failingLog(const std::string& text, size_t good)
+{
+    cookie_io_functions_t functions = {readFailingLog, NULL, NULL, NULL};
+    return fopencookie(new FailingLog{text, 0, good}, "rb", functions);
+}
+
+// Bug: a read error in the middle of the log passed for its end, and the run reported success.
+TEST(AnalysisRunDeathTest, AFatalErrorKeepsTheRowsBeforeItAndLeavesTheOtherFiles)
+{
+    struct Case {
+        std::string log;
+        size_t goodBytes;   // 0: a plain file
+        std::string message;
+        const char* rule;
+    };
+    std::string longLog;
+    while (longLog.size() < 3 * 64 * 1024) longLog += plainGame();
+    const Case cases[] = {
+        {plainGame() + plainGame("卓(点3万)：卓>") + plainGame(), 0, MESSAGE_IMPOSSIBLE_RATE, "an impossible rate"},
+        {longLog, 100000, MESSAGE_LOG_NOT_READ, "a read error after the first block"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        writeBytes("分析結果.html", "previous report");
+        writeBytes("Me_ID別集計.xls", "previous table");
+        writeBytes("Me_戦績.xls", "previous rows");
+        EXPECT_EXIT(
+            {
+                if (!c.goodBytes) openLogText(c.log);
+                else adoptLog(failingLog(c.log, c.goodBytes));
+                runAnalysis();
+            },
+            ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
+        std::vector<std::string> rows = gameTableRows();
+        ASSERT_GE(rows.size(), 2u) << "the header and the rows before the error";
+        EXPECT_LT(rows.size(), 1 + longLog.size() / plainGame().size());
+        EXPECT_EQ(rows[1].substr(0, 27), "2024/03/15\t21:05\t一般ロビー");
+        EXPECT_EQ(fileBytes("分析結果.html"), "previous report");
+        EXPECT_EQ(fileBytes("Me_ID別集計.xls"), "previous table");
+        EXPECT_EQ(fileBytes("Me_戦績.xls.tmp"), "<missing>");
+    }
+}
+
+TEST(FatalErrorDeathTest, ShowsTheFormattedMessageAndEnds)
 {
     RunFolder folder;
     EXPECT_EXIT(
         {
-            reportStream = fopen("report.html", "wb");
-            fputs("partial", reportStream);
             findOrAddOpponent("someone");
             fatalError("%s%d", "牌譜", 7);
         },
         ::testing::ExitedWithCode(1), "message: " + hexOf("牌譜7"));
-    EXPECT_EQ(fileBytes("report.html"), "partial");
     std::string longText(300, 'x');
     EXPECT_EXIT(fatalError("%s", longText.c_str()), ::testing::ExitedWithCode(1),
                 "message: " + hexOf(std::string(255, 'x')) + "\n");

@@ -5,7 +5,8 @@
 # vornix.ini as it was. The files equal vornix-cli's for the same log, ID, range and scheme, apart
 # from the folder in the links and the processing time. "-e" alone runs the same analysis and then
 # shows the dialog. With the trend-chart option stored, "-e -q" writes the monthly table as a fourth
-# file; without it there is none.
+# file; without it there is none. A report that can't be created ends the program with exit code 1
+# after its message, the previous tables untouched.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -82,3 +83,20 @@ header=$(read_cp932 "$monthly" | head -n 1)
 read_cp932 "$folder/分析結果.html" | grep -qF "${ID}_月別集計.xls" ||
     fail "with the option: the report does not link the monthly table"
 note "with the option stored, -e -q wrote the monthly table"
+
+# "分析結果.html" is a folder: the message, then exit code 1 without the dialog; the tables stay.
+rm -f "$folder/分析結果.html"
+mkdir "$folder/分析結果.html"
+printf 'previous' >"$folder/${ID}_戦績.xls"
+start_vornix -e
+box=$(wait_window "エラー")
+window_texts "エラー" | cut -f 2 | grep -qxF "結果ファイルをオープンできませんでした。" ||
+    fail "the error box does not name the report: $(window_texts "エラー" | tr '\n' ' ')"
+click_at "$box" 8 8
+press "$box" Return
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 1 ] || fail "exit code $VORNIX_EXIT after a report that can't be created, expected 1"
+[ "$(cat "$folder/${ID}_戦績.xls")" = previous ] || fail "the per-game table was replaced without a report"
+ls "$folder" | grep -q '\.tmp$' && fail "temporary files left: $(ls "$folder" | grep '\.tmp$')"
+rmdir "$folder/分析結果.html"
+note "a report that can't be created: its message, exit code 1, the previous table kept"

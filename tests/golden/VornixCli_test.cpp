@@ -13,15 +13,22 @@ struct CliRun {
     std::string err;   // stderr
 };
 
-// Runs the program in the current directory with the arguments (shell words, UTF-8 terminal). What
-// goes to or comes from the terminal is UTF-8 (u8 literals); file names for fileBytes are code page
-// 932 like every name the program uses.
-static CliRun runCli(const std::string& arguments)
+// Runs the program in the current directory with the arguments (shell words, UTF-8 terminal), after
+// the shell commands of `before`. What goes to or comes from the terminal is UTF-8 (u8 literals); file
+// names for fileBytes are code page 932 like every name the program uses.
+static CliRun runCli(const std::string& arguments, const std::string& before = "")
 {
-    std::string command = "LC_ALL=C.UTF-8 " + CLI + " " + arguments + " >cli.out 2>cli.err";
+    std::string command = before + "LC_ALL=C.UTF-8 " + CLI + " " + arguments + " >cli.out 2>cli.err";
     int status = system(command.c_str());
     CliRun run = {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes("cli.out"), fileBytes("cli.err")};
     return run;
+}
+
+static int occurrences(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) count++;
+    return count;
 }
 
 static std::string currentFolder(void)
@@ -113,4 +120,62 @@ TEST(VornixCli, ShowsHowMuchOfALongLogIsReadOnlyAtATerminal)
     EXPECT_EQ(fileBytes("short.out").find("vornix-cli:"), std::string::npos);
     ASSERT_EQ(system((run + "long.txt >cli.out 2>cli.err").c_str()), 0);
     EXPECT_EQ(fileBytes("cli.err"), "");
+}
+
+// Bug: a full disk, or an output name taken by a folder, passed for success (exit 0) and left the
+// previous files cut off. A file size limit makes writes past it fail as on a full disk.
+TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
+{
+    struct Case {
+        const char* log;       // "many.txt": 800 games against 20 opponents, a large per-game table
+        const char* before;    // shell commands before the program
+        const char* failing;   // the output that fails, code page 932
+        const char* utf8;      // its name as the terminal shows it
+        int folderInItsPlace;
+        const char* rule;
+    };
+    const std::string limit = "trap '' XFSZ; ulimit -f ";   // in 512-byte blocks
+    const Case cases[] = {
+        {"many.txt", "80", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", 0,
+         "the per-game table fails while written: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), "40", "分析結果.html", u8"分析結果.html", 0,
+         "the report fails while written: all three previous files stay"},
+        {SAMPLE_LOG.c_str(), "", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", 1,
+         "the per-game table can't be created: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), "", "分析結果.html", u8"分析結果.html", 1,
+         "the report can't be created: nothing on stdout, the tables stay"},
+    };
+    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "分析結果.html"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        std::string generate = VORNIX_BINARY_DIR "/tests/tools/vornix-loggen --games 800 --opponents 20 many.txt";
+        ASSERT_EQ(system(generate.c_str()), 0);
+        for (const char* name : outputs) writeBytes(name, std::string("previous ") + name);
+        if (c.folderInItsPlace) {
+            ASSERT_EQ(removeFile(c.failing), 1);
+            ASSERT_EQ(createDirectory(c.failing), 1);
+        }
+        CliRun run = runCli(std::string("--log ") + c.log + " --id Sakura77", c.before[0] ? limit + c.before + "; " : "");
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_NE(run.err.find(u8"not written: " + currentFolder() + "/" + c.utf8 + "\n"), std::string::npos) << run.err;
+        EXPECT_EQ(occurrences(run.err, "not written: "), 1) << run.err;
+        if (!c.folderInItsPlace) {
+            EXPECT_EQ(fileBytes(c.failing), std::string("previous ") + c.failing);
+        }
+        EXPECT_EQ(fileBytes(std::string(c.failing) + ".tmp"), "<missing>");
+        std::string report = fileBytes("分析結果.html");
+        if (std::string(c.failing) == "分析結果.html") {
+            EXPECT_EQ(run.out, "");
+            for (const char* name : outputs) {
+                if (std::string(name) == c.failing) continue;
+                EXPECT_EQ(fileBytes(name), std::string("previous ") + name);
+            }
+        } else {
+            EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
+            EXPECT_EQ(report.find("戦績ファイル"), std::string::npos) << "no link to the failed table";
+            EXPECT_NE(report.find("ID別集計ファイル"), std::string::npos);
+            EXPECT_NE(fileBytes("Sakura77_ID別集計.xls").find("名前\t対戦回数"), std::string::npos);
+        }
+    }
 }

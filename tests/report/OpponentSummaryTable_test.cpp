@@ -17,6 +17,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
         opponent("<!--&", 1, 1, 0, 0.5f, 0.5f, 0),
     });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    ASSERT_EQ(placeOpponentSummaryTable(), 1);
     EXPECT_STREQ(opponentTableName, "abc_ID別集計.xls");
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
@@ -27,17 +28,22 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
               "<!--&\t1\t1\t0\t0\t-0\t0\r\n");
 }
 
-TEST(OpponentSummaryTable, ReplacesAnOldFile)
+TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
 {
     TemporaryFolder folder;
     resetRunStateForReport();
+    const std::string older = "an older and much longer table that must disappear completely\n";
     FILE* old = openFile("abc_ID別集計.xls", "wb");
     ASSERT_NE(old, nullptr);
-    fputs("an older and much longer table that must disappear completely\n", old);
+    fputs(older.c_str(), old);
     fclose(old);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    EXPECT_EQ(opponentTableWritten, 1);
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
+    ASSERT_EQ(placeOpponentSummaryTable(), 1);
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls.tmp"), "<missing>");
 }
 
 TEST(OpponentSummaryTable, AFileThatCannotBeCreatedIsReportedAsNotCreated)

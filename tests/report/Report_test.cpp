@@ -8,6 +8,7 @@
 
 #include "ReportTestSupport.h"
 
+#include <filesystem>
 #include <time.h>
 
 // Two games of "abc" against three opponents whose names would break HTML, the per-game table
@@ -32,6 +33,7 @@ static void fillSmallRun(const TemporaryFolder& folder)
                    opponent("x<y", 1, 0, 1, -3000, 0, -3000) });
     copyText(gameTableName, sizeof gameTableName, "abc_戦績.xls");
     gameTableCreated = 1;
+    gameTableWritten = 1;
     copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder.path.c_str());
     runStartTime = time(NULL) - 42;
 }
@@ -48,7 +50,7 @@ TEST(Report, SectionsInOrderFromHeadToFooter)
 {
     TemporaryFolder folder;
     fillSmallRun(folder);
-    writeReport();
+    EXPECT_EQ(writeReport(), 1);
     EXPECT_EQ(reportStream, nullptr);
     std::string report = readFileBytes("分析結果.html");
 
@@ -95,7 +97,7 @@ TEST(Report, NamesFromOutsideCannotBreakTheDocument)
         EXPECT_NE(table.find(line), std::string::npos) << "names stay raw in the table: " << line;
 }
 
-TEST(Report, DownloadsBlockListsTheTablesThatWereCreated)
+TEST(Report, DownloadsBlockListsTheTablesThatWereWrittenInFull)
 {
     struct Case {
         int gameTable;
@@ -104,14 +106,14 @@ TEST(Report, DownloadsBlockListsTheTablesThatWereCreated)
     } cases[] = {
         { 1, 1, "both tables" },
         { 1, 0, "only the per-game table" },
-        { 0, 1, "only the per-opponent table" },
+        { 0, 1, "only the per-opponent table: the per-game one failed while it was written" },
         { 0, 0, "neither: no block at all, not even the rule" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         TemporaryFolder folder;
         fillSmallRun(folder);
-        gameTableCreated = c.gameTable;
+        gameTableWritten = c.gameTable;
         if (!c.opponentTable) {
             ASSERT_EQ(createDirectory("abc_ID別集計.xls"), 1);   // in the way of the file
         }
@@ -141,10 +143,19 @@ TEST(Report, LinksPointAtTheOutputFolder)
     EXPECT_NE(report.find(prefix), std::string::npos) << "an absolute file URL with the name percent-encoded";
 }
 
-TEST(Report, AReportThatCannotBeCreatedEndsTheProgramWithCodeZero)
+TEST(Report, AReportThatCannotBeCreatedLeavesTheTablesAsTheyWere)
 {
     TemporaryFolder folder;
     fillSmallRun(folder);
+    clearRecordings();
     ASSERT_EQ(createDirectory("分析結果.html"), 1);
-    EXPECT_EXIT(writeReport(), ::testing::ExitedWithCode(0), "message: " + hexOf(MESSAGE_REPORT_NOT_CREATED));
+    FILE* old = openFile("abc_ID別集計.xls", "wb");
+    ASSERT_NE(old, nullptr);
+    fputs("old", old);
+    fclose(old);
+    EXPECT_EQ(writeReport(), 0);
+    EXPECT_EQ(shownMessages, std::vector<std::string>{MESSAGE_REPORT_NOT_CREATED});
+    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), "old");
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_NE(entry.path().extension(), ".tmp") << "no temporary file is left";
 }

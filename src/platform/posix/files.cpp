@@ -30,6 +30,11 @@ int replaceFile(const char* from, const char* to)
     return synced && rename(source, target) == 0;
 }
 
+int syncFile(FILE* file)
+{
+    return fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
 int removeFile(const char* name)
 {
     char path[NATIVE_PATH_SIZE];

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <windows.h>
+#include <io.h>
 #include <shlobj.h>
 #include <string.h>
 
@@ -18,6 +19,11 @@ int replaceFile(const char* from, const char* to)
     BOOL flushed = FlushFileBuffers(file);
     CloseHandle(file);
     return flushed && MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+int syncFile(FILE* file)
+{
+    return fflush(file) == 0 && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
 }
 
 int removeFile(const char* name)

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Native only, no Wine: vornix-cli killed (SIGKILL, as by power loss or the task manager) while it
+# reads a long log, and again while it writes the report, leaves the previous three output files byte
+# for byte as they were; the next complete run leaves no temporary file behind.
+set -euo pipefail
+ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+cli="$ROOT/build/native/vornix-cli"
+work=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work"
+
+# Many opponents make the report phase (three sorts, a long per-opponent table) last long enough
+# to be caught in it.
+"$ROOT/build/native/tests/tools/vornix-loggen" --size-mb 100 --opponents 10000000 log.txt
+mkdir out
+outputs=("Sakura77_戦績.xls" "Sakura77_ID別集計.xls" "分析結果.html")
+for name in "${outputs[@]}"; do printf 'previous %s\r\n' "$name" >"out/$name"; done
+cp -r out previous
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Starts a run and kills it as soon as the file $1 exists with at least $2 bytes; $3 must not
+# exist yet at that moment (the run is still in the phase before it).
+kill_when() {
+    "$cli" --log log.txt --id Sakura77 --out out >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 3000); do
+        if [ -f "out/$1" ] && [ "$(stat -c %s "out/$1")" -ge "$2" ]; then
+            [ -e "out/$3" ] && fail "$3 appeared before the run was killed"
+            kill -KILL "$pid"
+            wait "$pid" 2>/dev/null || true
+            pid=
+            return
+        fi
+        kill -0 "$pid" 2>/dev/null || fail "the run ended before out/$1 reached $2 bytes"
+        sleep 0.005
+    done
+    fail "out/$1 did not reach $2 bytes in time"
+}
+
+same_as_before() {
+    for name in "${outputs[@]}"; do
+        cmp -s "previous/$name" "out/$name" || fail "$name changed after a run killed $1"
+    done
+}
+
+kill_when "Sakura77_戦績.xls.tmp" 1000000 "分析結果.html.tmp"
+same_as_before "while it read the log"
+
+kill_when "分析結果.html.tmp" 0 "no-such-file"
+same_as_before "while it wrote the report"
+
+"$cli" --log log.txt --id Sakura77 --out out >/dev/null || fail "the complete run failed"
+leftovers=$(ls out | grep '\.tmp$' || true)
+[ -z "$leftovers" ] || fail "temporary files left after a complete run: $leftovers"
+for name in "${outputs[@]}"; do
+    cmp -s "previous/$name" "out/$name" && fail "$name was not replaced by the complete run"
+done
+echo "a killed vornix-cli leaves the previous output files as they were"
