@@ -8,7 +8,7 @@
 #   tests/fuzz/run.sh --build-only
 #
 # The log target also runs on inputs longer than the log reader's 64 KiB block: its largest seed is a
-# log of about 150 KB that vornix-loggen (native preset) writes afresh, the same bytes every time.
+# log of about 140 KB that vornix-loggen (native preset) writes afresh, the same bytes every time.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 OUT=$PWD/build/fuzz
@@ -75,9 +75,9 @@ gamelog_seeds() {
         cmake --build --preset native -j2 --target vornix-loggen >/dev/null
     fi
     "$LOGGEN" --seed 5 --games 450 --opponents 200 --regular-share 40 --three-player 10 \
-              --player Sakura77 "$log_seeds/generated-150k.txt"
+              --player Sakura77 "$log_seeds/generated-large.txt"
     local size
-    size=$(stat -c %s "$log_seeds/generated-150k.txt")
+    size=$(stat -c %s "$log_seeds/generated-large.txt")
     [ "$size" -gt 65536 ] && [ "$size" -le "$LOG_MAX_LEN" ] ||
         { echo "fuzz: the large seed holds $size bytes, not between 64 KiB and $LOG_MAX_LEN"; exit 1; }
 }
