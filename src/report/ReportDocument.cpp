@@ -1,5 +1,6 @@
 #include "report/ReportDocument.h"
 
+#include "Version.h"
 #include "platform/TextFile.h"
 #include "report/ColorScheme.h"
 #include "report/Report.h"
@@ -7,7 +8,7 @@
 
 #include <stdarg.h>
 
-const char programVersion[] = "2.2.8";
+const char programVersion[] = VORNIX_VERSION;
 
 int reportPrintf(const char* format, ...)
 {

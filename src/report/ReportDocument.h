@@ -2,7 +2,7 @@
 #define VORNIX_REPORTDOCUMENT_H
 // The report's writer onto reportStream and its document head.
 
-extern const char programVersion[];   // "2.2.8", shown in the title
+extern const char programVersion[];   // VORNIX_VERSION of Version.h, shown in the title
 
 // Formats by the printf rules onto reportStream, each "\n" as CR LF. Returns the number of bytes
 // formatted, or a negative value on error (nobody needs to look).

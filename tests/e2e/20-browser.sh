@@ -17,6 +17,7 @@ fail() {
 
 [ -x "$CLI" ] || fail "$CLI is missing; build the native preset first"
 [ -x "$CHROMIUM" ] || fail "$CHROMIUM is missing; run scripts/setup"
+VERSION=$(cat "$ROOT/build/native/version.txt") || fail "the native build has no version.txt"
 
 # Writes the DOM of the HTML file $1 into $2, from a browser profile of its own.
 dump_dom() {
@@ -41,7 +42,7 @@ check_report() {
         "☆ 勝ち越し・負け越しランキング ☆" "☆ ダウンロード ☆"; do
         grep -qF "<h3>$heading</h3>" "$dom" || fail "heading \"$heading\" is not in the DOM of $log"
     done
-    grep -qF "<title>Vornix ver. 2.2.8 分析結果</title>" "$dom" || fail "the title is not read as intended"
+    grep -qF "<title>Vornix ver. $VERSION 分析結果</title>" "$dom" || fail "the title is not read as intended"
 
     # Most-played list (up to 30) and two rankings of two columns (up to 20 each).
     local n shown rows

@@ -62,9 +62,9 @@ note "the files equal vornix-cli's"
 # "-e" alone: the same run, then the dialog, whose ID box shows the analysed ID.
 clear_opened
 start_vornix -e
-dialog=$(wait_window "Vornix Ver. 2.2.8")
+dialog=$(wait_window "$MAIN_CAPTION")
 wait_opened '分析結果\.html'
-[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "$ID" ] || fail "-e: the ID box does not show $ID"
+[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] || fail "-e: the ID box does not show $ID"
 press "$dialog" Escape
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "-e: exit code $VORNIX_EXIT after Esc, expected 0"

@@ -17,8 +17,8 @@ cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/Kalvento/JAPANESE/Zentolog
 clear_opened
 
 start_vornix
-dialog=$(wait_window "Vornix Ver. 2.2.8")
-[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "ここにIDを入力" ] ||
+dialog=$(wait_window "$MAIN_CAPTION")
+[ "$(control_text "$MAIN_CAPTION" 1101)" = "ここにIDを入力" ] ||
     fail "the ID box does not offer the placeholder at the first start"
 type_text "$dialog" "$ID"
 press "$dialog" Return
@@ -44,8 +44,8 @@ grep -qxF '<牌譜ファイル>C:\Kalvento\JAPANESE\Zentolog.txt</牌譜ファ�
 note "Esc stored the ID at the top of the ID line"
 
 start_vornix
-dialog=$(wait_window "Vornix Ver. 2.2.8")
-[ "$(control_text "Vornix Ver. 2.2.8" 1101)" = "$ID" ] || fail "the ID box does not show $ID"
+dialog=$(wait_window "$MAIN_CAPTION")
+[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] || fail "the ID box does not show $ID"
 press "$dialog" F4
 screenshot "$E2E_OUT/31-id-list.png"
 press "$dialog" F4

@@ -8,7 +8,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-MAIN="Vornix Ver. 2.2.8"
+MAIN=$MAIN_CAPTION
 start_display
 prepare_prefix
 folder=$(vornix_folder)

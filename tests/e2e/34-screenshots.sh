@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-MAIN="Vornix Ver. 2.2.8"
+MAIN=$MAIN_CAPTION
 ABOUT="バージョン情報"
 start_display
 prepare_prefix

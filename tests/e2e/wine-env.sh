@@ -12,6 +12,9 @@ export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d;winebrowser.exe=d;notepad.exe=d"
 WINDOWS_BUILD="$ROOT/build/windows"
 NATIVE_BUILD="$ROOT/build/native"
+# The version of the Windows build (project() in CMakeLists.txt) and so the main dialog's caption.
+VORNIX_VERSION=$(cat "$WINDOWS_BUILD/version.txt") || { echo "configure the windows preset first" >&2; exit 1; }
+MAIN_CAPTION="Vornix Ver. $VORNIX_VERSION"
 
 # Creates the prefix once; later calls return at once.
 wine_init() {

@@ -3,7 +3,7 @@
 by the octal escapes of its code page 932 bytes.
 
 The native build gets the same bytes from GCC's -fexec-charset=CP932; clang has no such switch, so
-the fuzz build compiles these copies. Octal escapes (at most three digits) are used because a
+the fuzz build (tests/fuzz/CMakeLists.txt) compiles these copies. Octal escapes (at most three digits) are used because a
 hexadecimal escape would swallow a following hex digit, and because a raw code page 932 byte 0x5C
 ("ソ" is 0x83 0x5C) would start an escape sequence. Comments and code outside literals are copied
 unchanged.
@@ -90,13 +90,8 @@ def main():
             text = f.read()
         target = os.path.join(output_root, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        converted = convert(text)
-        if os.path.exists(target):
-            with open(target, encoding="utf-8") as f:
-                if f.read() == converted:
-                    continue   # unchanged: keep the time stamp, so nothing is rebuilt
         with open(target, "w", encoding="utf-8") as f:
-            f.write(converted)
+            f.write(convert(text))
 
 
 if __name__ == "__main__":

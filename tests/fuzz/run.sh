@@ -1,76 +1,37 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each from its seed corpus for a short while. Fails on any crash, leak, sanitizer report or
-# hang; the input that caused it is kept under build/fuzz/artifacts/.
+# Builds the fuzz targets (CMake preset "fuzz": clang, libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs each from its seed corpus for a short while. Fails on any
+# crash, leak, sanitizer report or hang; the input that caused it is kept under build/fuzz/artifacts/.
 #
-#   tests/fuzz/run.sh [SECONDS]      seconds per target (default 60; FUZZ_SECONDS does the same)
+#   tests/fuzz/run.sh [SECONDS] [TARGET...]   seconds per target (default 60; FUZZ_SECONDS does the
+#                                             same); the targets gamelog and settings (default both)
 #   tests/fuzz/run.sh --build-only
 #
-# clang cannot compile literals to code page 932 as GCC does with -fexec-charset, so the sources are
-# first copied with their literals escaped (cp932-literals.py) and the copies are compiled.
+# The log target also runs on inputs longer than the log reader's 64 KiB block: its largest seed is a
+# log of about 140 KB that vornix-loggen (native preset) writes afresh, the same bytes every time.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 OUT=$PWD/build/fuzz
-CONV=$OUT/sources
-OBJ=$OUT/obj
-CXX=${FUZZ_CXX:-clang++}
-CXXFLAGS=(-std=c++17 -g -O1 -fno-omit-frame-pointer -Wall -Wextra -Wno-unused-parameter
-          -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-          -I"$CONV/src" -I"$CONV/tests/fuzz")
-LDFLAGS=(-fsanitize=fuzzer,address,undefined)
+LOGGEN=$PWD/build/native/tests/tools/vornix-loggen
+LOG_MAX_LEN=200000   # above the reader's block of 65536 bytes, so a line may span two blocks
 
 seconds=${FUZZ_SECONDS:-60}
 build_only=0
 case "${1:-}" in
-    --build-only) build_only=1 ;;
-    "") ;;
-    *) seconds=$1 ;;
+    --build-only) build_only=1; shift ;;
+    [0-9]*) seconds=$1; shift ;;
 esac
-
-# The portable core and the POSIX file layer; the fuzz double replaces the user-facing calls.
-core_sources() {
-    ls src/text/*.cpp src/analysis/*.cpp src/report/*.cpp src/settings/*.cpp src/platform/*.cpp \
-       src/platform/posix/*.cpp 2>/dev/null | grep -v '/user\.cpp$'
-}
-
-convert_sources() {
-    mkdir -p "$CONV"
-    # shellcheck disable=SC2046
-    python3 tests/fuzz/cp932-literals.py . "$CONV" $(core_sources) \
-        $(ls src/*/*.h src/platform/posix/*.h tests/fuzz/*.cpp tests/fuzz/*.h 2>/dev/null)
-}
-
-# Compiles one converted source unless its object is newer than it and than every converted header
-# (the converter leaves unchanged copies alone, so their time stamps tell what changed).
-compile() {
-    local source=$1 object=$OBJ/${1%.cpp}.o
-    mkdir -p "$(dirname "$object")"
-    if [ -f "$object" ] && [ "$object" -nt "$CONV/$source" ] && [ "$object" -nt "$newest_header" ]; then
-        return 0
-    fi
-    "$CXX" "${CXXFLAGS[@]}" -c "$CONV/$source" -o "$object" || touch "$OUT/compile.failed"
-}
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(gamelog settings)
 
 build() {
-    convert_sources
-    newest_header=$(ls -t $(find "$CONV" -name '*.h') | head -n 1)
-    local sources harness=(tests/fuzz/FuzzPlatform.cpp tests/fuzz/FuzzGameLog.cpp tests/fuzz/FuzzSettingsFile.cpp)
-    sources=$(core_sources)
-    rm -f "$OUT/compile.failed"
-    for source in $sources "${harness[@]}"; do
-        compile "$source" &
-        if [ "$(jobs -rp | wc -l)" -ge 2 ]; then wait -n || true; fi
-    done
-    wait
-    [ ! -f "$OUT/compile.failed" ] || { echo "fuzz: compilation failed"; exit 1; }
-    local core_objects
-    core_objects=$(echo "$sources" | sed "s|^|$OBJ/|; s|\.cpp$|.o|")
-    # shellcheck disable=SC2086
-    "$CXX" "${LDFLAGS[@]}" -o "$OUT/fuzz-gamelog" "$OBJ/tests/fuzz/FuzzGameLog.o" \
-        "$OBJ/tests/fuzz/FuzzPlatform.o" $core_objects
-    # shellcheck disable=SC2086
-    "$CXX" "${LDFLAGS[@]}" -o "$OUT/fuzz-settings" "$OBJ/tests/fuzz/FuzzSettingsFile.o" \
-        "$OBJ/tests/fuzz/FuzzPlatform.o" $core_objects
+    mkdir -p "$OUT"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j2 >"$OUT/build.log" 2>&1 || {
+        tail -n 40 "$OUT/build.log"
+        echo "fuzz: the build failed: see $OUT/build.log"
+        exit 1
+    }
 }
 
 # Runs one target for $seconds from a fresh working corpus and the read-only seed folders. The
@@ -103,13 +64,29 @@ build
 scratch=$(mktemp -d /dev/shm/vornix-fuzz.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-log_seeds=$OUT/seeds-gamelog
-rm -rf "$log_seeds"
-mkdir -p "$log_seeds"
-cp tests/fuzz/seeds/log/* "$log_seeds/"
-for example in examples/*.txt; do
-    [ -f "$example" ] && cp "$example" "$log_seeds/"
+# The seeds of the log target: the checked-in ones, the sample log and the large generated log.
+gamelog_seeds() {
+    log_seeds=$OUT/seeds-gamelog
+    rm -rf "$log_seeds"
+    mkdir -p "$log_seeds"
+    cp tests/fuzz/seeds/log/* examples/Zentolog.txt "$log_seeds/"
+    if [ ! -x "$LOGGEN" ]; then
+        cmake --preset native >/dev/null
+        cmake --build --preset native -j2 --target vornix-loggen >/dev/null
+    fi
+    "$LOGGEN" --seed 5 --games 450 --opponents 200 --regular-share 40 --three-player 10 \
+              --player Sakura77 "$log_seeds/generated-large.txt"
+    local size
+    size=$(stat -c %s "$log_seeds/generated-large.txt")
+    [ "$size" -gt 65536 ] && [ "$size" -le "$LOG_MAX_LEN" ] ||
+        { echo "fuzz: the large seed holds $size bytes, not between 64 KiB and $LOG_MAX_LEN"; exit 1; }
+}
+
+for target in "${targets[@]}"; do
+    case $target in
+        gamelog) gamelog_seeds; fuzz gamelog "$LOG_MAX_LEN" "$log_seeds" ;;
+        settings) fuzz settings 2048 "$PWD/tests/fuzz/seeds/settings" ;;
+        *) echo "fuzz: no target $target (gamelog, settings)"; exit 2 ;;
+    esac
 done
-fuzz gamelog 16384 "$log_seeds"
-fuzz settings 2048 "$PWD/tests/fuzz/seeds/settings"
-echo "fuzz: both targets ran $seconds s without a finding"
+echo "fuzz: ${targets[*]} ran $seconds s each without a finding"

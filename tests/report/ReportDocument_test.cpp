@@ -2,6 +2,7 @@
 #include "report/ReportDocument.h"
 
 #include "ReportTestSupport.h"
+#include "Version.h"
 
 
 
@@ -35,7 +36,7 @@ static const char HEAD_SCHEME_0[] =
     "UL {margin: 0 0 0 30;}\n"
     "-->\n"
     "</style>\n"
-    "<TITLE>Vornix ver. 2.2.8 分析結果</TITLE>\n"
+    "<TITLE>Vornix ver. " VORNIX_VERSION " 分析結果</TITLE>\n"
     "</HEAD>\n"
     "<BODY>\n";
 

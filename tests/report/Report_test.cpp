@@ -7,6 +7,7 @@
 #include "settings/AppPaths.h"
 
 #include "ReportTestSupport.h"
+#include "Version.h"
 
 #include <filesystem>
 #include <time.h>
@@ -56,7 +57,7 @@ TEST(Report, SectionsInOrderFromHeadToFooter)
 
     const char* landmarks[] = {
         "<HTML>\r\n<HEAD>\r\n",
-        "<TITLE>Vornix ver. 2.2.8 分析結果</TITLE>\r\n</HEAD>\r\n<BODY>\r\n",
+        "<TITLE>Vornix ver. " VORNIX_VERSION " 分析結果</TITLE>\r\n</HEAD>\r\n<BODY>\r\n",
         "<h3>☆ abcさんの戦績 ☆</h3>\r\n",
         "<h3>☆ abcさんの最近の戦績 ☆</h3>\r\n",
         "<h3>☆ abcさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\r\n",
