@@ -1,12 +1,14 @@
 // vornix-cli: one analysis from the command line, without a window. Exit codes: 0 with the report's
-// path on stdout; 1 after a fatal error in the log; 2 after bad arguments, a log that can't be opened,
-// an output folder that can't be entered, or no matching game.
+// path on stdout, or the usage after --help; 1 after a fatal error in the log; 2 after bad
+// arguments, an ID a file name can't hold, a log that can't be opened or is no regular file, an
+// output folder that can't be entered, or no matching game.
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "settings/AppPaths.h"
+#include "settings/IdList.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
@@ -42,27 +44,19 @@ static void applyOptions(const CliOptions* options)
     resetSettings();
     applyDefaults();
     copyText(settings.currentId, sizeof settings.currentId, options->id);
-    copyText(settings.logPath, sizeof settings.logPath, options->logPath);
     settings.minRate = options->minRate;
     settings.maxRate = options->maxRate;
     settings.colorScheme = options->colorScheme;
 }
 
-// Makes the output folder (or the current directory) the run's folder. Returns 0 when it can't be
-// entered.
+// Makes the output folder (native, as given; empty: the current directory) the run's folder.
+// Returns 0 when it can't be entered. The code page 932 form in outputFolder serves the Windows
+// links; on POSIX the links take the native directory, so a deep one that doesn't fit may leave it empty.
 static int enterOutputFolder(const char* folder)
 {
-    if (folder[0] && !setCurrentDirectory(folder)) return 0;
-    return getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-}
-
-static void printReportPath(void)
-{
-    char path[PATH_SIZE];
-    char shown[4 * PATH_SIZE];
-    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_FILE_NAME)) copyText(path, sizeof path, REPORT_FILE_NAME);
-    displayPath(path, shown, sizeof shown);
-    printf("%s\n", shown);
+    if (folder[0] && !setNativeCurrentDirectory(folder)) return 0;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    return 1;
 }
 
 int main(int argc, char** argv)
@@ -75,9 +69,17 @@ int main(int argc, char** argv)
         fprintf(stderr, "vornix-cli: %s\n%s", problem, CLI_USAGE);
         return EXIT_REFUSED;
     }
+    if (options.help) {
+        fputs(CLI_USAGE, stdout);
+        return 0;
+    }
+    if (!idIsFileNameSafe(options.id)) {
+        showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
+        return EXIT_REFUSED;
+    }
     applyOptions(&options);
     // The log is opened before the folder changes, so a relative FILE means what the user meant.
-    if (!openLog(settings.logPath)) {
+    if (!openNativeLog(options.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);
         return EXIT_REFUSED;
     }
@@ -91,6 +93,6 @@ int main(int argc, char** argv)
     clearProgress();
     closeLog();
     if (!accepted) return EXIT_REFUSED;
-    printReportPath();
+    printPathInCurrentDirectory(REPORT_FILE_NAME);
     return 0;
 }
