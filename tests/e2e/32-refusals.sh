@@ -2,9 +2,10 @@
 # The Run command's refusals under Wine, each an owner-less message box captioned "エラー":
 # "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
 # shows the dialog; an ID holding ":" gives "IDにファイル名に使えない文字が含まれています"; a log
-# path naming a missing file or a folder gives "牌譜ファイルが開けません"; with "-q" a refused Run still ends the program after its message box. While a run's message box is
-# open, another Run is ignored and "終了" takes effect once the box is closed. A fatal error of the
-# run ends the program with exit code 1 and leaves vornix.ini unwritten.
+# path naming a missing file or a folder gives "牌譜ファイルが開けません"; with "-q" a refused Run
+# still ends the program after its message box. While a run's message box is open, another Run is
+# ignored and "終了" takes effect once the box is closed. A fatal error of the run ends the program
+# with exit code 1 and leaves vornix.ini unwritten.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
