@@ -1,6 +1,8 @@
 /* Writes the controls of a top-level window, one per line as its id, a tab and its text, to
    C:\vornix-e2e\window-text.txt (code page 932): window-text.exe TITLE. The checks read a message
-   box's text and the dialog's boxes this way. Exit code 1 when no window has that title. */
+   box's text and the dialog's boxes this way. Exit code 1 when no window has that title.
+   window-text.exe TITLE ID TEXT first sets the text of the control with that id, for text the
+   keyboard of the display can't type (Japanese). */
 #include <windows.h>
 #include <stdio.h>
 
@@ -27,6 +29,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)commandLine;
     (void)show;
     if (!window) return 1;
+    if (count > 3) {
+        DWORD_PTR result = 0;
+        HWND control = GetDlgItem(window, _wtoi(arguments[2]));
+        if (!control || !SendMessageTimeoutW(control, WM_SETTEXT, 0, (LPARAM)arguments[3], SMTO_ABORTIFHUNG, 5000, &result))
+            return 1;
+    }
     out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
     if (!out) return 1;
     EnumChildWindows(window, writeText, (LPARAM)out);
