@@ -26,15 +26,19 @@ struct CliOption {
     int low, high;       // OPTION_NUMBER: the accepted range
 };
 
+#define FIELD(name) offsetof(CliOptions, name)
+
 static const CliOption cliOptions[] = {
-    { "--log", OPTION_NATIVE_PATH, offsetof(CliOptions, logPath), 1, 0, 0, 0 },
-    { "--id", OPTION_ID, offsetof(CliOptions, id), 1, 0, 0, 0 },
-    { "--min", OPTION_NUMBER, offsetof(CliOptions, minRate), 0, DEFAULT_MIN_RATE, INT_MIN, INT_MAX },
-    { "--max", OPTION_NUMBER, offsetof(CliOptions, maxRate), 0, DEFAULT_MAX_RATE, INT_MIN, INT_MAX },
-    { "--scheme", OPTION_NUMBER, offsetof(CliOptions, colorScheme), 0, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1 },
-    { "--out", OPTION_NATIVE_PATH, offsetof(CliOptions, outputFolder), 0, 0, 0, 0 },
-    { "--help", OPTION_FLAG, offsetof(CliOptions, help), 0, 0, 0, 0 },
+    { "--log",    OPTION_NATIVE_PATH, FIELD(logPath),      1, 0, 0, 0 },
+    { "--id",     OPTION_ID,          FIELD(id),           1, 0, 0, 0 },
+    { "--min",    OPTION_NUMBER,      FIELD(minRate),      0, DEFAULT_MIN_RATE, INT_MIN, INT_MAX },
+    { "--max",    OPTION_NUMBER,      FIELD(maxRate),      0, DEFAULT_MAX_RATE, INT_MIN, INT_MAX },
+    { "--scheme", OPTION_NUMBER,      FIELD(colorScheme),  0, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1 },
+    { "--out",    OPTION_NATIVE_PATH, FIELD(outputFolder), 0, 0, 0, 0 },
+    { "--help",   OPTION_FLAG,        FIELD(help),         0, 0, 0, 0 },
 };
+
+#undef FIELD
 
 enum { OPTION_COUNT = sizeof cliOptions / sizeof cliOptions[0] };
 
@@ -95,7 +99,8 @@ static const char* takeValue(const CliOption* option, const char* value, CliOpti
         return NULL;
     case OPTION_NUMBER: {
         int number;
-        if (!readWholeNumber(value, &number) || number < option->low || number > option->high) return badNumber(option);
+        if (!readWholeNumber(value, &number) || number < option->low || number > option->high)
+            return badNumber(option);
         *(int*)target = number;
         return NULL;
     }

@@ -61,11 +61,13 @@ enum SpecialFolder {
 };
 
 // Copies the path of a special folder into buffer. Returns 1 on success; 0 on failure or when it
-// doesn't fit whole, with buffer left empty. POSIX: $XDG_CONFIG_HOME or ~/.config, and $XDG_DESKTOP_DIR or ~/Desktop.
+// doesn't fit whole, with buffer left empty. POSIX: $XDG_CONFIG_HOME or ~/.config, and
+// $XDG_DESKTOP_DIR or ~/Desktop.
 int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size);
 
 // The process's whole command line, the program's own path included (Windows: GetCommandLineA;
-// POSIX: the arguments given to setCommandLine joined by blanks). Never NULL.
+// POSIX: the arguments given to setCommandLine joined by blanks, as many whole ones as fit 8191
+// bytes). Never NULL.
 const char* getCommandLine(void);
 
 // POSIX programs hand their arguments over before start-up; Windows ignores this.

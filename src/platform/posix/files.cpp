@@ -95,7 +95,10 @@ void setCommandLine(int argc, char** argv)
     commandLine[0] = '\0';
     for (int i = 0; i < argc; i++) {
         int written = snprintf(commandLine + used, sizeof commandLine - used, "%s%s", i ? " " : "", argv[i]);
-        if (written < 0 || (size_t)written >= sizeof commandLine - used) break;
+        if (written < 0 || (size_t)written >= sizeof commandLine - used) {
+            commandLine[used] = '\0';   // no argument is cut: one that doesn't fit is left out with the rest
+            break;
+        }
         used += (size_t)written;
     }
 }
