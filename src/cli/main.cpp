@@ -51,7 +51,7 @@ static void applyOptions(const CliOptions* options)
 
 // Makes the output folder (native, as given; empty: the current directory) the run's folder.
 // Returns 0 when it can't be entered. The code page 932 form in outputFolder serves the Windows
-// links; on POSIX the links take the native directory, so a deep one that doesn't fit may leave it empty.
+// links; the POSIX links take the native directory, so there a deep one may leave it empty.
 static int enterOutputFolder(const char* folder)
 {
     if (folder[0] && !setNativeCurrentDirectory(folder)) return 0;
