@@ -45,7 +45,7 @@ static void copyColumns(char* out, size_t size, const char* line, size_t from, s
         return;
     }
     size_t last = length - 1 < to ? length - 1 : to;
-    copyTextN(out, size, line + from, last - from + 1);
+    copyLogTextN(out, size, line + from, last - from + 1);
 }
 
 // Reads the name of a player line like "#%12s": "#", white space, then up to 12 bytes that are not
@@ -58,7 +58,7 @@ static int readPlayerName(const char* line, char name[ID_SIZE])
     size_t length = 0;
     while (length < MAX_NAME_LENGTH && start[length] && !isWhiteSpace(start[length])) length++;
     if (length == 0) return 0;
-    copyTextN(name, ID_SIZE, start, length);
+    copyLogTextN(name, ID_SIZE, start, length);
     return 1;
 }
 
@@ -184,7 +184,7 @@ int parseGameEntry(char* headerText)
         NextLine next = findResultLine(line);
         if (next == LOG_ENDED) return 0;
         if (next == RESULT_LINE) return acceptEntry(headerText, line, &entry);
-        copyText(newHeader, sizeof newHeader, line + 1);
+        copyLogText(newHeader, sizeof newHeader, line + 1);
         headerText = newHeader;
     }
 }

@@ -44,23 +44,31 @@ static long long measureFile(FILE* file)
     return size < 0 ? -1 : (long long)size;
 }
 
-int openLog(const char* path)
+// Takes file (NULL: it couldn't be opened) as the log to read.
+static int startLog(FILE* file)
 {
-    closeLog();
-    if (directoryExists(path)) return 0;
-    logFile = openFile(path, "rb");
+    logFile = file;
     if (!logFile) return 0;
     fileSize = measureFile(logFile);
     return 1;
 }
 
+int openLog(const char* path)
+{
+    closeLog();
+    return startLog(openRegularFile(path));
+}
+
+int openNativeLog(const char* path)
+{
+    closeLog();
+    return startLog(openNativeRegularFile(path));
+}
+
 int adoptLog(FILE* file)
 {
     closeLog();
-    if (!file) return 0;
-    logFile = file;
-    fileSize = measureFile(logFile);
-    return 1;
+    return startLog(file);
 }
 
 void closeLog(void)

@@ -10,8 +10,12 @@ enum { LOG_LINE_SIZE = 80 };
 
 extern const char MESSAGE_LOG_NOT_OPENED[];   // "牌譜ファイルが開けません"
 
-// Opens the game log by its code page 932 path. Returns 1 on success, 0 when it can't be opened.
+// Opens the game log by its code page 932 path. Returns 1 on success; 0 when it can't be opened or
+// is not a regular file (a folder, a FIFO, a device), decided at once.
 int openLog(const char* path);
+
+// The same for a native path, used as it is (vornix-cli's log as the command line gives it).
+int openNativeLog(const char* path);
 
 // Takes an open stream, at its start, as the game log (closeLog closes it). Returns 1; 0 when file is
 // NULL.

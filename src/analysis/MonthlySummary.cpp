@@ -6,7 +6,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum { MONTH_GROWTH = 64, MONTH_KEY_LENGTH = MONTH_KEY_SIZE - 1 };
+enum { MONTH_GROWTH = 64 };
 
 void clearMonthlySummary(void)
 {
@@ -14,22 +14,9 @@ void clearMonthlySummary(void)
     monthlySummary.latest = 0;
 }
 
-// A byte that starts a two-byte code page 932 character.
-static int isLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9f) || (byte >= 0xe0 && byte <= 0xfc);
-}
-
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
 {
-    size_t length = 0;
-    while (length < MONTH_KEY_LENGTH && date[length]) {
-        size_t width = isLeadByte((unsigned char)date[length]) && date[length + 1] ? 2 : 1;
-        if (length + width > MONTH_KEY_LENGTH) break;
-        length += width;
-    }
-    memcpy(key, date, length);
-    key[length] = '\0';
+    copyText(key, MONTH_KEY_SIZE, date);   // whole characters only
 }
 
 // The index of the row of month, or where it belongs when there is none (*found tells which).

@@ -117,7 +117,7 @@ int findOrAddOpponent(const char* name)
     opponentTable.lastUsed = index;
     OpponentRecord* record = &opponentTable.records[index];
     memset(record, 0, sizeof *record);
-    size_t length = copyText(record->name, sizeof record->name, name);
+    size_t length = copyLogText(record->name, sizeof record->name, name);
     // The lookup ended at the free slot for the name, unless growing rebuilt the index or the name
     // was cut to fit the record.
     if (grows || name[length] != '\0') {

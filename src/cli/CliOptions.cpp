@@ -1,11 +1,49 @@
 #include "cli/CliOptions.h"
 
-#include "platform/platform.h"
+#include "settings/Settings.h"
 
 #include <limits.h>
+#include <stddef.h>
+#include <stdio.h>
 #include <string.h>
 
 const char CLI_USAGE[] = "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]\n";
+
+enum OptionKind {
+    OPTION_FLAG,          // no value: the int field becomes 1
+    OPTION_ID,            // an ID: converted to code page 932, at most ID_SIZE - 1 bytes
+    OPTION_NATIVE_PATH,   // a path kept as given, at most nativePathLimit() bytes
+    OPTION_NUMBER         // a whole decimal number from low to high
+};
+
+// One option: the parser looks names up here, the defaults are set by walking it.
+struct CliOption {
+    const char* name;
+    OptionKind kind;
+    size_t field;        // offsetof the target in CliOptions
+    int required;        // 1: the option must be given (unless --help is)
+    int byDefault;       // OPTION_NUMBER: the value when the option is not given
+    int low, high;       // OPTION_NUMBER: the accepted range
+};
+
+#define FIELD(name) offsetof(CliOptions, name)
+
+static const CliOption cliOptions[] = {
+    { "--log",    OPTION_NATIVE_PATH, FIELD(logPath),      1, 0, 0, 0 },
+    { "--id",     OPTION_ID,          FIELD(id),           1, 0, 0, 0 },
+    { "--min",    OPTION_NUMBER,      FIELD(minRate),      0, DEFAULT_MIN_RATE, INT_MIN, INT_MAX },
+    { "--max",    OPTION_NUMBER,      FIELD(maxRate),      0, DEFAULT_MAX_RATE, INT_MIN, INT_MAX },
+    { "--scheme", OPTION_NUMBER,      FIELD(colorScheme),  0, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1 },
+    { "--out",    OPTION_NATIVE_PATH, FIELD(outputFolder), 0, 0, 0, 0 },
+    { "--trends", OPTION_FLAG,        FIELD(trendCharts),  0, 0, 0, 0 },
+    { "--help",   OPTION_FLAG,        FIELD(help),         0, 0, 0, 0 },
+};
+
+#undef FIELD
+
+enum { OPTION_COUNT = sizeof cliOptions / sizeof cliOptions[0] };
+
+static char problemText[128];   // *problem points here when the text names an option
 
 // A whole decimal number: an optional sign and digits, nothing else, within 32 bits.
 static int readWholeNumber(const char* text, int* value)
@@ -26,66 +64,89 @@ static int readWholeNumber(const char* text, int* value)
     return 1;
 }
 
-// Takes the value of one option. Returns NULL, or what is wrong with the value.
-static const char* takeValue(const char* option, const char* value, CliOptions* options, int* seen)
+static const CliOption* findOption(const char* name)
 {
-    if (strcmp(option, "--log") == 0) {
-        argumentToCp932(value, options->logPath, sizeof options->logPath);
-        seen[0] = 1;
-        return NULL;
-    }
-    if (strcmp(option, "--id") == 0) {
-        argumentToCp932(value, options->id, sizeof options->id);
-        seen[1] = 1;
-        return NULL;
-    }
-    if (strcmp(option, "--out") == 0) {
-        argumentToCp932(value, options->outputFolder, sizeof options->outputFolder);
-        return NULL;
-    }
-    if (strcmp(option, "--min") == 0)
-        return readWholeNumber(value, &options->minRate) ? NULL : "--min needs a whole decimal number";
-    if (strcmp(option, "--max") == 0)
-        return readWholeNumber(value, &options->maxRate) ? NULL : "--max needs a whole decimal number";
-    int scheme;
-    if (!readWholeNumber(value, &scheme) || scheme < 0 || scheme > 3) return "--scheme needs 0, 1, 2 or 3";
-    options->colorScheme = scheme;
+    for (const CliOption& option : cliOptions)
+        if (strcmp(option.name, name) == 0) return &option;
     return NULL;
 }
 
-static int isKnownOption(const char* text)
+static const char* tooLong(const CliOption* option, size_t limit)
 {
-    static const char* const names[] = {"--log", "--id", "--min", "--max", "--scheme", "--out"};
-    for (const char* name : names)
-        if (strcmp(text, name) == 0) return 1;
-    return 0;
+    snprintf(problemText, sizeof problemText, "%s is longer than %zu bytes", option->name, limit);
+    return problemText;
+}
+
+static const char* badNumber(const CliOption* option)
+{
+    if (option->low == INT_MIN && option->high == INT_MAX)
+        snprintf(problemText, sizeof problemText, "%s needs a whole decimal number", option->name);
+    else
+        snprintf(problemText, sizeof problemText, "%s needs a whole number from %d to %d", option->name,
+                 option->low, option->high);
+    return problemText;
+}
+
+// Stores the value of one option with a value. Returns NULL, or what is wrong with the value.
+static const char* takeValue(const CliOption* option, const char* value, CliOptions* options)
+{
+    char* target = (char*)options + option->field;
+    switch (option->kind) {
+    case OPTION_ID:
+        return argumentToCp932(value, target, ID_SIZE) ? NULL : tooLong(option, ID_SIZE - 1);
+    case OPTION_NATIVE_PATH:
+        if (strlen(value) > nativePathLimit()) return tooLong(option, nativePathLimit());
+        copyText(target, NATIVE_PATH_SIZE, value);
+        return NULL;
+    case OPTION_NUMBER: {
+        int number;
+        if (!readWholeNumber(value, &number) || number < option->low || number > option->high)
+            return badNumber(option);
+        *(int*)target = number;
+        return NULL;
+    }
+    case OPTION_FLAG:
+        *(int*)target = 1;
+        return NULL;
+    }
+    return NULL;
+}
+
+static void setDefaults(CliOptions* options)
+{
+    memset(options, 0, sizeof *options);
+    for (const CliOption& option : cliOptions)
+        if (option.kind == OPTION_NUMBER) *(int*)((char*)options + option.field) = option.byDefault;
 }
 
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem)
 {
-    memset(options, 0, sizeof *options);
-    options->maxRate = 20000;
-    int seen[2] = {0, 0};   // --log, --id
+    setDefaults(options);
+    int seen[OPTION_COUNT] = {0};
     for (int i = 1; i < argc; i++) {
-        if (strcmp(argv[i], "--trends") == 0) {   // the one option without a value
-            options->trendCharts = 1;
-            continue;
-        }
-        if (!isKnownOption(argv[i])) {
+        const CliOption* option = findOption(argv[i]);
+        if (!option) {
             *problem = "unknown option";
             return 0;
+        }
+        seen[option - cliOptions] = 1;
+        if (option->kind == OPTION_FLAG) {
+            takeValue(option, NULL, options);
+            continue;
         }
         if (i + 1 >= argc) {
             *problem = "an option without its value";
             return 0;
         }
-        *problem = takeValue(argv[i], argv[i + 1], options, seen);
+        *problem = takeValue(option, argv[++i], options);
         if (*problem) return 0;
-        i++;
     }
-    if (!seen[0] || !seen[1]) {
-        *problem = "--log and --id are required";
-        return 0;
-    }
+    if (options->help) return 1;
+    for (int i = 0; i < OPTION_COUNT; i++)
+        if (cliOptions[i].required && !seen[i]) {
+            snprintf(problemText, sizeof problemText, "%s is required", cliOptions[i].name);
+            *problem = problemText;
+            return 0;
+        }
     return 1;
 }

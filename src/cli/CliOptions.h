@@ -2,25 +2,29 @@
 #define VORNIX_CLIOPTIONS_H
 // The arguments of vornix-cli:
 //   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]
+//   vornix-cli --help
 
+#include "platform/platform.h"
 #include "text/Text.h"
 
 struct CliOptions {
-    char logPath[PATH_SIZE];     // FILE in code page 932, at most 261 bytes
-    char id[ID_SIZE];            // ID in code page 932, at most 15 bytes
-    int minRate;                 // 0 unless given
-    int maxRate;                 // 20000 unless given
-    int colorScheme;             // 0 to 3; 0 unless given
-    char outputFolder[PATH_SIZE];   // DIR in code page 932; empty: the current directory
-    int trendCharts;             // 1 with --trends: the progress section and the monthly table
+    char logPath[NATIVE_PATH_SIZE];        // FILE as given (native), at most nativePathLimit() bytes
+    char id[ID_SIZE];                      // ID in code page 932, at most 15 bytes
+    int minRate;                           // the settings' default unless given
+    int maxRate;                           // the settings' default (20000) unless given
+    int colorScheme;                       // 0 to 3; the settings' default (0) unless given
+    char outputFolder[NATIVE_PATH_SIZE];   // DIR as given (native); empty: the current directory
+    int help;                              // 1: --help was given; nothing else is required then
+    int trendCharts;                       // 1 with --trends: the progress section and the monthly table
 };
 
-extern const char CLI_USAGE[];   // the usage text for stderr, one line and a line feed
+extern const char CLI_USAGE[];   // the usage text, one line and a line feed
 
-// Reads argv[1..argc-1] into options (text arguments converted from the terminal's encoding). Returns
-// 1 when they are complete and valid; 0 on an unknown option, a missing value, a number that is not a
-// whole decimal number, a scheme outside 0 to 3, or without --log or --id. On 0, *problem names the
-// fault in a few words.
+// Reads argv[1..argc-1] into options (the ID converted from the terminal's encoding, the paths kept
+// as given). Returns 1 when they are complete and valid; 0 on an unknown option, a missing value, a
+// text longer than its limit (never cut), a number that is not a whole decimal number or is outside
+// its range, or without --log or --id (unless --help was given). On 0, *problem names the fault in
+// a few words, limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);
 
 #endif

@@ -1,8 +1,9 @@
-// vornix-cli: one analysis from the command line, without a window. Exit codes: 0 when all three files
-// were written, with the report's path on stdout; 1 when the log is malformed or could not be read to
-// its end; 2 after bad arguments, a log that can't be opened, an output folder that can't be entered,
-// or no matching game; 3 when an output could not be created or written in full (each is named on
-// stderr; the report's path is printed when the report itself was written).
+// vornix-cli: one analysis from the command line, without a window. Exit codes: 0 when all files
+// were written, with the report's path on stdout, or the usage after --help; 1 when the log is
+// malformed or could not be read to its end; 2 after bad arguments, an ID a file name can't hold, a
+// log that can't be opened or is no regular file, an output folder that can't be entered, or no
+// matching game; 3 when an output could not be created or written in full (each is named on stderr;
+// the report's path is printed when the report itself was written).
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "cli/CliOptions.h"
@@ -11,6 +12,7 @@
 #include "report/OpponentSummaryTable.h"
 #include "report/Report.h"
 #include "settings/AppPaths.h"
+#include "settings/IdList.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
@@ -24,9 +26,9 @@ enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
 static const char HELP_TEXT[] =
     "       vornix-cli --help\n"
     "exit codes:\n"
-    "  0  all three files written, the report's path printed\n"
+    "  0  all files written, the report's path printed\n"
     "  1  the log is malformed or could not be read to its end\n"
-    "  2  bad arguments, a log that can't be opened, no matching game\n"
+    "  2  bad arguments, an ID a file name can't hold, a log that can't be opened, no matching game\n"
     "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
 
 // A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.
@@ -56,29 +58,20 @@ static void applyOptions(const CliOptions* options)
     resetSettings();
     applyDefaults();
     copyText(settings.currentId, sizeof settings.currentId, options->id);
-    copyText(settings.logPath, sizeof settings.logPath, options->logPath);
     settings.minRate = options->minRate;
     settings.maxRate = options->maxRate;
     settings.colorScheme = options->colorScheme;
     settings.trendCharts = options->trendCharts;
 }
 
-// Makes the output folder (or the current directory) the run's folder. Returns 0 when it can't be
-// entered.
+// Makes the output folder (native, as given; empty: the current directory) the run's folder.
+// Returns 0 when it can't be entered. The code page 932 form in outputFolder serves the Windows
+// links; the POSIX links take the native directory, so there a deep one may leave it empty.
 static int enterOutputFolder(const char* folder)
 {
-    if (folder[0] && !setCurrentDirectory(folder)) return 0;
-    return getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-}
-
-// Prints the path of the output file `name` in the output folder, and a line feed.
-static void printOutputPath(FILE* stream, const char* name)
-{
-    char path[PATH_SIZE];
-    char shown[4 * PATH_SIZE];
-    if (!joinPath(path, sizeof path, appPaths.outputFolder, name)) copyText(path, sizeof path, name);
-    displayPath(path, shown, sizeof shown);
-    fprintf(stream, "%s\n", shown);
+    if (folder[0] && !setNativeCurrentDirectory(folder)) return 0;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    return 1;
 }
 
 // Names on stderr each output of the run that is not in place. Returns 1 when there was one. When the
@@ -98,7 +91,7 @@ static int reportMissingOutputs(int reportWritten)
     for (const auto& output : outputs) {
         if (output.written) continue;
         fputs("vornix-cli: not written: ", stderr);
-        printOutputPath(stderr, output.name);
+        if (!printPathInCurrentDirectory(stderr, output.name)) fprintf(stderr, "%s\n", output.name);
         missing = 1;
     }
     return missing;
@@ -108,19 +101,23 @@ int main(int argc, char** argv)
 {
     useConsoleMessages();
     setCommandLine(argc, argv);
-    if (argc == 2 && strcmp(argv[1], "--help") == 0) {
-        printf("%s%s", CLI_USAGE, HELP_TEXT);
-        return 0;
-    }
     CliOptions options;
     const char* problem = "";
     if (!parseCliOptions(argc, argv, &options, &problem)) {
         fprintf(stderr, "vornix-cli: %s\n%s", problem, CLI_USAGE);
         return EXIT_REFUSED;
     }
+    if (options.help) {
+        printf("%s%s", CLI_USAGE, HELP_TEXT);
+        return 0;
+    }
+    if (!idIsFileNameSafe(options.id)) {
+        showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
+        return EXIT_REFUSED;
+    }
     applyOptions(&options);
     // The log is opened before the folder changes, so a relative FILE means what the user meant.
-    if (!openLog(settings.logPath)) {
+    if (!openNativeLog(options.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);
         return EXIT_REFUSED;
     }
@@ -135,6 +132,6 @@ int main(int argc, char** argv)
     closeLog();
     if (result == 0) return EXIT_REFUSED;
     int missing = reportMissingOutputs(result == 1);
-    if (result == 1) printOutputPath(stdout, REPORT_FILE_NAME);
+    if (result == 1) printPathInCurrentDirectory(stdout, REPORT_FILE_NAME);
     return missing ? EXIT_OUTPUT_FAILED : 0;
 }

@@ -51,8 +51,8 @@ int directoryExists(const char* path);
 // Creates one directory (default permissions). Returns 1 on success, 0 on failure.
 int createDirectory(const char* path);
 
-// Copies the process's current directory, in Windows form, into buffer (cut to size - 1 bytes).
-// Returns 1 on success, 0 on failure (buffer is then empty).
+// Copies the process's current directory, in Windows form, into buffer. Returns 1 on success; 0 on
+// failure or when it doesn't fit whole (buffer is then empty), so a directory is never cut.
 int getCurrentDirectory(char* buffer, size_t size);
 
 // Makes path the process's current directory. Returns 1 on success, 0 on failure.
@@ -63,31 +63,54 @@ enum SpecialFolder {
     FOLDER_DESKTOP = 16   // the user's desktop folder
 };
 
-// Copies the path of a special folder into buffer. Returns 1 on success; 0 on failure, with buffer
-// left empty. POSIX: $XDG_CONFIG_HOME or ~/.config, and $XDG_DESKTOP_DIR or ~/Desktop.
+// Copies the path of a special folder into buffer. Returns 1 on success; 0 on failure or when it
+// doesn't fit whole, with buffer left empty. POSIX: $XDG_CONFIG_HOME or ~/.config, and
+// $XDG_DESKTOP_DIR or ~/Desktop.
 int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size);
 
 // The process's whole command line, the program's own path included (Windows: GetCommandLineA;
-// POSIX: the arguments given to setCommandLine joined by blanks). Never NULL.
+// POSIX: the arguments given to setCommandLine joined by blanks, as many whole ones as fit 8191
+// bytes). Never NULL.
 const char* getCommandLine(void);
 
 // POSIX programs hand their arguments over before start-up; Windows ignores this.
 void setCommandLine(int argc, char** argv);
 
+// Native paths: the bytes of a path as the system gives and takes them (POSIX: as on the command
+// line, no conversion, any length the system allows; Windows: code page 932, as every other text)
+
+enum { NATIVE_PATH_SIZE = 4096 };   // a buffer that holds any native path the program takes
+
+// The longest native path the program takes, in bytes: 4095 on POSIX, 259 on Windows.
+size_t nativePathLimit(void);
+
+// Opens the log for reading ("rb") by its code page 932 name, like openFile, but only when it is a
+// regular file: a folder, a FIFO or a device gives NULL at once, without waiting for a writer.
+FILE* openRegularFile(const char* name);
+
+// The same for a native path, used as it is.
+FILE* openNativeRegularFile(const char* path);
+
+// Makes the native path the process's current directory. Returns 1 on success, 0 on failure.
+int setNativeCurrentDirectory(const char* path);
+
+// Writes the path of the file `name` (code page 932) in the current directory to stream, as the
+// terminal should show it, and a line feed. POSIX: the native current directory as it is, "/" and
+// name in the terminal's encoding; Windows: the directory, "\" and name. Returns 1 when written.
+int printPathInCurrentDirectory(FILE* stream, const char* name);
+
 // Command-line arguments of the console program
 
-// Converts an argument from the terminal's encoding into code page 932 text in out, cut to size - 1
-// bytes without splitting a character. POSIX: the encoding the locale names; Windows: the argument is
-// code page 932 already and is copied as it is. Returns the output length.
-size_t argumentToCp932(const char* text, char* out, size_t size);
+// Converts an argument from the terminal's encoding into code page 932 text in out. POSIX: the
+// encoding the locale names; Windows: the argument is code page 932 already and is copied as it is.
+// Returns 1 when the whole text fits in size - 1 bytes; 0 otherwise, with out empty (never cut).
+int argumentToCp932(const char* text, char* out, size_t size);
 
-// The code page 932 path as the terminal should show it, cut to size - 1 bytes. POSIX: the UTF-8
-// path of the file system (back-slashes become slashes); Windows: unchanged. Returns the length.
-size_t displayPath(const char* path, char* out, size_t size);
-
-// Writes into out the link target ("file:///...") of the file `name` in `folder`, cut to size - 1
-// bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the absolute UTF-8 path,
-// percent-encoded outside the unreserved URL characters and "/".
+// Writes into out the link target ("file:///...") of the file `name` in the output folder, cut to
+// size - 1 bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the outputs are written
+// by relative name into the current directory, so the link is built from the native current
+// directory (folder is not used) and name in UTF-8, percent-encoded outside the unreserved URL
+// characters and "/".
 void formatFileLink(char* out, size_t size, const char* folder, const char* name);
 
 #endif

@@ -3,7 +3,7 @@
 // The report's four colour schemes, in the order of the dialog's radio buttons: 0 "標準", 1 "白",
 // 2 "黒", 3 "青".
 
-enum { COLOR_SCHEME_COUNT = 4 };
+#include "settings/Settings.h"   // COLOR_SCHEME_COUNT
 
 struct StyleSlot {
     int fontSize;         // written without a unit

@@ -5,6 +5,8 @@
 #include <assert.h>
 #include <string.h>
 
+const char MESSAGE_ID_NOT_A_FILE_NAME[] = "IDにファイル名に使えない文字が含まれています";
+
 void parseIdList(const char* text)
 {
     unsigned count = 0;
@@ -57,4 +59,16 @@ void clearIdList(void)
     for (unsigned i = 0; i < settings.idCount && i < ID_LIST_SLOTS; i++)
         settings.idList[i][0] = '\0';
     settings.idCount = 0;
+}
+
+int idIsFileNameSafe(const char* id)
+{
+    for (const unsigned char* p = (const unsigned char*)id; *p; p++) {
+        if (isLeadByte(*p) && p[1]) {
+            p++;
+            continue;
+        }
+        if (*p < 0x20 || *p == 0x7F || strchr("\\/:*?\"<>|", *p)) return 0;
+    }
+    return 1;
 }

@@ -16,10 +16,10 @@ void resetSettings(void)
 
 void applyDefaults(void)
 {
-    settings.minRate = 0;
-    settings.maxRate = 20000;
+    settings.minRate = DEFAULT_MIN_RATE;
+    settings.maxRate = DEFAULT_MAX_RATE;
     copyText(settings.logPath, sizeof settings.logPath, DEFAULT_LOG_PATH);
-    settings.colorScheme = 0;
+    settings.colorScheme = DEFAULT_COLOR_SCHEME;
     settings.saveOnExit = 1;
     settings.reportOnDesktop = 0;
     settings.trendCharts = 0;

@@ -6,6 +6,13 @@
 
 enum { ID_LIST_SLOTS = 10 };
 
+enum {
+    COLOR_SCHEME_COUNT = 4,     // colorScheme runs from 0 to 3
+    DEFAULT_MIN_RATE = 0,
+    DEFAULT_MAX_RATE = 20000,
+    DEFAULT_COLOR_SCHEME = 0
+};
+
 struct Settings {
     char currentId[ID_SIZE];               // the ID the next analysis uses; at most 15 bytes
     char idList[ID_LIST_SLOTS][ID_SIZE];   // remembered IDs, most recent first
@@ -41,8 +48,8 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 // saveOnExit 1.
 void resetSettings(void);
 
-// Sets the log path, the rates 0 and 20000, saveOnExit 1, reportOnDesktop 0, colorScheme 0 and
-// trendCharts 0; leaves currentId and the ID list as they are.
+// Sets the log path, the default rates (0 and 20000), saveOnExit 1, reportOnDesktop 0, the default
+// colorScheme 0 and trendCharts 0; leaves currentId and the ID list as they are.
 void applyDefaults(void);
 
 // Copies the backed-up fields (all but the ID list) from settings into settingsBackup.

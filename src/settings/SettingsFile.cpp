@@ -65,7 +65,7 @@ static void readIdLine(const char* value)
 static int readColorScheme(const char* value)
 {
     int scheme = readDecimal(value, NULL);
-    return scheme >= 0 && scheme <= 3 ? scheme : 0;
+    return scheme >= 0 && scheme < COLOR_SCHEME_COUNT ? scheme : DEFAULT_COLOR_SCHEME;
 }
 
 static void applySetting(const SettingLine* line, const char* value)

@@ -3,7 +3,12 @@
 #include <limits.h>
 #include <string.h>
 
-size_t copyTextN(char* dst, size_t size, const char* src, size_t length)
+int isLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+size_t copyLogTextN(char* dst, size_t size, const char* src, size_t length)
 {
     if (size == 0) return 0;
     if (length > size - 1) length = size - 1;
@@ -12,10 +17,30 @@ size_t copyTextN(char* dst, size_t size, const char* src, size_t length)
     return length;
 }
 
+size_t copyLogText(char* dst, size_t size, const char* src)
+{
+    return copyLogTextN(dst, size, src, strlen(src));
+}
+
+size_t copyTextN(char* dst, size_t size, const char* src, size_t length)
+{
+    if (size == 0) return 0;
+    if (length > size - 1) {
+        // Whole characters only: step from the start, since a second byte may look like a first.
+        size_t fit = 0;
+        while (fit < size - 1) {
+            size_t width = isLeadByte((unsigned char)src[fit]) ? 2 : 1;
+            if (fit + width > size - 1) break;
+            fit += width;
+        }
+        length = fit;
+    }
+    return copyLogTextN(dst, size, src, length);
+}
+
 size_t copyText(char* dst, size_t size, const char* src)
 {
-    size_t length = strlen(src);
-    return copyTextN(dst, size, src, length);
+    return copyTextN(dst, size, src, strlen(src));
 }
 
 size_t appendText(char* dst, size_t size, const char* src)

@@ -1,7 +1,7 @@
 #ifndef VORNIX_TEXT_H
 #define VORNIX_TEXT_H
-// Fixed-size text buffers, the one cutting copy into them, and the number rules shared by the game
-// log, the settings file and the dialog.
+// Fixed-size text buffers, the one cutting copy into them (and the log's byte copy), and the number
+// rules shared by the game log, the settings file and the dialog.
 
 #include <stddef.h>
 
@@ -10,15 +10,29 @@ enum TextSize {
     PATH_SIZE = 262   // paths: at most 261 bytes
 };
 
-// Copies src into dst (size bytes), cutting it to size - 1 bytes; dst is always terminated when size
-// is not 0. Returns the number of bytes copied.
+// 1 if c is the first byte of a two-byte character of code page 932 (0x81-0x9F, 0xE0-0xFC); the byte
+// after it is its second, whatever its value.
+int isLeadByte(unsigned char c);
+
+// The cutting copy for every text that is not game-log data (IDs, settings values, paths, arguments).
+// Copies src into dst (size bytes), cutting it to at most size - 1 bytes at a character boundary, so
+// a two-byte character is never split; dst is always terminated when size is not 0. Returns the
+// number of bytes copied.
 size_t copyText(char* dst, size_t size, const char* src);
 
 // The same for at most length bytes of src (src need not be terminated after them).
 size_t copyTextN(char* dst, size_t size, const char* src, size_t length);
 
-// Appends src to the text in dst, cutting the result to size - 1 bytes. Returns the new length.
+// Appends src to the text in dst, cutting the result like copyText. Returns the new length.
 size_t appendText(char* dst, size_t size, const char* src);
+
+// The plain byte copy of the game log's own data (fields, names, headers): at most length bytes of
+// src, cut at exactly size - 1 bytes even inside a two-byte character, as the log has always been
+// read. dst is always terminated when size is not 0. Returns the number of bytes copied.
+size_t copyLogTextN(char* dst, size_t size, const char* src, size_t length);
+
+// The same for the whole of src.
+size_t copyLogText(char* dst, size_t size, const char* src);
 
 // Reads decimal floating-point text: white space, optional sign, digits, optional fraction, optional
 // exponent; no hexadecimal, "inf" or "nan", independent of the C locale. The value is truncated toward

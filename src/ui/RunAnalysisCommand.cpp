@@ -83,6 +83,10 @@ static void runChecked(HWND dialog)
         showErrorMessage(MESSAGE_NO_ID);
         return;
     }
+    if (!idIsFileNameSafe(settings.currentId)) {
+        showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
+        return;
+    }
     if (!openLog(settings.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);
         return;

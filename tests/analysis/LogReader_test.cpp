@@ -3,6 +3,7 @@
 #include "RunFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 // Reads the whole open log; the lines delivered with 1, in order. Checks that the read that ends it
@@ -108,13 +109,30 @@ TEST(LogReader, LineBreaksAcrossBlocksAreTranslatedAlike)
     }
 }
 
-TEST(LogReader, MissingFileOrFolderDoesNotOpen)
+// A FIFO used to block the run for ever, and /dev/zero to run until killed.
+TEST(LogReader, OnlyARegularFileOpens)
 {
     RunFolder folder;
-    EXPECT_EQ(openLog("missing.txt"), 0);
-    EXPECT_EQ(openLog("."), 0);
-    char buffer[LOG_LINE_SIZE];
-    EXPECT_EQ(readLogLine(buffer), 0);
+    writeBytes("log.txt", "x\r\n");
+    std::filesystem::copy_file("log.txt", u8"café.txt");
+    ASSERT_EQ(mkfifo("fifo", 0600), 0);
+    struct Case { int native; const char* path; int opens; const char* rule; };
+    const Case cases[] = {
+        { 0, "missing.txt", 0, "nothing there" },
+        { 0, ".", 0, "a folder" },
+        { 0, "fifo", 0, "a FIFO without a writer, at once" },
+        { 0, "/dev/zero", 0, "a device" },
+        { 0, "log.txt", 1, "a regular file" },
+        { 1, u8"café.txt", 1, "a native name outside code page 932, as given" },
+        { 1, "fifo", 0, "a FIFO by its native name" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        EXPECT_EQ(c.native ? openNativeLog(c.path) : openLog(c.path), c.opens);
+        char buffer[LOG_LINE_SIZE];
+        EXPECT_EQ(readLogLine(buffer), c.opens);
+        closeLog();
+    }
 }
 
 TEST(LogReader, AnyMixOfLineBreaksReadsAsTheTextModeRule)

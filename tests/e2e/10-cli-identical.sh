@@ -47,4 +47,40 @@ for scheme in 0 2; do
         esac
     done <<< "$native_files"
 done
-echo "vornix-cli under Wine writes the same files as the native build"
+
+# Both builds refuse alike, with exit code 2 and the same message, an ID longer than 15 bytes of
+# code page 932 (it used to be cut inside a character on Windows only) and an ID a file name can't
+# hold; an ID whose second bytes are 0x5C and 0x7C ("ソポ表") is a file name like any other.
+run_both() {   # "exit code, message" of the native and the Windows run, the latter read as code page 932
+    local code=0 err
+    err=$("$NATIVE_BUILD/vornix-cli" --log "$log" --id "$1" --out "$work/native" 2>&1 >/dev/null) || code=$?
+    native="$code $err"
+    code=0
+    wine "$WINDOWS_BUILD/vornix-cli.exe" --log "$(wine_path "$log")" --id "$1" \
+        --out "$(wine_path "$work/windows")" 2>"$work/err" >/dev/null || code=$?
+    windows="$code $(iconv -f CP932 -t UTF-8 "$work/err" | tr -d '\r')"
+}
+for id in "あいうえおかきく" "a:b" 'x\y' "a*"; do
+    run_both "$id"
+    if [ "$native" != "$windows" ] || [ "${native%% *}" != 2 ]; then
+        echo "FAIL: the ID $id: native [$native] windows [$windows], expected the same refusal with exit code 2"
+        exit 1
+    fi
+done
+code=0
+wine "$WINDOWS_BUILD/vornix-cli.exe" --log NUL --id x 2>"$work/err" >/dev/null || code=$?
+if [ "$code $(iconv -f CP932 -t UTF-8 "$work/err" | tr -d '\r')" != "2 エラー: 牌譜ファイルが開けません" ]; then
+    echo "FAIL: the device NUL was taken for a log (exit code $code)"
+    exit 1
+fi
+rm -rf "$work/native"/* "$work/windows"/*
+log="$work/sopo.txt"
+printf '<一般ロビー(点100)：卓01>\r\n 1:対局\r\n[2024/03/15 21:05]\r\n#ソポ表 初段\r\n#A 初段\r\n#B 初段\r\n#C 初段\r\n>1     +30 2     +10 3     -15 4     -25 \r\n' |
+    iconv -f UTF-8 -t CP932 >"$log"
+run_both "ソポ表"
+if [ "$native" != "0 " ] || [ "$windows" != "0 " ] || [ "$(ls "$work/native")" != "$(ls "$work/windows")" ] ||
+   [ ! -e "$work/windows/ソポ表_戦績.xls" ]; then
+    echo "FAIL: the ID ソポ表: native [$native] windows [$windows]: $(ls "$work/native") / $(ls "$work/windows")"
+    exit 1
+fi
+echo "vornix-cli under Wine writes the same files as the native build and refuses the same arguments"

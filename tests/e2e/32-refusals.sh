@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Run command's refusals under Wine, each an owner-less message box captioned "エラー":
 # "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
-# shows the dialog; a log path naming a missing file or a folder gives "牌譜ファイルが開けません";
-# with "-q" a refused Run still ends the program after its message box. While a run's message box is
-# open, another Run is ignored and "終了" takes effect once the box is closed. A fatal error of the
-# run ends the program with exit code 1 and leaves vornix.ini unwritten.
+# shows the dialog; an ID holding ":" gives "IDにファイル名に使えない文字が含まれています"; a log
+# path naming a missing file or a folder gives "牌譜ファイルが開けません"; with "-q" a refused Run
+# still ends the program after its message box. While a run's message box is open, another Run is
+# ignored and "終了" takes effect once the box is closed. A fatal error of the run ends the program
+# with exit code 1 and leaves vornix.ini unwritten.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -33,6 +34,12 @@ expect_error "分析するIDを設定してください"
 dialog=$(wait_window "$MAIN")
 note "-e without settings refused the placeholder; the dialog followed"
 
+type_text "$dialog" "a:b"
+press "$dialog" Return
+expect_error "IDにファイル名に使えない文字が含まれています"
+[ ! -e "$folder/a" ] || fail "the refused ID a:b touched a file"
+note "an ID a file name can't hold was refused"
+press "$dialog" ctrl+a
 type_text "$dialog" "$SAMPLE_ID"
 press "$dialog" Tab Tab ctrl+a
 type_text "$dialog" 'C:\nowhere\Zentolog.txt'

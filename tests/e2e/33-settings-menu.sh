@@ -4,7 +4,7 @@
 # rates 0 and 20000, turns "推移グラフも作成する" off and keeps the typed ID; "保存" writes the file at
 # once and greys "元に戻す"; "クリア" empties the ID list and puts the placeholder into the ID box;
 # "推移グラフも作成する" toggles and is kept from one start to the next. Ctrl+Q ends like Esc.
-# The rate boxes keep five digits and a sign; an ID of 16 bytes is cut to whole characters.
+# The rate boxes keep five digits and a sign.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -141,18 +141,3 @@ press "$dialog" Return
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini" || fail "turned off again: vornix.ini is $(stored)"
 note "推移グラフも作成する toggled and was kept through vornix.ini"
-
-# An ID of 16 bytes, from the file and put into the ID box, is cut to whole characters: 15 bytes
-# would end in the first byte of "く". The file stays code page 932 and lists the ID once.
-write_settings "あいうえおかきく;" 'C:\logs\a.txt' 100 500 1 0 1
-start_vornix
-dialog=$(wait_window "$MAIN")
-expect_box 1101 "あいうえおかき" "an ID of 16 bytes in vornix.ini"
-set_control_text "$MAIN" 1101 "あいうえおかきく"
-expect_box 1101 "あいうえおかきく" "putting an ID of 16 bytes into the ID box"
-press "$dialog" alt+o Return
-end_program
-iconv -f CP932 -t UTF-8 "$folder/vornix.ini" >/dev/null || fail "vornix.ini is no longer code page 932"
-[ "$(stored | head -n 1)" = "<KalventoID>あいうえおかき;</KalventoID>" ] ||
-    fail "an ID of 16 bytes is stored as: $(stored | head -n 1)"
-note "an ID of 16 bytes was cut to あいうえおかき"

@@ -1,8 +1,8 @@
 /* Writes the controls of a top-level window, one per line as its id, a tab and its text, to
    C:\vornix-e2e\window-text.txt (code page 932): window-text.exe TITLE. The checks read a message
-   box's text and the dialog's boxes this way. With window-text.exe TITLE ID TEXT the control of that
-   id is given the text first, for text that the keyboard can't type (Japanese with no input
-   method). Exit code 1 when no window has that title or no control that id. */
+   box's text and the dialog's boxes this way. Exit code 1 when no window has that title.
+   window-text.exe TITLE ID TEXT first sets the text of the control with that id, for text the
+   keyboard of the display can't type (Japanese). */
 #include <windows.h>
 #include <stdio.h>
 
@@ -30,10 +30,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)show;
     if (!window) return 1;
     if (count > 3) {
-        HWND control = GetDlgItem(window, _wtoi(arguments[2]));
         DWORD_PTR result = 0;
-        if (!control) return 1;
-        SendMessageTimeoutW(control, WM_SETTEXT, 0, (LPARAM)arguments[3], SMTO_ABORTIFHUNG, 5000, &result);
+        HWND control = GetDlgItem(window, _wtoi(arguments[2]));
+        if (!control || !SendMessageTimeoutW(control, WM_SETTEXT, 0, (LPARAM)arguments[3], SMTO_ABORTIFHUNG, 5000, &result))
+            return 1;
     }
     out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
     if (!out) return 1;

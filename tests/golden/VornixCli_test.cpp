@@ -1,7 +1,10 @@
 // vornix-cli as a user runs it: arguments, exit codes, what it prints and the files it leaves.
 #include "../analysis/RunFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 static const std::string CLI = VORNIX_BINARY_DIR "/vornix-cli";
@@ -18,7 +21,7 @@ struct CliRun {
 // names for fileBytes are code page 932 like every name the program uses.
 static CliRun runCli(const std::string& arguments, const std::string& before = "")
 {
-    std::string command = before + "LC_ALL=C.UTF-8 " + CLI + " " + arguments + " >cli.out 2>cli.err";
+    std::string command = before + "LC_ALL=C.UTF-8 timeout 60 " + CLI + " " + arguments + " >cli.out 2>cli.err";
     int status = system(command.c_str());
     CliRun run = {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes("cli.out"), fileBytes("cli.err")};
     return run;
@@ -70,6 +73,7 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
         const char* rule;
     };
     const std::string log = "--log " + SAMPLE_LOG;
+    const std::string NOT_A_FILE_NAME = u8"エラー: IDにファイル名に使えない文字が含まれています\n";
     const Case cases[] = {
         {"", 2, "usage: ", "no arguments"},
         {log, 2, "usage: ", "no ID"},
@@ -86,15 +90,99 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
         {log + " --id Sakura77 --min 30000", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\n",
          "no game in the range"},
         {"--log bad.txt --id Me", 1, u8"エラー: 実在しないレートです。\n", "an impossible rate in the log"},
+        {log + " --id ../up", 2, NOT_A_FILE_NAME, "an ID that climbs out of the output folder"},
+        {log + " --id /etc/x", 2, NOT_A_FILE_NAME, "an ID that names another folder"},
+        {log + " --id 'a:b'", 2, NOT_A_FILE_NAME, "a colon, a drive or a stream on Windows"},
+        {log + u8" --id あいうえおかきく", 2, "--id is longer than 15 bytes\n", "a 16-byte ID is refused, not cut"},
+        {"--log " + std::string(4096, 'p') + " --id Me", 2, "--log is longer than 4095 bytes\n",
+         "an over-long log path is refused, not cut to an existing file"},
+        {log + " --id Me --out " + std::string(4096, 'o'), 2, "--out is longer than 4095 bytes\n", "an over-long folder"},
+        {"--log fifo --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a FIFO is no log and doesn't block"},
+        {"--log /dev/zero --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a device is no log"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         RunFolder folder;
         writeBytes("bad.txt", plainGame("卓(点3万)：卓>"));
+        ASSERT_EQ(mkfifo("fifo", 0600), 0);
         CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    }
+}
+
+TEST(VornixCli, HelpPrintsTheUsage)
+{
+    RunFolder folder;
+    CliRun run = runCli("--help");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.substr(0, 18), "usage: vornix-cli ");
+}
+
+// The second bytes of "ソ" (83 5C), "ポ" (83 7C) and "表" (95 5C) are no separators.
+TEST(VornixCli, AnIdWhoseSecondBytesLookLikeSeparatorsWorks)
+{
+    RunFolder folder;
+    writeBytes("log.txt", gameEntry("一般ロビー(点100)：卓01>", '1', {"ソポ表", "A", "B", "C"},
+                                     resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}})));
+    CliRun run = runCli(u8"--log log.txt --id ソポ表");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(fileBytes("ソポ表_戦績.xls"), "<missing>");
+    EXPECT_NE(fileBytes("ソポ表_ID別集計.xls"), "<missing>");
+}
+
+static std::string nativeBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The targets of the report's file:// links, percent-decoded.
+static std::vector<std::string> linkedPaths(const std::string& report)
+{
+    std::vector<std::string> paths;
+    const std::string start = "href=\"file://";
+    for (size_t at = report.find(start); at != std::string::npos; at = report.find(start, at + 1)) {
+        std::string path;
+        for (size_t i = at + start.size(); report[i] != '"'; i++) {
+            if (report[i] != '%') { path += report[i]; continue; }
+            path += (char)std::stoi(report.substr(i + 1, 2), nullptr, 16);
+            i += 2;
+        }
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+// Paths used to pass through code page 932 ("é" came back as katakana) and 262-byte buffers (a deep
+// working folder gave links to a cut folder).
+TEST(VornixCli, NativePathsOfAnyCharactersAndLengthWork)
+{
+    struct Case { std::string workFolder, out, log; const char* rule; };
+    const std::string deep = std::string(110, 'd') + "/" + std::string(110, 'e') + "/" + std::string(110, 'f');
+    const Case cases[] = {
+        {u8"dé", u8"outé", u8"café.txt", "characters outside code page 932"},
+        {deep, "", "log.txt", "a working folder deeper than 300 bytes"},
+        {deep, u8"出力é", "log.txt", "both"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        std::filesystem::create_directories(c.workFolder + "/" + c.out);
+        ASSERT_EQ(chdir(c.workFolder.c_str()), 0);
+        std::filesystem::copy_file(SAMPLE_LOG, c.log);
+        std::string outFolder = currentFolder() + (c.out.empty() ? "" : "/" + c.out);
+
+        CliRun run = runCli("--log " + c.log + " --id Sakura77" + (c.out.empty() ? "" : " --out " + c.out));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, outFolder + u8"/分析結果.html\n");
+        std::vector<std::string> links = linkedPaths(nativeBytes(outFolder + u8"/分析結果.html"));
+        ASSERT_EQ(links.size(), 2u);
+        for (const std::string& link : links) EXPECT_TRUE(std::filesystem::exists(link)) << link;
+        EXPECT_EQ(links[0].substr(0, outFolder.size() + 1), outFolder + "/");
     }
 }
 

@@ -94,6 +94,14 @@ TEST(PosixFiles, CurrentDirectoryInCodePage932)
     EXPECT_EQ(getCurrentDirectory(current, sizeof current), 1);
     EXPECT_EQ(std::string(current), folder.path + "/フォルダ");
     EXPECT_EQ(setCurrentDirectory((folder.path + "\\missing").c_str()), 0);
+
+    // A directory that doesn't fit is refused, never cut.
+    std::string deep = std::string(200, 'd') + "/" + std::string(200, 'e');
+    ASSERT_EQ(system(("mkdir -p " + deep).c_str()), 0);
+    ASSERT_EQ(setNativeCurrentDirectory(deep.c_str()), 1);
+    current[0] = 'x';
+    EXPECT_EQ(getCurrentDirectory(current, sizeof current), 0);
+    EXPECT_STREQ(current, "");
     ASSERT_EQ(chdir(saved), 0);
 }
 

@@ -3,6 +3,7 @@
 #include "support/RecordingPlatform.h"
 #include "TempFolder.h"
 #include "settings/AppPaths.h"
+#include "settings/IdList.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,23 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     readSettingsFile();
     EXPECT_EQ(settings.idCount, 10u);
     EXPECT_EQ(std::string(settings.idList[9]), std::string(15, 'j'));
+}
+
+// A 16-byte Japanese ID used to be cut inside its last character: the file stopped being valid
+// Shift_JIS and every start added a look-alike ID to the list.
+TEST_F(SettingsFile, AnOverlongJapaneseIdIsCutToWholeCharactersAndStaysOneEntry)
+{
+    writeBytes(file, "<KalventoID>あいうえおかきく;abc;</KalventoID>\r\n");
+    for (int start = 0; start < 3; start++) {
+        SCOPED_TRACE(start);
+        resetSettings();
+        ASSERT_EQ(readSettingsFile(), 1);
+        EXPECT_STREQ(settings.currentId, "あいうえおかき");
+        rememberCurrentId();
+        EXPECT_EQ(idsInUse(), "2:あいうえおかき|abc");
+        ASSERT_EQ(writeSettingsFile(), 1);
+    }
+    EXPECT_EQ(fileBytes(file).substr(0, 44), "<KalventoID>あいうえおかき;abc;</KalventoID>");
 }
 
 TEST_F(SettingsFile, ReplacesTheOldFileOnlyWhenAllWasWritten)

@@ -13,24 +13,40 @@ TEST(Text, LiteralsAreCodePage932)
 
 TEST(Text, CopyCutsToTheBuffer)
 {
-    struct Case { const char* source; const char* expected; const char* rule; };
+    // cut: the cutting copy (whole characters); log: the game log's byte copy.
+    struct Case { const char* source; const char* cut; const char* log; const char* rule; };
     const Case cases[] = {
-        { "", "", "empty text" },
-        { "abc", "abc", "size - 2 bytes fit" },
-        { "abcd", "abcd", "size - 1 bytes fit" },
-        { "abcde", "abcd", "size bytes are cut by one" },
-        { "abcdef", "abcd", "size + 1 bytes are cut by two" },
+        { "", "", "", "empty text" },
+        { "abc", "abc", "abc", "size - 2 bytes fit" },
+        { "abcd", "abcd", "abcd", "size - 1 bytes fit" },
+        { "abcde", "abcd", "abcd", "size bytes are cut by one" },
+        { "abcdef", "abcd", "abcd", "size + 1 bytes are cut by two" },
+        { "abcあ", "abc", "abc\x82", "a two-byte character straddling the end is left out whole" },
+        { "aあいう", "aあ", "aあ\x82", "the same after a two-byte character" },
+        { "a\x81\x81\x81\x81", "a\x81\x81", "a\x81\x81\x81", "a second byte in the first-byte range" },
+        { "ソソ", "ソソ", "ソソ", "second bytes 0x5C, two characters fit" },
+        { "ソソa", "ソソ", "ソソ", "a one-byte character after them is cut" },
+        { "abc\x82", "abc\x82", "abc\x82", "a lone first byte that fits is not a cut" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         char buffer[5];
         memset(buffer, 'x', sizeof buffer);
-        EXPECT_EQ(copyText(buffer, sizeof buffer, c.source), strlen(c.expected));
-        EXPECT_STREQ(buffer, c.expected);
+        EXPECT_EQ(copyText(buffer, sizeof buffer, c.source), strlen(c.cut));
+        EXPECT_STREQ(buffer, c.cut);
+        memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(copyLogText(buffer, sizeof buffer, c.source), strlen(c.log));
+        EXPECT_STREQ(buffer, c.log);
     }
     char appended[8] = "ab";
     EXPECT_EQ(appendText(appended, sizeof appended, "cdefgh"), 7u);
     EXPECT_STREQ(appended, "abcdefg");
+    char named[8] = "ab";
+    EXPECT_EQ(appendText(named, sizeof named, "cdあい"), 6u);
+    EXPECT_STREQ(named, "abcdあ");
+    char id[ID_SIZE];
+    copyText(id, sizeof id, "あいうえおかきく");
+    EXPECT_STREQ(id, "あいうえおかき");
 }
 
 TEST(Text, DecimalNumbersAreTruncatedTowardZero)

@@ -1,5 +1,7 @@
 #include "platform/posix/Encoding.h"
 
+#include "text/Text.h"
+
 #include <errno.h>
 #include <iconv.h>
 #include <langinfo.h>
@@ -7,54 +9,49 @@
 #include <stdio.h>
 #include <string.h>
 
-static size_t convert(const char* text, const char* from, const char* to, char* out, size_t size)
+std::string convertText(const char* text, const char* from, const char* to)
 {
-    if (size == 0) return 0;
-    size_t length = strlen(text);
     iconv_t cd = iconv_open(to, from);
-    if (cd == (iconv_t)-1) {
-        size_t used = length < size - 1 ? length : size - 1;
-        memcpy(out, text, used);
-        out[used] = '\0';
-        return used;
-    }
+    if (cd == (iconv_t)-1) return text;
+    std::string converted;
     char* in = (char*)text;
-    size_t inLeft = length;
-    char* dst = out;
-    size_t outLeft = size - 1;
-    while (inLeft > 0 && outLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != (size_t)-1) break;
-        if (errno == E2BIG) break;
+    size_t inLeft = strlen(text);
+    char chunk[1024];
+    while (inLeft > 0) {
+        char* dst = chunk;
+        size_t outLeft = sizeof chunk;
+        size_t result = iconv(cd, &in, &inLeft, &dst, &outLeft);
+        int stuck = result == (size_t)-1 ? errno : 0;
+        converted.append(chunk, (size_t)(dst - chunk));
         // An invalid or incomplete sequence: copy the byte through and go on after it.
-        *dst++ = *in++;
-        inLeft--;
-        outLeft--;
+        if (stuck && stuck != E2BIG) {
+            converted += *in++;
+            inLeft--;
+        }
     }
     iconv_close(cd);
-    size_t used = (size_t)(dst - out);
-    out[used] = '\0';
-    return used;
+    return converted;
 }
 
-size_t convertFromCp932(const char* text, const char* to, char* out, size_t size)
+std::string nativePath(const char* path)
 {
-    return convert(text, "CP932", to, out, size);
+    std::string native = convertText(path, "CP932", "UTF-8");
+    for (char& c : native)
+        if (c == '\\') c = '/';
+    return native;
 }
 
-size_t convertToCp932(const char* text, const char* from, char* out, size_t size)
+int convertToCp932(const char* text, const char* from, char* out, size_t size)
 {
-    return convert(text, from, "CP932", out, size);
+    std::string converted = convertText(text, from, "CP932");
+    if (size == 0) return 0;
+    out[0] = '\0';
+    if (converted.size() > size - 1) return 0;
+    copyText(out, size, converted.c_str());
+    return 1;
 }
 
-size_t nativePath(const char* path, char* out, size_t size)
-{
-    size_t length = convertFromCp932(path, "UTF-8", out, size);
-    for (size_t i = 0; i < length; i++)
-        if (out[i] == '\\') out[i] = '/';
-    return length;
-}
-
-size_t cp932Path(const char* path, char* out, size_t size)
+int cp932Path(const char* path, char* out, size_t size)
 {
     return convertToCp932(path, "UTF-8", out, size);
 }

@@ -1,22 +1,25 @@
 #ifndef VORNIX_POSIX_ENCODING_H
 #define VORNIX_POSIX_ENCODING_H
-// Conversions between code page 932 and the encodings of a POSIX system.
+// Conversions between code page 932 and the encodings of a POSIX system. The results are whole
+// strings; a cut into a fixed buffer goes through the one cutting copy of the text layer.
 
 #include <stddef.h>
+#include <string>
 
-// Converts text from code page 932 to the encoding `to` (an iconv name) into out, cut to size - 1
-// bytes. Bytes that can't be converted are kept as they are. Returns the output length.
-size_t convertFromCp932(const char* text, const char* to, char* out, size_t size);
-
-// Converts text from the encoding `from` to code page 932; the same rules.
-size_t convertToCp932(const char* text, const char* from, char* out, size_t size);
+// Converts text from the encoding `from` to the encoding `to` (iconv names). Bytes that can't be
+// converted are kept as they are; an encoding iconv doesn't know leaves the text unchanged.
+std::string convertText(const char* text, const char* from, const char* to);
 
 // Turns a code page 932 path in Windows form into a UTF-8 path for the file system: the text is
-// converted to UTF-8 and every back-slash becomes a slash. Returns the output length.
-size_t nativePath(const char* path, char* out, size_t size);
+// converted to UTF-8 and every back-slash becomes a slash.
+std::string nativePath(const char* path);
 
-// The reverse: a UTF-8 path becomes code page 932 text.
-size_t cp932Path(const char* path, char* out, size_t size);
+// Converts text from the encoding `from` to code page 932 into out. Returns 1 when it fits whole in
+// size - 1 bytes; 0 otherwise, with out empty (never cut).
+int convertToCp932(const char* text, const char* from, char* out, size_t size);
+
+// The reverse of nativePath, by the rule of convertToCp932 (slashes stay).
+int cp932Path(const char* path, char* out, size_t size);
 
 // The terminal's encoding as iconv names it: the locale's character set ("UTF-8" when the locale
 // names none or plain ASCII).

@@ -1,6 +1,7 @@
 // Files, folders and the process's environment on POSIX systems.
 #include "platform/platform.h"
 #include "platform/posix/Encoding.h"
+#include "text/Text.h"
 
 #include <string>
 #include <stdlib.h>
@@ -9,25 +10,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-enum { NATIVE_PATH_SIZE = 4096 };
-
 FILE* openFile(const char* name, const char* mode)
 {
-    char path[NATIVE_PATH_SIZE];
-    nativePath(name, path, sizeof path);
-    return fopen(path, mode);
+    return fopen(nativePath(name).c_str(), mode);
 }
 
 int replaceFile(const char* from, const char* to)
 {
-    char source[NATIVE_PATH_SIZE], target[NATIVE_PATH_SIZE];
-    nativePath(from, source, sizeof source);
-    nativePath(to, target, sizeof target);
-    int file = open(source, O_RDONLY);
+    std::string source = nativePath(from), target = nativePath(to);
+    int file = open(source.c_str(), O_RDONLY);
     if (file < 0) return 0;
     int synced = fsync(file) == 0;
     close(file);
-    return synced && rename(source, target) == 0;
+    return synced && rename(source.c_str(), target.c_str()) == 0;
 }
 
 int syncFile(FILE* file)
@@ -37,57 +32,56 @@ int syncFile(FILE* file)
 
 int removeFile(const char* name)
 {
-    char path[NATIVE_PATH_SIZE];
-    nativePath(name, path, sizeof path);
     // unlink, not remove: like DeleteFileA, this never deletes a directory.
-    return unlink(path) == 0;
+    return unlink(nativePath(name).c_str()) == 0;
 }
 
 int directoryExists(const char* path)
 {
-    char native[NATIVE_PATH_SIZE];
     struct stat info;
-    nativePath(path, native, sizeof native);
-    return stat(native, &info) == 0 && S_ISDIR(info.st_mode);
+    return stat(nativePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 int createDirectory(const char* path)
 {
-    char native[NATIVE_PATH_SIZE];
-    nativePath(path, native, sizeof native);
-    return mkdir(native, 0777) == 0;
+    return mkdir(nativePath(path).c_str(), 0777) == 0;
+}
+
+// The current directory as the system gives it, whatever its length; empty on failure.
+static std::string nativeCurrentDirectory(void)
+{
+    char* cwd = getcwd(NULL, 0);
+    if (!cwd) return "";
+    std::string directory = cwd;
+    free(cwd);
+    return directory;
 }
 
 int getCurrentDirectory(char* buffer, size_t size)
 {
-    char native[NATIVE_PATH_SIZE];
     if (size) buffer[0] = '\0';
-    if (!getcwd(native, sizeof native)) return 0;
-    cp932Path(native, buffer, size);
-    return 1;
+    std::string native = nativeCurrentDirectory();
+    return !native.empty() && cp932Path(native.c_str(), buffer, size);
 }
 
 int setCurrentDirectory(const char* path)
 {
-    char native[NATIVE_PATH_SIZE];
-    nativePath(path, native, sizeof native);
-    return chdir(native) == 0;
+    return chdir(nativePath(path).c_str()) == 0;
 }
 
 // $name, or $HOME followed by fallback, as code page 932 text.
 static int folderFromEnvironment(const char* name, const char* fallback, char* buffer, size_t size)
 {
-    char native[NATIVE_PATH_SIZE];
+    std::string native;
     const char* value = getenv(name);
     if (value && value[0]) {
-        snprintf(native, sizeof native, "%s", value);
+        native = value;
     } else {
         const char* home = getenv("HOME");
         if (!home || !home[0]) return 0;
-        snprintf(native, sizeof native, "%s/%s", home, fallback);
+        native = std::string(home) + "/" + fallback;
     }
-    cp932Path(native, buffer, size);
-    return 1;
+    return cp932Path(native.c_str(), buffer, size);
 }
 
 int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size)
@@ -106,7 +100,10 @@ void setCommandLine(int argc, char** argv)
     commandLine[0] = '\0';
     for (int i = 0; i < argc; i++) {
         int written = snprintf(commandLine + used, sizeof commandLine - used, "%s%s", i ? " " : "", argv[i]);
-        if (written < 0 || (size_t)written >= sizeof commandLine - used) break;
+        if (written < 0 || (size_t)written >= sizeof commandLine - used) {
+            commandLine[used] = '\0';   // no argument is cut: one that doesn't fit is left out with the rest
+            break;
+        }
         used += (size_t)written;
     }
 }
@@ -116,14 +113,51 @@ const char* getCommandLine(void)
     return commandLine;
 }
 
-size_t argumentToCp932(const char* text, char* out, size_t size)
+size_t nativePathLimit(void)
 {
-    return convertToCp932(text, terminalEncoding(), out, size);
+    return NATIVE_PATH_SIZE - 1;
 }
 
-size_t displayPath(const char* path, char* out, size_t size)
+FILE* openNativeRegularFile(const char* path)
 {
-    return nativePath(path, out, size);
+    // O_NONBLOCK, so that a FIFO without a writer doesn't hold the open; it is cleared again for
+    // the reads of a regular file.
+    int fd = open(path, O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return NULL;
+    struct stat info;
+    int flags = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return NULL;
+    }
+    FILE* file = fdopen(fd, "rb");
+    if (!file) close(fd);
+    return file;
+}
+
+FILE* openRegularFile(const char* name)
+{
+    return openNativeRegularFile(nativePath(name).c_str());
+}
+
+int setNativeCurrentDirectory(const char* path)
+{
+    return chdir(path) == 0;
+}
+
+int printPathInCurrentDirectory(FILE* stream, const char* name)
+{
+    std::string directory = nativeCurrentDirectory();
+    if (directory.empty()) return 0;
+    std::string shown = convertText(name, "CP932", terminalEncoding());
+    if (directory.back() != '/') directory += '/';
+    return fprintf(stream, "%s%s\n", directory.c_str(), shown.c_str()) > 0;
+}
+
+int argumentToCp932(const char* text, char* out, size_t size)
+{
+    return convertToCp932(text, terminalEncoding(), out, size);
 }
 
 static int isUnreserved(unsigned char c)
@@ -134,16 +168,10 @@ static int isUnreserved(unsigned char c)
 
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)
 {
-    std::string path(NATIVE_PATH_SIZE, '\0');
-    path.resize(nativePath(folder, &path[0], path.size()));
-    if (path.empty() || path[0] != '/') {
-        char cwd[NATIVE_PATH_SIZE];
-        if (getcwd(cwd, sizeof cwd)) path = std::string(cwd) + "/" + path;
-    }
-    std::string file(NATIVE_PATH_SIZE, '\0');
-    file.resize(nativePath(name, &file[0], file.size()));
+    (void)folder;
+    std::string path = nativeCurrentDirectory();
     while (!path.empty() && path.back() == '/') path.pop_back();
-    std::string joined = path + "/" + file;
+    std::string joined = path + "/" + nativePath(name);
 
     static const char hex[] = "0123456789ABCDEF";
     std::string link = "file://";
@@ -156,8 +184,5 @@ void formatFileLink(char* out, size_t size, const char* folder, const char* name
             link += hex[c & 15];
         }
     }
-    if (size == 0) return;
-    size_t length = link.size() < size - 1 ? link.size() : size - 1;
-    memcpy(out, link.data(), length);
-    out[length] = '\0';
+    copyText(out, size, link.c_str());
 }

@@ -2,7 +2,9 @@
 #include "platform/platform.h"
 #include "platform/posix/Encoding.h"
 
+#include <stdio.h>
 #include <stdlib.h>
+#include <string>
 #include <string.h>
 #include <unistd.h>
 
@@ -12,14 +14,10 @@ void useConsoleMessages(void)
 
 void showErrorMessage(const char* text)
 {
-    char line[1024], converted[4096];
-    snprintf(line, sizeof line, "エラー: %s", text);
-    size_t length = convertFromCp932(line, terminalEncoding(), converted, sizeof converted);
-    if (length == 0 || converted[length - 1] != '\n') {
-        if (length + 1 < sizeof converted) converted[length++] = '\n';
-    }
+    std::string line = convertText((std::string("エラー: ") + text).c_str(), "CP932", terminalEncoding());
+    if (line.back() != '\n') line += '\n';
     fflush(stdout);
-    fwrite(converted, 1, length, stderr);
+    fwrite(line.data(), 1, line.size(), stderr);
     fflush(stderr);
 }
 
@@ -35,11 +33,10 @@ int errorOutputIsTerminal(void)
 
 void shellOpen(const char* path)
 {
-    char native[4096];
-    nativePath(path, native, sizeof native);
+    std::string native = nativePath(path);
     pid_t child = fork();
     if (child == 0) {
-        execlp("xdg-open", "xdg-open", native, (char*)NULL);
+        execlp("xdg-open", "xdg-open", native.c_str(), (char*)NULL);
         _exit(127);
     }
 }

@@ -5,7 +5,20 @@
 #include <windows.h>
 #include <io.h>
 #include <shlobj.h>
+#include <io.h>
 #include <string.h>
+
+#include "text/Text.h"
+
+// Copies text into buffer when it fits whole; else leaves buffer empty. Returns 1 when copied.
+static int copyWhole(char* buffer, size_t size, const char* text)
+{
+    if (size == 0) return 0;
+    buffer[0] = '\0';
+    if (strlen(text) > size - 1) return 0;
+    copyText(buffer, size, text);
+    return 1;
+}
 
 FILE* openFile(const char* name, const char* mode)
 {
@@ -51,8 +64,7 @@ int getCurrentDirectory(char* buffer, size_t size)
     if (size) buffer[0] = '\0';
     DWORD length = GetCurrentDirectoryA(sizeof path, path);
     if (length == 0 || length >= sizeof path) return 0;
-    snprintf(buffer, size, "%s", path);
-    return 1;
+    return copyWhole(buffer, size, path);
 }
 
 int setCurrentDirectory(const char* path)
@@ -69,8 +81,7 @@ int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size)
     BOOL found = SHGetPathFromIDListA(items, path);
     CoTaskMemFree(items);
     if (!found) return 0;
-    snprintf(buffer, size, "%s", path);
-    return 1;
+    return copyWhole(buffer, size, path);
 }
 
 const char* getCommandLine(void)
@@ -84,28 +95,51 @@ void setCommandLine(int argc, char** argv)
     (void)argv;
 }
 
-// Copies text into out, cut to size - 1 bytes. Returns the length copied.
-static size_t copyCut(const char* text, char* out, size_t size)
+size_t nativePathLimit(void)
 {
-    if (size == 0) return 0;
-    size_t length = strlen(text);
-    if (length > size - 1) length = size - 1;
-    memcpy(out, text, length);
-    out[length] = '\0';
-    return length;
+    return MAX_PATH - 1;
 }
 
-size_t argumentToCp932(const char* text, char* out, size_t size)
+FILE* openRegularFile(const char* name)
 {
-    return copyCut(text, out, size);
+    FILE* file = fopen(name, "rb");
+    if (!file) return NULL;
+    // A device ("CON", "NUL") or a pipe opens like a file; only a file on a disk is a log.
+    HANDLE handle = (HANDLE)_get_osfhandle(_fileno(file));
+    if (handle == INVALID_HANDLE_VALUE || GetFileType(handle) != FILE_TYPE_DISK) {
+        fclose(file);
+        return NULL;
+    }
+    return file;
 }
 
-size_t displayPath(const char* path, char* out, size_t size)
+FILE* openNativeRegularFile(const char* path)
 {
-    return copyCut(path, out, size);
+    return openRegularFile(path);
+}
+
+int setNativeCurrentDirectory(const char* path)
+{
+    return setCurrentDirectory(path);
+}
+
+int printPathInCurrentDirectory(FILE* stream, const char* name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetCurrentDirectoryA(sizeof path, path);
+    if (length == 0 || length >= sizeof path) return 0;
+    return fprintf(stream, "%s\\%s\n", path, name) > 0;
+}
+
+int argumentToCp932(const char* text, char* out, size_t size)
+{
+    return copyWhole(out, size, text);
 }
 
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)
 {
-    snprintf(out, size, "file:///%s\\%s", folder, name);
+    copyText(out, size, "file:///");
+    appendText(out, size, folder);
+    appendText(out, size, "\\");
+    appendText(out, size, name);
 }
