@@ -1,6 +1,6 @@
 // The process-wide state of the analysis run, defined in one place. The operations on it live in the
 // files named after each record.
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/MonthlySummary.h"

@@ -3,7 +3,7 @@
 // its end; 2 after bad arguments, a log that can't be opened, an output folder that can't be entered,
 // or no matching game; 3 when an output could not be created or written in full (each is named on
 // stderr; the report's path is printed when the report itself was written).
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"

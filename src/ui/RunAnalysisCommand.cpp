@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "platform/platform.h"

@@ -1,4 +1,4 @@
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 
 #include "analysis/FatalError.h"
 #include "analysis/GameResultsTable.h"

@@ -1,6 +1,6 @@
 #include "report/Report.h"
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
 #include "report/HtmlText.h"
 #include "report/OpponentSummaryTable.h"

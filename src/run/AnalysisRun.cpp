@@ -1,5 +1,6 @@
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 
+#include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
@@ -36,6 +37,7 @@ static void readEntries(void)
 int runAnalysis(void)
 {
     runStartTime = time(NULL);
+    onFatalError(discardReport);
     resetRunState();
     createGameTable();
     readEntries();

@@ -1,6 +1,7 @@
 #ifndef VORNIX_ANALYSISRUN_H
 #define VORNIX_ANALYSISRUN_H
-// One analysis run: from the first line of the open game log to the written report.
+// The run driver: one analysis run, from the first line of the open game log (read with analysis) to
+// the written report (written with report).
 
 #include <time.h>
 
