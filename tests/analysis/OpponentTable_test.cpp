@@ -118,3 +118,22 @@ TEST(OpponentTableDeathTest, GrowthWithoutMemoryIsFatal)
     EXPECT_EXIT(growBeyondMemory(), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_OUT_OF_MEMORY));
 }
 #endif
+
+TEST(OpponentTable, ReorderMovesEachRecordToItsPlaceAndKeepsTheCount)
+{
+    releaseOpponentTable();
+    clearOpponentTable();
+    for (const char* name : {"a", "b", "c", "d"}) findOrAddOpponent(name);
+    opponentTable.records[2].games = 5;
+    // The high bits are the caller's; only the low 32 bits name the position.
+    const uint64_t order[] = {2 | 7ull << 32, 0, 3 | 1ull << 40, 1};
+    ASSERT_EQ(reorderOpponents(order), 1);
+    std::string names;
+    for (int i = 0; i < opponentCount(); i++) names += opponentTable.records[i].name;
+    EXPECT_EQ(names, "cadb");
+    EXPECT_EQ(opponentTable.records[0].games, 5) << "whole records move";
+    ASSERT_EQ(reorderOpponents(order), 1) << "the old storage serves as the next block";
+    names.clear();
+    for (int i = 0; i < opponentCount(); i++) names += opponentTable.records[i].name;
+    EXPECT_EQ(names, "dcba");
+}
