@@ -24,10 +24,7 @@ struct OpponentTable {
     int lastUsed;              // index of the last record in use; -1 when empty
 };
 
-extern OpponentTable opponentTable;
-
-// Number of records in use.
-inline int opponentCount(void) { return opponentTable.lastUsed + 1; }
+// The run's table is run.opponentTable (analysis/RunState.h), which also offers opponentCount().
 
 // Sets every record of the storage to zero and empties the table; the storage is kept.
 void clearOpponentTable(void);

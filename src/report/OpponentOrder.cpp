@@ -1,6 +1,7 @@
 #include "report/OpponentOrder.h"
 
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 
 #include <algorithm>
 #include <stdint.h>
@@ -107,7 +108,7 @@ static int scratchCapacity;
 // items are then released).
 static int fitScratch(void)
 {
-    int capacity = opponentTable.capacity;
+    int capacity = run.opponentTable.capacity;
     if (capacity <= scratchCapacity) return 1;
     free(scratchItems);
     scratchItems = (SortItem*)malloc(2 * (size_t)capacity * sizeof *scratchItems);
@@ -124,7 +125,7 @@ static int sortByKey(OpponentKey key, int n)
     SortItem* items = scratchItems;
     uint64_t smallest = UINT64_MAX, largest = 0;
     for (int i = 0; i < n; i++) {
-        items[i] = key(&opponentTable.records[i]);
+        items[i] = key(&run.opponentTable.records[i]);
         smallest = std::min(smallest, items[i]);
         largest = std::max(largest, items[i]);
     }
@@ -139,6 +140,6 @@ void sortOpponents(OpponentComparison compare)
     if (n < 2) return;
     OpponentKey key = keyOf(compare);
     if (key && sortByKey(key, n)) return;
-    std::stable_sort(opponentTable.records, opponentTable.records + n,
+    std::stable_sort(run.opponentTable.records, run.opponentTable.records + n,
                      [compare](const OpponentRecord& a, const OpponentRecord& b) { return compare(&a, &b) < 0; });
 }
