@@ -129,17 +129,3 @@ TEST(AnalysisRunDeathTest, AFatalErrorKeepsTheRowsBeforeItAndLeavesTheOtherFiles
         EXPECT_EQ(fileBytes("Me_戦績.xls.tmp"), "<missing>");
     }
 }
-
-TEST(FatalErrorDeathTest, ShowsTheFormattedMessageAndEnds)
-{
-    RunFolder folder;
-    EXPECT_EXIT(
-        {
-            findOrAddOpponent("someone");
-            fatalError("%s%d", "牌譜", 7);
-        },
-        ::testing::ExitedWithCode(1), "message: " + hexOf("牌譜7"));
-    std::string longText(300, 'x');
-    EXPECT_EXIT(fatalError("%s", longText.c_str()), ::testing::ExitedWithCode(1),
-                "message: " + hexOf(std::string(255, 'x')) + "\n");
-}
