@@ -3,8 +3,8 @@
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "platform/platform.h"
-#include "report/Report.h"
 
+#include <assert.h>
 #include <stdarg.h>
 #include <stdio.h>
 
@@ -16,6 +16,18 @@ const char MESSAGE_LOG_NOT_READ[] = "牌譜ファイルの読み込み中にエ�
 
 enum { FATAL_MESSAGE_SIZE = 256 };
 
+// The layers above analysis clean up their unfinished outputs through these, in this order.
+static void (*cleanups[FATAL_CLEANUP_SLOTS])(void);
+static int cleanupCount;
+
+void onFatalError(void (*cleanup)(void))
+{
+    for (int i = 0; i < cleanupCount; i++)
+        if (cleanups[i] == cleanup) return;
+    assert(cleanupCount < FATAL_CLEANUP_SLOTS);
+    if (cleanupCount < FATAL_CLEANUP_SLOTS) cleanups[cleanupCount++] = cleanup;
+}
+
 void fatalError(const char* format, ...)
 {
     char text[FATAL_MESSAGE_SIZE];
@@ -25,7 +37,7 @@ void fatalError(const char* format, ...)
     va_end(args);
     showErrorMessage(text);
     closeGameTable();
-    discardReport();
+    for (int i = 0; i < cleanupCount; i++) cleanups[i]();
     releaseOpponentTable();
     exitProcess(1);
 }

@@ -2,10 +2,18 @@
 #define VORNIX_FATALERROR_H
 // The one exit for unrecoverable conditions of a run.
 
+enum { FATAL_CLEANUP_SLOTS = 4 };
+
 // Formats the message (at most 255 bytes), shows it in the error message box, closes the per-game table
-// with the rows written so far (it replaces the previous one), drops an unfinished report, releases
-// the opponent table and ends the process with exit code 1.
+// with the rows written so far (it replaces the previous one), calls the registered cleanups in the
+// order they were registered (the run driver's: drop an unfinished report), releases the opponent
+// table and ends the process with exit code 1.
 [[noreturn]] void fatalError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Has fatalError call cleanup before it releases the opponent table; a cleanup already registered is
+// not added again, so a run may register its own at every start. At most FATAL_CLEANUP_SLOTS cleanups;
+// registering more is a programming error (assert).
+void onFatalError(void (*cleanup)(void));
 
 extern const char MESSAGE_MALFORMED_ENTRY[];   // "牌譜データ処理中にエラーが発生しました。\n"
 extern const char MESSAGE_NONZERO_SUM[];       // "合計が０でない得点データが見つかりました。\n"

@@ -5,6 +5,7 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
 
@@ -62,23 +63,23 @@ static int readPlayerName(const char* line, char name[ID_SIZE])
     return 1;
 }
 
-// Reads the seatCount player lines (or three and the "=" line). Returns 0 when the log ended, else 1
-// with *found telling whether the analysed player sits in the entry (playerSeat is then set). A player
+// Reads the run.seatCount player lines (or three and the "=" line). Returns 0 when the log ended, else 1
+// with *found telling whether the analysed player sits in the entry (run.playerSeat is then set). A player
 // line without a name ends the process.
 static int readPlayerLines(GameEntry* entry, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
-    for (int i = 0; i < seatCount; i++) {
+    for (int i = 0; i < run.seatCount; i++) {
         if (!readLogLine(line)) return 0;
         if (i == 3 && line[0] == '=') {
-            seatCount = 3;
+            run.seatCount = 3;
             break;
         }
         if (!readPlayerName(line, entry->names[i])) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
         prefetchOpponent(entry->names[i]);   // looked up once the entry is counted, lines later
         if (strcmp(entry->names[i], settings.currentId) == 0) {
-            playerSeat = i;
+            run.playerSeat = i;
             *found = 1;
         }
     }
@@ -101,7 +102,7 @@ static void readResults(const char* line, GameEntry* entry)
 {
     long long length = (long long)strlen(line);
     long long sum = 0;
-    for (int i = 0; i < seatCount; i++) {
+    for (int i = 0; i < run.seatCount; i++) {
         if (length - 1 < 10 * i + 5) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
         entry->ranks[i] = readDecimal(line + 1 + 10 * i, NULL);
         entry->scores[i] = readDecimal(line + 5 + 10 * i, NULL);

@@ -13,8 +13,8 @@ struct Seat {
     int score;            // final score; the scores of an entry sum to 0
 };
 
-extern int seatCount;    // seats of the entries being read: 4 at the start of a run, 3 after a 3-player entry
-extern int playerSeat;   // seat index of the analysed player in the entry being parsed
+// The seats of the entries being read and the player's seat are run.seatCount and run.playerSeat
+// (analysis/RunState.h).
 
 // Parses the entry whose header line's text (after the "<", line break included) is headerText; the
 // text may be cut in place. Returns 1 when the entry was accepted (written and counted), -1 when it was

@@ -1,5 +1,6 @@
 #include "analysis/GameResultsTable.h"
 
+#include "analysis/RunState.h"
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
@@ -7,6 +8,8 @@
 
 #include <stdio.h>
 #include <string.h>
+
+FILE* gameTableFile = NULL;
 
 static const char TABLE_NAME_SUFFIX[] = "_戦績.xls";
 
@@ -30,16 +33,16 @@ static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
-    copyText(gameTableName, sizeof gameTableName, settings.currentId);
-    appendText(gameTableName, sizeof gameTableName, TABLE_NAME_SUFFIX);
+    copyText(run.gameResultsTable.name, sizeof run.gameResultsTable.name, settings.currentId);
+    appendText(run.gameResultsTable.name, sizeof run.gameResultsTable.name, TABLE_NAME_SUFFIX);
     discardGameTable();
-    gameTableWritten = 0;
-    gameTableFile = createOutputFile(&output, gameTableName) ? output.stream : NULL;
+    run.gameResultsTable.written = 0;
+    gameTableFile = createOutputFile(&output, run.gameResultsTable.name) ? output.stream : NULL;
     if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, gameTableFile);
-    gameTableCreated = gameTableFile != NULL;
+    run.gameResultsTable.created = gameTableFile != NULL;
     if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);
-    return gameTableCreated;
+    return run.gameResultsTable.created;
 }
 
 void writeGameRowStart(const char* date, const char* time, const char* lobby, int rate, const char* room)
@@ -80,15 +83,15 @@ void writeGameRowEnd(void)
 
 int finishGameTable(void)
 {
-    if (gameTableFile) gameTableWritten = finishOutputFile(&output);
+    if (gameTableFile) run.gameResultsTable.written = finishOutputFile(&output);
     gameTableFile = NULL;
-    return gameTableWritten;
+    return run.gameResultsTable.written;
 }
 
 int placeGameTable(void)
 {
-    if (output.complete) gameTableWritten = placeOutputFile(&output);
-    return gameTableWritten;
+    if (output.complete) run.gameResultsTable.written = placeOutputFile(&output);
+    return run.gameResultsTable.written;
 }
 
 void discardGameTable(void)

@@ -5,13 +5,9 @@
 
 #include <stdio.h>
 
-enum { TABLE_NAME_SIZE = 256 };
+// Its outcome (name, created, written) is run.gameResultsTable.
 
-extern char gameTableName[TABLE_NAME_SIZE];   // "%s_戦績.xls" with currentId, at most 255 bytes
-extern FILE* gameTableFile;                   // open during the read loop; NULL when creation failed
-extern int gameTableCreated;                  // 1 when this run's file could be created
-extern int gameTableWritten;                  // 1 when it was written in full and closed (and, once
-                                              // placed, took its final name)
+extern FILE* gameTableFile;   // open during the read loop; NULL when creation failed
 
 // Forms the name from currentId and creates the table's temporary file in the current directory with
 // its header. Returns 1 when created, 0 when not (the name is a folder or a file that can't be
@@ -27,20 +23,21 @@ void writeGameRowSeat(const char* name, int rank, int score, float share);
 // Ends the row.
 void writeGameRowEnd(void);
 
-// Flushes and closes the file if it is open; gameTableWritten tells whether every byte reached it (on
-// a failure the temporary file is removed). Returns gameTableWritten.
+// Flushes and closes the file if it is open; run.gameResultsTable.written tells whether every byte
+// reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
 // Gives a finished table its final name, replacing the previous table; nothing happens to a table
-// that is not finished. gameTableWritten becomes 0 when the name can't be taken. Returns
-// gameTableWritten.
+// that is not finished. run.gameResultsTable.written becomes 0 when the name can't be taken. Returns
+// run.gameResultsTable.written.
 int placeGameTable(void);
 
-// Removes the table's temporary file, if any: the previous table stays (gameTableWritten unchanged).
+// Removes the table's temporary file, if any: the previous table stays (run.gameResultsTable.written
+// unchanged).
 void discardGameTable(void);
 
 // finishGameTable and placeGameTable in one: the table as it stands replaces the previous one (a run
-// without games, a fatal error). gameTableCreated stays as it was.
+// without games, a fatal error). run.gameResultsTable.created stays as it was.
 void closeGameTable(void);
 
 #endif

@@ -1,6 +1,7 @@
 #include "analysis/MonthlySummary.h"
 
 #include "analysis/FatalError.h"
+#include "analysis/RunState.h"
 #include "text/Text.h"
 
 #include <stdlib.h>
@@ -10,8 +11,8 @@ enum { MONTH_GROWTH = 64 };
 
 void clearMonthlySummary(void)
 {
-    monthlySummary.count = 0;
-    monthlySummary.latest = 0;
+    run.monthlySummary.count = 0;
+    run.monthlySummary.latest = 0;
 }
 
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
@@ -23,10 +24,10 @@ void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
 static int findMonth(const char* month, int* found)
 {
     int low = 0;
-    int high = monthlySummary.count;
+    int high = run.monthlySummary.count;
     while (low < high) {
         int middle = low + (high - low) / 2;
-        int order = strcmp(monthlySummary.rows[middle].month, month);
+        int order = strcmp(run.monthlySummary.rows[middle].month, month);
         if (order == 0) {
             *found = 1;
             return middle;
@@ -41,32 +42,32 @@ static int findMonth(const char* month, int* found)
 // Inserts an empty row for month at index, moving the later rows up.
 static void insertMonth(int index, const char* month)
 {
-    if (monthlySummary.count == monthlySummary.capacity) {
-        int capacity = monthlySummary.capacity + MONTH_GROWTH;
-        MonthRow* rows = (MonthRow*)realloc(monthlySummary.rows, sizeof(MonthRow) * (size_t)capacity);
+    if (run.monthlySummary.count == run.monthlySummary.capacity) {
+        int capacity = run.monthlySummary.capacity + MONTH_GROWTH;
+        MonthRow* rows = (MonthRow*)realloc(run.monthlySummary.rows, sizeof(MonthRow) * (size_t)capacity);
         if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        monthlySummary.rows = rows;
-        monthlySummary.capacity = capacity;
+        run.monthlySummary.rows = rows;
+        run.monthlySummary.capacity = capacity;
     }
-    MonthRow* row = &monthlySummary.rows[index];
-    memmove(row + 1, row, sizeof(MonthRow) * (size_t)(monthlySummary.count - index));
+    MonthRow* row = &run.monthlySummary.rows[index];
+    memmove(row + 1, row, sizeof(MonthRow) * (size_t)(run.monthlySummary.count - index));
     memset(row, 0, sizeof *row);
     copyText(row->month, sizeof row->month, month);
-    monthlySummary.count++;
+    run.monthlySummary.count++;
 }
 
 // The row of month, added when missing. The log is in time order, so the previous game's row is
 // tried first.
 static MonthRow* monthRow(const char* month)
 {
-    int latest = monthlySummary.latest;
-    if (latest < monthlySummary.count && strcmp(monthlySummary.rows[latest].month, month) == 0)
-        return &monthlySummary.rows[latest];
+    int latest = run.monthlySummary.latest;
+    if (latest < run.monthlySummary.count && strcmp(run.monthlySummary.rows[latest].month, month) == 0)
+        return &run.monthlySummary.rows[latest];
     int found;
     int index = findMonth(month, &found);
     if (!found) insertMonth(index, month);
-    monthlySummary.latest = index;
-    return &monthlySummary.rows[index];
+    run.monthlySummary.latest = index;
+    return &run.monthlySummary.rows[index];
 }
 
 void addGameToMonth(const char* date, int rank, int score, double money)

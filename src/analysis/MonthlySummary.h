@@ -25,8 +25,6 @@ struct MonthlySummary {
     int latest;       // the row the previous game went to: consecutive games share their month
 };
 
-extern MonthlySummary monthlySummary;
-
 // Empties the summary; the storage is kept for the next run.
 void clearMonthlySummary(void);
 

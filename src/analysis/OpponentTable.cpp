@@ -1,6 +1,7 @@
 #include "analysis/OpponentTable.h"
 
 #include "analysis/FatalError.h"
+#include "analysis/RunState.h"
 
 #include <limits.h>
 #include <stdint.h>
@@ -38,7 +39,7 @@ static size_t findSlot(const char* name, uint32_t hash)
     size_t slot = hash & mask;
     while (indexSlots[slot].record != 0) {
         const IndexSlot* s = &indexSlots[slot];
-        if (s->hash == hash && strcmp(opponentTable.records[s->record - 1].name, name) == 0) return slot;
+        if (s->hash == hash && strcmp(run.opponentTable.records[s->record - 1].name, name) == 0) return slot;
         slot = (slot + 1) & mask;
     }
     return slot;
@@ -48,8 +49,8 @@ static size_t findSlot(const char* name, uint32_t hash)
 // in insertion order would find it.
 static void enterInIndex(int i)
 {
-    uint32_t hash = hashName(opponentTable.records[i].name);
-    size_t slot = findSlot(opponentTable.records[i].name, hash);
+    uint32_t hash = hashName(run.opponentTable.records[i].name);
+    size_t slot = findSlot(run.opponentTable.records[i].name, hash);
     if (indexSlots[slot].record != 0) return;
     indexSlots[slot].hash = hash;
     indexSlots[slot].record = i + 1;
@@ -67,7 +68,7 @@ static void clearIndex(void)
 static int fitIndex(void)
 {
     size_t size = indexSize ? indexSize : 1;
-    while (size < 2 * (size_t)opponentTable.capacity) size *= 2;
+    while (size < 2 * (size_t)run.opponentTable.capacity) size *= 2;
     if (size == indexSize) return 1;
     IndexSlot* slots = (IndexSlot*)calloc(size, sizeof *slots);
     if (!slots) return 0;
@@ -87,22 +88,22 @@ static int fitIndex(void)
 // runs out.
 static void growTable(void)
 {
-    if (opponentTable.capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    int capacity = opponentTable.capacity + OPPONENT_GROWTH;
+    if (run.opponentTable.capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    int capacity = run.opponentTable.capacity + OPPONENT_GROWTH;
     OpponentRecord* records =
-        (OpponentRecord*)realloc(opponentTable.records, (size_t)capacity * sizeof *records);
+        (OpponentRecord*)realloc(run.opponentTable.records, (size_t)capacity * sizeof *records);
     if (!records) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    memset(records + opponentTable.capacity, 0, OPPONENT_GROWTH * sizeof *records);
-    opponentTable.records = records;
-    opponentTable.capacity = capacity;
+    memset(records + run.opponentTable.capacity, 0, OPPONENT_GROWTH * sizeof *records);
+    run.opponentTable.records = records;
+    run.opponentTable.capacity = capacity;
     if (!fitIndex()) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
 }
 
 void clearOpponentTable(void)
 {
-    if (opponentTable.records)
-        memset(opponentTable.records, 0, (size_t)opponentTable.capacity * sizeof *opponentTable.records);
-    opponentTable.lastUsed = -1;
+    OpponentTable* table = &run.opponentTable;
+    if (table->records) memset(table->records, 0, (size_t)table->capacity * sizeof *table->records);
+    table->lastUsed = -1;
     clearIndex();
 }
 
@@ -111,11 +112,11 @@ int findOrAddOpponent(const char* name)
     uint32_t hash = hashName(name);
     size_t slot = indexSlots ? findSlot(name, hash) : 0;
     if (indexSlots && indexSlots[slot].record != 0) return indexSlots[slot].record - 1;
-    int index = opponentTable.lastUsed + 1;
-    int grows = index == opponentTable.capacity;
+    int index = run.opponentTable.lastUsed + 1;
+    int grows = index == run.opponentTable.capacity;
     if (grows) growTable();
-    opponentTable.lastUsed = index;
-    OpponentRecord* record = &opponentTable.records[index];
+    run.opponentTable.lastUsed = index;
+    OpponentRecord* record = &run.opponentTable.records[index];
     memset(record, 0, sizeof *record);
     size_t length = copyLogText(record->name, sizeof record->name, name);
     // The lookup ended at the free slot for the name, unless growing rebuilt the index or the name
@@ -134,12 +135,48 @@ void prefetchOpponent(const char* name)
     if (indexSlots) __builtin_prefetch(&indexSlots[hashName(name) & (indexSize - 1)]);
 }
 
+// The block reorderOpponents gathers into; it grows with the table and is kept from one reordering to
+// the next: with a million opponents, fresh blocks for every reordering cost more in page faults than
+// the sort itself. spareCapacity is what it holds at least.
+static OpponentRecord* spareRecords;
+static int spareCapacity;
+
+// Makes the spare block as large as the table's storage. Returns 0 when out of memory (the block is
+// then released).
+static int fitSpare(void)
+{
+    int capacity = run.opponentTable.capacity;
+    if (capacity <= spareCapacity) return 1;
+    free(spareRecords);
+    spareRecords = (OpponentRecord*)calloc((size_t)capacity, sizeof *spareRecords);
+    spareCapacity = spareRecords ? capacity : 0;
+    return spareCapacity != 0;
+}
+
+// The loads of the gathering are independent of one another, so the processor overlaps their cache
+// misses (walking the permutation's cycles in place does not). Record indexes change, but the index
+// is only used while the log is read, and every run starts by clearing it.
+int reorderOpponents(const uint64_t* order)
+{
+    if (!fitSpare()) return 0;
+    int n = opponentCount();
+    for (int i = 0; i < n; i++) spareRecords[i] = run.opponentTable.records[(uint32_t)order[i]];
+    OpponentRecord* old = run.opponentTable.records;
+    run.opponentTable.records = spareRecords;
+    spareRecords = old;
+    spareCapacity = run.opponentTable.capacity;   // what the old storage, now the spare block, holds
+    return 1;
+}
+
 void releaseOpponentTable(void)
 {
-    free(opponentTable.records);
-    opponentTable.records = NULL;
-    opponentTable.capacity = 0;
-    opponentTable.lastUsed = -1;
+    free(spareRecords);
+    spareRecords = NULL;
+    spareCapacity = 0;
+    free(run.opponentTable.records);
+    run.opponentTable.records = NULL;
+    run.opponentTable.capacity = 0;
+    run.opponentTable.lastUsed = -1;
     free(indexSlots);
     indexSlots = NULL;
     indexSize = 0;

@@ -4,6 +4,8 @@
 
 #include "text/Text.h"
 
+#include <stdint.h>
+
 enum { OPPONENT_GROWTH = 1024 };
 
 struct OpponentRecord {
@@ -22,10 +24,7 @@ struct OpponentTable {
     int lastUsed;              // index of the last record in use; -1 when empty
 };
 
-extern OpponentTable opponentTable;
-
-// Number of records in use.
-inline int opponentCount(void) { return opponentTable.lastUsed + 1; }
+// The run's table is run.opponentTable (analysis/RunState.h), which also offers opponentCount().
 
 // Sets every record of the storage to zero and empties the table; the storage is kept.
 void clearOpponentTable(void);
@@ -38,7 +37,14 @@ int findOrAddOpponent(const char* name);
 // from memory meanwhile. Changes nothing.
 void prefetchOpponent(const char* name);
 
-// Releases the storage (the fatal-error exit).
+// Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
+// (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount() items
+// naming each position once. The records are gathered into a second block, which then becomes the
+// storage; the old storage is kept as the next reordering's block (a report reorders three times).
+// Returns 0 when out of memory: then nothing has moved.
+int reorderOpponents(const uint64_t* order);
+
+// Releases the storage and the reordering's block (the fatal-error exit).
 void releaseOpponentTable(void);
 
 #endif

@@ -3,73 +3,74 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 
 #include <string.h>
 
 void resetPlayerStats(void)
 {
-    memset(&playerTotals, 0, sizeof playerTotals);
-    previousResult = 0;
-    recentResults.next = 0;
+    memset(&run.playerTotals, 0, sizeof run.playerTotals);
+    run.previousResult = 0;
+    run.recentResults.next = 0;
 }
 
 // Games, wins, losses, draws, best and worst score, rank sum and rank counts for the player's score s
 // and rank.
 static void countResult(int s, int rank)
 {
-    playerTotals.games++;
-    playerTotals.scoreSum += s;
+    run.playerTotals.games++;
+    run.playerTotals.scoreSum += s;
     if (s > 0) {
-        playerTotals.wins++;
-        if (s > playerTotals.bestScore) playerTotals.bestScore = s;
+        run.playerTotals.wins++;
+        if (s > run.playerTotals.bestScore) run.playerTotals.bestScore = s;
     } else if (s < 0) {
-        playerTotals.losses++;
-        if (s < playerTotals.worstScore) playerTotals.worstScore = s;
+        run.playerTotals.losses++;
+        if (s < run.playerTotals.worstScore) run.playerTotals.worstScore = s;
     } else {
-        playerTotals.draws++;
+        run.playerTotals.draws++;
     }
-    playerTotals.rankSum += rank;
+    run.playerTotals.rankSum += rank;
     // A rank outside 1 to 4 has no counter; it still counts in the rank sum.
-    if (rank >= 1 && rank <= 4) playerTotals.rankCounts[rank - 1]++;
+    if (rank >= 1 && rank <= 4) run.playerTotals.rankCounts[rank - 1]++;
 }
 
 // A streak grows while the score keeps the sign of the previous one; the longest streaks are taken
 // only when a streak grows, so they are 0 or at least 2.
 static void countStreaks(int s)
 {
-    int sameSign = (s > 0 && previousResult > 0) || (s < 0 && previousResult < 0);
+    int sameSign = (s > 0 && run.previousResult > 0) || (s < 0 && run.previousResult < 0);
     if (sameSign && s > 0) {
-        playerTotals.currentWinStreak++;
-        if (playerTotals.currentWinStreak > playerTotals.longestWinStreak)
-            playerTotals.longestWinStreak = playerTotals.currentWinStreak;
+        run.playerTotals.currentWinStreak++;
+        if (run.playerTotals.currentWinStreak > run.playerTotals.longestWinStreak)
+            run.playerTotals.longestWinStreak = run.playerTotals.currentWinStreak;
     } else if (sameSign) {
-        playerTotals.currentLossStreak++;
-        if (playerTotals.currentLossStreak > playerTotals.longestLossStreak)
-            playerTotals.longestLossStreak = playerTotals.currentLossStreak;
+        run.playerTotals.currentLossStreak++;
+        if (run.playerTotals.currentLossStreak > run.playerTotals.longestLossStreak)
+            run.playerTotals.longestLossStreak = run.playerTotals.currentLossStreak;
     } else {
-        playerTotals.currentWinStreak = s > 0;
-        playerTotals.currentLossStreak = s < 0;
+        run.playerTotals.currentWinStreak = s > 0;
+        run.playerTotals.currentLossStreak = s < 0;
     }
-    previousResult = s;
+    run.previousResult = s;
 }
 
 static void rememberResult(int s)
 {
-    recentResults.slots[recentResults.next] = s;
-    recentResults.next = (recentResults.next + 1) % RECENT_SLOTS;
+    run.recentResults.slots[run.recentResults.next] = s;
+    run.recentResults.next = (run.recentResults.next + 1) % RECENT_SLOTS;
 }
 
 void computeMoneyShares(int rate, const int* scores, float* shares)
 {
-    int s = scores[playerSeat];
+    int s = scores[run.playerSeat];
     long long positiveSum = 0;
-    for (int i = 0; i < seatCount; i++) {
+    for (int i = 0; i < run.seatCount; i++) {
         shares[i] = 0.0f;
         if (scores[i] > 0) positiveSum += scores[i];
     }
     if (rate == 0 || positiveSum == 0) return;
     double lost = s < 0 ? -(double)s : (double)s;
-    for (int i = 0; i < seatCount; i++) {
+    for (int i = 0; i < run.seatCount; i++) {
         int opposite = (s > 0 && scores[i] < 0) || (s < 0 && scores[i] > 0);
         if (opposite) shares[i] = (float)(-((double)rate * lost * (double)scores[i]) / (double)positiveSum);
     }
@@ -80,7 +81,7 @@ void computeMoneyShares(int rate, const int* scores, float* shares)
 static void countOpponent(const char* name, int s, int score, float share)
 {
     int index = findOrAddOpponent(name);   // may move the storage: take the address after it
-    OpponentRecord* record = &opponentTable.records[index];
+    OpponentRecord* record = &run.opponentTable.records[index];
     record->games++;
     if (share > 0.0f) {
         float won = record->moneyWon + share;
@@ -97,16 +98,16 @@ static void countOpponent(const char* name, int s, int score, float share)
 
 void addGameToTotals(int rate, const int* ranks, const int* scores, const char (*names)[ID_SIZE])
 {
-    int p = playerSeat;
+    int p = run.playerSeat;
     int s = scores[p];
     float shares[MAX_SEATS];
     countResult(s, ranks[p]);
     countStreaks(s);
     rememberResult(s);
     computeMoneyShares(rate, scores, shares);
-    for (int i = 0; i < seatCount; i++)
+    for (int i = 0; i < run.seatCount; i++)
         if (i != p) countOpponent(names[i], s, scores[i], shares[i]);
     if (!gameTableFile) return;
-    for (int i = 0; i < seatCount; i++) writeGameRowSeat(names[i], ranks[i], scores[i], shares[i]);
+    for (int i = 0; i < run.seatCount; i++) writeGameRowSeat(names[i], ranks[i], scores[i], shares[i]);
     writeGameRowEnd();
 }

@@ -27,21 +27,19 @@ struct RecentResults {
     int next;                  // slot that receives the next result, 0 to 99
 };
 
-extern PlayerTotals playerTotals;
-extern RecentResults recentResults;
-extern int previousResult;   // the player's score in the previous accepted game; 0 at the start
+// The run's are run.playerTotals, run.recentResults and run.previousResult (analysis/RunState.h).
 
-// Clears the totals, previousResult and the ring's next-write index (not its slots).
+// Clears the totals, run.previousResult and the ring's next-write index (not its slots).
 void resetPlayerStats(void);
 
-// The money the player (at playerSeat) receives from (positive) or pays to (negative) each of the
-// seatCount seats: with P the sum of the positive scores, a seat of the opposite sign gets
+// The money the player (at run.playerSeat) receives from (positive) or pays to (negative) each of the
+// run.seatCount seats: with P the sum of the positive scores, a seat of the opposite sign gets
 // -(rate * |player's score| * its score) / P, computed in double and stored as float; every other
 // seat, the player's own included, gets 0, and so does every seat when the rate is 0.
 void computeMoneyShares(int rate, const int* scores, float* shares);
 
-// Adds one accepted game: rate, and seatCount ranks, scores and names in seat order; the player sits
-// at playerSeat. Updates the totals, the ring, the opponent table, and completes the game's row of
+// Adds one accepted game: rate, and run.seatCount ranks, scores and names in seat order; the player sits
+// at run.playerSeat. Updates the totals, the ring, the opponent table, and completes the game's row of
 // the per-game table when it is open.
 void addGameToTotals(int rate, const int* ranks, const int* scores, const char (*names)[ID_SIZE]);
 

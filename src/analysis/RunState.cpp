@@ -1,29 +1,20 @@
-// The process-wide state of the analysis run, defined in one place. The operations on it live in the
-// files named after each record.
-#include "analysis/AnalysisRun.h"
-#include "analysis/GameEntryParser.h"
-#include "analysis/GameResultsTable.h"
-#include "analysis/MonthlySummary.h"
-#include "analysis/OpponentTable.h"
-#include "analysis/PlayerStats.h"
-#include "analysis/TrendSeries.h"
+#include "analysis/RunState.h"
 
-int seatCount = 4;
-int playerSeat = 0;
+#include "analysis/Trends.h"
 
-PlayerTotals playerTotals;
-RecentResults recentResults;
-int previousResult = 0;
+#include <string.h>
 
-OpponentTable opponentTable = { NULL, 0, -1 };
+// As resetRunState leaves it: 4 seats, an empty opponent table (lastUsed -1), no storage yet.
+RunState run = {4, 0, {}, {}, 0, {NULL, 0, -1}, {NULL, 0, 0, 0}, {}, {}, {}, {}, 0, NULL};
 
-char gameTableName[TABLE_NAME_SIZE];
-FILE* gameTableFile = NULL;
-int gameTableCreated = 0;
-int gameTableWritten = 0;
-
-MonthlySummary monthlySummary = { NULL, 0, 0, 0 };
-TrendSeries trendSeries;
-
-time_t runStartTime = 0;
-void (*runProgress)(void) = NULL;
+void resetRunState(void)
+{
+    clearOpponentTable();
+    run.seatCount = 4;
+    run.playerSeat = 0;
+    resetPlayerStats();
+    clearTrends();
+    memset(&run.gameResultsTable, 0, sizeof run.gameResultsTable);
+    memset(&run.opponentSummaryTable, 0, sizeof run.opponentSummaryTable);
+    memset(&run.monthlySummaryTable, 0, sizeof run.monthlySummaryTable);
+}

@@ -30,8 +30,6 @@ struct TrendSeries {
     long long longRankSum;             // sum of the last min(games, 100) ranks
 };
 
-extern TrendSeries trendSeries;
-
 // Empties the series (no game, span 1).
 void clearTrendSeries(void);
 

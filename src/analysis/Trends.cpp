@@ -3,6 +3,7 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "analysis/TrendSeries.h"
 
 void clearTrends(void)
@@ -16,7 +17,7 @@ void addGameToTrends(const char* date, int rate, const int* ranks, const int* sc
     float shares[MAX_SEATS];
     computeMoneyShares(rate, scores, shares);
     double money = 0.0;
-    for (int i = 0; i < seatCount; i++) money += shares[i];
-    addGameToMonth(date, ranks[playerSeat], scores[playerSeat], money);
-    addGameToTrendSeries(ranks[playerSeat], money);
+    for (int i = 0; i < run.seatCount; i++) money += shares[i];
+    addGameToMonth(date, ranks[run.playerSeat], scores[run.playerSeat], money);
+    addGameToTrendSeries(ranks[run.playerSeat], money);
 }

@@ -7,8 +7,8 @@
 void clearTrends(void);
 
 // Adds the accepted game being parsed: its date text (the per-game table's date), rate, and
-// seatCount ranks and scores in seat order, with the player at playerSeat. The player's money is the
-// sum of the game's money shares, added in double.
+// run.seatCount ranks and scores in seat order, with the player at run.playerSeat. The player's money
+// is the sum of the game's money shares, added in double.
 void addGameToTrends(const char* date, int rate, const int* ranks, const int* scores);
 
 #endif

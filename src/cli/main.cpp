@@ -4,13 +4,12 @@
 // log that can't be opened or is no regular file, an output folder that can't be entered, or no
 // matching game; 3 when an output could not be created or written in full (each is named on stderr;
 // the report's path is printed when the report itself was written).
-#include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
+#include "analysis/RunState.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"
-#include "report/MonthlySummaryTable.h"
-#include "report/OpponentSummaryTable.h"
 #include "report/Report.h"
+#include "run/AnalysisRun.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
@@ -83,9 +82,10 @@ static int reportMissingOutputs(int reportWritten)
         const char* name;
     } outputs[] = {
         {reportWritten, REPORT_FILE_NAME},
-        {!reportWritten || gameTableWritten, gameTableName},
-        {!reportWritten || opponentTableWritten, opponentTableName},
-        {!reportWritten || !settings.trendCharts || monthlyTableWritten, monthlyTableName},
+        {!reportWritten || run.gameResultsTable.written, run.gameResultsTable.name},
+        {!reportWritten || run.opponentSummaryTable.written, run.opponentSummaryTable.name},
+        {!reportWritten || !settings.trendCharts || run.monthlySummaryTable.written,
+         run.monthlySummaryTable.name},
     };
     int missing = 0;
     for (const auto& output : outputs) {
@@ -126,7 +126,7 @@ int main(int argc, char** argv)
         showErrorMessage(MESSAGE_NO_OUTPUT_FOLDER);
         return EXIT_REFUSED;
     }
-    if (errorOutputIsTerminal() && logSize() > PROGRESS_MIN_SIZE) runProgress = showProgress;
+    if (errorOutputIsTerminal() && logSize() > PROGRESS_MIN_SIZE) run.progress = showProgress;
     int result = runAnalysis();
     clearProgress();
     closeLog();

@@ -1,15 +1,13 @@
 #include "report/MonthlySummaryTable.h"
 
 #include "analysis/MonthlySummary.h"
+#include "analysis/RunState.h"
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
 
-char monthlyTableName[TABLE_NAME_SIZE];
-int monthlyTableCreated = 0;
-int monthlyTableWritten = 0;
 
 static OutputFile output;
 
@@ -30,8 +28,8 @@ static int writeLines(FILE* file)
 {
     if (!writeText(file, TABLE_HEADER)) return 0;
     char figures[256];
-    for (int i = 0; i < monthlySummary.count; i++) {
-        const MonthRow* row = &monthlySummary.rows[i];
+    for (int i = 0; i < run.monthlySummary.count; i++) {
+        const MonthRow* row = &run.monthlySummary.rows[i];
         formatMonthFigures(figures, sizeof figures, row);
         if (textPrintf(file, "%s%s\n", row->month, figures) < 0) return 0;
     }
@@ -40,27 +38,27 @@ static int writeLines(FILE* file)
 
 int writeMonthlySummaryTable(void)
 {
-    copyText(monthlyTableName, sizeof monthlyTableName, settings.currentId);
-    appendText(monthlyTableName, sizeof monthlyTableName, "_月別集計.xls");
+    copyText(run.monthlySummaryTable.name, sizeof run.monthlySummaryTable.name, settings.currentId);
+    appendText(run.monthlySummaryTable.name, sizeof run.monthlySummaryTable.name, "_月別集計.xls");
     discardOutputFile(&output);
-    monthlyTableWritten = 0;
-    monthlyTableCreated = createOutputFile(&output, monthlyTableName);
-    if (!monthlyTableCreated) return 0;
+    run.monthlySummaryTable.written = 0;
+    run.monthlySummaryTable.created = createOutputFile(&output, run.monthlySummaryTable.name);
+    if (!run.monthlySummaryTable.created) return 0;
     // A failed write shows in the stream's error flag, which finishOutputFile checks.
     writeLines(output.stream);
-    monthlyTableWritten = finishOutputFile(&output);
+    run.monthlySummaryTable.written = finishOutputFile(&output);
     return 1;
 }
 
 int placeMonthlySummaryTable(void)
 {
-    if (output.complete) monthlyTableWritten = placeOutputFile(&output);
-    return monthlyTableWritten;
+    if (output.complete) run.monthlySummaryTable.written = placeOutputFile(&output);
+    return run.monthlySummaryTable.written;
 }
 
 void discardMonthlySummaryTable(void)
 {
     discardOutputFile(&output);
-    monthlyTableCreated = 0;
-    monthlyTableWritten = 0;
+    run.monthlySummaryTable.created = 0;
+    run.monthlySummaryTable.written = 0;
 }

@@ -4,34 +4,28 @@
 // option is on, and the figures of a month as the table and the report show them. Like the other
 // tables it is written under a temporary name and replaces the previous one only with the report.
 
-#include "analysis/GameResultsTable.h"
-
 #include <stddef.h>
 
 struct MonthRow;
-
-extern char monthlyTableName[TABLE_NAME_SIZE];   // "%s_月別集計.xls" with currentId
-extern int monthlyTableCreated;                  // 1 when this run's file could be created
-extern int monthlyTableWritten;                  // 1 when this run's table was written in full and
-                                                 // closed (and, once placed, took its final name)
 
 // The figures of a row after its key, each field preceded by a tab, with the printf formats
 // "\t%d\t%d\t%d\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f": games, wins, losses, draws, average
 // rank, the four rank rates in percent, average score and money. Cut to fit size (never in practice).
 void formatMonthFigures(char* out, size_t size, const MonthRow* row);
 
-// Forms monthlyTableName from settings.currentId and writes the header and one line per row of
-// monthlySummary, oldest month first, into that file's temporary file in the current directory, which
-// it then closes. Returns 1 when the file was created, 0 when not (nothing written);
-// monthlyTableWritten tells whether every byte reached it.
+// Forms the table's name in run.monthlySummaryTable from settings.currentId and writes the header and
+// one line per row of run.monthlySummary, oldest month first, into that file's temporary file in the
+// current directory, which it then closes. Returns 1 when the file was created, 0 when not (nothing
+// written); the outcome's written flag tells whether every byte reached it.
 int writeMonthlySummaryTable(void);
 
 // Gives the written table its final name, replacing the previous one; nothing happens when it was not
-// written in full. monthlyTableWritten becomes 0 when the name can't be taken. Returns
-// monthlyTableWritten.
+// written in full. run.monthlySummaryTable.written becomes 0 when the name can't be taken. Returns
+// that flag.
 int placeMonthlySummaryTable(void);
 
-// Removes the table's temporary file, if any: the previous table stays. monthlyTableWritten becomes 0.
+// Removes the table's temporary file, if any: the previous table stays. The outcome's flags become
+// 0.
 void discardMonthlySummaryTable(void);
 
 #endif

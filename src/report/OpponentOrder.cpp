@@ -1,6 +1,7 @@
 #include "report/OpponentOrder.h"
 
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 
 #include <algorithm>
 #include <stdint.h>
@@ -98,50 +99,39 @@ static SortItem* radixSort(SortItem* items, SortItem* spare, int n, uint32_t lar
     return items;
 }
 
-// The sort's working memory: items for the table's capacity, twice, and a block of as many records,
-// into which the records are gathered in their new order; that block then becomes the table's
-// storage and the old storage the next sort's block. It is kept from one sort to the next (a report
-// sorts three times) and grows with the table; with a million opponents, fresh blocks for every sort
-// cost more in page faults than the sort itself.
+// The sort's items for the table's capacity, twice. They are kept from one sort to the next (a report
+// sorts three times) and grow with the table.
 static SortItem* scratchItems;
-static OpponentRecord* scratchRecords;
 static int scratchCapacity;
 
-// Makes the scratch as large as the table's storage. Returns 0 when out of memory (the scratch is
-// then released). scratchCapacity is what both scratch blocks hold at least.
+// Makes the items as many as the table's storage holds records. Returns 0 when out of memory (the
+// items are then released).
 static int fitScratch(void)
 {
-    int capacity = opponentTable.capacity;
+    int capacity = run.opponentTable.capacity;
     if (capacity <= scratchCapacity) return 1;
     free(scratchItems);
-    free(scratchRecords);
     scratchItems = (SortItem*)malloc(2 * (size_t)capacity * sizeof *scratchItems);
-    scratchRecords = (OpponentRecord*)calloc((size_t)capacity, sizeof *scratchRecords);
-    scratchCapacity = scratchItems && scratchRecords ? capacity : 0;
+    scratchCapacity = scratchItems ? capacity : 0;
     return scratchCapacity != 0;
 }
 
 // Sorts the n records by key. Returns 0, having moved nothing, when out of memory or when the keys
-// span more than 32 bits (only absurd counts do); the caller then sorts by the comparison. The
-// records are gathered into a copy in their new order: the loads are independent of one another, so
-// the processor overlaps their cache misses (walking the permutation's cycles in place does not).
+// span more than 32 bits (only absurd counts do); the caller then sorts by the comparison. The table
+// moves the records into their new order itself.
 static int sortByKey(OpponentKey key, int n)
 {
     if (!fitScratch()) return 0;
     SortItem* items = scratchItems;
     uint64_t smallest = UINT64_MAX, largest = 0;
     for (int i = 0; i < n; i++) {
-        items[i] = key(&opponentTable.records[i]);
+        items[i] = key(&run.opponentTable.records[i]);
         smallest = std::min(smallest, items[i]);
         largest = std::max(largest, items[i]);
     }
     if (largest - smallest > UINT32_MAX) return 0;
     for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
-    const SortItem* order = radixSort(items, items + n, n, (uint32_t)(largest - smallest));
-    for (int i = 0; i < n; i++) scratchRecords[i] = opponentTable.records[(uint32_t)order[i]];
-    std::swap(opponentTable.records, scratchRecords);
-    scratchCapacity = opponentTable.capacity;   // what the old storage, now the scratch, holds
-    return 1;
+    return reorderOpponents(radixSort(items, items + n, n, (uint32_t)(largest - smallest)));
 }
 
 void sortOpponents(OpponentComparison compare)
@@ -150,6 +140,6 @@ void sortOpponents(OpponentComparison compare)
     if (n < 2) return;
     OpponentKey key = keyOf(compare);
     if (key && sortByKey(key, n)) return;
-    std::stable_sort(opponentTable.records, opponentTable.records + n,
+    std::stable_sort(run.opponentTable.records, run.opponentTable.records + n,
                      [compare](const OpponentRecord& a, const OpponentRecord& b) { return compare(&a, &b) < 0; });
 }

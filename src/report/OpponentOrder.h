@@ -16,7 +16,7 @@ int compareByBalance(const OpponentRecord* a, const OpponentRecord* b);
 // Largest margin (above minus below) first.
 int compareByMargin(const OpponentRecord* a, const OpponentRecord* b);
 
-// Sorts the records in use of opponentTable in place by compare. Stable: records with equal keys
+// Sorts the records in use of run.opponentTable in place by compare. Stable: records with equal keys
 // keep the order the previous sort (or the order first met) left them in.
 void sortOpponents(OpponentComparison compare);
 

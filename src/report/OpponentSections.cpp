@@ -1,6 +1,7 @@
 #include "report/OpponentSections.h"
 
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
@@ -94,7 +95,7 @@ void writeMostPlayedList(void)
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
         for (int p = first; p < first + MOST_PLAYED_COLUMN_ROWS && p < n; p++)
-            writeOpponentRow(&opponentTable.records[p], p + 1, ROW_END_MOST_PLAYED);
+            writeOpponentRow(&run.opponentTable.records[p], p + 1, ROW_END_MOST_PLAYED);
         closeColumn();
         if (first + MOST_PLAYED_COLUMN_ROWS >= n) break;
     }
@@ -109,11 +110,11 @@ static void writeRanking(const char* heading)
     int n = opponentCount();
     openColumn(COLUMN_TOP);
     for (int i = 0; i < RANKING_ROWS && i < n; i++)
-        writeOpponentRow(&opponentTable.records[i], i + 1, ROW_END_TOP);
+        writeOpponentRow(&run.opponentTable.records[i], i + 1, ROW_END_TOP);
     closeColumn();
     openColumn(COLUMN_WORST);
     for (int i = 0; i < RANKING_ROWS && n - 1 - i >= 0; i++)
-        writeOpponentRow(&opponentTable.records[n - 1 - i], i + 1, ROW_END_WORST);
+        writeOpponentRow(&run.opponentTable.records[n - 1 - i], i + 1, ROW_END_WORST);
     closeColumn();
     closeSection();
 }

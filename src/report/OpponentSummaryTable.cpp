@@ -1,14 +1,12 @@
 #include "report/OpponentSummaryTable.h"
 
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
 
-char opponentTableName[TABLE_NAME_SIZE];
-int opponentTableCreated = 0;
-int opponentTableWritten = 0;
 
 static OutputFile output;
 
@@ -34,12 +32,12 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 
 int writeOpponentSummaryTable(void)
 {
-    copyText(opponentTableName, sizeof opponentTableName, settings.currentId);
-    appendText(opponentTableName, sizeof opponentTableName, "_ID別集計.xls");
+    copyText(run.opponentSummaryTable.name, sizeof run.opponentSummaryTable.name, settings.currentId);
+    appendText(run.opponentSummaryTable.name, sizeof run.opponentSummaryTable.name, "_ID別集計.xls");
     discardOutputFile(&output);
-    opponentTableWritten = 0;
-    opponentTableCreated = createOutputFile(&output, opponentTableName);
-    if (!opponentTableCreated) return 0;
+    run.opponentSummaryTable.written = 0;
+    run.opponentSummaryTable.created = createOutputFile(&output, run.opponentSummaryTable.name);
+    if (!run.opponentSummaryTable.created) return 0;
     FILE* file = output.stream;
     static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
     setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
@@ -48,16 +46,16 @@ int writeOpponentSummaryTable(void)
     TextRow row;
     startRow(&row, file);
     for (int i = 0; i < opponentCount(); i++)
-        writeRecordLine(&row, &opponentTable.records[i]);
+        writeRecordLine(&row, &run.opponentTable.records[i]);
     writeRow(&row);
-    opponentTableWritten = finishOutputFile(&output);
+    run.opponentSummaryTable.written = finishOutputFile(&output);
     return 1;
 }
 
 int placeOpponentSummaryTable(void)
 {
-    if (output.complete) opponentTableWritten = placeOutputFile(&output);
-    return opponentTableWritten;
+    if (output.complete) run.opponentSummaryTable.written = placeOutputFile(&output);
+    return run.opponentSummaryTable.written;
 }
 
 void discardOpponentSummaryTable(void)

@@ -3,6 +3,7 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
@@ -10,7 +11,7 @@
 // Range, number of games with wins, losses and draws, and the number of opponents.
 static void writeCounts(void)
 {
-    const PlayerTotals* t = &playerTotals;
+    const PlayerTotals* t = &run.playerTotals;
     reportPrintf("分析範囲： 点<span style=\"font-size:20;\">%d</span> 円から点<span style=\"font-size:20;\">%d</span> 円までの対局<BR>\n",
                  settings.minRate, settings.maxRate);
     reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
@@ -22,7 +23,7 @@ static void writeCounts(void)
 // The left cell: averages, best and worst score.
 static void writeAverages(void)
 {
-    const PlayerTotals* t = &playerTotals;
+    const PlayerTotals* t = &run.playerTotals;
     reportPrintf("<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td>平均順位：</td><td class=\"rank\">%6.2f 位</td></tr>\n", (double)t->rankSum / t->games);
     reportPrintf("<tr><td>平均得点：</td><td class=\"rank\">%6.2f 点</td></tr>\n", (double)t->scoreSum / t->games);
@@ -34,8 +35,8 @@ static void writeAverages(void)
 // The right cell: the rate of each finishing rank, one row per seat of the run.
 static void writeRankRates(void)
 {
-    const PlayerTotals* t = &playerTotals;
-    int ranks = seatCount < MAX_SEATS ? seatCount : MAX_SEATS;
+    const PlayerTotals* t = &run.playerTotals;
+    int ranks = run.seatCount < MAX_SEATS ? run.seatCount : MAX_SEATS;
     reportPrintf("<table cellspacing=\"0\">\n");
     for (int r = 1; r <= ranks; r++)
         reportPrintf("<tr><td>%d位率：</td><td class=\"rank\">%04.1f %%</td></tr>\n",
@@ -60,6 +61,6 @@ void writePlayerRecordSection(void)
     reportPrintf("</table>\n");
     reportPrintf("</div>\n");
     reportPrintf("連勝記録：<span style=\"font-size:20\">%d</span> ，連敗記録：<span style=\"font-size:20\">%d</span><BR>\n",
-                 playerTotals.longestWinStreak, playerTotals.longestLossStreak);
+                 run.playerTotals.longestWinStreak, run.playerTotals.longestLossStreak);
     reportPrintf("</div>\n");
 }

@@ -1,6 +1,7 @@
 #include "report/RecentResultsSection.h"
 
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
@@ -44,11 +45,11 @@ static void writeRows(void)
 {
     Tally all = { 0, 0, 0 };
     Tally block = { 0, 0, 0 };
-    int slot = recentResults.next;
+    int slot = run.recentResults.next;
     assert(slot >= 0 && slot < RECENT_SLOTS);
-    for (int i = 1; i <= playerTotals.games && i <= RECENT_SLOTS; i++) {
+    for (int i = 1; i <= run.playerTotals.games && i <= RECENT_SLOTS; i++) {
         slot = slot == 0 ? RECENT_SLOTS - 1 : slot - 1;
-        int result = recentResults.slots[slot];
+        int result = run.recentResults.slots[slot];
         count(&all, result);
         count(&block, result);
         if (i % BLOCK_GAMES != 0) continue;
@@ -59,10 +60,10 @@ static void writeRows(void)
 
 static void writeStreakLine(void)
 {
-    if (playerTotals.currentWinStreak > 0)
-        reportPrintf("<p>☆ 現在 <span style=\"font-size:20\">%d</span> 連勝中 ☆</p>", playerTotals.currentWinStreak);
-    else if (playerTotals.currentLossStreak > 0)
-        reportPrintf("<p>★ 現在 <span style=\"font-size:20\">%d</span> 連敗中 ★</p>", playerTotals.currentLossStreak);
+    if (run.playerTotals.currentWinStreak > 0)
+        reportPrintf("<p>☆ 現在 <span style=\"font-size:20\">%d</span> 連勝中 ☆</p>", run.playerTotals.currentWinStreak);
+    else if (run.playerTotals.currentLossStreak > 0)
+        reportPrintf("<p>★ 現在 <span style=\"font-size:20\">%d</span> 連敗中 ★</p>", run.playerTotals.currentLossStreak);
 }
 
 void writeRecentResultsSection(void)

@@ -1,7 +1,7 @@
 #include "report/Report.h"
 
-#include "analysis/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/RunState.h"
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
@@ -46,13 +46,14 @@ static void writeDownloadLink(const char* tableName, const char* label)
 // Links to the tables that were written in full; nothing at all when none was.
 static void writeDownloads(void)
 {
-    if (!gameTableWritten && !opponentTableWritten && !monthlyTableWritten) return;
+    if (!run.gameResultsTable.written && !run.opponentSummaryTable.written && !run.monthlySummaryTable.written)
+        return;
     reportPrintf("<hr>\n");
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
-    if (gameTableWritten) writeDownloadLink(gameTableName, "戦績ファイル");
-    if (opponentTableWritten) writeDownloadLink(opponentTableName, "ID別集計ファイル");
-    if (monthlyTableWritten) writeDownloadLink(monthlyTableName, "月別集計ファイル");
+    if (run.gameResultsTable.written) writeDownloadLink(run.gameResultsTable.name, "戦績ファイル");
+    if (run.opponentSummaryTable.written) writeDownloadLink(run.opponentSummaryTable.name, "ID別集計ファイル");
+    if (run.monthlySummaryTable.written) writeDownloadLink(run.monthlySummaryTable.name, "月別集計ファイル");
     reportPrintf("</UL>\n");
 }
 
@@ -61,7 +62,7 @@ static void writeFooter(void)
     time_t end = time(NULL);
     reportPrintf("<hr>\n");
     reportPrintf("<DIV class=\"right\">\n");
-    reportPrintf("Data processing time : %ld sec\n", (long)(end - runStartTime));
+    reportPrintf("Data processing time : %ld sec\n", (long)(end - run.startTime));
     reportPrintf("</DIV>\n");
     reportPrintf("</body></html>\n");
 }

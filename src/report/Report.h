@@ -18,7 +18,8 @@ extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // "結果ファイルの書�
 // end), and no temporary file is left.
 int writeReport(void);
 
-// Closes and removes the report's temporary file while it is being written (fatalError).
+// Closes and removes the report's temporary file while it is being written (the run driver has
+// fatalError call it).
 void discardReport(void);
 
 #endif

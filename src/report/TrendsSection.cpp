@@ -1,6 +1,7 @@
 #include "report/TrendsSection.h"
 
 #include "analysis/MonthlySummary.h"
+#include "analysis/RunState.h"
 #include "analysis/TrendSeries.h"
 #include "report/ColorScheme.h"
 #include "report/HtmlText.h"
@@ -122,8 +123,8 @@ static void writeSeries(const Chart* chart, double (*value)(const TrendPoint*), 
 {
     reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" stroke-linejoin=\"round\" points=\"",
                  color, width);
-    for (int i = 0; i < trendSeries.count; i++) {
-        const TrendPoint* point = &trendSeries.points[i];
+    for (int i = 0; i < run.trendSeries.count; i++) {
+        const TrendPoint* point = &run.trendSeries.points[i];
         const char* separator = i == 0 ? "" : i % POINTS_PER_LINE == 0 ? "\n" : " ";
         reportPrintf("%s%.1f,%.1f", separator, xOf(chart, point->game), yOf(chart, value(point)));
     }
@@ -144,12 +145,12 @@ static void writeBalanceChart(const ColorScheme* scheme)
 {
     double low = 0.0;
     double high = 0.0;
-    for (int i = 0; i < trendSeries.count; i++) {
-        low = fmin(low, trendSeries.points[i].balance);
-        high = fmax(high, trendSeries.points[i].balance);
+    for (int i = 0; i < run.trendSeries.count; i++) {
+        low = fmin(low, run.trendSeries.points[i].balance);
+        high = fmax(high, run.trendSeries.points[i].balance);
     }
     double step = roundStep((high - low) / 4.0);
-    Chart chart = { scheme, trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
+    Chart chart = { scheme, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
     // Steps of 10,000 yen and more are labelled in 万, so that large amounts fit the margin.
@@ -165,7 +166,7 @@ static void writeBalanceChart(const ColorScheme* scheme)
                  PLOT_LEFT, zero, PLOT_RIGHT, zero, scheme->body.color);
     writeLegend(PLOT_LEFT, scheme->plus.color, 2.0, "通算の収支（円）");
     writeSeries(&chart, pointBalance, scheme->plus.color, 2.0);
-    const TrendPoint* last = &trendSeries.points[trendSeries.count - 1];
+    const TrendPoint* last = &run.trendSeries.points[run.trendSeries.count - 1];
     const char* color = last->balance < 0.0 ? scheme->minus.color : scheme->plus.color;
     double x = xOf(&chart, last->game);
     double y = yOf(&chart, last->balance);
@@ -178,12 +179,12 @@ static void writeBalanceChart(const ColorScheme* scheme)
 
 static void writeRankChart(const ColorScheme* scheme)
 {
-    Chart chart = { scheme, trendSeries.games, 1.0, 4.0 };
+    Chart chart = { scheme, run.trendSeries.games, 1.0, 4.0 };
     openChart(&chart, "順位の推移");
     static const char* const labels[] = { "1位", "2位", "3位", "4位" };
     for (int rank = 1; rank <= 4; rank++) writeGridLine(&chart, rank, labels[rank - 1]);
     writeFrame(&chart);
-    const TrendPoint* last = &trendSeries.points[trendSeries.count - 1];
+    const TrendPoint* last = &run.trendSeries.points[run.trendSeries.count - 1];
     char text[64];
     snprintf(text, sizeof text, "直近20戦の平均 %.2f", last->shortRankAverage);
     writeLegend(PLOT_LEFT, scheme->plus.color, 1.5, text);
@@ -203,8 +204,8 @@ static void writeMonthTable(void)
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    for (int i = monthlySummary.count - 1; i >= 0; i--) {
-        const MonthRow* row = &monthlySummary.rows[i];
+    for (int i = run.monthlySummary.count - 1; i >= 0; i--) {
+        const MonthRow* row = &run.monthlySummary.rows[i];
         char month[MONTH_KEY_SIZE * HTML_ESCAPE_GROWTH];
         char figures[256];
         escapeHtml(month, sizeof month, row->month);

@@ -5,8 +5,9 @@
 // rank, and the monthly summary as a table. The charts are inline SVG drawn in the colours of the
 // chosen scheme: no script and nothing outside the page.
 
-// Writes the section from settings.currentId, settings.colorScheme, trendSeries and monthlySummary.
-// Reads only; trendSeries holds at least one game whenever a report is written with the option.
+// Writes the section from settings.currentId, settings.colorScheme, run.trendSeries and
+// run.monthlySummary. Reads only; run.trendSeries holds at least one game whenever a report is
+// written with the option.
 void writeTrendsSection(void);
 
 #endif

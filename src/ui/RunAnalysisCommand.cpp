@@ -2,13 +2,11 @@
 
 #include <string.h>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/RunState.h"
 #include "platform/platform.h"
-#include "report/MonthlySummaryTable.h"
-#include "report/OpponentSummaryTable.h"
 #include "report/Report.h"
+#include "run/AnalysisRun.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
@@ -46,9 +44,9 @@ static void tellTableFailures(void)
         int failed;
         const char* name;
     } tables[] = {
-        {gameTableCreated && !gameTableWritten, gameTableName},
-        {opponentTableCreated && !opponentTableWritten, opponentTableName},
-        {monthlyTableCreated && !monthlyTableWritten, monthlyTableName},
+        {run.gameResultsTable.created && !run.gameResultsTable.written, run.gameResultsTable.name},
+        {run.opponentSummaryTable.created && !run.opponentSummaryTable.written, run.opponentSummaryTable.name},
+        {run.monthlySummaryTable.created && !run.monthlySummaryTable.written, run.monthlySummaryTable.name},
     };
     char text[3 * TABLE_NAME_SIZE + sizeof MESSAGE_TABLE_NOT_WRITTEN + 4] = "";
     for (const auto& table : tables) {

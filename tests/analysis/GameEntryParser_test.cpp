@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "RunFolder.h"
 #include "support/RecordingPlatform.h"
 
@@ -114,7 +115,7 @@ TEST(GameEntryParser, ResultLineOfExactlyTheNeededLengthIsRead)
     std::string result = resultLine({{1, 30}, {2, -10}, {3, -20}}) + "4   ";
     ASSERT_EQ(result.size(), 35u);
     ASSERT_EQ(runLog(gameEntry("卓(点10)：卓>", '1', {"Me", "A", "B", "C"}, result)), 1);
-    EXPECT_EQ(playerTotals.scoreSum, 30);
+    EXPECT_EQ(run.playerTotals.scoreSum, 30);
 }
 
 TEST(GameEntryParser, EntriesWithoutThePlayerAreNotExaminedPastTheirPlayerLines)
@@ -125,7 +126,7 @@ TEST(GameEntryParser, EntriesWithoutThePlayerAreNotExaminedPastTheirPlayerLines)
                       gameEntry("卓：卓>", '1', {"W", "X", "Y", "Z"}, ">1     +30 2     +10 3     -15 4     -24") +
                       plainGame();
     ASSERT_EQ(runLog(log), 1);
-    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(run.playerTotals.games, 1);
     EXPECT_EQ(opponentCount(), 3) << "W, X, Y and Z were never counted";
 }
 
@@ -165,15 +166,15 @@ TEST(GameEntryParser, ThreePlayerEntriesChangeTheSeatsForTheRestOfTheRun)
     std::string threeAgain = gameEntry("三人(点100)：卓>", '1', {"Me", "C", "D", "=三人打ち"},
                                        resultLine({{1, 40}, {2, -10}, {3, -30}}));
     ASSERT_EQ(runLog(three + fourWithPlayerLast + threeAgain), 1);
-    EXPECT_EQ(seatCount, 3);
-    EXPECT_EQ(playerTotals.games, 2);
-    EXPECT_EQ(playerTotals.scoreSum, 60);
+    EXPECT_EQ(run.seatCount, 3);
+    EXPECT_EQ(run.playerTotals.games, 2);
+    EXPECT_EQ(run.playerTotals.scoreSum, 60);
     EXPECT_EQ(opponentCount(), 4);
 
     // A new run starts again with four seats.
     ASSERT_EQ(runLog(plainGame()), 1);
-    EXPECT_EQ(seatCount, 4);
-    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(run.seatCount, 4);
+    EXPECT_EQ(run.playerTotals.games, 1);
 }
 
 TEST(GameEntryParserDeathTest, FourPlayerEntryAfterAThreePlayerEntryFailsTheZeroSum)
@@ -209,7 +210,7 @@ TEST(GameEntryParser, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
         settings.minRate = c.minRate;
         settings.maxRate = c.maxRate;
         EXPECT_EQ(runLog(plainGame(c.header)), c.accepted);
-        EXPECT_EQ(playerTotals.games, c.accepted);
+        EXPECT_EQ(run.playerTotals.games, c.accepted);
     }
 }
 
@@ -228,14 +229,14 @@ TEST(GameEntryParser, HeaderAmongBodyLinesAbandonsTheEntry)
     useTestSettings();
     std::string broken = "<卓(点3万)：卓>\r\n 1:x\r\n[2024/03/01 20:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n 東1局\r\n";
     ASSERT_EQ(runLog(broken + plainGame("卓(点200)：次>")), 1);
-    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(run.playerTotals.games, 1);
     EXPECT_EQ(firstRowStart(), rowStart("卓", "200", "次"));
 
     // Any number of abandoned entries in a row is handled without nesting.
     std::string many;
     for (int i = 0; i < 100000; i++) many += broken;
     ASSERT_EQ(runLog(many + plainGame()), 1);
-    EXPECT_EQ(playerTotals.games, 1);
+    EXPECT_EQ(run.playerTotals.games, 1);
 }
 
 TEST(GameEntryParser, LinesOfAnEntryAreTakenByPosition)
@@ -265,8 +266,8 @@ TEST(GameEntryParser, LinesOfAnEntryAreTakenByPosition)
         RunFolder folder;
         useTestSettings();
         ASSERT_EQ(runLog(c.log), 1);
-        EXPECT_EQ(playerTotals.games, c.games);
-        EXPECT_EQ(playerTotals.scoreSum, c.scoreSum);
+        EXPECT_EQ(run.playerTotals.games, c.games);
+        EXPECT_EQ(run.playerTotals.scoreSum, c.scoreSum);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/OpponentTable.h"
 
 #include "analysis/FatalError.h"
+#include "analysis/RunState.h"
 #include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
@@ -22,21 +23,21 @@ TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
 {
     releaseOpponentTable();
     clearOpponentTable();
-    EXPECT_EQ(opponentTable.capacity, 0);
+    EXPECT_EQ(run.opponentTable.capacity, 0);
     EXPECT_EQ(findOrAddOpponent("p0"), 0);
-    EXPECT_EQ(opponentTable.capacity, 1024);
+    EXPECT_EQ(run.opponentTable.capacity, 1024);
     for (int i = 1; i < 1024; i++) findOrAddOpponent(("p" + std::to_string(i)).c_str());
-    opponentTable.records[5].games = 7;
-    opponentTable.records[5].balance = -12.5f;
-    EXPECT_EQ(opponentTable.capacity, 1024);
+    run.opponentTable.records[5].games = 7;
+    run.opponentTable.records[5].balance = -12.5f;
+    EXPECT_EQ(run.opponentTable.capacity, 1024);
 
     EXPECT_EQ(findOrAddOpponent("p1024"), 1024);
-    EXPECT_EQ(opponentTable.capacity, 2048);
+    EXPECT_EQ(run.opponentTable.capacity, 2048);
     EXPECT_EQ(opponentCount(), 1025);
-    EXPECT_STREQ(opponentTable.records[5].name, "p5") << "records survive the growth";
-    EXPECT_EQ(opponentTable.records[5].games, 7);
-    EXPECT_EQ(opponentTable.records[5].balance, -12.5f);
-    const OpponentRecord& added = opponentTable.records[1024];
+    EXPECT_STREQ(run.opponentTable.records[5].name, "p5") << "records survive the growth";
+    EXPECT_EQ(run.opponentTable.records[5].games, 7);
+    EXPECT_EQ(run.opponentTable.records[5].balance, -12.5f);
+    const OpponentRecord& added = run.opponentTable.records[1024];
     EXPECT_STREQ(added.name, "p1024");
     EXPECT_EQ(added.games + added.above + added.below, 0) << "a record added after growth starts at 0";
     EXPECT_EQ(added.moneyLost + added.moneyWon + added.balance, 0.0f);
@@ -58,8 +59,8 @@ TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
         ASSERT_EQ(findOrAddOpponent(name.c_str()), expected) << name;
     }
     ASSERT_EQ(opponentCount(), (int)model.size());
-    for (size_t i = 0; i < model.size(); i++) ASSERT_STREQ(opponentTable.records[i].name, model[i].c_str());
-    EXPECT_EQ(opponentTable.capacity % 1024, 0);
+    for (size_t i = 0; i < model.size(); i++) ASSERT_STREQ(run.opponentTable.records[i].name, model[i].c_str());
+    EXPECT_EQ(run.opponentTable.capacity % 1024, 0);
 }
 
 TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
@@ -73,7 +74,7 @@ TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
         ASSERT_EQ(findOrAddOpponent(name), i);
     }
     EXPECT_EQ(findOrAddOpponent("o123456"), 123456);
-    EXPECT_EQ(opponentTable.capacity, 1000448);
+    EXPECT_EQ(run.opponentTable.capacity, 1000448);
 }
 
 TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
@@ -81,20 +82,20 @@ TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
     releaseOpponentTable();
     clearOpponentTable();
     for (int i = 0; i < 1500; i++) findOrAddOpponent(("old" + std::to_string(i)).c_str());
-    opponentTable.records[3].games = 9;
-    OpponentRecord* storage = opponentTable.records;
+    run.opponentTable.records[3].games = 9;
+    OpponentRecord* storage = run.opponentTable.records;
 
     clearOpponentTable();
     EXPECT_EQ(opponentCount(), 0);
-    EXPECT_EQ(opponentTable.capacity, 2048);
-    EXPECT_EQ(opponentTable.records, storage);
+    EXPECT_EQ(run.opponentTable.capacity, 2048);
+    EXPECT_EQ(run.opponentTable.records, storage);
     static const OpponentRecord zero = {};
-    for (int i = 0; i < opponentTable.capacity; i++)
-        ASSERT_EQ(memcmp(&opponentTable.records[i], &zero, sizeof zero), 0) << "record " << i;
+    for (int i = 0; i < run.opponentTable.capacity; i++)
+        ASSERT_EQ(memcmp(&run.opponentTable.records[i], &zero, sizeof zero), 0) << "record " << i;
 
     EXPECT_EQ(findOrAddOpponent("old3"), 0) << "names of the previous run are forgotten";
     EXPECT_EQ(findOrAddOpponent("new"), 1);
-    EXPECT_EQ(opponentTable.records[0].games, 0);
+    EXPECT_EQ(run.opponentTable.records[0].games, 0);
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
@@ -105,8 +106,8 @@ static void growBeyondMemory(void)
     releaseOpponentTable();
     clearOpponentTable();
     findOrAddOpponent("first");
-    opponentTable.capacity = 1 << 30;
-    opponentTable.lastUsed = opponentTable.capacity - 1;
+    run.opponentTable.capacity = 1 << 30;
+    run.opponentTable.lastUsed = run.opponentTable.capacity - 1;
     struct rlimit limit;
     limit.rlim_cur = limit.rlim_max = 4ull << 30;
     setrlimit(RLIMIT_AS, &limit);
@@ -118,3 +119,22 @@ TEST(OpponentTableDeathTest, GrowthWithoutMemoryIsFatal)
     EXPECT_EXIT(growBeyondMemory(), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_OUT_OF_MEMORY));
 }
 #endif
+
+TEST(OpponentTable, ReorderMovesEachRecordToItsPlaceAndKeepsTheCount)
+{
+    releaseOpponentTable();
+    clearOpponentTable();
+    for (const char* name : {"a", "b", "c", "d"}) findOrAddOpponent(name);
+    run.opponentTable.records[2].games = 5;
+    // The high bits are the caller's; only the low 32 bits name the position.
+    const uint64_t order[] = {2 | 7ull << 32, 0, 3 | 1ull << 40, 1};
+    ASSERT_EQ(reorderOpponents(order), 1);
+    std::string names;
+    for (int i = 0; i < opponentCount(); i++) names += run.opponentTable.records[i].name;
+    EXPECT_EQ(names, "cadb");
+    EXPECT_EQ(run.opponentTable.records[0].games, 5) << "whole records move";
+    ASSERT_EQ(reorderOpponents(order), 1) << "the old storage serves as the next block";
+    names.clear();
+    for (int i = 0; i < opponentCount(); i++) names += run.opponentTable.records[i].name;
+    EXPECT_EQ(names, "dcba");
+}

@@ -3,6 +3,7 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -12,10 +13,7 @@ static const char NAMES[MAX_SEATS][ID_SIZE] = {"Me", "A", "B", "C"};
 // A fresh run state without a per-game table; the player sits at seat 0 of four.
 static void startRun(void)
 {
-    resetPlayerStats();
-    clearOpponentTable();
-    seatCount = 4;
-    playerSeat = 0;
+    resetRunState();
     gameTableFile = NULL;
 }
 
@@ -48,10 +46,10 @@ TEST(PlayerStats, StreaksFollowTheSignOfConsecutiveResults)
         SCOPED_TRACE(c.rule);
         startRun();
         for (int s : c.results) addResult(s);
-        EXPECT_EQ(playerTotals.currentWinStreak, c.currentWin);
-        EXPECT_EQ(playerTotals.currentLossStreak, c.currentLoss);
-        EXPECT_EQ(playerTotals.longestWinStreak, c.longestWin);
-        EXPECT_EQ(playerTotals.longestLossStreak, c.longestLoss);
+        EXPECT_EQ(run.playerTotals.currentWinStreak, c.currentWin);
+        EXPECT_EQ(run.playerTotals.currentLossStreak, c.currentLoss);
+        EXPECT_EQ(run.playerTotals.longestWinStreak, c.longestWin);
+        EXPECT_EQ(run.playerTotals.longestLossStreak, c.longestLoss);
     }
 }
 
@@ -59,25 +57,25 @@ TEST(PlayerStats, CountsGamesScoresAndRanks)
 {
     startRun();
     for (int s : {12, -7, 0, -30, 25}) addResult(s);
-    EXPECT_EQ(playerTotals.games, 5);
-    EXPECT_EQ(playerTotals.wins, 2);
-    EXPECT_EQ(playerTotals.losses, 2);
-    EXPECT_EQ(playerTotals.draws, 1);
-    EXPECT_EQ(playerTotals.bestScore, 25);
-    EXPECT_EQ(playerTotals.worstScore, -30);
-    EXPECT_EQ(playerTotals.scoreSum, 0);
-    EXPECT_EQ(playerTotals.rankSum, 1 + 4 + 2 + 4 + 1);
-    EXPECT_EQ(playerTotals.rankCounts[0], 2);
-    EXPECT_EQ(playerTotals.rankCounts[1], 1);
-    EXPECT_EQ(playerTotals.rankCounts[3], 2);
-    EXPECT_EQ(previousResult, 25);
+    EXPECT_EQ(run.playerTotals.games, 5);
+    EXPECT_EQ(run.playerTotals.wins, 2);
+    EXPECT_EQ(run.playerTotals.losses, 2);
+    EXPECT_EQ(run.playerTotals.draws, 1);
+    EXPECT_EQ(run.playerTotals.bestScore, 25);
+    EXPECT_EQ(run.playerTotals.worstScore, -30);
+    EXPECT_EQ(run.playerTotals.scoreSum, 0);
+    EXPECT_EQ(run.playerTotals.rankSum, 1 + 4 + 2 + 4 + 1);
+    EXPECT_EQ(run.playerTotals.rankCounts[0], 2);
+    EXPECT_EQ(run.playerTotals.rankCounts[1], 1);
+    EXPECT_EQ(run.playerTotals.rankCounts[3], 2);
+    EXPECT_EQ(run.previousResult, 25);
 
     startRun();
     for (int s : {-3, -9}) addResult(s);
-    EXPECT_EQ(playerTotals.bestScore, 0) << "no positive score: best stays 0";
+    EXPECT_EQ(run.playerTotals.bestScore, 0) << "no positive score: best stays 0";
     startRun();
     for (int s : {3, 9}) addResult(s);
-    EXPECT_EQ(playerTotals.worstScore, 0) << "no negative score: worst stays 0";
+    EXPECT_EQ(run.playerTotals.worstScore, 0) << "no negative score: worst stays 0";
 }
 
 TEST(PlayerStats, RankOutsideOneToFourEntersOnlyTheRankSum)
@@ -88,20 +86,20 @@ TEST(PlayerStats, RankOutsideOneToFourEntersOnlyTheRankSum)
         int ranks[MAX_SEATS] = {rank, 2, 3, 4};
         addGameToTotals(0, ranks, scores, NAMES);
     }
-    EXPECT_EQ(playerTotals.rankSum, 3);
-    for (int count : playerTotals.rankCounts) EXPECT_EQ(count, 0);
+    EXPECT_EQ(run.playerTotals.rankSum, 3);
+    for (int count : run.playerTotals.rankCounts) EXPECT_EQ(count, 0);
 }
 
 TEST(PlayerStats, RecentResultsRingWraps)
 {
     startRun();
     for (int game = 1; game <= 101; game++) addResult(game);
-    EXPECT_EQ(recentResults.next, 1);
-    EXPECT_EQ(recentResults.slots[0], 101) << "the 101st game overwrites the first";
-    EXPECT_EQ(recentResults.slots[99], 100);
+    EXPECT_EQ(run.recentResults.next, 1);
+    EXPECT_EQ(run.recentResults.slots[0], 101) << "the 101st game overwrites the first";
+    EXPECT_EQ(run.recentResults.slots[99], 100);
     resetPlayerStats();
-    EXPECT_EQ(recentResults.next, 0);
-    EXPECT_EQ(recentResults.slots[0], 101) << "a reset keeps the slots";
+    EXPECT_EQ(run.recentResults.next, 0);
+    EXPECT_EQ(run.recentResults.slots[0], 101) << "a reset keeps the slots";
 }
 
 TEST(PlayerStats, MoneySharesSplitTheLosersPaymentsByPositiveScores)
@@ -124,8 +122,8 @@ TEST(PlayerStats, MoneySharesSplitTheLosersPaymentsByPositiveScores)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        seatCount = 4;
-        playerSeat = c.playerSeat;
+        run.seatCount = 4;
+        run.playerSeat = c.playerSeat;
         float shares[MAX_SEATS];
         computeMoneyShares(c.rate, c.scores, shares);
         for (int i = 0; i < MAX_SEATS; i++) EXPECT_FLOAT_EQ(shares[i], c.shares[i]) << "seat " << i;
@@ -144,9 +142,9 @@ TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
     addGameToTotals(100, ranks, tie, NAMES);
 
     ASSERT_EQ(opponentCount(), 3);
-    const OpponentRecord& a = opponentTable.records[0];
-    const OpponentRecord& b = opponentTable.records[1];
-    const OpponentRecord& c = opponentTable.records[2];
+    const OpponentRecord& a = run.opponentTable.records[0];
+    const OpponentRecord& b = run.opponentTable.records[1];
+    const OpponentRecord& c = run.opponentTable.records[2];
     EXPECT_STREQ(a.name, "A");
     EXPECT_EQ(a.games, 3);
     EXPECT_EQ(a.above, 1);
@@ -175,6 +173,6 @@ TEST(PlayerStats, MoneyFieldsAddInFloat)
     int small[MAX_SEATS] = {1, -1, 0, 0};
     addGameToTotals(1, ranks, small, NAMES);
     addGameToTotals(1, ranks, small, NAMES);
-    EXPECT_EQ(opponentTable.records[0].moneyWon, 16777216.0f);
-    EXPECT_EQ(opponentTable.records[0].balance, 16777216.0f);
+    EXPECT_EQ(run.opponentTable.records[0].moneyWon, 16777216.0f);
+    EXPECT_EQ(run.opponentTable.records[0].balance, 16777216.0f);
 }

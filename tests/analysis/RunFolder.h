@@ -4,9 +4,9 @@
 // directory while the test runs (so every output lands there), whole-file helpers, and builders of
 // game-log text in the form the client writes (code page 932 literals, CR LF).
 
-#include "analysis/AnalysisRun.h"
 #include "analysis/LogReader.h"
 #include "platform/platform.h"
+#include "run/AnalysisRun.h"
 #include "settings/Settings.h"
 
 #include <filesystem>

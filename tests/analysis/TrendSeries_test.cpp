@@ -1,5 +1,7 @@
 #include "analysis/TrendSeries.h"
 
+#include "analysis/RunState.h"
+
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -34,12 +36,12 @@ TEST(TrendSeries, BucketsMergeAndKeepTheValuesAtTheirEnds)
             balance[n] = balance[n - 1] + money;
             rankSum[n] = rankSum[n - 1] + rank;
         }
-        ASSERT_EQ(trendSeries.span, c.span);
-        ASSERT_EQ(trendSeries.count, c.count);
-        EXPECT_EQ(trendSeries.points[c.count - 1].game, c.games);
-        EXPECT_EQ(trendSeries.points[c.count - 1].balance, balance[c.games]);
+        ASSERT_EQ(run.trendSeries.span, c.span);
+        ASSERT_EQ(run.trendSeries.count, c.count);
+        EXPECT_EQ(run.trendSeries.points[c.count - 1].game, c.games);
+        EXPECT_EQ(run.trendSeries.points[c.count - 1].balance, balance[c.games]);
         for (int i = 0; i < c.count; i++) {
-            const TrendPoint& point = trendSeries.points[i];
+            const TrendPoint& point = run.trendSeries.points[i];
             int n = point.game;
             if (i < c.count - 1) {
                 ASSERT_EQ(n, (i + 1) * c.span) << "bucket " << i;

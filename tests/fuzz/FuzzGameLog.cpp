@@ -3,7 +3,7 @@
 // report that cannot be created is a fault.
 #include "FuzzPlatform.h"
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "settings/AppPaths.h"

@@ -1,5 +1,6 @@
 #include "report/OpponentOrder.h"
 
+#include "analysis/RunState.h"
 #include "ReportTestSupport.h"
 
 TEST(OpponentOrder, EachComparisonPutsTheLargestKeyFirst)
@@ -51,12 +52,12 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
     }
     setOpponents(records);
     for (OpponentComparison compare : { compareByGames, compareByBalance, compareByMargin, compareByGames }) {
-        std::vector<OpponentRecord> expected(opponentTable.records, opponentTable.records + opponentCount());
+        std::vector<OpponentRecord> expected(run.opponentTable.records, run.opponentTable.records + opponentCount());
         std::stable_sort(expected.begin(), expected.end(),
                          [compare](const OpponentRecord& a, const OpponentRecord& b) { return compare(&a, &b) < 0; });
         sortOpponents(compare);
         for (int i = 0; i < opponentCount(); i++)
-            ASSERT_STREQ(opponentTable.records[i].name, expected[i].name) << i;
+            ASSERT_STREQ(run.opponentTable.records[i].name, expected[i].name) << i;
     }
 }
 
@@ -70,6 +71,6 @@ TEST(OpponentOrder, TablesOfChangingSizeOneAfterAnother)
         for (int i = 0; i < n; i++) records.push_back(opponent("x", i % 7, 0, 0, (float)(i % 13)));
         setOpponents(records);
         sortOpponents(compareByGames);
-        for (int i = 1; i < n; i++) ASSERT_GE(opponentTable.records[i - 1].games, opponentTable.records[i].games);
+        for (int i = 1; i < n; i++) ASSERT_GE(run.opponentTable.records[i - 1].games, run.opponentTable.records[i].games);
     }
 }

@@ -1,5 +1,6 @@
 #include "report/OpponentSummaryTable.h"
 
+#include "analysis/RunState.h"
 #include "ReportTestSupport.h"
 
 static const char HEADER[] = "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\r\n";
@@ -18,7 +19,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
     });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
     ASSERT_EQ(placeOpponentSummaryTable(), 1);
-    EXPECT_STREQ(opponentTableName, "abc_ID別集計.xls");
+    EXPECT_STREQ(run.opponentSummaryTable.name, "abc_ID別集計.xls");
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
               "taker\t1\t0\t1\t0\t800\t-800\r\n"
@@ -39,7 +40,7 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     fclose(old);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
-    EXPECT_EQ(opponentTableWritten, 1);
+    EXPECT_EQ(run.opponentSummaryTable.written, 1);
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
     ASSERT_EQ(placeOpponentSummaryTable(), 1);
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");

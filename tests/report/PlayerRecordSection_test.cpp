@@ -1,5 +1,6 @@
 #include "report/PlayerRecordSection.h"
 
+#include "analysis/RunState.h"
 #include "ReportTestSupport.h"
 
 
@@ -12,13 +13,13 @@ static std::string recordSection(void)
 TEST(PlayerRecordSection, SingleWinInFirstPlaceByteForByte)
 {
     resetRunStateForReport();
-    playerTotals.games = 1;
-    playerTotals.wins = 1;
-    playerTotals.bestScore = 30;
-    playerTotals.scoreSum = 30;
-    playerTotals.rankSum = 1;
-    playerTotals.rankCounts[0] = 1;
-    playerTotals.currentWinStreak = 1;
+    run.playerTotals.games = 1;
+    run.playerTotals.wins = 1;
+    run.playerTotals.bestScore = 30;
+    run.playerTotals.scoreSum = 30;
+    run.playerTotals.rankSum = 1;
+    run.playerTotals.rankCounts[0] = 1;
+    run.playerTotals.currentWinStreak = 1;
     setOpponents({ opponent("b", 1, 1, 0, 0), opponent("c", 1, 1, 0, 0), opponent("d", 1, 1, 0, 0) });
 
     EXPECT_EQ(recordSection(), crlf(
@@ -54,22 +55,22 @@ TEST(PlayerRecordSection, SingleWinInFirstPlaceByteForByte)
 TEST(PlayerRecordSection, NumberFormats)
 {
     resetRunStateForReport();
-    seatCount = 3;
+    run.seatCount = 3;
     settings.minRate = 50;
     settings.maxRate = 1000;
-    playerTotals.games = 20;
-    playerTotals.wins = 8;
-    playerTotals.losses = 11;
-    playerTotals.draws = 1;
-    playerTotals.scoreSum = -250;
-    playerTotals.rankSum = 45;
-    playerTotals.rankCounts[0] = 1;
-    playerTotals.rankCounts[1] = 7;
-    playerTotals.rankCounts[2] = 12;
-    playerTotals.bestScore = 41;
-    playerTotals.worstScore = -77;
-    playerTotals.longestWinStreak = 3;
-    playerTotals.longestLossStreak = 2;
+    run.playerTotals.games = 20;
+    run.playerTotals.wins = 8;
+    run.playerTotals.losses = 11;
+    run.playerTotals.draws = 1;
+    run.playerTotals.scoreSum = -250;
+    run.playerTotals.rankSum = 45;
+    run.playerTotals.rankCounts[0] = 1;
+    run.playerTotals.rankCounts[1] = 7;
+    run.playerTotals.rankCounts[2] = 12;
+    run.playerTotals.bestScore = 41;
+    run.playerTotals.worstScore = -77;
+    run.playerTotals.longestWinStreak = 3;
+    run.playerTotals.longestLossStreak = 2;
     std::vector<std::string> lines = crlfLines(recordSection());
 
     struct Case {

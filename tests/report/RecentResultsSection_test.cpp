@@ -1,5 +1,6 @@
 #include "report/RecentResultsSection.h"
 
+#include "analysis/RunState.h"
 #include "ReportTestSupport.h"
 
 static const char SECTION_START[] =
@@ -14,20 +15,20 @@ static const char SECTION_START[] =
 static void playResults(const std::vector<int>& results, int start = 0)
 {
     resetRunStateForReport();
-    for (int i = 0; i < RECENT_SLOTS; i++) recentResults.slots[i] = 7777;   // stale slots of an earlier run
-    recentResults.next = start;
+    for (int i = 0; i < RECENT_SLOTS; i++) run.recentResults.slots[i] = 7777;   // stale slots of an earlier run
+    run.recentResults.next = start;
     for (int result : results) {
-        recentResults.slots[recentResults.next] = result;
-        recentResults.next = (recentResults.next + 1) % RECENT_SLOTS;
-        playerTotals.games++;
+        run.recentResults.slots[run.recentResults.next] = result;
+        run.recentResults.next = (run.recentResults.next + 1) % RECENT_SLOTS;
+        run.playerTotals.games++;
         if (result > 0) {
-            playerTotals.currentWinStreak++;
-            playerTotals.currentLossStreak = 0;
+            run.playerTotals.currentWinStreak++;
+            run.playerTotals.currentLossStreak = 0;
         } else if (result < 0) {
-            playerTotals.currentLossStreak++;
-            playerTotals.currentWinStreak = 0;
+            run.playerTotals.currentLossStreak++;
+            run.playerTotals.currentWinStreak = 0;
         } else {
-            playerTotals.currentWinStreak = playerTotals.currentLossStreak = 0;
+            run.playerTotals.currentWinStreak = run.playerTotals.currentLossStreak = 0;
         }
     }
 }

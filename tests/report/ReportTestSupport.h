@@ -6,6 +6,7 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
@@ -81,12 +82,13 @@ inline OpponentRecord opponent(const char* name, int games, int above, int below
 inline void setOpponents(const std::vector<OpponentRecord>& records)
 {
     int capacity = OPPONENT_GROWTH * ((int)records.size() / OPPONENT_GROWTH + 1);
-    opponentTable.records = (OpponentRecord*)realloc(opponentTable.records, sizeof(OpponentRecord) * capacity);
-    ASSERT_NE(opponentTable.records, nullptr);
-    memset(opponentTable.records, 0, sizeof(OpponentRecord) * capacity);
-    for (size_t i = 0; i < records.size(); i++) opponentTable.records[i] = records[i];
-    opponentTable.capacity = capacity;
-    opponentTable.lastUsed = (int)records.size() - 1;
+    OpponentTable& table = run.opponentTable;
+    table.records = (OpponentRecord*)realloc(table.records, sizeof(OpponentRecord) * capacity);
+    ASSERT_NE(run.opponentTable.records, nullptr);
+    memset(run.opponentTable.records, 0, sizeof(OpponentRecord) * capacity);
+    for (size_t i = 0; i < records.size(); i++) run.opponentTable.records[i] = records[i];
+    run.opponentTable.capacity = capacity;
+    run.opponentTable.lastUsed = (int)records.size() - 1;
 }
 
 // n opponents named "p1".."pn" where p1 has the most games.
@@ -104,7 +106,7 @@ inline std::vector<OpponentRecord> numberedOpponents(int n)
 inline std::vector<std::string> opponentNames(void)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < opponentCount(); i++) names.push_back(opponentTable.records[i].name);
+    for (int i = 0; i < opponentCount(); i++) names.push_back(run.opponentTable.records[i].name);
     return names;
 }
 
@@ -114,9 +116,7 @@ inline void resetRunStateForReport(void)
     resetSettings();
     applyDefaults();
     copyText(settings.currentId, sizeof settings.currentId, "abc");
-    memset(&playerTotals, 0, sizeof playerTotals);
-    memset(&recentResults, 0, sizeof recentResults);
-    seatCount = 4;
+    resetRunState();
     setOpponents({});
 }
 

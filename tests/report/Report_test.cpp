@@ -1,7 +1,7 @@
 #include "report/Report.h"
 
-#include "analysis/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/OpponentSummaryTable.h"
 #include "settings/AppPaths.h"
@@ -17,26 +17,26 @@
 static void fillSmallRun(const TemporaryFolder& folder)
 {
     resetRunStateForReport();
-    playerTotals.games = 2;
-    playerTotals.wins = 1;
-    playerTotals.losses = 1;
-    playerTotals.bestScore = 30;
-    playerTotals.worstScore = -10;
-    playerTotals.scoreSum = 20;
-    playerTotals.rankSum = 4;
-    playerTotals.rankCounts[0] = 1;
-    playerTotals.rankCounts[2] = 1;
-    playerTotals.currentWinStreak = 1;
-    recentResults.slots[0] = -10;
-    recentResults.slots[1] = 30;
-    recentResults.next = 2;
+    run.playerTotals.games = 2;
+    run.playerTotals.wins = 1;
+    run.playerTotals.losses = 1;
+    run.playerTotals.bestScore = 30;
+    run.playerTotals.worstScore = -10;
+    run.playerTotals.scoreSum = 20;
+    run.playerTotals.rankSum = 4;
+    run.playerTotals.rankCounts[0] = 1;
+    run.playerTotals.rankCounts[2] = 1;
+    run.playerTotals.currentWinStreak = 1;
+    run.recentResults.slots[0] = -10;
+    run.recentResults.slots[1] = 30;
+    run.recentResults.next = 2;
     setOpponents({ opponent("<!--", 2, 1, 1, 250, 1000, -750), opponent("a&b", 2, 2, 0, 1200, 1200, 0),
                    opponent("x<y", 1, 0, 1, -3000, 0, -3000) });
-    copyText(gameTableName, sizeof gameTableName, "abc_戦績.xls");
-    gameTableCreated = 1;
-    gameTableWritten = 1;
+    copyText(run.gameResultsTable.name, sizeof run.gameResultsTable.name, "abc_戦績.xls");
+    run.gameResultsTable.created = 1;
+    run.gameResultsTable.written = 1;
     copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder.path.c_str());
-    runStartTime = time(NULL) - 42;
+    run.startTime = time(NULL) - 42;
 }
 
 static std::string expectedLink(const char* tableName)
@@ -114,7 +114,7 @@ TEST(Report, DownloadsBlockListsTheTablesThatWereWrittenInFull)
         SCOPED_TRACE(c.rule);
         TemporaryFolder folder;
         fillSmallRun(folder);
-        gameTableWritten = c.gameTable;
+        run.gameResultsTable.written = c.gameTable;
         if (!c.opponentTable) {
             ASSERT_EQ(createDirectory("abc_ID別集計.xls"), 1);   // in the way of the file
         }

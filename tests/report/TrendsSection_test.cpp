@@ -2,7 +2,6 @@
 
 #include "ReportTestSupport.h"
 #include "analysis/MonthlySummary.h"
-#include "analysis/Trends.h"
 #include "analysis/TrendSeries.h"
 
 #include <regex>
@@ -27,7 +26,6 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
         SCOPED_TRACE(c.rule);
         resetRunStateForReport();
         copyText(settings.currentId, sizeof settings.currentId, "<x>");
-        clearTrends();
         for (int n = 0; n < c.games; n++) {
             addGameToMonth("2024/01/01", c.rank, 10, c.money);
             addGameToTrendSeries(c.rank, c.money);

@@ -1,25 +1,14 @@
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 
+#include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
-#include "analysis/OpponentTable.h"
-#include "analysis/PlayerStats.h"
-#include "analysis/Trends.h"
+#include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 
 const char MESSAGE_NO_GAME[] = "指定された条件での対局データは含まれていませんでした。";
-
-// Everything a run counts starts from zero; the opponent table keeps its storage.
-static void resetRunState(void)
-{
-    clearOpponentTable();
-    seatCount = 4;
-    playerSeat = 0;
-    resetPlayerStats();
-    clearTrends();
-}
 
 // Hands every entry of the log to the parser, up to the end of the log.
 static void readEntries(void)
@@ -28,18 +17,19 @@ static void readEntries(void)
     while (!logAtEnd()) {
         if (!readLogLine(line)) return;
         if (line[0] != '<') continue;
-        if (runProgress) runProgress();
+        if (run.progress) run.progress();
         if (parseGameEntry(line + 1) == 0) return;
     }
 }
 
 int runAnalysis(void)
 {
-    runStartTime = time(NULL);
+    run.startTime = time(NULL);
+    onFatalError(discardReport);
     resetRunState();
     createGameTable();
     readEntries();
-    if (playerTotals.games == 0) {
+    if (run.playerTotals.games == 0) {
         closeGameTable();
         showErrorMessage(MESSAGE_NO_GAME);
         return 0;

@@ -1,10 +1,11 @@
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 
 #include "analysis/FatalError.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "RunFolder.h"
+#include "analysis/RunFolder.h"
+#include "analysis/RunState.h"
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"
 
@@ -52,16 +53,16 @@ TEST(AnalysisRun, TwoRunsOverTheSameLogGiveTheSameResults)
     std::string log = plainGame() + plainGame("東南(東1万/半2万)：卓>") + three;
     ASSERT_EQ(runLog(log), 1);
     std::string firstTable = gameTableBytes();
-    PlayerTotals firstTotals = playerTotals;
-    std::vector<OpponentRecord> firstOpponents(opponentTable.records, opponentTable.records + opponentCount());
+    PlayerTotals firstTotals = run.playerTotals;
+    std::vector<OpponentRecord> firstOpponents(run.opponentTable.records, run.opponentTable.records + opponentCount());
 
     ASSERT_EQ(runLog(log), 1);
     EXPECT_EQ(gameTableBytes(), firstTable);
-    EXPECT_EQ(memcmp(&playerTotals, &firstTotals, sizeof firstTotals), 0);
+    EXPECT_EQ(memcmp(&run.playerTotals, &firstTotals, sizeof firstTotals), 0);
     ASSERT_EQ(opponentCount(), (int)firstOpponents.size());
-    EXPECT_EQ(memcmp(opponentTable.records, firstOpponents.data(), firstOpponents.size() * sizeof(OpponentRecord)), 0);
-    EXPECT_EQ(playerTotals.games, 3);
-    EXPECT_EQ(recentResults.next, 3);
+    EXPECT_EQ(memcmp(run.opponentTable.records, firstOpponents.data(), firstOpponents.size() * sizeof(OpponentRecord)), 0);
+    EXPECT_EQ(run.playerTotals.games, 3);
+    EXPECT_EQ(run.recentResults.next, 3);
 }
 
 // A log stream that delivers the text up to byte `good` and then fails as a disk would (EIO).
@@ -127,18 +128,4 @@ TEST(AnalysisRunDeathTest, AFatalErrorKeepsTheRowsBeforeItAndLeavesTheOtherFiles
         EXPECT_EQ(fileBytes("Me_ID別集計.xls"), "previous table");
         EXPECT_EQ(fileBytes("Me_戦績.xls.tmp"), "<missing>");
     }
-}
-
-TEST(FatalErrorDeathTest, ShowsTheFormattedMessageAndEnds)
-{
-    RunFolder folder;
-    EXPECT_EXIT(
-        {
-            findOrAddOpponent("someone");
-            fatalError("%s%d", "牌譜", 7);
-        },
-        ::testing::ExitedWithCode(1), "message: " + hexOf("牌譜7"));
-    std::string longText(300, 'x');
-    EXPECT_EXIT(fatalError("%s", longText.c_str()), ::testing::ExitedWithCode(1),
-                "message: " + hexOf(std::string(255, 'x')) + "\n");
 }

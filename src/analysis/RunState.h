@@ -1,0 +1,59 @@
+#ifndef VORNIX_RUNSTATE_H
+#define VORNIX_RUNSTATE_H
+// What one analysis run owns, in one process-wide record: the counters the read loop updates, the
+// outcome of each of the run's tables, and the run driver's start time and progress hook. Analysis
+// counts into it, the table writers (analysis, report) fill in their outcomes, the report and the
+// front ends read it; resetRunState clears it at the start of every run.
+
+#include "analysis/MonthlySummary.h"
+#include "analysis/OpponentTable.h"
+#include "analysis/PlayerStats.h"
+#include "analysis/TrendSeries.h"
+
+#include <time.h>
+
+enum { TABLE_NAME_SIZE = 256 };
+
+// A tab-separated table written by the run.
+struct TableOutcome {
+    char name[TABLE_NAME_SIZE];   // its file name: currentId and a suffix, at most 255 bytes
+    int created;                  // 1 when this run's file could be created
+    int written;                  // 1 when it was written in full and closed (and, once placed, took
+                                  // its final name)
+};
+
+struct RunState {
+    // Counted while the log is read.
+    int seatCount;                  // seats of the entries being read: 4 at the start, 3 after a
+                                    // 3-player entry
+    int playerSeat;                 // seat index of the analysed player in the entry being parsed
+    PlayerTotals playerTotals;
+    RecentResults recentResults;
+    int previousResult;             // the player's score in the previous accepted game; 0 at the start
+    OpponentTable opponentTable;    // its storage outlives the run
+    MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
+    TrendSeries trendSeries;        // fed only with the progress option
+
+    // The run's tables: "%s_戦績.xls", "%s_ID別集計.xls", "%s_月別集計.xls".
+    TableOutcome gameResultsTable;
+    TableOutcome opponentSummaryTable;
+    TableOutcome monthlySummaryTable;
+
+    // The run driver's: not cleared by resetRunState.
+    time_t startTime;               // taken as the run's very first step
+    void (*progress)(void);         // when set, called by the read loop at every entry of the log, for
+                                    // a progress display (logBytesRead and logSize tell how far the run
+                                    // has come); NULL, the default: nothing is called
+};
+
+extern RunState run;
+
+// Number of records in use in the run's opponent table.
+inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
+
+// Clears everything the run counts and the tables' outcomes (names empty, flags 0): 4 seats, no game,
+// no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
+// ring its slots (only its next-write index goes back to 0); startTime and progress stay.
+void resetRunState(void);
+
+#endif
