@@ -8,11 +8,6 @@
 #include <stdarg.h>
 #include <stdio.h>
 
-const char MESSAGE_MALFORMED_ENTRY[] = "牌譜データ処理中にエラーが発生しました。\n";
-const char MESSAGE_NONZERO_SUM[] = "合計が０でない得点データが見つかりました。\n";
-const char MESSAGE_IMPOSSIBLE_RATE[] = "実在しないレートです。\n";
-const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
-const char MESSAGE_LOG_NOT_READ[] = "牌譜ファイルの読み込み中にエラーが発生しました。\n";
 
 enum { FATAL_MESSAGE_SIZE = 256 };
 

@@ -15,10 +15,5 @@ enum { FATAL_CLEANUP_SLOTS = 4 };
 // registering more is a programming error (assert).
 void onFatalError(void (*cleanup)(void));
 
-extern const char MESSAGE_MALFORMED_ENTRY[];   // "牌譜データ処理中にエラーが発生しました。\n"
-extern const char MESSAGE_NONZERO_SUM[];       // "合計が０でない得点データが見つかりました。\n"
-extern const char MESSAGE_IMPOSSIBLE_RATE[];   // "実在しないレートです。\n"
-extern const char MESSAGE_OUT_OF_MEMORY[];     // "メモリ不足です"
-extern const char MESSAGE_LOG_NOT_READ[];      // "牌譜ファイルの読み込み中にエラーが発生しました。\n"
 
 #endif

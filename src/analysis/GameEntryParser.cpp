@@ -8,6 +8,7 @@
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <string.h>
 

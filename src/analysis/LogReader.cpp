@@ -2,6 +2,7 @@
 
 #include "analysis/FatalError.h"
 #include "platform/platform.h"
+#include "text/Messages.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -12,7 +13,6 @@
 // pair; it is held back (left unread before the limit) until the next block shows what follows it.
 enum { LOG_BLOCK_SIZE = 64 * 1024 };
 
-const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
 
 static FILE* logFile;
 static char block[LOG_BLOCK_SIZE];

@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "analysis/RunState.h"
 #include "text/Text.h"
+#include "text/Messages.h"
 
 #include <stdlib.h>
 #include <string.h>

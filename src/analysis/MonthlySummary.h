@@ -33,7 +33,7 @@ void clearMonthlySummary(void);
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date);
 
 // Counts one game of the player into the row of its date's month, adding the row in its place when
-// the month is new. Growing the storage ends the process with "メモリ不足です" when memory runs out.
+// the month is new. Growing the storage ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
 void addGameToMonth(const char* date, int rank, int score, double money);
 
 #endif

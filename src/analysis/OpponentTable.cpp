@@ -2,6 +2,7 @@
 
 #include "analysis/FatalError.h"
 #include "analysis/RunState.h"
+#include "text/Messages.h"
 
 #include <limits.h>
 #include <stdint.h>

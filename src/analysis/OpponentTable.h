@@ -30,7 +30,7 @@ struct OpponentTable {
 void clearOpponentTable(void);
 
 // Returns the index of the record named name, appending a zeroed record when there is none. Growing
-// the storage by 1024 records ends the process with "メモリ不足です" when memory runs out.
+// the storage by 1024 records ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
 int findOrAddOpponent(const char* name);
 
 // A hint that name will be looked up soon: the part of the index where its lookup starts is fetched

@@ -1,13 +1,13 @@
 #include "cli/CliOptions.h"
 
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <limits.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <string.h>
 
-const char CLI_USAGE[] = "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]\n";
 
 enum OptionKind {
     OPTION_FLAG,          // no value: the int field becomes 1
@@ -73,16 +73,16 @@ static const CliOption* findOption(const char* name)
 
 static const char* tooLong(const CliOption* option, size_t limit)
 {
-    snprintf(problemText, sizeof problemText, "%s is longer than %zu bytes", option->name, limit);
+    snprintf(problemText, sizeof problemText, CLI_TOO_LONG, option->name, limit);
     return problemText;
 }
 
 static const char* badNumber(const CliOption* option)
 {
     if (option->low == INT_MIN && option->high == INT_MAX)
-        snprintf(problemText, sizeof problemText, "%s needs a whole decimal number", option->name);
+        snprintf(problemText, sizeof problemText, CLI_NOT_A_NUMBER, option->name);
     else
-        snprintf(problemText, sizeof problemText, "%s needs a whole number from %d to %d", option->name,
+        snprintf(problemText, sizeof problemText, CLI_OUT_OF_RANGE, option->name,
                  option->low, option->high);
     return problemText;
 }
@@ -126,7 +126,7 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     for (int i = 1; i < argc; i++) {
         const CliOption* option = findOption(argv[i]);
         if (!option) {
-            *problem = "unknown option";
+            *problem = CLI_UNKNOWN_OPTION;
             return 0;
         }
         seen[option - cliOptions] = 1;
@@ -135,7 +135,7 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
             continue;
         }
         if (i + 1 >= argc) {
-            *problem = "an option without its value";
+            *problem = CLI_MISSING_VALUE;
             return 0;
         }
         *problem = takeValue(option, argv[++i], options);
@@ -144,7 +144,7 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     if (options->help) return 1;
     for (int i = 0; i < OPTION_COUNT; i++)
         if (cliOptions[i].required && !seen[i]) {
-            snprintf(problemText, sizeof problemText, "%s is required", cliOptions[i].name);
+            snprintf(problemText, sizeof problemText, CLI_REQUIRED, cliOptions[i].name);
             *problem = problemText;
             return 0;
         }

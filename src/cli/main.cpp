@@ -13,22 +13,13 @@
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <stdio.h>
 #include <string.h>
 
-static const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
 
 enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
-
-// What --help prints after the usage line.
-static const char HELP_TEXT[] =
-    "       vornix-cli --help\n"
-    "exit codes:\n"
-    "  0  all files written, the report's path printed\n"
-    "  1  the log is malformed or could not be read to its end\n"
-    "  2  bad arguments, an ID a file name can't hold, a log that can't be opened, no matching game\n"
-    "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
 
 // A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.
 static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
@@ -90,7 +81,7 @@ static int reportMissingOutputs(int reportWritten)
     int missing = 0;
     for (const auto& output : outputs) {
         if (output.written) continue;
-        fputs("vornix-cli: not written: ", stderr);
+        fputs(CLI_NOT_WRITTEN, stderr);
         if (!printPathInCurrentDirectory(stderr, output.name)) fprintf(stderr, "%s\n", output.name);
         missing = 1;
     }
@@ -108,7 +99,7 @@ int main(int argc, char** argv)
         return EXIT_REFUSED;
     }
     if (options.help) {
-        printf("%s%s", CLI_USAGE, HELP_TEXT);
+        printf("%s%s", CLI_USAGE, CLI_HELP);
         return 0;
     }
     if (!idIsFileNameSafe(options.id)) {

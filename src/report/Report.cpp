@@ -16,14 +16,13 @@
 #include "report/TrendsSection.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <time.h>
 
 FILE* reportStream = NULL;
 
 const char REPORT_FILE_NAME[] = "分析結果.html";
-const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
-const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
 
 static OutputFile output;
 

@@ -7,8 +7,6 @@
 extern FILE* reportStream;   // open only while writeReport runs
 
 extern const char REPORT_FILE_NAME[];             // "分析結果.html"
-extern const char MESSAGE_REPORT_NOT_CREATED[];   // "結果ファイルをオープンできませんでした。"
-extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // "結果ファイルの書き込みに失敗しました。"
 
 // Writes the report and the per-opponent table into the current directory, both under temporary
 // names; the downloads block links to the tables that were written in full. When the report is

@@ -7,8 +7,8 @@
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
+#include "text/Messages.h"
 
-const char MESSAGE_NO_GAME[] = "指定された条件での対局データは含まれていませんでした。";
 
 // Hands every entry of the log to the parser, up to the end of the log.
 static void readEntries(void)

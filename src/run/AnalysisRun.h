@@ -3,7 +3,6 @@
 // The run driver: one analysis run, from the first line of the open game log (read with analysis) to
 // the written report (written with report).
 
-extern const char MESSAGE_NO_GAME[];   // "指定された条件での対局データは含まれていませんでした。"
 
 // Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current
 // directory is the output folder. Takes run.startTime, clears the run state, then calls run.progress

@@ -1,11 +1,11 @@
 #include "settings/IdList.h"
 
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <assert.h>
 #include <string.h>
 
-const char MESSAGE_ID_NOT_A_FILE_NAME[] = "IDにファイル名に使えない文字が含まれています";
 
 void parseIdList(const char* text)
 {

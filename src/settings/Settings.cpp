@@ -5,7 +5,6 @@
 Settings settings;
 SettingsBackup settingsBackup;
 
-const char ID_PLACEHOLDER[] = "ここにIDを入力";
 const char DEFAULT_LOG_PATH[] = "C:\\Kalvento\\JAPANESE\\Zentolog.txt";
 
 void resetSettings(void)

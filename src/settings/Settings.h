@@ -41,7 +41,6 @@ struct SettingsBackup {
 extern Settings settings;
 extern SettingsBackup settingsBackup;
 
-extern const char ID_PLACEHOLDER[];     // "ここにIDを入力": shown when no ID is known, never analysed
 extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 
 // Resets the settings to their start values (before any file is read): everything empty or 0,

@@ -5,6 +5,7 @@
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
 
 #include <string.h>
 
@@ -42,7 +43,6 @@ static const SettingLine settingLines[] = {
     { "推移グラフ", KIND_FLAG, NULL, &settings.trendCharts, WRITTEN_WHEN_SET },
 };
 
-static const char SAVE_FAILED[] = "設定を保存できませんでした";
 static const char TEMPORARY_SUFFIX[] = ".tmp";
 
 // Reading
@@ -156,7 +156,7 @@ static int writeSettingLines(FILE* file)
 static int saveFailed(const char* temporary)
 {
     removeFile(temporary);
-    showErrorMessage(SAVE_FAILED);
+    showErrorMessage(MESSAGE_SETTINGS_NOT_SAVED);
     return 0;
 }
 

@@ -8,7 +8,7 @@ int readSettingsFile(void);
 
 // Writes the lines of settings to appPaths.settingsPath (seven, and an eighth while trendCharts is on),
 // through a temporary file that replaces the old one only when everything was written. On failure
-// shows "設定を保存できませんでした", leaves the old file untouched and returns 0; returns 1 on success.
+// shows MESSAGE_SETTINGS_NOT_SAVED, leaves the old file untouched and returns 0; returns 1 on success.
 int writeSettingsFile(void);
 
 #endif

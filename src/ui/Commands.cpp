@@ -12,6 +12,7 @@
 #include "ui/MainDialog.h"
 #include "ui/RunAnalysisCommand.h"
 #include "ui/resource.h"
+#include "text/Messages.h"
 
 struct CommandEntry {
     WORD id;

@@ -3,9 +3,9 @@
 #include <commdlg.h>
 
 #include "text/Text.h"
+#include "text/Messages.h"
 
 // Two entries: everything, then the game logs (selected at the start). The second name ends in a blank.
-static const char FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
 
 int chooseLogFile(HWND dialog, char* path, size_t size)
 {
@@ -13,11 +13,11 @@ int chooseLogFile(HWND dialog, char* path, size_t size)
     OPENFILENAMEA request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = dialog;
-    request.lpstrFilter = FILTERS;
+    request.lpstrFilter = LOG_CHOOSER_FILTERS;
     request.nFilterIndex = 2;
     request.lpstrFile = chosen;
     request.nMaxFile = sizeof chosen;
-    request.lpstrTitle = "牌譜ファイルの選択";
+    request.lpstrTitle = LOG_CHOOSER_TITLE;
     request.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (size) path[0] = '\0';
     if (!GetOpenFileNameA(&request)) return 0;

@@ -12,9 +12,8 @@
 #include "settings/Settings.h"
 #include "ui/IdCombo.h"
 #include "ui/resource.h"
+#include "text/Messages.h"
 
-static const char MESSAGE_NO_ID[] = "分析するIDを設定してください";
-static const char MESSAGE_TABLE_NOT_WRITTEN[] = " の書き込みに失敗しました。";   // after the names
 
 static int running;
 
@@ -48,7 +47,7 @@ static void tellTableFailures(void)
         {run.opponentSummaryTable.created && !run.opponentSummaryTable.written, run.opponentSummaryTable.name},
         {run.monthlySummaryTable.created && !run.monthlySummaryTable.written, run.monthlySummaryTable.name},
     };
-    char text[3 * TABLE_NAME_SIZE + sizeof MESSAGE_TABLE_NOT_WRITTEN + 4] = "";
+    char text[3 * TABLE_NAME_SIZE + 64] = "";   // the names, their separators and the message
     for (const auto& table : tables) {
         if (!table.failed) continue;
         if (text[0]) appendText(text, sizeof text, "、");

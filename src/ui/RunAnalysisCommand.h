@@ -5,8 +5,9 @@
 #include <windows.h>
 
 // Analyses settings.currentId over settings.logPath into the desktop or the program folder (which it
-// makes the current directory, and the outputFolder). Refuses the ID placeholder
-// ("分析するIDを設定してください") and a log that can't be opened ("牌譜ファイルが開けません").
+// makes the current directory, and the outputFolder). Refuses the ID placeholder (MESSAGE_NO_ID), an
+// ID a file name can't hold (MESSAGE_ID_NOT_A_FILE_NAME) and a log that can't be opened
+// (MESSAGE_LOG_NOT_OPENED).
 // On success opens "分析結果.html" with the shell and puts the ID at the top of the ID list and the
 // drop-down list. The Run button is disabled while the run lasts. dialog is NULL for the run at
 // start-up. Does nothing when called while a run is already in progress.

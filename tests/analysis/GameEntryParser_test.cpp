@@ -6,6 +6,7 @@
 #include "analysis/RunState.h"
 #include "RunFolder.h"
 #include "support/RecordingPlatform.h"
+#include "text/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "analysis/RunState.h"
 #include "support/RecordingPlatform.h"
+#include "text/Messages.h"
 
 #include <gtest/gtest.h>
 #include <string.h>

@@ -8,6 +8,7 @@
 
 #include "ReportTestSupport.h"
 #include "Version.h"
+#include "text/Messages.h"
 
 #include <filesystem>
 #include <time.h>

@@ -8,6 +8,7 @@
 #include "analysis/RunState.h"
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"
+#include "text/Messages.h"
 
 #include <algorithm>
 #include <errno.h>

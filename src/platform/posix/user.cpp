@@ -1,6 +1,7 @@
 // The user-facing calls on POSIX systems: messages go to stderr, the shell is xdg-open.
 #include "platform/platform.h"
 #include "platform/posix/Encoding.h"
+#include "text/Messages.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -14,7 +15,7 @@ void useConsoleMessages(void)
 
 void showErrorMessage(const char* text)
 {
-    std::string line = convertText((std::string("エラー: ") + text).c_str(), "CP932", terminalEncoding());
+    std::string line = convertText((std::string(MESSAGE_CAPTION) + ": " + text).c_str(), "CP932", terminalEncoding());
     if (line.back() != '\n') line += '\n';
     fflush(stdout);
     fwrite(line.data(), 1, line.size(), stderr);

@@ -1,5 +1,6 @@
 // The user-facing calls on Windows.
 #include "platform/platform.h"
+#include "text/Messages.h"
 
 #include <windows.h>
 #include <io.h>
@@ -19,11 +20,11 @@ void showErrorMessage(const char* text)
 {
     if (consoleMessages) {
         fflush(stdout);
-        fprintf(stderr, "エラー: %s%s", text, text[0] && text[strlen(text) - 1] == '\n' ? "" : "\n");
+        fprintf(stderr, "%s: %s%s", MESSAGE_CAPTION, text, text[0] && text[strlen(text) - 1] == '\n' ? "" : "\n");
         fflush(stderr);
         return;
     }
-    MessageBoxA(NULL, text, "エラー", MB_OK);
+    MessageBoxA(NULL, text, MESSAGE_CAPTION, MB_OK);
 }
 
 void exitProcess(int code)

@@ -1,0 +1,43 @@
+// The texts of Messages.h. A translator or a reviewer finds every text the user reads here, apart
+// from the resource script's dialog and menu.
+#include "text/Messages.h"
+
+const char MESSAGE_CAPTION[] = "エラー";
+
+const char MESSAGE_NO_ID[] = "分析するIDを設定してください";
+const char MESSAGE_ID_NOT_A_FILE_NAME[] = "IDにファイル名に使えない文字が含まれています";
+const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
+const char MESSAGE_NO_GAME[] = "指定された条件での対局データは含まれていませんでした。";
+
+const char MESSAGE_MALFORMED_ENTRY[] = "牌譜データ処理中にエラーが発生しました。\n";
+const char MESSAGE_NONZERO_SUM[] = "合計が０でない得点データが見つかりました。\n";
+const char MESSAGE_IMPOSSIBLE_RATE[] = "実在しないレートです。\n";
+const char MESSAGE_LOG_NOT_READ[] = "牌譜ファイルの読み込み中にエラーが発生しました。\n";
+const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
+
+const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
+const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
+const char MESSAGE_TABLE_NOT_WRITTEN[] = " の書き込みに失敗しました。";
+const char MESSAGE_SETTINGS_NOT_SAVED[] = "設定を保存できませんでした";
+const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
+
+const char ID_PLACEHOLDER[] = "ここにIDを入力";
+const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
+const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
+
+const char CLI_USAGE[] =
+    "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]\n";
+const char CLI_HELP[] =
+    "       vornix-cli --help\n"
+    "exit codes:\n"
+    "  0  all files written, the report's path printed\n"
+    "  1  the log is malformed or could not be read to its end\n"
+    "  2  bad arguments, an ID a file name can't hold, a log that can't be opened, no matching game\n"
+    "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
+const char CLI_NOT_WRITTEN[] = "vornix-cli: not written: ";
+const char CLI_UNKNOWN_OPTION[] = "unknown option";
+const char CLI_MISSING_VALUE[] = "an option without its value";
+const char CLI_TOO_LONG[] = "%s is longer than %zu bytes";
+const char CLI_NOT_A_NUMBER[] = "%s needs a whole decimal number";
+const char CLI_OUT_OF_RANGE[] = "%s needs a whole number from %d to %d";
+const char CLI_REQUIRED[] = "%s is required";

@@ -1,0 +1,50 @@
+#ifndef VORNIX_MESSAGES_H
+#define VORNIX_MESSAGES_H
+// Every text the programs show the user, in one table: the message boxes (or, in a console, the
+// lines on stderr), the dialog texts set from the code, and vornix-cli's own texts. The texts
+// themselves are in Messages.cpp, code page 932 like every literal of the sources; the dialog's and
+// the menu's texts are in the resource script.
+
+// The caption of every message box, and the prefix of a message on a console.
+extern const char MESSAGE_CAPTION[];
+
+// Refusals of the Run command and of vornix-cli, shown before any file is touched.
+extern const char MESSAGE_NO_ID[];                // the ID box holds the placeholder
+extern const char MESSAGE_ID_NOT_A_FILE_NAME[];   // the ID holds a character a file name can't hold
+extern const char MESSAGE_LOG_NOT_OPENED[];       // the log can't be opened or is no regular file
+extern const char MESSAGE_NO_GAME[];              // no game of the ID within the rate range
+
+// Fatal errors of a run (fatalError): the process then ends with exit code 1. The four that end in
+// a line feed are formats for fatalError as they stand.
+extern const char MESSAGE_MALFORMED_ENTRY[];   // a player line or a result line out of shape
+extern const char MESSAGE_NONZERO_SUM[];       // the scores of a game don't sum to 0
+extern const char MESSAGE_IMPOSSIBLE_RATE[];   // a rate below 0 or above 20000
+extern const char MESSAGE_LOG_NOT_READ[];      // a read error in the middle of the log
+extern const char MESSAGE_OUT_OF_MEMORY[];     // a table can't grow
+
+// The output files.
+extern const char MESSAGE_REPORT_NOT_CREATED[];   // the report can't be created
+extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // the report could not be written in full
+extern const char MESSAGE_TABLE_NOT_WRITTEN[];    // follows the names of tables not written in full
+extern const char MESSAGE_SETTINGS_NOT_SAVED[];   // vornix.ini could not be written
+extern const char MESSAGE_NO_OUTPUT_FOLDER[];     // vornix-cli: --out can't be entered
+
+// Texts of the Windows program set from the code.
+extern const char ID_PLACEHOLDER[];        // the ID box when no ID is known; never analysed
+extern const char LOG_CHOOSER_TITLE[];     // the title of the log file chooser
+extern const char LOG_CHOOSER_FILTERS[];   // its filters: pairs of name and pattern, each ending in a
+                                           // zero byte, and a zero byte after the last pair
+
+// vornix-cli's own texts, on stdout and stderr. The problem texts are printf formats taking the
+// option's name (and its limits).
+extern const char CLI_USAGE[];            // the usage line and a line feed
+extern const char CLI_HELP[];             // what --help prints after the usage line
+extern const char CLI_NOT_WRITTEN[];      // before the path of an output not written in full
+extern const char CLI_UNKNOWN_OPTION[];
+extern const char CLI_MISSING_VALUE[];
+extern const char CLI_TOO_LONG[];         // %s the option, %zu its limit in bytes
+extern const char CLI_NOT_A_NUMBER[];     // %s the option
+extern const char CLI_OUT_OF_RANGE[];     // %s the option, %d and %d its range
+extern const char CLI_REQUIRED[];         // %s the option
+
+#endif
