@@ -1,7 +1,6 @@
 #include "analysis/GameResultsTable.h"
 
 #include "analysis/RunState.h"
-#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
@@ -26,21 +25,15 @@ static const char TABLE_HEADER[] =
 // line end together.
 static TextRow row;
 
-static OutputFile output;
-
 // The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
 static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
-    copyText(run.gameResultsTable.name, sizeof run.gameResultsTable.name, settings.currentId);
-    appendText(run.gameResultsTable.name, sizeof run.gameResultsTable.name, TABLE_NAME_SUFFIX);
-    discardGameTable();
-    run.gameResultsTable.written = 0;
-    gameTableFile = createOutputFile(&output, run.gameResultsTable.name) ? output.stream : NULL;
+    RunTable* table = &run.gameResultsTable;
+    gameTableFile = createRunTable(table, TABLE_NAME_SUFFIX) ? table->file.stream : NULL;
     if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, gameTableFile);
-    run.gameResultsTable.created = gameTableFile != NULL;
     if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);
     return run.gameResultsTable.created;
 }
@@ -83,25 +76,12 @@ void writeGameRowEnd(void)
 
 int finishGameTable(void)
 {
-    if (gameTableFile) run.gameResultsTable.written = finishOutputFile(&output);
     gameTableFile = NULL;
-    return run.gameResultsTable.written;
-}
-
-int placeGameTable(void)
-{
-    if (output.complete) run.gameResultsTable.written = placeOutputFile(&output);
-    return run.gameResultsTable.written;
-}
-
-void discardGameTable(void)
-{
-    discardOutputFile(&output);
-    gameTableFile = NULL;
+    return finishRunTable(&run.gameResultsTable);
 }
 
 void closeGameTable(void)
 {
     finishGameTable();
-    placeGameTable();
+    placeRunTable(&run.gameResultsTable);
 }

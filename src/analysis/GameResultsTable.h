@@ -5,7 +5,7 @@
 
 #include <stdio.h>
 
-// Its outcome (name, created, written) is run.gameResultsTable.
+// Its name, outcome and file are run.gameResultsTable (placed and discarded with RunTable.h).
 
 extern FILE* gameTableFile;   // open during the read loop; NULL when creation failed
 
@@ -27,16 +27,7 @@ void writeGameRowEnd(void);
 // reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
-// Gives a finished table its final name, replacing the previous table; nothing happens to a table
-// that is not finished. run.gameResultsTable.written becomes 0 when the name can't be taken. Returns
-// run.gameResultsTable.written.
-int placeGameTable(void);
-
-// Removes the table's temporary file, if any: the previous table stays (run.gameResultsTable.written
-// unchanged).
-void discardGameTable(void);
-
-// finishGameTable and placeGameTable in one: the table as it stands replaces the previous one (a run
+// finishGameTable and placeRunTable in one: the table as it stands replaces the previous one (a run
 // without games, a fatal error). run.gameResultsTable.created stays as it was.
 void closeGameTable(void);
 

@@ -8,19 +8,10 @@
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RunTable.h"
 #include "analysis/TrendSeries.h"
 
 #include <time.h>
-
-enum { TABLE_NAME_SIZE = 256 };
-
-// A tab-separated table written by the run.
-struct TableOutcome {
-    char name[TABLE_NAME_SIZE];   // its file name: currentId and a suffix, at most 255 bytes
-    int created;                  // 1 when this run's file could be created
-    int written;                  // 1 when it was written in full and closed (and, once placed, took
-                                  // its final name)
-};
 
 struct RunState {
     // Counted while the log is read.
@@ -35,9 +26,9 @@ struct RunState {
     TrendSeries trendSeries;        // fed only with the progress option
 
     // The run's tables: "%s_戦績.xls", "%s_ID別集計.xls", "%s_月別集計.xls".
-    TableOutcome gameResultsTable;
-    TableOutcome opponentSummaryTable;
-    TableOutcome monthlySummaryTable;
+    RunTable gameResultsTable;
+    RunTable opponentSummaryTable;
+    RunTable monthlySummaryTable;
 
     // The run driver's: not cleared by resetRunState.
     time_t startTime;               // taken as the run's very first step

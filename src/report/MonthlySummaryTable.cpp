@@ -2,14 +2,11 @@
 
 #include "analysis/MonthlySummary.h"
 #include "analysis/RunState.h"
-#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "settings/Settings.h"
 
 #include <stdio.h>
 
-
-static OutputFile output;
 
 static const char TABLE_HEADER[] =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\n";
@@ -38,27 +35,9 @@ static int writeLines(FILE* file)
 
 int writeMonthlySummaryTable(void)
 {
-    copyText(run.monthlySummaryTable.name, sizeof run.monthlySummaryTable.name, settings.currentId);
-    appendText(run.monthlySummaryTable.name, sizeof run.monthlySummaryTable.name, "_月別集計.xls");
-    discardOutputFile(&output);
-    run.monthlySummaryTable.written = 0;
-    run.monthlySummaryTable.created = createOutputFile(&output, run.monthlySummaryTable.name);
-    if (!run.monthlySummaryTable.created) return 0;
-    // A failed write shows in the stream's error flag, which finishOutputFile checks.
-    writeLines(output.stream);
-    run.monthlySummaryTable.written = finishOutputFile(&output);
+    if (!createRunTable(&run.monthlySummaryTable, "_月別集計.xls")) return 0;
+    // A failed write shows in the stream's error flag, which finishRunTable checks.
+    writeLines(run.monthlySummaryTable.file.stream);
+    finishRunTable(&run.monthlySummaryTable);
     return 1;
-}
-
-int placeMonthlySummaryTable(void)
-{
-    if (output.complete) run.monthlySummaryTable.written = placeOutputFile(&output);
-    return run.monthlySummaryTable.written;
-}
-
-void discardMonthlySummaryTable(void)
-{
-    discardOutputFile(&output);
-    run.monthlySummaryTable.created = 0;
-    run.monthlySummaryTable.written = 0;
 }

@@ -2,7 +2,8 @@
 #define VORNIX_MONTHLYSUMMARYTABLE_H
 // "%s_月別集計.xls": the tab-separated monthly summary written with the report when the progress
 // option is on, and the figures of a month as the table and the report show them. Like the other
-// tables it is written under a temporary name and replaces the previous one only with the report.
+// tables it is written under a temporary name and replaces the previous one only with the report; its
+// name, outcome and file are run.monthlySummaryTable (placed and discarded with RunTable.h).
 
 #include <stddef.h>
 
@@ -18,14 +19,5 @@ void formatMonthFigures(char* out, size_t size, const MonthRow* row);
 // current directory, which it then closes. Returns 1 when the file was created, 0 when not (nothing
 // written); the outcome's written flag tells whether every byte reached it.
 int writeMonthlySummaryTable(void);
-
-// Gives the written table its final name, replacing the previous one; nothing happens when it was not
-// written in full. run.monthlySummaryTable.written becomes 0 when the name can't be taken. Returns
-// that flag.
-int placeMonthlySummaryTable(void);
-
-// Removes the table's temporary file, if any: the previous table stays. The outcome's flags become
-// 0.
-void discardMonthlySummaryTable(void);
 
 #endif

@@ -1,7 +1,8 @@
 #ifndef VORNIX_OPPONENTSUMMARYTABLE_H
 #define VORNIX_OPPONENTSUMMARYTABLE_H
 // "%s_ID別集計.xls": the tab-separated per-opponent table written with the report. It is written under
-// a temporary name and replaces the previous table only when the report is complete too.
+// a temporary name and replaces the previous table only when the report is complete too; its name,
+// outcome and file are run.opponentSummaryTable (placed and discarded with RunTable.h).
 
 
 // Forms the table's name in run.opponentSummaryTable from settings.currentId and writes the header and
@@ -9,13 +10,5 @@
 // file in the current directory, which it then closes. Returns 1 when the file was created, 0 when not
 // (nothing written, no message); the outcome's written flag tells whether every byte reached it.
 int writeOpponentSummaryTable(void);
-
-// Gives the written table its final name, replacing the previous one; nothing happens when it was not
-// written in full. run.opponentSummaryTable.written becomes 0 when the name can't be taken. Returns
-// that flag.
-int placeOpponentSummaryTable(void);
-
-// Removes the table's temporary file, if any: the previous table stays.
-void discardOpponentSummaryTable(void);
 
 #endif

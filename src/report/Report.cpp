@@ -77,7 +77,6 @@ static void writeDocument(void)
     writeMostPlayedList();
     writeOpponentSummaryTable();
     if (settings.trendCharts) writeMonthlySummaryTable();
-    else discardMonthlySummaryTable();   // nor a link to a table of an earlier run
     sortOpponents(compareByBalance);
     writeBalanceRanking();
     sortOpponents(compareByMargin);
@@ -89,9 +88,9 @@ static void writeDocument(void)
 // The report failed: the tables of this run go too, so the three files stay those of one run.
 static int reportFailed(const char* message)
 {
-    discardGameTable();
-    discardOpponentSummaryTable();
-    discardMonthlySummaryTable();
+    discardRunTable(&run.gameResultsTable);
+    discardRunTable(&run.opponentSummaryTable);
+    discardRunTable(&run.monthlySummaryTable);
     showErrorMessage(message);
     return 0;
 }
@@ -103,9 +102,9 @@ int writeReport(void)
     writeDocument();
     reportStream = NULL;
     if (!finishOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
-    placeGameTable();
-    placeOpponentSummaryTable();
-    placeMonthlySummaryTable();
+    placeRunTable(&run.gameResultsTable);
+    placeRunTable(&run.opponentSummaryTable);
+    placeRunTable(&run.monthlySummaryTable);
     if (!placeOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
     return 1;
 }

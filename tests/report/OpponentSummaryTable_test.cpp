@@ -18,7 +18,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
         opponent("<!--&", 1, 1, 0, 0.5f, 0.5f, 0),
     });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
-    ASSERT_EQ(placeOpponentSummaryTable(), 1);
+    ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
     EXPECT_STREQ(run.opponentSummaryTable.name, "abc_ID別集計.xls");
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
@@ -42,7 +42,7 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
     EXPECT_EQ(run.opponentSummaryTable.written, 1);
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
-    ASSERT_EQ(placeOpponentSummaryTable(), 1);
+    ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
     EXPECT_EQ(readFileBytes("abc_ID別集計.xls.tmp"), "<missing>");
 }
