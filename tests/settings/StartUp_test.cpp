@@ -1,6 +1,7 @@
 #include "settings/StartUp.h"
 
-#include "TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "platform/platform.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
