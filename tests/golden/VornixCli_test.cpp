@@ -1,5 +1,5 @@
 // vornix-cli as a user runs it: arguments, exit codes, what it prints and the files it leaves.
-#include "../analysis/RunFolder.h"
+#include "support/GameLogText.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -25,13 +25,6 @@ static CliRun runCli(const std::string& arguments, const std::string& before = "
     int status = system(command.c_str());
     CliRun run = {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes("cli.out"), fileBytes("cli.err")};
     return run;
-}
-
-static int occurrences(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) count++;
-    return count;
 }
 
 static std::string currentFolder(void)
@@ -132,14 +125,6 @@ TEST(VornixCli, AnIdWhoseSecondBytesLookLikeSeparatorsWorks)
     EXPECT_NE(fileBytes("ソポ表_ID別集計.xls"), "<missing>");
 }
 
-static std::string nativeBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 // The targets of the report's file:// links, percent-decoded.
 static std::vector<std::string> linkedPaths(const std::string& report)
 {
@@ -179,7 +164,7 @@ TEST(VornixCli, NativePathsOfAnyCharactersAndLengthWork)
         CliRun run = runCli("--log " + c.log + " --id Sakura77" + (c.out.empty() ? "" : " --out " + c.out));
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, outFolder + u8"/分析結果.html\n");
-        std::vector<std::string> links = linkedPaths(nativeBytes(outFolder + u8"/分析結果.html"));
+        std::vector<std::string> links = linkedPaths(nativeFileBytes(outFolder + u8"/分析結果.html"));
         ASSERT_EQ(links.size(), 2u);
         for (const std::string& link : links) EXPECT_TRUE(std::filesystem::exists(link)) << link;
         EXPECT_EQ(links[0].substr(0, outFolder.size() + 1), outFolder + "/");
