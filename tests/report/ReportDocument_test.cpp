@@ -1,7 +1,7 @@
 #include "report/ColorScheme.h"
 #include "report/ReportDocument.h"
 
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
 #include "Version.h"
 
 
