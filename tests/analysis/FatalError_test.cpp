@@ -1,7 +1,7 @@
 #include "analysis/FatalError.h"
 
 #include "analysis/OpponentTable.h"
-#include "RunFolder.h"
+#include "support/GameLogText.h"
 #include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>

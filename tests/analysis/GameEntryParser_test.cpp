@@ -4,7 +4,7 @@
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
-#include "RunFolder.h"
+#include "support/GameLogText.h"
 #include "support/RecordingPlatform.h"
 #include "text/Messages.h"
 

@@ -3,7 +3,7 @@
 #include "analysis/PlayerStats.h"
 
 #include "analysis/RunState.h"
-#include "RunFolder.h"
+#include "support/GameLogText.h"
 #include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "analysis/LogReader.h"
 
-#include "RunFolder.h"
+#include "support/GameLogText.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

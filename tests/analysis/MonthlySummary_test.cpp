@@ -1,6 +1,6 @@
 #include "analysis/MonthlySummary.h"
 
-#include "RunFolder.h"
+#include "support/GameLogText.h"
 
 #include <gtest/gtest.h>
 

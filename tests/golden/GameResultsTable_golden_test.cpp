@@ -1,5 +1,5 @@
 // The per-game table of the sample log, compared byte for byte with the committed expectation.
-#include "../analysis/RunFolder.h"
+#include "support/GameLogText.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/PlayerStats.h"
 

@@ -1,7 +1,7 @@
 // The three files of a run over the sample log, in each colour scheme, compared byte for byte with
 // the committed expectations. The processing time and the folder in the links depend on the machine
 // and are masked. VORNIX_UPDATE_GOLDEN=1 writes this run's files over the expectations.
-#include "../analysis/RunFolder.h"
+#include "support/GameLogText.h"
 #include "settings/AppPaths.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "platform/TextRow.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 #include <limits.h>
@@ -7,15 +8,6 @@
 #include <string.h>
 #include <string>
 
-// What the row wrote, read back from a temporary file.
-static std::string written(FILE* file)
-{
-    std::string bytes;
-    rewind(file);
-    for (int c; (c = fgetc(file)) != EOF;) bytes += (char)c;
-    return bytes;
-}
-
 static std::string wholeText(double value)
 {
     FILE* file = tmpfile();
@@ -23,7 +15,7 @@ static std::string wholeText(double value)
     startRow(&row, file);
     rowWhole(&row, value);
     writeRow(&row);
-    std::string text = written(file);
+    std::string text = streamBytes(file);
     fclose(file);
     return text;
 }
@@ -77,7 +69,7 @@ TEST(TextRow, WholeNumbersMatchPrintfOverTheFloatRange)
         }
         writeRow(&row);
     }
-    std::string actual = written(file);
+    std::string actual = streamBytes(file);
     fclose(file);
     ASSERT_EQ(actual.size(), expected.size());
     EXPECT_TRUE(actual == expected);
@@ -99,7 +91,7 @@ TEST(TextRow, IntegersTextsAndLongRows)
     EXPECT_EQ(row.length, 47u);   // the bytes as the file holds them
     EXPECT_EQ(writeRow(&row), 1);
     EXPECT_EQ(row.length, 0u);
-    EXPECT_EQ(written(file), "0\t-7\t-9223372036854775808\t9223372036854775807\r\n");
+    EXPECT_EQ(streamBytes(file), "0\t-7\t-9223372036854775808\t9223372036854775807\r\n");
 
     // A row longer than the buffer is written in pieces, whole; line feeds inside texts too become
     // CR LF.
@@ -112,6 +104,6 @@ TEST(TextRow, IntegersTextsAndLongRows)
     for (int i = 0; i < 1500; i++) rowByte(&row, 'y');
     writeRow(&row);
     std::string longLines = std::string(1500, 'x') + "\r\n" + std::string(1499, 'x');
-    EXPECT_EQ(written(file).substr(0, 4508), "ab" + longLines + "cd\r\n" + std::string(1500, 'y'));
+    EXPECT_EQ(streamBytes(file).substr(0, 4508), "ab" + longLines + "cd\r\n" + std::string(1500, 'y'));
     fclose(file);
 }

@@ -1,7 +1,8 @@
 // The file, folder and environment calls of the POSIX platform layer.
 #include "platform/platform.h"
 
-#include "../settings/TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -29,11 +30,11 @@ TEST(PosixFiles, NamesAreCodePage932InWindowsForm)
     TempFolder folder;
     // "ログ" in code page 932 becomes UTF-8 on disk; back-slashes become slashes.
     ASSERT_TRUE(writeThrough(folder.path + "\\ログ.txt", "x"));
-    EXPECT_EQ(fileBytes(folder / "\xe3\x83\xad\xe3\x82\xb0.txt"), "x");
+    EXPECT_EQ(nativeFileBytes(folder / "\xe3\x83\xad\xe3\x82\xb0.txt"), "x");
 
     // A second byte 0x5c inside a double-byte character is no separator: "ソ" is 0x83 0x5c.
     ASSERT_TRUE(writeThrough(folder.path + "\\ソ.txt", "y"));
-    EXPECT_EQ(fileBytes(folder / "\xe3\x82\xbd.txt"), "y");
+    EXPECT_EQ(nativeFileBytes(folder / "\xe3\x82\xbd.txt"), "y");
 }
 
 TEST(PosixFiles, ReplaceAndRemove)
@@ -42,14 +43,14 @@ TEST(PosixFiles, ReplaceAndRemove)
     writeBytes(folder / "new", "new");
     writeBytes(folder / "old", "old");
     EXPECT_EQ(replaceFile((folder / "new").c_str(), (folder / "old").c_str()), 1);
-    EXPECT_EQ(fileBytes(folder / "old"), "new");
-    EXPECT_EQ(fileBytes(folder / "new"), "<missing>");
+    EXPECT_EQ(nativeFileBytes(folder / "old"), "new");
+    EXPECT_EQ(nativeFileBytes(folder / "new"), "<missing>");
 
     EXPECT_EQ(replaceFile((folder / "new").c_str(), (folder / "old").c_str()), 0);
-    EXPECT_EQ(fileBytes(folder / "old"), "new");
+    EXPECT_EQ(nativeFileBytes(folder / "old"), "new");
 
     EXPECT_EQ(removeFile((folder / "old").c_str()), 1);
-    EXPECT_EQ(fileBytes(folder / "old"), "<missing>");
+    EXPECT_EQ(nativeFileBytes(folder / "old"), "<missing>");
     EXPECT_EQ(removeFile((folder / "old").c_str()), 0);
 
     // Like DeleteFileA: a folder, even an empty one, is never removed.

@@ -1,6 +1,6 @@
 #include "report/OpponentSections.h"
 
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
 
 TEST(OpponentSections, AmountFormat)
 {

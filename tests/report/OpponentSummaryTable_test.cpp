@@ -1,13 +1,14 @@
 #include "report/OpponentSummaryTable.h"
 
 #include "analysis/RunState.h"
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
+#include "support/TempFolder.h"
 
 static const char HEADER[] = "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\r\n";
 
 TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     resetRunStateForReport();
     setOpponents({
         opponent("winner", 1, 1, 0, 1500, 1500, 0),
@@ -20,7 +21,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
     ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
     EXPECT_STREQ(run.opponentSummaryTable.name, "abc_ID別集計.xls");
-    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) +
+    EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
               "taker\t1\t0\t1\t0\t800\t-800\r\n"
               "same\t3\t1\t2\t0\t-0\t0\r\n"
@@ -31,7 +32,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
 
 TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     resetRunStateForReport();
     const std::string older = "an older and much longer table that must disappear completely\n";
     FILE* old = openFile("abc_ID別集計.xls", "wb");
@@ -41,15 +42,15 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
     EXPECT_EQ(run.opponentSummaryTable.written, 1);
-    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
+    EXPECT_EQ(fileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
     ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
-    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
-    EXPECT_EQ(readFileBytes("abc_ID別集計.xls.tmp"), "<missing>");
+    EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
+    EXPECT_EQ(fileBytes("abc_ID別集計.xls.tmp"), "<missing>");
 }
 
 TEST(OpponentSummaryTable, AFileThatCannotBeCreatedIsReportedAsNotCreated)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     resetRunStateForReport();
     clearRecordings();
     copyText(settings.currentId, sizeof settings.currentId, "no/such");

@@ -1,7 +1,7 @@
 #include "report/PlayerRecordSection.h"
 
 #include "analysis/RunState.h"
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
 
 
 

@@ -1,7 +1,7 @@
 #include "report/RecentResultsSection.h"
 
 #include "analysis/RunState.h"
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
 
 static const char SECTION_START[] =
     "<h3>☆ abcさんの最近の戦績 ☆</h3>\n"

@@ -6,7 +6,8 @@
 #include "report/OpponentSummaryTable.h"
 #include "settings/AppPaths.h"
 
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
+#include "support/TempFolder.h"
 #include "Version.h"
 #include "text/Messages.h"
 
@@ -15,7 +16,7 @@
 
 // Two games of "abc" against three opponents whose names would break HTML, the per-game table
 // created, output into the current (temporary) folder.
-static void fillSmallRun(const TemporaryFolder& folder)
+static void fillSmallRun(const TempFolder& folder)
 {
     resetRunStateForReport();
     run.playerTotals.games = 2;
@@ -50,11 +51,11 @@ static std::string expectedLink(const char* tableName)
 
 TEST(Report, SectionsInOrderFromHeadToFooter)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     fillSmallRun(folder);
     EXPECT_EQ(writeReport(), 1);
     EXPECT_EQ(reportStream, nullptr);
-    std::string report = readFileBytes("分析結果.html");
+    std::string report = fileBytes("分析結果.html");
 
     const char* landmarks[] = {
         "<HTML>\r\n<HEAD>\r\n",
@@ -84,17 +85,17 @@ TEST(Report, SectionsInOrderFromHeadToFooter)
 
 TEST(Report, NamesFromOutsideCannotBreakTheDocument)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     fillSmallRun(folder);
     copyText(settings.currentId, sizeof settings.currentId, "i\"d&<>");
     writeReport();
-    std::string report = readFileBytes("分析結果.html");
+    std::string report = fileBytes("分析結果.html");
     EXPECT_EQ(occurrences(report, "<!--"), 1) << "only the style sheet opens a comment";
     EXPECT_EQ(occurrences(report, "-->"), 1);
     EXPECT_EQ(report.find("a&b"), std::string::npos);
     EXPECT_EQ(report.find("x<y"), std::string::npos);
     EXPECT_EQ(occurrences(report, "i&quot;d&amp;&lt;&gt;さん"), 3) << "the ID in the three headings";
-    std::string table = readFileBytes("i\"d&<>_ID別集計.xls");
+    std::string table = fileBytes("i\"d&<>_ID別集計.xls");
     for (const char* line : { "\r\n<!--\t2\t", "\r\na&b\t2\t", "\r\nx<y\t1\t" })
         EXPECT_NE(table.find(line), std::string::npos) << "names stay raw in the table: " << line;
 }
@@ -113,14 +114,14 @@ TEST(Report, DownloadsBlockListsTheTablesThatWereWrittenInFull)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        TemporaryFolder folder;
+        TempFolder folder(ENTER_FOLDER);
         fillSmallRun(folder);
         run.gameResultsTable.written = c.gameTable;
         if (!c.opponentTable) {
             ASSERT_EQ(createDirectory("abc_ID別集計.xls"), 1);   // in the way of the file
         }
         writeReport();
-        std::string report = readFileBytes("分析結果.html");
+        std::string report = fileBytes("分析結果.html");
 
         std::string block;
         if (c.gameTable || c.opponentTable) {
@@ -137,17 +138,17 @@ TEST(Report, DownloadsBlockListsTheTablesThatWereWrittenInFull)
 
 TEST(Report, LinksPointAtTheOutputFolder)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     fillSmallRun(folder);
     writeReport();
-    std::string report = readFileBytes("分析結果.html");
+    std::string report = fileBytes("分析結果.html");
     std::string prefix = "<LI><a href=\"file://" + folder.path + "/abc_%E6%88%A6%E7%B8%BE.xls\">";
     EXPECT_NE(report.find(prefix), std::string::npos) << "an absolute file URL with the name percent-encoded";
 }
 
 TEST(Report, AReportThatCannotBeCreatedLeavesTheTablesAsTheyWere)
 {
-    TemporaryFolder folder;
+    TempFolder folder(ENTER_FOLDER);
     fillSmallRun(folder);
     clearRecordings();
     ASSERT_EQ(createDirectory("分析結果.html"), 1);
@@ -157,7 +158,7 @@ TEST(Report, AReportThatCannotBeCreatedLeavesTheTablesAsTheyWere)
     fclose(old);
     EXPECT_EQ(writeReport(), 0);
     EXPECT_EQ(shownMessages, std::vector<std::string>{MESSAGE_REPORT_NOT_CREATED});
-    EXPECT_EQ(readFileBytes("abc_ID別集計.xls"), "old");
+    EXPECT_EQ(fileBytes("abc_ID別集計.xls"), "old");
     for (const auto& entry : std::filesystem::directory_iterator("."))
         EXPECT_NE(entry.path().extension(), ".tmp") << "no temporary file is left";
 }

@@ -1,6 +1,6 @@
 #include "report/TrendsSection.h"
 
-#include "ReportTestSupport.h"
+#include "support/ReportCapture.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/TrendSeries.h"
 

@@ -4,7 +4,7 @@
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "analysis/RunFolder.h"
+#include "support/GameLogText.h"
 #include "analysis/RunState.h"
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"

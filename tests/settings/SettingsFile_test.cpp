@@ -1,7 +1,8 @@
 #include "settings/SettingsFile.h"
 
 #include "support/RecordingPlatform.h"
-#include "TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"

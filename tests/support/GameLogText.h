@@ -1,78 +1,34 @@
-#ifndef VORNIX_TEST_RUNFOLDER_H
-#define VORNIX_TEST_RUNFOLDER_H
-// Helpers for tests that read logs and run analyses: a fresh temporary folder that is the current
-// directory while the test runs (so every output lands there), whole-file helpers, and builders of
-// game-log text in the form the client writes (code page 932 literals, CR LF).
+#ifndef VORNIX_TEST_GAMELOGTEXT_H
+#define VORNIX_TEST_GAMELOGTEXT_H
+// Helpers for tests that read logs and run analyses: builders of game-log text in the form the
+// client writes (code page 932 literals, CR LF), a run in a temporary current directory, and the
+// per-game table it wrote.
 
 #include "analysis/LogReader.h"
 #include "platform/platform.h"
 #include "run/AnalysisRun.h"
 #include "settings/Settings.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
-#include <filesystem>
 #include <initializer_list>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-struct RunFolder {
-    std::string path;       // native path of the temporary folder
-    std::string previous;   // the current directory before
-
-    RunFolder()
-    {
-        char pattern[] = "/tmp/vornix-analysis-XXXXXX";
-        path = mkdtemp(pattern) ? pattern : "";
-        char cwd[4096];
-        previous = getcwd(cwd, sizeof cwd) ? cwd : "/";
-        if (path.empty() || chdir(path.c_str()) != 0) abort();
-    }
-    ~RunFolder()
-    {
-        closeLog();
-        if (chdir(previous.c_str()) != 0) abort();
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
+// The temporary folder of a run, the current directory while the test runs; the log is closed
+// before the folder goes.
+struct RunFolder : TempFolder {
+    RunFolder() : TempFolder(ENTER_FOLDER) {}
+    ~RunFolder() { closeLog(); }
 };
-
-// The whole file (code page 932 name, as the program names it) as bytes; "<missing>" when it can't
-// be opened.
-inline std::string fileBytes(const std::string& name)
-{
-    FILE* file = openFile(name.c_str(), "rb");
-    if (!file) return "<missing>";
-    std::string bytes;
-    char block[4096];
-    size_t got;
-    while ((got = fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
-    fclose(file);
-    return bytes;
-}
-
-inline void writeBytes(const std::string& name, const std::string& bytes)
-{
-    FILE* file = openFile(name.c_str(), "wb");
-    if (!file) abort();
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-}
 
 // Writes the log into the current directory and opens it as the game log.
 inline void openLogText(const std::string& bytes)
 {
     writeBytes("log.txt", bytes);
     if (!openLog("log.txt")) abort();
-}
-
-// Lines joined with CR LF, each one ended by it.
-inline std::string crlf(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
 }
 
 // A result line: rank at byte 1 + 10 i, score at byte 5 + 10 i, as the client writes them.
@@ -136,13 +92,7 @@ inline int runLog(const std::string& log)
 // The lines of the per-game table without their CR LF, header first.
 inline std::vector<std::string> gameTableRows(void)
 {
-    std::string bytes = gameTableBytes();
-    std::vector<std::string> rows;
-    size_t at = 0;
-    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-        rows.push_back(bytes.substr(at, end - at));
-    if (at < bytes.size()) rows.push_back(bytes.substr(at));
-    return rows;
+    return crlfLines(gameTableBytes());
 }
 
 #endif

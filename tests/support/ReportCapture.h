@@ -1,7 +1,7 @@
-#ifndef VORNIX_REPORTTESTSUPPORT_H
-#define VORNIX_REPORTTESTSUPPORT_H
-// Helpers of the report tests: capturing what a writer puts on reportStream, filling the run state by
-// hand, and a temporary output folder.
+#ifndef VORNIX_TEST_REPORTCAPTURE_H
+#define VORNIX_TEST_REPORTCAPTURE_H
+// Helpers of the report tests: capturing what a writer puts on reportStream and filling the run
+// state by hand.
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/OpponentTable.h"
@@ -10,54 +10,23 @@
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
+#include "support/FileBytes.h"
 #include "support/RecordingPlatform.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <unistd.h>
 #include <string.h>
 #include <string>
 #include <vector>
-
-// The text with every "\n" turned into CR LF: the form every output file has.
-inline std::string crlf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
-inline std::string readStream(FILE* file)
-{
-    std::string bytes;
-    rewind(file);
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    return bytes;
-}
-
-// The whole content of a file by its code page 932 name; "<missing>" when it can't be opened.
-inline std::string readFileBytes(const char* name)
-{
-    FILE* file = openFile(name, "rb");
-    if (!file) return "<missing>";
-    std::string bytes = readStream(file);
-    fclose(file);
-    return bytes;
-}
 
 // Runs write() with reportStream on a temporary file and returns the bytes it wrote.
 template <typename Writer> std::string captureReport(Writer write)
 {
     reportStream = tmpfile();
     write();
-    std::string bytes = readStream(reportStream);
+    std::string bytes = streamBytes(reportStream);
     fclose(reportStream);
     reportStream = NULL;
     return bytes;
@@ -119,50 +88,5 @@ inline void resetRunStateForReport(void)
     resetRunState();
     setOpponents({});
 }
-
-// Number of times needle occurs in haystack.
-inline int occurrences(const std::string& haystack, const std::string& needle)
-{
-    int count = 0;
-    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) count++;
-    return count;
-}
-
-// The lines of a text that ends each line with CR LF (the CR LF removed).
-inline std::vector<std::string> crlfLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, at - start));
-        start = at + 2;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
-// A fresh temporary folder made the current directory for the test's lifetime.
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        char pattern[] = "/tmp/vornix-report-XXXXXX";
-        path = mkdtemp(pattern);
-        previous.resize(4096);
-        if (!getcwd(&previous[0], previous.size())) previous = "/";
-        previous.resize(strlen(previous.c_str()));
-        if (chdir(path.c_str()) != 0) ADD_FAILURE() << "cannot enter " << path;
-    }
-    ~TemporaryFolder()
-    {
-        if (chdir(previous.c_str()) != 0) return;
-        std::string command = "rm -rf '" + path + "'";
-        if (system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << path;
-    }
-    std::string path;
-
-private:
-    std::string previous;
-};
 
 #endif

@@ -1,0 +1,91 @@
+#include "cli/CliOptions.h"
+
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <string>
+#include <vector>
+
+struct Parsed {
+    int ok;
+    std::string problem;
+    CliOptions options;
+};
+
+// Parses the arguments as vornix-cli's argv[1..].
+static Parsed parse(std::vector<std::string> arguments)
+{
+    std::vector<char*> argv = {(char*)"vornix-cli"};
+    for (std::string& argument : arguments) argv.push_back(&argument[0]);
+    Parsed parsed;
+    const char* problem = "";
+    parsed.ok = parseCliOptions((int)argv.size(), argv.data(), &parsed.options, &problem);
+    parsed.problem = parsed.ok ? "" : problem;
+    return parsed;
+}
+
+TEST(CliOptions, RefusalsNameTheirFault)
+{
+    struct Case { std::vector<std::string> arguments; const char* problem; const char* rule; };
+    const std::string longPath(nativePathLimit() + 1, 'p');
+    const Case cases[] = {
+        { {}, "--log is required", "no arguments" },
+        { {"--log", "x"}, "--id is required", "no ID" },
+        { {"--id", "Me"}, "--log is required", "no log" },
+        { {"--log", "x", "--id", "Me", "--colour", "1"}, "unknown option", "an unknown option" },
+        { {"--log", "x", "-id", "Me"}, "unknown option", "names are compared whole" },
+        { {"--log", "x", "--id"}, "an option without its value", "an option without its value" },
+        { {"--log", "x", "--id", "abcdefghijklmnop"}, "--id is longer than 15 bytes", "a 16-byte ID, never cut" },
+        { {"--log", longPath, "--id", "Me"}, "--log is longer than 4095 bytes",
+          "an over-long log path is refused, not cut to an existing file" },
+        { {"--log", "x", "--id", "Me", "--out", longPath}, "--out is longer than 4095 bytes", "an over-long folder" },
+        { {"--log", "x", "--id", "Me", "--min", "1.5"}, "--min needs a whole decimal number", "not a whole number" },
+        { {"--log", "x", "--id", "Me", "--max", "9x"}, "--max needs a whole decimal number", "trailing bytes" },
+        { {"--log", "x", "--id", "Me", "--max", "2147483648"}, "--max needs a whole decimal number",
+          "beyond 32 bits" },
+        { {"--log", "x", "--id", "Me", "--min", ""}, "--min needs a whole decimal number", "an empty number" },
+        { {"--log", "x", "--id", "Me", "--scheme", "4"}, "--scheme needs a whole number from 0 to 3",
+          "a scheme outside 0 to 3" },
+        { {"--log", "x", "--id", "Me", "--scheme", "-1"}, "--scheme needs a whole number from 0 to 3",
+          "a negative scheme" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        Parsed parsed = parse(c.arguments);
+        EXPECT_EQ(parsed.ok, 0);
+        EXPECT_EQ(parsed.problem, c.problem);
+    }
+}
+
+TEST(CliOptions, ValuesFlagsAndDefaults)
+{
+    const std::string longestPath(nativePathLimit(), 'p');
+    Parsed parsed = parse({"--id", "abcdefghijklmno", "--log", longestPath, "--min", "-2147483648", "--max", "+50",
+                           "--scheme", "3", "--out", "o", "--trends"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.problem;
+    EXPECT_STREQ(parsed.options.id, "abcdefghijklmno");
+    EXPECT_EQ(std::string(parsed.options.logPath), longestPath);
+    EXPECT_EQ(parsed.options.minRate, INT_MIN);
+    EXPECT_EQ(parsed.options.maxRate, 50);
+    EXPECT_EQ(parsed.options.colorScheme, 3);
+    EXPECT_STREQ(parsed.options.outputFolder, "o");
+    EXPECT_EQ(parsed.options.trendCharts, 1);
+    EXPECT_EQ(parsed.options.help, 0);
+
+    parsed = parse({"--log", "x", "--id", "Me"});
+    ASSERT_EQ(parsed.ok, 1);
+    EXPECT_EQ(parsed.options.minRate, DEFAULT_MIN_RATE);
+    EXPECT_EQ(parsed.options.maxRate, DEFAULT_MAX_RATE);
+    EXPECT_EQ(parsed.options.colorScheme, DEFAULT_COLOR_SCHEME);
+    EXPECT_STREQ(parsed.options.outputFolder, "");
+    EXPECT_EQ(parsed.options.trendCharts, 0);
+}
+
+TEST(CliOptions, HelpNeedsNothingElseButOtherFaultsStillCount)
+{
+    EXPECT_EQ(parse({"--help"}).ok, 1);
+    EXPECT_EQ(parse({"--help"}).options.help, 1);
+    EXPECT_EQ(parse({"--scheme", "1", "--help"}).ok, 1);
+    EXPECT_EQ(parse({"--help", "--colour"}).problem, "unknown option");
+}
