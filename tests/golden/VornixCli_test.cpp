@@ -191,24 +191,28 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
 {
     struct Case {
         const char* log;       // "many.txt": 800 games against 20 opponents, a large per-game table
+        const char* options;   // further options
         const char* before;    // shell commands before the program
         const char* failing;   // the output that fails, code page 932
         const char* utf8;      // its name as the terminal shows it
+        const char* link;      // the report's link text of the failing table (NULL: the report fails)
         int folderInItsPlace;
         const char* rule;
     };
     const std::string limit = "trap '' XFSZ; ulimit -f ";   // in 512-byte blocks
     const Case cases[] = {
-        {"many.txt", "80", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", 0,
+        {"many.txt", "", "80", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", "戦績ファイル", 0,
          "the per-game table fails while written: the report is written without its link"},
-        {SAMPLE_LOG.c_str(), "40", "分析結果.html", u8"分析結果.html", 0,
+        {SAMPLE_LOG.c_str(), "", "40", "分析結果.html", u8"分析結果.html", NULL, 0,
          "the report fails while written: all three previous files stay"},
-        {SAMPLE_LOG.c_str(), "", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", 1,
+        {SAMPLE_LOG.c_str(), "", "", "Sakura77_戦績.xls", u8"Sakura77_戦績.xls", "戦績ファイル", 1,
          "the per-game table can't be created: the report is written without its link"},
-        {SAMPLE_LOG.c_str(), "", "分析結果.html", u8"分析結果.html", 1,
+        {SAMPLE_LOG.c_str(), " --trends", "", "Sakura77_月別集計.xls", u8"Sakura77_月別集計.xls", "月別集計ファイル", 1,
+         "the monthly table can't be created: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), "", "", "分析結果.html", u8"分析結果.html", NULL, 1,
          "the report can't be created: nothing on stdout, the tables stay"},
     };
-    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "分析結果.html"};
+    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls", "分析結果.html"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         RunFolder folder;
@@ -219,7 +223,8 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
             ASSERT_EQ(removeFile(c.failing), 1);
             ASSERT_EQ(createDirectory(c.failing), 1);
         }
-        CliRun run = runCli(std::string("--log ") + c.log + " --id Sakura77", c.before[0] ? limit + c.before + "; " : "");
+        CliRun run = runCli(std::string("--log ") + c.log + " --id Sakura77" + c.options,
+                            c.before[0] ? limit + c.before + "; " : "");
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_NE(run.err.find(u8"not written: " + currentFolder() + "/" + c.utf8 + "\n"), std::string::npos) << run.err;
         EXPECT_EQ(occurrences(run.err, "not written: "), 1) << run.err;
@@ -228,7 +233,7 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
         }
         EXPECT_EQ(fileBytes(std::string(c.failing) + ".tmp"), "<missing>");
         std::string report = fileBytes("分析結果.html");
-        if (std::string(c.failing) == "分析結果.html") {
+        if (!c.link) {
             EXPECT_EQ(run.out, "");
             for (const char* name : outputs) {
                 if (std::string(name) == c.failing) continue;
@@ -236,8 +241,10 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
             }
         } else {
             EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
-            EXPECT_EQ(report.find("戦績ファイル"), std::string::npos) << "no link to the failed table";
-            EXPECT_NE(report.find("ID別集計ファイル"), std::string::npos);
+            for (const char* link : {"戦績ファイル", "ID別集計ファイル", "月別集計ファイル"}) {
+                int expected = std::string(link) != c.link && (c.options[0] || std::string(link) != "月別集計ファイル");
+                EXPECT_EQ(report.find(std::string(">") + link) != std::string::npos, expected) << link;
+            }
             EXPECT_NE(fileBytes("Sakura77_ID別集計.xls").find("名前\t対戦回数"), std::string::npos);
         }
     }
