@@ -5,6 +5,7 @@
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
+#include "text/Text.h"
 
 #include <math.h>
 #include <stdio.h>
@@ -15,11 +16,10 @@ void writeAmount(float balance)
     if (balance < 0) reportPrintf("-");
     // "%.0f" of a whole number gives its exact digits, however large the float.
     char digits[64];
-    int length = snprintf(digits, sizeof digits, "%.0f", trunc(fabs((double)balance)));
-    for (int i = 0; i < length; i++) {
-        int following = length - 1 - i;
-        reportPrintf(following > 0 && following % 3 == 0 ? "%c," : "%c", digits[i]);
-    }
+    char grouped[96];
+    snprintf(digits, sizeof digits, "%.0f", trunc(fabs((double)balance)));
+    groupDigits(grouped, sizeof grouped, digits);
+    reportPrintf("%s", grouped);
 }
 
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)

@@ -67,17 +67,11 @@ static void formatGrouped(char* out, size_t size, double value, int withPlus)
 {
     char digits[400];
     snprintf(digits, sizeof digits, "%.0f", value);
-    const char* p = digits[0] == '-' ? digits + 1 : digits;
-    int length = (int)strlen(p);
+    const char* magnitude = digits[0] == '-' ? digits + 1 : digits;
+    char sign = strcmp(magnitude, "0") == 0 ? 0 : digits[0] == '-' ? '-' : withPlus ? '+' : 0;
     size_t at = 0;
-    char sign = strcmp(p, "0") == 0 ? 0 : digits[0] == '-' ? '-' : withPlus ? '+' : 0;
-    if (sign && at + 1 < size) out[at++] = sign;
-    for (int i = 0; i < length && at + 2 < size; i++) {
-        out[at++] = p[i];
-        int following = length - 1 - i;
-        if (following > 0 && following % 3 == 0) out[at++] = ',';
-    }
-    out[at] = '\0';
+    if (sign && size > 1) out[at++] = sign;
+    groupDigits(out + at, size - at, magnitude);
 }
 
 static void openChart(const Chart* chart, const char* title)

@@ -191,3 +191,17 @@ int readLeadingInteger(const char* text)
     if (value < INT_MIN) return INT_MIN;
     return (int)value;
 }
+
+size_t groupDigits(char* out, size_t size, const char* digits)
+{
+    if (size == 0) return 0;
+    size_t length = strlen(digits);
+    size_t at = 0;
+    for (size_t i = 0; i < length && at + 1 < size; i++) {
+        out[at++] = digits[i];
+        size_t following = length - 1 - i;
+        if (following > 0 && following % 3 == 0 && at + 1 < size) out[at++] = ',';
+    }
+    out[at] = '\0';
+    return at;
+}

@@ -48,4 +48,8 @@ int decimalIsOne(const char* text);
 // to the first other byte; no digits give 0; clamped to the 32-bit range.
 int readLeadingInteger(const char* text);
 
+// Copies the decimal digits into out with a "," before every group of three counted from the right
+// ("1234567" gives "1,234,567"), cut to size - 1 bytes. Returns the output length.
+size_t groupDigits(char* out, size_t size, const char* digits);
+
 #endif
