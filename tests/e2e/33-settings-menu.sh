@@ -36,12 +36,6 @@ type_min_rate() {
     expect_box 1302 "$1" "typing the minimum rate"
 }
 
-end_program() {
-    press "$dialog" "${1:-Escape}"
-    wait_vornix_exit
-    [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
-}
-
 # The last item of 設定 (Up from the first one wraps round to it).
 toggle_trend_charts() {
     press "$dialog" alt+o Up Return

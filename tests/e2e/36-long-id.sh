@@ -16,15 +16,10 @@ id_line() {
     read_cp932 "$folder/vornix.ini" | head -n 1
 }
 
-end_program() {
-    press "$dialog" Escape
-    wait_vornix_exit
-    [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after Esc, expected 0"
-}
-
 expected="<KalventoID>あいうえおかき;$SAMPLE_ID;</KalventoID>"
 
-# Entered in the ID box (set through the window, as the display's keyboard has no Japanese): 保存 stores the cut ID on top of the list.
+# Entered in the ID box (set through the window, as the display's keyboard has no Japanese): 保存
+# stores the cut ID on top of the list.
 write_settings "$SAMPLE_ID;" 'C:\logs\a.txt' 0 20000 1 0 0
 start_vornix
 dialog=$(wait_window "$MAIN")

@@ -204,6 +204,13 @@ wait_vornix_exit() {
     wait "$VORNIX_PID" || VORNIX_EXIT=$?
 }
 
+# Ends the program from the dialog $dialog with a key (Escape unless given) and expects exit code 0.
+end_program() {
+    press "$dialog" "${1:-Escape}"
+    wait_vornix_exit
+    [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after ${1:-Escape}, expected 0"
+}
+
 # Prints the id of the visible window whose title is exactly the text, waiting for it to appear.
 wait_window() {
     local title=$1 waited=0 id
