@@ -95,9 +95,7 @@ static const char* takeValue(const CliOption* option, const char* value, CliOpti
     case OPTION_ID:
         return argumentToCp932(value, target, ID_SIZE) ? NULL : tooLong(option, ID_SIZE - 1);
     case OPTION_NATIVE_PATH:
-        if (strlen(value) > nativePathLimit()) return tooLong(option, nativePathLimit());
-        copyText(target, NATIVE_PATH_SIZE, value);
-        return NULL;
+        return copyWholeText(target, nativePathLimit() + 1, value) ? NULL : tooLong(option, nativePathLimit());
     case OPTION_NUMBER: {
         int number;
         if (!readWholeNumber(value, &number) || number < option->low || number > option->high)

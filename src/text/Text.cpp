@@ -43,6 +43,15 @@ size_t copyText(char* dst, size_t size, const char* src)
     return copyTextN(dst, size, src, strlen(src));
 }
 
+int copyWholeText(char* dst, size_t size, const char* src)
+{
+    if (size == 0) return 0;
+    dst[0] = '\0';
+    if (strlen(src) > size - 1) return 0;
+    copyText(dst, size, src);
+    return 1;
+}
+
 size_t appendText(char* dst, size_t size, const char* src)
 {
     size_t used = strnlen(dst, size);

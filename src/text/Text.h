@@ -23,6 +23,10 @@ size_t copyText(char* dst, size_t size, const char* src);
 // The same for at most length bytes of src (src need not be terminated after them).
 size_t copyTextN(char* dst, size_t size, const char* src, size_t length);
 
+// Copies src into dst only when it fits whole in size - 1 bytes, for texts that must never be cut
+// (paths, arguments). Returns 1 when copied; 0 otherwise, with dst empty (when size is not 0).
+int copyWholeText(char* dst, size_t size, const char* src);
+
 // Appends src to the text in dst, cutting the result like copyText. Returns the new length.
 size_t appendText(char* dst, size_t size, const char* src);
 

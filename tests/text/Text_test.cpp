@@ -37,6 +37,9 @@ TEST(Text, CopyCutsToTheBuffer)
         memset(buffer, 'x', sizeof buffer);
         EXPECT_EQ(copyLogText(buffer, sizeof buffer, c.source), strlen(c.log));
         EXPECT_STREQ(buffer, c.log);
+        int fits = strlen(c.source) < sizeof buffer;   // the copy that never cuts: all or nothing
+        EXPECT_EQ(copyWholeText(buffer, sizeof buffer, c.source), fits);
+        EXPECT_STREQ(buffer, fits ? c.source : "");
     }
     char appended[8] = "ab";
     EXPECT_EQ(appendText(appended, sizeof appended, "cdefgh"), 7u);

@@ -43,12 +43,7 @@ std::string nativePath(const char* path)
 
 int convertToCp932(const char* text, const char* from, char* out, size_t size)
 {
-    std::string converted = convertText(text, from, "CP932");
-    if (size == 0) return 0;
-    out[0] = '\0';
-    if (converted.size() > size - 1) return 0;
-    copyText(out, size, converted.c_str());
-    return 1;
+    return copyWholeText(out, size, convertText(text, from, "CP932").c_str());
 }
 
 int cp932Path(const char* path, char* out, size_t size)

@@ -15,7 +15,8 @@ void useConsoleMessages(void)
 
 void showErrorMessage(const char* text)
 {
-    std::string line = convertText((std::string(MESSAGE_CAPTION) + ": " + text).c_str(), "CP932", terminalEncoding());
+    std::string line = std::string(MESSAGE_CAPTION) + ": " + text;
+    line = convertText(line.c_str(), "CP932", terminalEncoding());
     if (line.back() != '\n') line += '\n';
     fflush(stdout);
     fwrite(line.data(), 1, line.size(), stderr);

@@ -5,20 +5,9 @@
 #include <windows.h>
 #include <io.h>
 #include <shlobj.h>
-#include <io.h>
 #include <string.h>
 
 #include "text/Text.h"
-
-// Copies text into buffer when it fits whole; else leaves buffer empty. Returns 1 when copied.
-static int copyWhole(char* buffer, size_t size, const char* text)
-{
-    if (size == 0) return 0;
-    buffer[0] = '\0';
-    if (strlen(text) > size - 1) return 0;
-    copyText(buffer, size, text);
-    return 1;
-}
 
 FILE* openFile(const char* name, const char* mode)
 {
@@ -64,7 +53,7 @@ int getCurrentDirectory(char* buffer, size_t size)
     if (size) buffer[0] = '\0';
     DWORD length = GetCurrentDirectoryA(sizeof path, path);
     if (length == 0 || length >= sizeof path) return 0;
-    return copyWhole(buffer, size, path);
+    return copyWholeText(buffer, size, path);
 }
 
 int setCurrentDirectory(const char* path)
@@ -81,7 +70,7 @@ int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size)
     BOOL found = SHGetPathFromIDListA(items, path);
     CoTaskMemFree(items);
     if (!found) return 0;
-    return copyWhole(buffer, size, path);
+    return copyWholeText(buffer, size, path);
 }
 
 const char* getCommandLine(void)
@@ -126,14 +115,13 @@ int setNativeCurrentDirectory(const char* path)
 int printPathInCurrentDirectory(FILE* stream, const char* name)
 {
     char path[MAX_PATH];
-    DWORD length = GetCurrentDirectoryA(sizeof path, path);
-    if (length == 0 || length >= sizeof path) return 0;
+    if (!getCurrentDirectory(path, sizeof path)) return 0;
     return fprintf(stream, "%s\\%s\n", path, name) > 0;
 }
 
 int argumentToCp932(const char* text, char* out, size_t size)
 {
-    return copyWhole(out, size, text);
+    return copyWholeText(out, size, text);
 }
 
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)
