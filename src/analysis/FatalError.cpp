@@ -8,7 +8,6 @@
 #include <stdarg.h>
 #include <stdio.h>
 
-
 enum { FATAL_MESSAGE_SIZE = 256 };
 
 // The layers above analysis clean up their unfinished outputs through these, in this order.

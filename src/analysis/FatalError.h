@@ -15,5 +15,4 @@ enum { FATAL_CLEANUP_SLOTS = 4 };
 // registering more is a programming error (assert).
 void onFatalError(void (*cleanup)(void));
 
-
 #endif

@@ -13,7 +13,6 @@
 // pair; it is held back (left unread before the limit) until the next block shows what follows it.
 enum { LOG_BLOCK_SIZE = 64 * 1024 };
 
-
 static FILE* logFile;
 static char block[LOG_BLOCK_SIZE];
 static size_t blockPos;        // next unread byte of the block

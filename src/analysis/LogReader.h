@@ -8,7 +8,6 @@
 
 enum { LOG_LINE_SIZE = 80 };
 
-
 // Opens the game log by its code page 932 path. Returns 1 on success; 0 when it can't be opened or
 // is not a regular file (a folder, a FIFO, a device), decided at once.
 int openLog(const char* path);

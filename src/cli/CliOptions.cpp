@@ -8,7 +8,6 @@
 #include <stdio.h>
 #include <string.h>
 
-
 enum OptionKind {
     OPTION_FLAG,          // no value: the int field becomes 1
     OPTION_ID,            // an ID: converted to code page 932, at most ID_SIZE - 1 bytes

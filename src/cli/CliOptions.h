@@ -18,7 +18,6 @@ struct CliOptions {
     int trendCharts;                       // 1 with --trends: the progress section and the monthly table
 };
 
-
 // Reads argv[1..argc-1] into options (the ID converted from the terminal's encoding, the paths kept
 // as given). Returns 1 when they are complete and valid; 0 on an unknown option, a missing value, a
 // text longer than its limit (never cut), a number that is not a whole decimal number or is outside

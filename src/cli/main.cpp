@@ -18,7 +18,6 @@
 #include <stdio.h>
 #include <string.h>
 
-
 enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
 
 // A log longer than this gets a progress line at a terminal; a shorter one is read in a blink.

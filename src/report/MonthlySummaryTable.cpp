@@ -7,7 +7,6 @@
 
 #include <stdio.h>
 
-
 static const char TABLE_HEADER[] =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\n";
 

@@ -6,7 +6,6 @@
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
 
-
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
 // Names go out as they stood in the log: a spreadsheet reads the file, not a browser.
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)

@@ -4,7 +4,6 @@
 // a temporary name and replaces the previous table only when the report is complete too; its name,
 // outcome and file are run.opponentSummaryTable (placed and discarded with RunTable.h).
 
-
 // Forms the table's name in run.opponentSummaryTable from settings.currentId and writes the header and
 // one line per record of run.opponentTable, in the table's present order, into that file's temporary
 // file in the current directory, which it then closes. Returns 1 when the file was created, 0 when not

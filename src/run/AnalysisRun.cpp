@@ -9,7 +9,6 @@
 #include "report/Report.h"
 #include "text/Messages.h"
 
-
 // Hands every entry of the log to the parser, up to the end of the log.
 static void readEntries(void)
 {

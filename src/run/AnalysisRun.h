@@ -3,7 +3,6 @@
 // The run driver: one analysis run, from the first line of the open game log (read with analysis) to
 // the written report (written with report).
 
-
 // Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current
 // directory is the output folder. Takes run.startTime, clears the run state, then calls run.progress
 // (when set) at every entry. Returns 1 when at least one game was accepted and the report has been

@@ -6,7 +6,6 @@
 #include <assert.h>
 #include <string.h>
 
-
 void parseIdList(const char* text)
 {
     unsigned count = 0;

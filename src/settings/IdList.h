@@ -18,7 +18,6 @@ void rememberCurrentId(void);
 // Both programs refuse an ID that is not, before any file is touched.
 int idIsFileNameSafe(const char* id);
 
-
 // Empties every slot in use and sets idCount to 0; currentId is not changed.
 void clearIdList(void);
 

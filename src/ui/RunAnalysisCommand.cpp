@@ -14,7 +14,6 @@
 #include "ui/resource.h"
 #include "text/Messages.h"
 
-
 static int running;
 
 int analysisInProgress(void)

@@ -3,8 +3,6 @@
 #include "analysis/RunState.h"
 #include "support/ReportCapture.h"
 
-
-
 static std::string recordSection(void)
 {
     return captureReport([] { writePlayerRecordSection(); });
