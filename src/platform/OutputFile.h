@@ -5,9 +5,11 @@
 // ended one); the writes, the flush and the close are checked, and only a complete file replaces the
 // previous file of its name.
 
+#include "text/Text.h"
+
 #include <stdio.h>
 
-enum { OUTPUT_NAME_SIZE = 264 };   // a name of 255 bytes and the suffix
+enum { OUTPUT_NAME_SIZE = PATH_SIZE + 4 };   // a path of 261 bytes and the suffix
 
 struct OutputFile {
     FILE* stream;                           // open while the file is written; NULL otherwise

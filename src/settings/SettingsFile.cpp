@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "settings/AppPaths.h"
@@ -42,8 +43,6 @@ static const SettingLine settingLines[] = {
     { "配色", KIND_SCHEME, NULL, &settings.colorScheme, ALWAYS_WRITTEN },
     { "推移グラフ", KIND_FLAG, NULL, &settings.trendCharts, WRITTEN_WHEN_SET },
 };
-
-static const char TEMPORARY_SUFFIX[] = ".tmp";
 
 // Reading
 
@@ -153,25 +152,18 @@ static int writeSettingLines(FILE* file)
     return fflush(file) == 0 && !ferror(file);
 }
 
-static int saveFailed(const char* temporary)
+static int saveFailed(OutputFile* file)
 {
-    removeFile(temporary);
+    discardOutputFile(file);
     showErrorMessage(MESSAGE_SETTINGS_NOT_SAVED);
     return 0;
 }
 
 int writeSettingsFile(void)
 {
-    // Room for the whole settings path and the suffix, so the temporary name is never cut.
-    char temporary[PATH_SIZE + sizeof TEMPORARY_SUFFIX];
-    copyText(temporary, sizeof temporary, appPaths.settingsPath);
-    appendText(temporary, sizeof temporary, TEMPORARY_SUFFIX);
-
-    FILE* file = createTextFile(temporary);
-    if (!file) return saveFailed(temporary);
-    int written = writeSettingLines(file);
-    int closed = fclose(file) == 0;
-    if (!written || !closed) return saveFailed(temporary);
-    if (!replaceFile(temporary, appPaths.settingsPath)) return saveFailed(temporary);
+    OutputFile file;
+    if (!createOutputFile(&file, appPaths.settingsPath)) return saveFailed(&file);
+    if (!writeSettingLines(file.stream)) return saveFailed(&file);
+    if (!finishOutputFile(&file) || !placeOutputFile(&file)) return saveFailed(&file);
     return 1;
 }
