@@ -11,6 +11,7 @@
 #include "ui/LogFileChooser.h"
 #include "ui/MainDialog.h"
 #include "ui/RunAnalysisCommand.h"
+#include "ui/ShellOpen.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
 
@@ -34,7 +35,7 @@ static void browseCommand(HWND dialog, WORD)
     char path[PATH_SIZE];
     if (!chooseLogFile(dialog, path, sizeof path)) return;
     copyText(settings.logPath, sizeof settings.logPath, path);
-    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+    showLogPath(dialog);
 }
 
 // Disabling a clicked Run button for the run takes the focus from the dialog, and Tab, Enter and Esc
@@ -139,7 +140,7 @@ static void defaultsCommand(HWND dialog, WORD)
 // A start-up directory too long for "\Readme.txt" leaves readmePath empty: the guide is then not offered.
 static void userGuideCommand(HWND, WORD)
 {
-    if (appPaths.readmePath[0]) shellOpen(appPaths.readmePath);
+    if (appPaths.readmePath[0]) openForUser(appPaths.readmePath, appPaths.readmePath, MESSAGE_GUIDE_NOT_SHOWN);
 }
 
 static void aboutCommand(HWND dialog, WORD)
