@@ -49,10 +49,9 @@ static void restoreFocus(HWND dialog)
     SendMessageA(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_ID_COMBO), TRUE);
 }
 
-// Ignored while a run is in progress (its message boxes disable the dialog, but a command can still be
-// sent to it from outside). With "-q",
-// or when the user closed the dialog during the run, the dialog closes afterwards; otherwise a
-// control has the keyboard focus, whatever the outcome of the run.
+// Ignored while a run is in progress (its message boxes disable the dialog, but a command can still
+// be sent to it from outside). With "-q", or when the dialog was asked to close during the run, the
+// dialog closes afterwards; otherwise a control has the keyboard focus, whatever the outcome.
 static void runCommand(HWND dialog, WORD)
 {
     if (analysisInProgress()) return;
