@@ -6,6 +6,7 @@
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
+#include "analysis/SeatMatch.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
@@ -79,7 +80,7 @@ static int readPlayerLines(GameEntry* entry, int* found)
         }
         if (!readPlayerName(line, entry->names[i])) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
         prefetchOpponent(entry->names[i]);   // looked up once the entry is counted, lines later
-        if (strcmp(entry->names[i], settings.currentId) == 0) {
+        if (playerLineNamesId(line, settings.currentId)) {
             run.playerSeat = i;
             *found = 1;
         }

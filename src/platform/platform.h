@@ -9,9 +9,17 @@
 
 // User-facing calls (user.cpp)
 
-// Shows text in a message box captioned "エラー" with one OK button and no owner window, and returns
-// when the user has closed it. POSIX: writes "エラー: " and the text to stderr in the terminal's encoding.
+// Shows text in a message box captioned "エラー" with the error icon and one OK button, owned by the
+// window of setMessageOwner (disabled while the box is up), and returns when the user has closed it.
+// POSIX: writes "エラー: " and the text to stderr in the terminal's encoding.
 void showErrorMessage(const char* text);
+
+// The same with the warning icon: for an outcome that falls short while the rest of the run stands.
+void showWarningMessage(const char* text);
+
+// Windows: the message boxes shown from now on are owned by this window (an HWND); NULL, the start:
+// they have no owner. POSIX and console messages ignore it.
+void setMessageOwner(void* window);
 
 // Console programs call this first: showErrorMessage then writes to stderr (as "エラー: " and the
 // text, in code page 932 on Windows) instead of opening a box.
@@ -25,8 +33,9 @@ void useConsoleMessages(void);
 int errorOutputIsTerminal(void);
 
 // Opens path with the shell's default program for its kind (no verb, no parameters, shown normally).
-// The outcome is not reported.
-void shellOpen(const char* path);
+// Returns 1 when the shell took it; 0 when it could not (Windows: no program for the kind, a missing
+// file; POSIX: xdg-open could not be started).
+int shellOpen(const char* path);
 
 // Files and folders
 

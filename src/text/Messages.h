@@ -26,6 +26,8 @@ extern const char MESSAGE_OUT_OF_MEMORY[];     // a table can't grow
 extern const char MESSAGE_REPORT_NOT_CREATED[];   // the report can't be created
 extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // the report could not be written in full
 extern const char MESSAGE_TABLE_NOT_WRITTEN[];    // follows the names of tables not written in full
+extern const char MESSAGE_REPORT_NOT_SHOWN[];     // the shell could not open the report; its path follows
+extern const char MESSAGE_GUIDE_NOT_SHOWN[];      // the shell could not open the user guide; its path follows
 extern const char MESSAGE_SETTINGS_NOT_SAVED[];   // vornix.ini could not be written
 extern const char MESSAGE_NO_OUTPUT_FOLDER[];     // vornix-cli: --out can't be entered
 

@@ -11,6 +11,7 @@
 #include "ui/LogFileChooser.h"
 #include "ui/MainDialog.h"
 #include "ui/RunAnalysisCommand.h"
+#include "ui/ShellOpen.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
 
@@ -34,7 +35,7 @@ static void browseCommand(HWND dialog, WORD)
     char path[PATH_SIZE];
     if (!chooseLogFile(dialog, path, sizeof path)) return;
     copyText(settings.logPath, sizeof settings.logPath, path);
-    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+    showLogPath(dialog);
 }
 
 // Disabling a clicked Run button for the run takes the focus from the dialog, and Tab, Enter and Esc
@@ -48,9 +49,9 @@ static void restoreFocus(HWND dialog)
     SendMessageA(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_ID_COMBO), TRUE);
 }
 
-// Ignored while a run is in progress (its message boxes let the dialog take commands). With "-q",
-// or when the user closed the dialog during the run, the dialog closes afterwards; otherwise a
-// control has the keyboard focus, whatever the outcome of the run.
+// Ignored while a run is in progress (its message boxes disable the dialog, but a command can still
+// be sent to it from outside). With "-q", or when the dialog was asked to close during the run, the
+// dialog closes afterwards; otherwise a control has the keyboard focus, whatever the outcome.
 static void runCommand(HWND dialog, WORD)
 {
     if (analysisInProgress()) return;
@@ -139,7 +140,7 @@ static void defaultsCommand(HWND dialog, WORD)
 // A start-up directory too long for "\Readme.txt" leaves readmePath empty: the guide is then not offered.
 static void userGuideCommand(HWND, WORD)
 {
-    if (appPaths.readmePath[0]) shellOpen(appPaths.readmePath);
+    if (appPaths.readmePath[0]) openForUser(appPaths.readmePath, appPaths.readmePath, MESSAGE_GUIDE_NOT_SHOWN);
 }
 
 static void aboutCommand(HWND dialog, WORD)

@@ -1,5 +1,7 @@
 #include "ui/DialogTransfer.h"
 
+#include <string.h>
+
 #include "settings/Settings.h"
 #include "text/Text.h"
 #include "ui/resource.h"
@@ -39,7 +41,7 @@ void writeToDialog(HWND dialog, bool fillList)
     SetDlgItemTextA(dialog, IDC_ID_COMBO, settings.currentId);
     for (unsigned slot = 0; fillList && slot < settings.idCount; slot++)
         SendDlgItemMessageA(dialog, IDC_ID_COMBO, CB_ADDSTRING, 0, (LPARAM)settings.idList[slot]);
-    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+    showLogPath(dialog);
     SetDlgItemInt(dialog, IDC_MIN_RATE, (UINT)settings.minRate, TRUE);
     SetDlgItemInt(dialog, IDC_MAX_RATE, (UINT)settings.maxRate, TRUE);
     setChecked(dialog, IDC_SAVE_ON_EXIT, settings.saveOnExit);
@@ -52,4 +54,13 @@ void showTrendCharts(HWND dialog)
 {
     UINT state = settings.trendCharts ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_TREND_CHARTS, MF_BYCOMMAND | state);
+}
+
+void showLogPath(HWND dialog)
+{
+    SetDlgItemTextA(dialog, IDC_LOG_PATH, settings.logPath);
+    // The caret at the end scrolls a path too long for the box to its file name.
+    int length = (int)strlen(settings.logPath);
+    SendDlgItemMessageA(dialog, IDC_LOG_PATH, EM_SETSEL, length, length);
+    SendDlgItemMessageA(dialog, IDC_LOG_PATH, EM_SCROLLCARET, 0, 0);
 }

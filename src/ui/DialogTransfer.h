@@ -17,4 +17,7 @@ void writeToDialog(HWND dialog, bool fillList);
 // Checks the menu item "推移グラフも作成する" when settings.trendCharts is on, else unchecks it.
 void showTrendCharts(HWND dialog);
 
+// Shows settings.logPath in the log path box, scrolled so that its end, the file name, is visible.
+void showLogPath(HWND dialog);
+
 #endif

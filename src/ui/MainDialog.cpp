@@ -3,11 +3,13 @@
 
 #include <imm.h>
 
+#include "platform/platform.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "ui/Commands.h"
 #include "ui/DialogTransfer.h"
+#include "ui/IdCombo.h"
 #include "ui/RunAnalysisCommand.h"
 #include "ui/resource.h"
 
@@ -19,7 +21,8 @@ int closeRequestedDuringRun(void)
 }
 
 // Sets the icon, lets the rate boxes take direct keyboard input even with the Japanese input method
-// on, and shows the settings. Returning TRUE puts the focus on the first tab stop, the ID box.
+// on, shows the settings and makes the dialog the owner of the message boxes. Returning TRUE puts the
+// focus on the first tab stop, the ID box.
 static INT_PTR onInitDialog(HWND dialog)
 {
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
@@ -28,6 +31,8 @@ static INT_PTR onInitDialog(HWND dialog)
     ImmAssociateContext(GetDlgItem(dialog, IDC_MIN_RATE), NULL);
     ImmAssociateContext(GetDlgItem(dialog, IDC_MAX_RATE), NULL);
     writeToDialog(dialog, true);
+    makePlaceholderAHint(dialog);
+    setMessageOwner(dialog);
     return TRUE;
 }
 
@@ -47,6 +52,7 @@ static INT_PTR onClose(HWND dialog)
 // of start-up or of the last Save with that flag cleared; the ID list of this moment in both cases.
 static INT_PTR onDestroy(HWND dialog)
 {
+    setMessageOwner(NULL);   // the dialog is going: a failed save's message stands alone
     if (IsDlgButtonChecked(dialog, IDC_SAVE_ON_EXIT) == BST_CHECKED) {
         readFromDialog(dialog);
         rememberCurrentId();

@@ -25,13 +25,14 @@ static int runMessageLoop(HWND dialog, HACCEL accelerators)
 }
 
 // With "-e" the stored settings are analysed before any window exists; with "-q" as well the process
-// then ends with exit code 1 and the settings file is left as it was.
+// then ends with the run's outcome as its exit code, as vornix-cli's, and the settings file is left
+// as it was.
 static int programEntry(HINSTANCE instance)
 {
     startUp();
     if (launchOptions.runAtStart) {
-        runAnalysisCommand(NULL);
-        if (launchOptions.quitAfterRun) exitProcess(1);
+        int outcome = runAnalysisCommand(NULL);
+        if (launchOptions.quitAfterRun) exitProcess(outcome);
     }
     HWND dialog = CreateDialogParamA(instance, RESOURCE_MAIN_DIALOG, NULL, mainDialogProc, 0);
     if (!dialog) return 0;

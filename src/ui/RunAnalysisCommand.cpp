@@ -11,6 +11,7 @@
 #include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "ui/IdCombo.h"
+#include "ui/ShellOpen.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
 
@@ -54,46 +55,66 @@ static void tellTableFailures(void)
     }
     if (!text[0]) return;
     appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
-    showErrorMessage(text);
+    showWarningMessage(text);
 }
 
-static void runWithOpenLog(HWND dialog)
+// 1 when every table this run makes took its name.
+static int allTablesWritten(void)
+{
+    return run.gameResultsTable.written && run.opponentSummaryTable.written &&
+           (!settings.trendCharts || run.monthlySummaryTable.written);
+}
+
+// Opens the report in the output folder; when the shell can't, the message names its full path.
+static void openReport(void)
+{
+    char path[PATH_SIZE];
+    if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_FILE_NAME))
+        copyText(path, sizeof path, REPORT_FILE_NAME);
+    openForUser(REPORT_FILE_NAME, path, MESSAGE_REPORT_NOT_SHOWN);
+}
+
+static int runWithOpenLog(HWND dialog)
 {
     enterOutputFolder();
     enableRunButton(dialog, FALSE);
     int result = runAnalysis();
     if (result < 0) exitProcess(1);   // the report's own message has been shown
+    int outcome = RUN_REFUSED;
     if (result) {
         tellTableFailures();
-        shellOpen(REPORT_FILE_NAME);
+        outcome = allTablesWritten() ? RUN_DONE : RUN_INCOMPLETE;
+        openReport();
         rememberCurrentId();
         refreshIdCombo(dialog);
     }
     closeLog();
     enableRunButton(dialog, TRUE);
+    return outcome;
 }
 
-static void runChecked(HWND dialog)
+static int runChecked(HWND dialog)
 {
     if (strcmp(settings.currentId, ID_PLACEHOLDER) == 0) {
         showErrorMessage(MESSAGE_NO_ID);
-        return;
+        return RUN_REFUSED;
     }
     if (!idIsFileNameSafe(settings.currentId)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
-        return;
+        return RUN_REFUSED;
     }
     if (!openLog(settings.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);
-        return;
+        return RUN_REFUSED;
     }
-    runWithOpenLog(dialog);
+    return runWithOpenLog(dialog);
 }
 
-void runAnalysisCommand(HWND dialog)
+int runAnalysisCommand(HWND dialog)
 {
-    if (running) return;
+    if (running) return RUN_REFUSED;
     running = 1;
-    runChecked(dialog);
+    int outcome = runChecked(dialog);
     running = 0;
+    return outcome;
 }

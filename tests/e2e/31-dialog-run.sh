@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main dialog under Wine: with no settings file the ID box offers the placeholder; typing an ID
-# and pressing Enter writes the report (opened through the shell, which record-open.exe notes, see
+# The main dialog under Wine: with no settings file the ID box offers the placeholder; a click into
+# its middle selects it whole, so typing an ID replaces it, and pressing Enter writes the report (opened through the shell, which record-open.exe notes, see
 # gui.sh); so does a click on "分析実行", after which the keyboard acts again: Esc ends the program
 # and vornix.ini holds the ID at the top of the ID line. At the next start the drop-down list holds
 # the ID: choosing it with the Down key brings it back into the box.
@@ -20,12 +20,16 @@ start_vornix
 dialog=$(wait_window "$MAIN_CAPTION")
 [ "$(control_text "$MAIN_CAPTION" 1101)" = "ここにIDを入力" ] ||
     fail "the ID box does not offer the placeholder at the first start"
+# The middle of the placeholder lies at this point; the click used to put the caret there.
+click_at "$dialog" 120 40
 type_text "$dialog" "$ID"
+[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] ||
+    fail "typing after a click into the placeholder gave $(control_text "$MAIN_CAPTION" 1101)"
 press "$dialog" Return
 wait_file "$folder/分析結果.html"
 wait_file "$folder/${ID}_ID別集計.xls"
 wait_opened '分析結果\.html'
-note "Enter ran the analysis and opened the report"
+note "a click into the placeholder and the typed ID replaced it; Enter ran the analysis and opened the report"
 
 # A click on "分析実行" gives the button the focus, and the run disables it: afterwards the focus must
 # be on a control again, or Esc would do nothing. The button's middle lies at this point.

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The Run command's refusals under Wine, each an owner-less message box captioned "エラー":
-# "-e" with no settings file refuses the placeholder ID before the dialog exists, and closing the box
+# The Run command's refusals under Wine, each a message box captioned "エラー": "-e" with no settings
+# file refuses the placeholder ID before the dialog exists (the box has no owner), and closing the box
 # shows the dialog; an ID holding ":" gives "IDにファイル名に使えない文字が含まれています"; a log
 # path naming a missing file or a folder gives "牌譜ファイルが開けません"; with "-q" a refused Run
-# still ends the program after its message box. While a run's message box is open, another Run is
-# ignored and "終了" takes effect once the box is closed. A fatal error of the run ends the program
-# with exit code 1 and leaves vornix.ini unwritten.
+# still ends the program after its message box, with exit code 0. A box shown over the dialog is
+# owned by it, and the dialog is disabled while it is up: clicks on its menu do nothing. A fatal
+# error of the run ends the program with exit code 1 and leaves vornix.ini unwritten.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -30,6 +30,7 @@ expect_error() {
 start_vornix -e
 wait_window "エラー" >/dev/null
 xdotool search --name "^$MAIN\$" >/dev/null 2>&1 && fail "the dialog exists before the refusal was closed"
+[ "$(window_owner "エラー")" = "$(printf '\t1')" ] || fail "the box before the dialog has an owner: $(window_owner "エラー")"
 expect_error "分析するIDを設定してください"
 dialog=$(wait_window "$MAIN")
 note "-e without settings refused the placeholder; the dialog followed"
@@ -52,21 +53,22 @@ press "$dialog" Return
 wait_window "エラー" >/dev/null
 note "a missing log and a folder were refused"
 
-# While the run's message box is open the dialog still takes commands: "分析実行" from the menu is
-# ignored, and "終了" waits until the box is closed. The keyboard goes to the box then, so the menu is
-# used with the mouse: "ファイル(F)" and its two items lie at these points with the prefix's fonts.
+# The box is owned by the dialog, which is disabled while it is up: "分析実行" and "終了" from the
+# menu, clicked with the mouse ("ファイル(F)" and its two items lie at these points with the prefix's
+# fonts), do nothing. Once the box is closed the dialog takes keys again.
+owner=$(window_owner "エラー")
+[ "$owner" = "$(printf '%s\t0' "$MAIN")" ] || fail "the box is not owned by the disabled dialog: $owner"
 click_at "$dialog" 30 12
 click_at "$dialog" 40 31
-sleep 0.5
-[ "$(xdotool search --onlyvisible --name '^エラー$' | wc -l)" = 1 ] || fail "a second run started during the first"
 click_at "$dialog" 30 12
 click_at "$dialog" 40 47
 sleep 0.5
-xdotool search --onlyvisible --name "^$MAIN\$" >/dev/null || fail "the dialog closed while a run's message box was open"
+[ "$(xdotool search --onlyvisible --name '^エラー$' | wc -l)" = 1 ] || fail "a second box opened over the first"
 expect_error "牌譜ファイルが開けません"
-wait_vornix_exit
-[ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after 終了, expected 0"
-note "during a run another run was ignored and the end waited for it"
+sleep 0.5
+xdotool search --onlyvisible --name "^$MAIN\$" >/dev/null || fail "a click on the disabled dialog closed it"
+end_program
+note "the box was owned by the dialog, which took no command while it was up"
 grep -qxF '<牌譜ファイル>C:\windows</牌譜ファイル>' <(read_cp932 "$folder/vornix.ini") ||
     fail "vornix.ini does not hold the typed log path"
 [ -z "$(opened_files)" ] || fail "a refused run opened something: $(opened_files)"
@@ -101,9 +103,6 @@ start_vornix
 dialog=$(wait_window "$MAIN")
 press "$dialog" Return
 wait_window "エラー" >/dev/null
-# "終了" while the fatal error's box is open must not write the file either.
-click_at "$dialog" 30 12
-click_at "$dialog" 40 47
 expect_error "牌譜データ処理中にエラーが発生しました。"
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 1 ] || fail "exit code $VORNIX_EXIT after a fatal error, expected 1"

@@ -175,6 +175,15 @@ window_texts() {
     read_cp932 "$file"
 }
 
+# Prints the title of the owner of the top-level window with this title, a tab, and 1 when that
+# owner is enabled, 0 when it is disabled ("", tab, 1 for a window without an owner).
+window_owner() {
+    local file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt"
+    rm -f "$file"
+    wine 'C:\vornix-e2e\window-text.exe' "$1" owner >/dev/null 2>&1 || fail "no window titled '$1' to ask"
+    read_cp932 "$file" | cut -f 2-
+}
+
 # Gives the control with this id in the window with this title a text (UTF-8), as if it were typed.
 set_control_text() {
     wine 'C:\vornix-e2e\window-text.exe' "$1" "$2" "$3" >/dev/null 2>&1 || fail "no control $2 in '$1'"

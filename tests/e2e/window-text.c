@@ -2,7 +2,9 @@
    C:\vornix-e2e\window-text.txt (code page 932): window-text.exe TITLE. The checks read a message
    box's text and the dialog's boxes this way. Exit code 1 when no window has that title.
    window-text.exe TITLE ID TEXT first sets the text of the control with that id, for text the
-   keyboard of the display can't type (Japanese). */
+   keyboard of the display can't type (Japanese). window-text.exe TITLE owner writes one line
+   instead: "owner", a tab, the title of the window's owner, a tab and 1 when the owner is enabled
+   (an empty title and 1 without an owner). */
 #include <windows.h>
 #include <stdio.h>
 
@@ -37,6 +39,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     }
     out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
     if (!out) return 1;
+    if (count == 3 && lstrcmpW(arguments[2], L"owner") == 0) {
+        HWND owner = GetWindow(window, GW_OWNER);
+        char title[1024] = "";
+        if (owner) GetWindowTextA(owner, title, sizeof title);
+        fprintf(out, "owner\t%s\t%d\r\n", title, owner ? IsWindowEnabled(owner) != 0 : 1);
+        fclose(out);
+        return 0;
+    }
     EnumChildWindows(window, writeText, (LPARAM)out);
     fclose(out);
     return 0;

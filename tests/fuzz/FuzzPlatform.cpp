@@ -28,8 +28,9 @@ void exitProcess(int code)
     longjmp(fuzzExit, 1);
 }
 
-void shellOpen(const char*)
+int shellOpen(const char*)
 {
+    return 1;
 }
 
 void enterFuzzFolder(void)

@@ -41,7 +41,8 @@ void exitProcess(int code)
     exit(code);
 }
 
-void shellOpen(const char* path)
+int shellOpen(const char* path)
 {
     openedPaths.push_back(path);
+    return 1;
 }

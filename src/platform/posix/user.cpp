@@ -23,6 +23,15 @@ void showErrorMessage(const char* text)
     fflush(stderr);
 }
 
+void showWarningMessage(const char* text)
+{
+    showErrorMessage(text);
+}
+
+void setMessageOwner(void*)
+{
+}
+
 void exitProcess(int code)
 {
     exit(code);
@@ -33,7 +42,7 @@ int errorOutputIsTerminal(void)
     return isatty(STDERR_FILENO);
 }
 
-void shellOpen(const char* path)
+int shellOpen(const char* path)
 {
     std::string native = nativePath(path);
     pid_t child = fork();
@@ -41,4 +50,5 @@ void shellOpen(const char* path)
         execlp("xdg-open", "xdg-open", native.c_str(), (char*)NULL);
         _exit(127);
     }
+    return child > 0;
 }

@@ -10,13 +10,19 @@
 #include <string.h>
 
 static int consoleMessages;
+static HWND messageOwner;
 
 void useConsoleMessages(void)
 {
     consoleMessages = 1;
 }
 
-void showErrorMessage(const char* text)
+void setMessageOwner(void* window)
+{
+    messageOwner = (HWND)window;
+}
+
+static void showMessage(const char* text, UINT icon)
 {
     if (consoleMessages) {
         fflush(stdout);
@@ -24,7 +30,18 @@ void showErrorMessage(const char* text)
         fflush(stderr);
         return;
     }
-    MessageBoxA(NULL, text, MESSAGE_CAPTION, MB_OK);
+    // An owned box is modal for its owner: the dialog takes no click or key until it is closed.
+    MessageBoxA(messageOwner, text, MESSAGE_CAPTION, MB_OK | icon);
+}
+
+void showErrorMessage(const char* text)
+{
+    showMessage(text, MB_ICONERROR);
+}
+
+void showWarningMessage(const char* text)
+{
+    showMessage(text, MB_ICONWARNING);
 }
 
 void exitProcess(int code)
@@ -37,7 +54,8 @@ int errorOutputIsTerminal(void)
     return _isatty(_fileno(stderr));
 }
 
-void shellOpen(const char* path)
+int shellOpen(const char* path)
 {
-    ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW);
+    // Values above 32 mean success.
+    return (INT_PTR)ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW) > 32;
 }
