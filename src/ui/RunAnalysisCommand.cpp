@@ -13,6 +13,7 @@
 #include "ui/IdCombo.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
+#include "text/PlayerId.h"
 
 static int running;
 
@@ -79,7 +80,7 @@ static void runChecked(HWND dialog)
         showErrorMessage(MESSAGE_NO_ID);
         return;
     }
-    if (!idIsFileNameSafe(settings.currentId)) {
+    if (!idIsValid(settings.currentId)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
         return;
     }
