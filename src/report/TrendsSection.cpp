@@ -23,7 +23,8 @@ enum {
     PLOT_RIGHT = 620,
     PLOT_TOP = 28,
     PLOT_BOTTOM = 210,
-    POINTS_PER_LINE = 10   // polyline points per line of the file
+    POINTS_PER_LINE = 10,  // polyline points per line of the file
+    MONTHS_SHOWN = 1200    // rows of the section's monthly table: a hundred years of real play
 };
 
 // The chart being drawn: its games and the values at the top and bottom edges of the plot.
@@ -189,16 +190,24 @@ static void writeRankChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
-// The monthly rows, newest first, with the figures of the monthly table file.
+// The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
+// texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
+// says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
+    sortMonthlySummary();
+    int count = run.monthlySummary.count;
+    int first = count > MONTHS_SHOWN ? count - MONTHS_SHOWN : 0;
     reportPrintf("<h4>月別成績</h4>\n");
+    if (first > 0)
+        reportPrintf("<p>%dか月分のうち、新しい%dか月分だけを載せています（古い%dか月分は月別集計ファイルにあります）。</p>\n",
+                     count, MONTHS_SHOWN, first);
     reportPrintf("<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "年月", "対局数", "勝ち", "負け", "引分", "平均順位",
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    for (int i = run.monthlySummary.count - 1; i >= 0; i--) {
+    for (int i = count - 1; i >= first; i--) {
         const MonthRow* row = &run.monthlySummary.rows[i];
         char month[MONTH_KEY_SIZE * HTML_ESCAPE_GROWTH];
         char figures[256];
