@@ -8,67 +8,95 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum { MONTH_GROWTH = 64 };
+enum { MONTH_GROWTH = 64, FIRST_INDEX_SIZE = 256 };
 
 void clearMonthlySummary(void)
 {
     run.monthlySummary.count = 0;
     run.monthlySummary.latest = 0;
+    run.monthlySummary.sorted = 1;
+    if (run.monthlySummary.index)
+        memset(run.monthlySummary.index, 0, sizeof(int) * (size_t)run.monthlySummary.indexSize);
 }
 
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
 {
+    memset(key, 0, MONTH_KEY_SIZE);
     copyText(key, MONTH_KEY_SIZE, date);   // whole characters only
 }
 
-// The index of the row of month, or where it belongs when there is none (*found tells which).
-static int findMonth(const char* month, int* found)
+// Keys are compared as their whole 8 bytes, zero after the text (the rows and the keys looked up
+// are zeroed first): one comparison of a word, in the byte order of strcmp.
+static int sameMonth(const char* a, const char* b)
 {
-    int low = 0;
-    int high = run.monthlySummary.count;
-    while (low < high) {
-        int middle = low + (high - low) / 2;
-        int order = strcmp(run.monthlySummary.rows[middle].month, month);
-        if (order == 0) {
-            *found = 1;
-            return middle;
-        }
-        if (order < 0) low = middle + 1;
-        else high = middle;
-    }
-    *found = 0;
-    return low;
+    return memcmp(a, b, MONTH_KEY_SIZE) == 0;
 }
 
-// Inserts an empty row for month at index, moving the later rows up.
-static void insertMonth(int index, const char* month)
+// FNV-1a over the key's bytes.
+static unsigned hashMonth(const char* month)
 {
-    if (run.monthlySummary.count == run.monthlySummary.capacity) {
-        int capacity = run.monthlySummary.capacity + MONTH_GROWTH;
-        MonthRow* rows = (MonthRow*)realloc(run.monthlySummary.rows, sizeof(MonthRow) * (size_t)capacity);
-        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        run.monthlySummary.rows = rows;
-        run.monthlySummary.capacity = capacity;
+    unsigned hash = 2166136261u;
+    for (const unsigned char* p = (const unsigned char*)month; *p; p++) hash = (hash ^ *p) * 16777619u;
+    return hash;
+}
+
+// The index slot of month: the one holding its row, or the free one where it belongs.
+static int* indexSlot(const char* month)
+{
+    unsigned mask = (unsigned)run.monthlySummary.indexSize - 1;
+    for (unsigned slot = hashMonth(month) & mask;; slot = (slot + 1) & mask) {
+        int* entry = &run.monthlySummary.index[slot];
+        if (*entry == 0 || sameMonth(run.monthlySummary.rows[*entry - 1].month, month)) return entry;
     }
-    MonthRow* row = &run.monthlySummary.rows[index];
-    memmove(row + 1, row, sizeof(MonthRow) * (size_t)(run.monthlySummary.count - index));
+}
+
+// Makes the index size slots (a power of two above twice the rows) and enters every row.
+static void rebuildIndex(int size)
+{
+    if (size != run.monthlySummary.indexSize) {
+        int* index = (int*)realloc(run.monthlySummary.index, sizeof(int) * (size_t)size);
+        if (!index) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        run.monthlySummary.index = index;
+        run.monthlySummary.indexSize = size;
+    }
+    memset(run.monthlySummary.index, 0, sizeof(int) * (size_t)size);
+    for (int i = 0; i < run.monthlySummary.count; i++) *indexSlot(run.monthlySummary.rows[i].month) = i + 1;
+}
+
+// Appends an empty row for month, growing the rows and the index as needed. Returns its number.
+static int appendMonth(const char* month)
+{
+    MonthlySummary* summary = &run.monthlySummary;
+    if (summary->count == summary->capacity) {
+        int capacity = summary->capacity + (summary->capacity / 2 > MONTH_GROWTH ? summary->capacity / 2 : MONTH_GROWTH);
+        MonthRow* rows = (MonthRow*)realloc(summary->rows, sizeof(MonthRow) * (size_t)capacity);
+        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        summary->rows = rows;
+        summary->capacity = capacity;
+    }
+    MonthRow* row = &summary->rows[summary->count];
     memset(row, 0, sizeof *row);
     copyText(row->month, sizeof row->month, month);
-    run.monthlySummary.count++;
+    if (summary->count > 0 && memcmp(row[-1].month, row->month, MONTH_KEY_SIZE) > 0) summary->sorted = 0;
+    summary->count++;
+    if (summary->count * 2 >= summary->indexSize) {
+        rebuildIndex(summary->indexSize ? summary->indexSize * 2 : FIRST_INDEX_SIZE);
+        return summary->count - 1;
+    }
+    *indexSlot(row->month) = summary->count;
+    return summary->count - 1;
 }
 
 // The row of month, added when missing. The log is in time order, so the previous game's row is
 // tried first.
 static MonthRow* monthRow(const char* month)
 {
-    int latest = run.monthlySummary.latest;
-    if (latest < run.monthlySummary.count && strcmp(run.monthlySummary.rows[latest].month, month) == 0)
-        return &run.monthlySummary.rows[latest];
-    int found;
-    int index = findMonth(month, &found);
-    if (!found) insertMonth(index, month);
-    run.monthlySummary.latest = index;
-    return &run.monthlySummary.rows[index];
+    MonthlySummary* summary = &run.monthlySummary;
+    if (summary->latest < summary->count && sameMonth(summary->rows[summary->latest].month, month))
+        return &summary->rows[summary->latest];
+    int* slot = summary->indexSize ? indexSlot(month) : NULL;
+    summary->latest = slot && *slot ? *slot - 1 : appendMonth(month);
+    return &summary->rows[summary->latest];
 }
 
 void addGameToMonth(const char* date, int rank, int score, double money)
@@ -84,4 +112,36 @@ void addGameToMonth(const char* date, int rank, int score, double money)
     if (rank >= 1 && rank <= 4) row->rankCounts[rank - 1]++;
     row->scoreSum += score;
     row->money += money;
+}
+
+static int compareMonths(const void* a, const void* b)
+{
+    return memcmp(((const MonthRow*)a)->month, ((const MonthRow*)b)->month, MONTH_KEY_SIZE);
+}
+
+// 1 when every row comes before the one in front of it: a log kept newest first.
+static int descending(void)
+{
+    for (int i = 1; i < run.monthlySummary.count; i++)
+        if (compareMonths(&run.monthlySummary.rows[i - 1], &run.monthlySummary.rows[i]) < 0) return 0;
+    return 1;
+}
+
+void sortMonthlySummary(void)
+{
+    if (run.monthlySummary.sorted) return;
+    MonthRow* rows = run.monthlySummary.rows;
+    int count = run.monthlySummary.count;
+    if (descending()) {
+        for (int i = 0, j = count - 1; i < j; i++, j--) {
+            MonthRow row = rows[i];
+            rows[i] = rows[j];
+            rows[j] = row;
+        }
+    } else {
+        qsort(rows, (size_t)count, sizeof(MonthRow), compareMonths);
+    }
+    rebuildIndex(run.monthlySummary.indexSize);
+    run.monthlySummary.latest = 0;
+    run.monthlySummary.sorted = 1;
 }

@@ -1,8 +1,10 @@
 #ifndef VORNIX_MONTHLYSUMMARY_H
 #define VORNIX_MONTHLYSUMMARY_H
 // The player's accepted games counted by month: one row per month key, in ascending byte order of
-// the key. Fed only while the progress option (settings.trendCharts) is on; the rows grow with the
-// months of the log, not with its games.
+// the key once sortMonthlySummary has run. Fed only while the progress option (settings.trendCharts)
+// is on; the rows grow with the months of the log, not with its games. A game costs the same however
+// many months there are and in whatever order they come: a new month is appended and found again
+// through a hash index, and the rows are sorted once, after the last game.
 
 enum { MONTH_KEY_SIZE = 8 };   // "YYYY/MM" and the terminating zero
 
@@ -19,21 +21,28 @@ struct MonthRow {
 };
 
 struct MonthlySummary {
-    MonthRow* rows;   // ascending by month; NULL until the first game of the process
+    MonthRow* rows;   // in the order the months came, ascending when sorted; NULL until the first game
     int capacity;     // rows the storage holds
     int count;        // rows in use
     int latest;       // the row the previous game went to: consecutive games share their month
+    int sorted;       // 1 while the rows are in ascending order of their months
+    int* index;       // open hash of the rows by month: row number + 1, 0 for a free slot
+    int indexSize;    // slots of index: 0, or a power of two above twice count
 };
 
 // Empties the summary; the storage is kept for the next run.
 void clearMonthlySummary(void);
 
 // The month key of a date text: its first 7 bytes, fewer when the text is shorter or when a two-byte
-// code page 932 character would straddle the seventh byte. key is always terminated.
+// code page 932 character would straddle the seventh byte. The bytes after the text are zero.
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date);
 
-// Counts one game of the player into the row of its date's month, adding the row in its place when
-// the month is new. Growing the storage ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+// Counts one game of the player into the row of its date's month, appending the row when the month
+// is new. Growing the storage ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
 void addGameToMonth(const char* date, int rank, int score, double money);
+
+// Puts the rows in ascending byte order of their months; games may still be added afterwards. Every
+// reader of the rows calls it first; it costs nothing when they are in order already.
+void sortMonthlySummary(void);
 
 #endif

@@ -5,7 +5,7 @@
 #include <string.h>
 
 // As resetRunState leaves it: 4 seats, an empty opponent table (lastUsed -1), no storage yet.
-RunState run = {4, 0, {}, {}, 0, {NULL, 0, -1}, {NULL, 0, 0, 0}, {}, {}, {}, {}, 0, NULL};
+RunState run = {4, 0, {}, {}, 0, {NULL, 0, -1}, {NULL, 0, 0, 0, 1, NULL, 0}, {}, {}, {}, {}, 0, NULL};
 
 // No name, no outcome; a temporary file that an ended run left open is closed and removed.
 static void clearRunTable(RunTable* table)

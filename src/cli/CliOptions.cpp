@@ -76,6 +76,12 @@ static const char* tooLong(const CliOption* option, size_t limit)
     return problemText;
 }
 
+static const char* notCp932(const CliOption* option)
+{
+    snprintf(problemText, sizeof problemText, CLI_NOT_CP932, option->name);
+    return problemText;
+}
+
 static const char* badNumber(const CliOption* option)
 {
     if (option->low == INT_MIN && option->high == INT_MAX)
@@ -92,6 +98,7 @@ static const char* takeValue(const CliOption* option, const char* value, CliOpti
     char* target = (char*)options + option->field;
     switch (option->kind) {
     case OPTION_ID:
+        if (!argumentFitsCp932(value)) return notCp932(option);
         return argumentToCp932(value, target, ID_SIZE) ? NULL : tooLong(option, ID_SIZE - 1);
     case OPTION_NATIVE_PATH:
         return copyWholeText(target, nativePathLimit() + 1, value) ? NULL : tooLong(option, nativePathLimit());

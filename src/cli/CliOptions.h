@@ -20,7 +20,7 @@ struct CliOptions {
 
 // Reads argv[1..argc-1] into options (the ID converted from the terminal's encoding, the paths kept
 // as given). Returns 1 when they are complete and valid; 0 on an unknown option, a missing value, a
-// text longer than its limit (never cut), a number that is not a whole decimal number or is outside
+// text longer than its limit (never cut), an ID with a character code page 932 lacks, a number that is not a whole decimal number or is outside
 // its range, or without --log or --id (unless --help was given). On 0, *problem names the fault in
 // a few words, limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);

@@ -11,9 +11,9 @@
 #include "report/Report.h"
 #include "run/AnalysisRun.h"
 #include "settings/AppPaths.h"
-#include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/PlayerId.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -94,14 +94,16 @@ int main(int argc, char** argv)
     CliOptions options;
     const char* problem = "";
     if (!parseCliOptions(argc, argv, &options, &problem)) {
-        fprintf(stderr, "vornix-cli: %s\n%s", problem, CLI_USAGE);
+        fputs("vornix-cli: ", stderr);
+        printConsoleText(stderr, problem);
+        fprintf(stderr, "\n%s", CLI_USAGE);
         return EXIT_REFUSED;
     }
     if (options.help) {
         printf("%s%s", CLI_USAGE, CLI_HELP);
         return 0;
     }
-    if (!idIsFileNameSafe(options.id)) {
+    if (!idIsValid(options.id)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
         return EXIT_REFUSED;
     }

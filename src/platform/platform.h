@@ -110,10 +110,20 @@ int printPathInCurrentDirectory(FILE* stream, const char* name);
 
 // Command-line arguments of the console program
 
+// Writes the code page 932 text to stream as the terminal should show it: POSIX in the terminal's
+// encoding, Windows as it is. Returns 1 when written.
+int printConsoleText(FILE* stream, const char* text);
+
 // Converts an argument from the terminal's encoding into code page 932 text in out. POSIX: the
 // encoding the locale names; Windows: the argument is code page 932 already and is copied as it is.
 // Returns 1 when the whole text fits in size - 1 bytes; 0 otherwise, with out empty (never cut).
 int argumentToCp932(const char* text, char* out, size_t size);
+
+// 1 when every character of the argument has a code page 932 form, so that argumentToCp932 keeps
+// its meaning. POSIX: the argument must be valid text of the terminal's encoding, each character
+// one code page 932 holds; Windows: always 1 (the system has already turned the argument into code
+// page 932, and the ID rule judges the bytes it made).
+int argumentFitsCp932(const char* text);
 
 // Writes into out the link target ("file:///...") of the file `name` in the output folder, cut to
 // size - 1 bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the outputs are written

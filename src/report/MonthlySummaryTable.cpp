@@ -4,30 +4,51 @@
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "settings/Settings.h"
+#include "text/NumberText.h"
+#include "text/Text.h"
 
 #include <stdio.h>
 
 static const char TABLE_HEADER[] =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\n";
 
+// The printf formats of the contract, by the formatters of NumberText.h: a log whose every game
+// is a month of its own has as many rows as games.
 void formatMonthFigures(char* out, size_t size, const MonthRow* row)
 {
-    double games = row->games;
-    snprintf(out, size, "\t%d\t%d\t%d\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f", row->games, row->wins,
-             row->losses, row->draws, (double)row->rankSum / games, row->rankCounts[0] * 100.0 / games,
-             row->rankCounts[1] * 100.0 / games, row->rankCounts[2] * 100.0 / games,
-             row->rankCounts[3] * 100.0 / games, (double)row->scoreSum / games, row->money);
+    // decimals -1: a count ("%d"), otherwise a ratio with that many decimals.
+    const struct { long long numerator; int denominator; int decimals; } fields[] = {
+        { row->games, 1, -1 }, { row->wins, 1, -1 }, { row->losses, 1, -1 }, { row->draws, 1, -1 },
+        { row->rankSum, row->games, 2 },
+        { row->rankCounts[0] * 100LL, row->games, 1 }, { row->rankCounts[1] * 100LL, row->games, 1 },
+        { row->rankCounts[2] * 100LL, row->games, 1 }, { row->rankCounts[3] * 100LL, row->games, 1 },
+        { row->scoreSum, row->games, 2 },
+    };
+    size_t at = 0;
+    for (const auto& field : fields) {
+        if (at + 2 >= size) break;
+        out[at++] = '\t';
+        at += field.decimals < 0 ? formatInteger(out + at, size - at, field.numerator)
+                                     : formatRatio(out + at, size - at, field.numerator, field.denominator, field.decimals);
+    }
+    if (at + 2 < size) {
+        out[at++] = '\t';
+        at += formatWhole(out + at, size - at, row->money);
+    }
+    if (size > 0) out[at < size ? at : size - 1] = '\0';
 }
 
-// The header and the rows; a line per month, so printf's cost does not matter here.
 static int writeLines(FILE* file)
 {
     if (!writeText(file, TABLE_HEADER)) return 0;
-    char figures[256];
+    sortMonthlySummary();
+    char line[MONTH_KEY_SIZE + 256];
     for (int i = 0; i < run.monthlySummary.count; i++) {
         const MonthRow* row = &run.monthlySummary.rows[i];
-        formatMonthFigures(figures, sizeof figures, row);
-        if (textPrintf(file, "%s%s\n", row->month, figures) < 0) return 0;
+        size_t length = copyText(line, sizeof line, row->month);
+        formatMonthFigures(line + length, sizeof line - length - 1, row);
+        appendText(line, sizeof line, "\n");
+        if (!writeText(file, line)) return 0;
     }
     return 1;
 }

@@ -23,7 +23,8 @@ enum {
     PLOT_RIGHT = 620,
     PLOT_TOP = 28,
     PLOT_BOTTOM = 210,
-    POINTS_PER_LINE = 10   // polyline points per line of the file
+    POINTS_PER_LINE = 10,  // polyline points per line of the file
+    MONTHS_SHOWN = 1200    // rows of the section's monthly table: a hundred years of real play
 };
 
 // The chart being drawn: its games and the values at the top and bottom edges of the plot.
@@ -74,6 +75,43 @@ static void formatGrouped(char* out, size_t size, double value, int withPlus)
     groupDigits(out + at, size - at, magnitude);
 }
 
+// The Japanese units of large amounts, largest first.
+struct AmountUnit {
+    double size;
+    const char* name;
+};
+static const AmountUnit AMOUNT_UNITS[] = {
+    { 1e20, "垓" }, { 1e16, "京" }, { 1e12, "兆" }, { 1e8, "億" }, { 1e4, "万" },
+};
+enum { AMOUNT_UNIT_COUNT = sizeof AMOUNT_UNITS / sizeof AMOUNT_UNITS[0] };
+
+// The unit of the balance axis: the largest that is not above the step, so that every label is a
+// whole number of fewer than five digits before its unit; NULL below 10,000 yen.
+static const AmountUnit* axisUnit(double step)
+{
+    for (const AmountUnit& unit : AMOUNT_UNITS)
+        if (step >= unit.size) return &unit;
+    return NULL;
+}
+
+// The final balance as formatGrouped writes it while it has at most nine digits; beyond, rounded to
+// the smallest unit from 億 up that leaves at most six digits ("+429,497億"), so that it fits the
+// margin right of the plot.
+static void formatBalance(char* out, size_t size, double value)
+{
+    if (fabs(value) < 1e9) {
+        formatGrouped(out, size, value, 1);
+        return;
+    }
+    const AmountUnit* unit = &AMOUNT_UNITS[0];
+    for (int i = AMOUNT_UNIT_COUNT - 2; i >= 0; i--) {
+        unit = &AMOUNT_UNITS[i];
+        if (fabs(value) / unit->size < 1e6) break;
+    }
+    formatGrouped(out, size, value / unit->size, 1);
+    appendText(out, size, unit->name);
+}
+
 static void openChart(const Chart* chart, const char* title)
 {
     reportPrintf("<h4>%s</h4>\n", title);
@@ -112,9 +150,14 @@ static double pointBalance(const TrendPoint* point) { return point->balance; }
 static double pointShortRank(const TrendPoint* point) { return point->shortRankAverage; }
 static double pointLongRank(const TrendPoint* point) { return point->longRankAverage; }
 
-// One series as a line through the end of every bucket.
+// One series as a line through the end of every bucket; a single game, which makes no line, as a dot.
 static void writeSeries(const Chart* chart, double (*value)(const TrendPoint*), const char* color, double width)
 {
+    if (run.trendSeries.count == 1) {
+        const TrendPoint* point = &run.trendSeries.points[0];
+        reportPrintf("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\"/>\n", xOf(chart, point->game),
+                     yOf(chart, value(point)), width + 1.5, color);
+    }
     reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" stroke-linejoin=\"round\" points=\"",
                  color, width);
     for (int i = 0; i < run.trendSeries.count; i++) {
@@ -147,11 +190,12 @@ static void writeBalanceChart(const ColorScheme* scheme)
     Chart chart = { scheme, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
-    // Steps of 10,000 yen and more are labelled in 万, so that large amounts fit the margin.
+    // Steps of 10,000 yen and more are labelled in 万, 億, 兆, ..., so that any amount fits the margin.
+    const AmountUnit* unit = axisUnit(step);
     char label[64];
     for (double value = chart.bottomValue; value <= chart.topValue; value += step) {
-        formatGrouped(label, sizeof label, step >= 10000.0 ? value / 10000.0 : value, 0);
-        if (step >= 10000.0 && value != 0.0) appendText(label, sizeof label, "万");
+        formatGrouped(label, sizeof label, unit ? value / unit->size : value, 0);
+        if (unit && value != 0.0) appendText(label, sizeof label, unit->name);
         writeGridLine(&chart, value, label);
     }
     writeFrame(&chart);
@@ -164,7 +208,7 @@ static void writeBalanceChart(const ColorScheme* scheme)
     const char* color = last->balance < 0.0 ? scheme->minus.color : scheme->plus.color;
     double x = xOf(&chart, last->game);
     double y = yOf(&chart, last->balance);
-    formatGrouped(label, sizeof label, last->balance, 1);
+    formatBalance(label, sizeof label, last->balance);
     reportPrintf("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.5\" fill=\"%s\"/>", x, y, color);
     reportPrintf("<text x=\"%.1f\" y=\"%.1f\" fill=\"%s\" font-weight=\"bold\">%s 円</text>\n", x + 8.0, y + 4.0,
                  color, label);
@@ -189,16 +233,24 @@ static void writeRankChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
-// The monthly rows, newest first, with the figures of the monthly table file.
+// The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
+// texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
+// says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
+    sortMonthlySummary();
+    int count = run.monthlySummary.count;
+    int first = count > MONTHS_SHOWN ? count - MONTHS_SHOWN : 0;
     reportPrintf("<h4>月別成績</h4>\n");
+    if (first > 0)
+        reportPrintf("<p>%dか月分のうち、新しい%dか月分だけを載せています（古い%dか月分は月別集計ファイルにあります）。</p>\n",
+                     count, MONTHS_SHOWN, first);
     reportPrintf("<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "年月", "対局数", "勝ち", "負け", "引分", "平均順位",
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    for (int i = run.monthlySummary.count - 1; i >= 0; i--) {
+    for (int i = count - 1; i >= first; i--) {
         const MonthRow* row = &run.monthlySummary.rows[i];
         char month[MONTH_KEY_SIZE * HTML_ESCAPE_GROWTH];
         char figures[256];

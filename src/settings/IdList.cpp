@@ -59,15 +59,3 @@ void clearIdList(void)
         settings.idList[i][0] = '\0';
     settings.idCount = 0;
 }
-
-int idIsFileNameSafe(const char* id)
-{
-    for (const unsigned char* p = (const unsigned char*)id; *p; p++) {
-        if (isLeadByte(*p) && p[1]) {
-            p++;
-            continue;
-        }
-        if (*p < 0x20 || *p == 0x7F || strchr("\\/:*?\"<>|", *p)) return 0;
-    }
-    return 1;
-}

@@ -13,11 +13,6 @@ void parseIdList(const char* text);
 // stored. Comparisons are byte for byte.
 void rememberCurrentId(void);
 
-// 1 when id can be part of a file name: no byte \ / : * ? " < > | and no control byte (below 0x20,
-// or 0x7F), judged per character, so the second byte of a two-byte character ("ソ" 83 5C) is fine.
-// Both programs refuse an ID that is not, before any file is touched.
-int idIsFileNameSafe(const char* id);
-
 // Empties every slot in use and sets idCount to 0; currentId is not changed.
 void clearIdList(void);
 

@@ -14,6 +14,7 @@
 #include "ui/ShellOpen.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
+#include "text/PlayerId.h"
 
 static int running;
 
@@ -99,7 +100,7 @@ static int runChecked(HWND dialog)
         showErrorMessage(MESSAGE_NO_ID);
         return RUN_REFUSED;
     }
-    if (!idIsFileNameSafe(settings.currentId)) {
+    if (!idIsValid(settings.currentId)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
         return RUN_REFUSED;
     }

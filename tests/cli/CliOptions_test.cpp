@@ -37,6 +37,10 @@ TEST(CliOptions, RefusalsNameTheirFault)
         { {"--log", "x", "-id", "Me"}, "unknown option", "names are compared whole" },
         { {"--log", "x", "--id"}, "an option without its value", "an option without its value" },
         { {"--log", "x", "--id", "abcdefghijklmnop"}, "--id is longer than 15 bytes", "a 16-byte ID, never cut" },
+        { {"--log", "x", "--id", u8"é"}, "--id にシフトJIS（コードページ932）で表せない文字があります",
+          "a character code page 932 lacks: it used to be read as two half-width katakana" },
+        { {"--log", "x", "--id", "\x81/x"}, "--id にシフトJIS（コードページ932）で表せない文字があります",
+          "bytes that are no text of the terminal's encoding" },
         { {"--log", longPath, "--id", "Me"}, "--log is longer than 4095 bytes",
           "an over-long log path is refused, not cut to an existing file" },
         { {"--log", "x", "--id", "Me", "--out", longPath}, "--out is longer than 4095 bytes", "an over-long folder" },
@@ -80,6 +84,10 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     EXPECT_EQ(parsed.options.colorScheme, DEFAULT_COLOR_SCHEME);
     EXPECT_STREQ(parsed.options.outputFolder, "");
     EXPECT_EQ(parsed.options.trendCharts, 0);
+
+    parsed = parse({"--log", "x", "--id", u8"ソポ表"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.problem;
+    EXPECT_STREQ(parsed.options.id, "ソポ表");
 }
 
 TEST(CliOptions, HelpNeedsNothingElseButOtherFaultsStillCount)

@@ -82,6 +82,28 @@ pixels_of() {
     convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
 }
 
+# Writes $1/section.html: the head of the report $1/分析結果.html and its progress section alone, in
+# the report's own bytes, then the HTML text $2 (UTF-8) if given.
+section_page() {
+    local utf8="$1.utf8.html" page="$1.section.html"
+    iconv -f CP932 -t UTF-8 "$1/分析結果.html" >"$utf8"
+    awk '/<BODY>/ { print; exit } { print }' "$utf8" >"$page"
+    awk '/さんの成績の推移 ☆<\/h3>/ { on = 1; print; next } on && /^<h3>/ { exit } on' "$utf8" >>"$page"
+    printf '%s</body></html>\n' "${2:-}" >>"$page"
+    iconv -f UTF-8 -t CP932 "$page" >"$1/section.html"
+}
+
+# Takes a picture of the page $1 into $2, 800 pixels wide.
+picture() {
+    local profile
+    profile=$(mktemp -d "$WORK/profile-XXXXXX")
+    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+        --user-data-dir="$profile" --window-size=800,720 --screenshot="$2" \
+        "file://$1" >/dev/null 2>"$WORK/chromium.err" ||
+        fail "chromium could not take the picture of $1: $(tail -n 3 "$WORK/chromium.err")"
+}
+
 for scheme in 0 1 2 3; do
     out="$WORK/trends$scheme"
     mkdir -p "$out"
@@ -100,20 +122,54 @@ for scheme in 0 1 2 3; do
         fail "the charts refer to something outside the page (scheme $scheme)"
     fi
 
-    # The page's head and the section alone, in the report's own bytes, for the picture.
-    awk '/<BODY>/ { print; exit } { print }' "$out.utf8.html" >"$out.section.html"
-    awk '/さんの成績の推移 ☆<\/h3>/ { on = 1; print; next } on && /^<h3>/ { exit } on' "$out.utf8.html" >>"$out.section.html"
-    echo '</body></html>' >>"$out.section.html"
-    iconv -f UTF-8 -t CP932 "$out.section.html" >"$out/section.html"
-    profile=$(mktemp -d "$WORK/profile-XXXXXX")
-    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-        --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-        --user-data-dir="$profile" --window-size=800,720 --screenshot="$E2E_OUT/trends-scheme$scheme.png" \
-        "file://$out/section.html" >/dev/null 2>"$WORK/chromium.err" ||
-        fail "chromium could not take the picture of scheme $scheme: $(tail -n 3 "$WORK/chromium.err")"
+    section_page "$out"
+    picture "$out/section.html" "$E2E_OUT/trends-scheme$scheme.png"
     for colour in "${plus_colours[$scheme]}" "${minus_colours[$scheme]}"; do
         [ "$(pixels_of "$E2E_OUT/trends-scheme$scheme.png" "$colour")" -ge 400 ] ||
             fail "the charts of scheme $scheme show little or nothing in $colour"
     done
 done
 echo "  20-browser: progress section on the four schemes, pictures in build/e2e/trends-scheme*.png"
+
+# Charts at the edges, on scheme 0: a single game used to draw no rank line at all (a line of one
+# point), and amounts of 2e9 points at 点2万 ran the balance labels off the picture. The browser lays
+# the charts out and tells whether every text lies inside its chart; with the legends hidden, the
+# colour of the 100-game average shows only where the single game's point is drawn.
+inside_check='<style>line[y1="12"] { visibility: hidden; }</style><script>
+var outside = [];
+document.querySelectorAll("svg").forEach(function (svg) {
+    var box = svg.getBoundingClientRect();
+    svg.querySelectorAll("text").forEach(function (text) {
+        var r = text.getBoundingClientRect();
+        if (r.left < box.left || r.right > box.right || r.top < box.top || r.bottom > box.bottom)
+            outside.push(text.textContent);
+    });
+});
+var note = document.createElement("p");
+note.id = "edges";
+note.textContent = outside.length ? "outside: " + outside.join(" | ") : "all inside";
+document.body.appendChild(note);
+</script>'
+# game RESULT: one game at 点2万 of Me, A, B and C with the result line's four "rank score" fields.
+game() {
+    printf '<一般ロビー(点2万)：卓1>\r\n 0:東風戦\r\n[2024/01/01 19:44]\r\n'
+    printf '#Me 初段\r\n#A 初段\r\n#B 初段\r\n#C 初段\r\n>%-4s%5s %-4s%5s %-4s%5s %-4s%5s\r\n' "$@"
+}
+game 1 +30 2 +10 3 -15 4 -25 | iconv -f UTF-8 -t CP932 >"$WORK/one.txt"
+for n in 1 2 3; do game 4 -2e9 1 +2e9 2 +0 3 +0; done | iconv -f UTF-8 -t CP932 >"$WORK/extreme.txt"
+for edge in one:Me extreme:Me extreme:A; do
+    log=${edge%%:*} player=${edge#*:}
+    out="$WORK/edge-$log-$player"
+    mkdir -p "$out"
+    "$CLI" --log "$WORK/$log.txt" --id "$player" --out "$out" --trends >/dev/null ||
+        fail "vornix-cli --trends failed on $log.txt for $player"
+    section_page "$out" "$inside_check"
+    dump_dom "$out/section.html" "$out.dom"
+    grep -qF '<p id="edges">all inside</p>' "$out.dom" ||
+        fail "$log.txt for $player: $(grep -o '<p id="edges">[^<]*' "$out.dom" || echo "no answer from the page")"
+    picture "$out/section.html" "$E2E_OUT/trends-$log-$player.png"
+    if [ "$log" = one ] && [ "$(pixels_of "$E2E_OUT/trends-$log-$player.png" "${minus_colours[0]}")" -lt 20 ]; then
+        fail "the rank chart of a single game shows no point"
+    fi
+done
+echo "  20-browser: a single game's point and extreme amounts' labels inside, build/e2e/trends-one-*.png, trends-extreme-*.png"

@@ -115,6 +115,35 @@ TEST(VornixCli, AnIdWhoseSecondBytesLookLikeSeparatorsWorks)
     EXPECT_NE(fileBytes("ソポ表_ID別集計.xls"), "<missing>");
 }
 
+// An ID the rule or the conversion refuses ends the run before any file is touched. On Linux the
+// terminal's bytes that are no UTF-8 never reach the rule; under Wine they do (tests/e2e).
+TEST(VornixCli, RefusedIdsWriteNothing)
+{
+    const std::string NOT_CP932 = u8"--id にシフトJIS（コードページ932）で表せない文字があります\n";
+    struct Case { std::string id; std::string err; const char* rule; };
+    const Case cases[] = {
+        {u8"é", NOT_CP932, "it used to analyse ﾃｩ"},
+        {u8"😀", NOT_CP932, "it used to make file names that are no UTF-8"},
+        {"\"$(printf '\\201/x')\"", NOT_CP932, "a first byte before a slash"},
+        {"\"$(printf '\\205\\\\y')\"", NOT_CP932, "an empty code before a back-slash"},
+        {"\"$(printf '\\201\\nq')\"", NOT_CP932, "a first byte before a line feed"},
+        {"\"$(printf 'abc\\201')\"", NOT_CP932, "a lone first byte at the end"},
+        {"'a|b'", u8"エラー: IDにファイル名に使えない文字が含まれています\n", "a character a file name can't hold"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        CliRun run = runCli("--log " + SAMPLE_LOG + " --id " + c.id);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        int files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path))
+            files += entry.path().filename() != "cli.out" && entry.path().filename() != "cli.err";
+        EXPECT_EQ(files, 0);
+    }
+}
+
 // The targets of the report's file:// links, percent-decoded.
 static std::vector<std::string> linkedPaths(const std::string& report)
 {

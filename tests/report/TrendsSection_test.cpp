@@ -6,6 +6,25 @@
 
 #include <regex>
 
+// A log whose every game is a month of its own used to take the square of its games; the page shows
+// the newest 1,200 months and says how many it left out.
+TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
+{
+    resetRunStateForReport();
+    for (int n = 0; n < 1300; n++) {
+        char date[16];
+        snprintf(date, sizeof date, "%07d", 9999999 - n);
+        addGameToMonth(date, 1, 10, 100.0);
+        addGameToTrendSeries(1, 100.0);
+    }
+    std::string html = captureReport(writeTrendsSection);
+    EXPECT_EQ(occurrences(html, "<tr><td class=\"recent\">"), 1200);
+    EXPECT_NE(html.find("<p>1300か月分のうち、新しい1200か月分だけを載せています（古い100か月分は月別集計ファイルにあります）。</p>"),
+              std::string::npos);
+    EXPECT_LT(html.find("9999999"), html.find("9998800"));
+    EXPECT_EQ(html.find("9998799"), std::string::npos);
+}
+
 // Whatever the balance and the ranks, both charts are drawn and every point of their lines lies
 // inside the drawing (760 x 240): no division by an empty range, no NaN.
 TEST(TrendsSection, ChartsStayInsideTheirDrawing)

@@ -106,25 +106,3 @@ TEST(IdList, ClearEmptiesTheListButNotTheCurrentId)
     rememberCurrentId();
     EXPECT_EQ(listInUse(), "B");
 }
-
-TEST(IdList, FileNameSafeIdsAreJudgedPerCharacter)
-{
-    struct Case { const char* id; int safe; const char* rule; };
-    const Case cases[] = {
-        { "Sakura77", 1, "letters and digits" },
-        { "ソポ表", 1, "second bytes 0x5C and 0x7C belong to their characters" },
-        { "山田-太郎_.", 1, "Japanese text and punctuation a file name holds" },
-        { "../up", 0, "a slash reaches another folder" },
-        { "a\\b", 0, "a back-slash too" },
-        { "C:x", 0, "a colon names a drive or a stream" },
-        { "a*", 0, "*" }, { "a?", 0, "?" }, { "a\"", 0, "\"" }, { "<a", 0, "<" }, { "a>", 0, ">" },
-        { "a|b", 0, "|" },
-        { "a\tb", 0, "a control byte" },
-        { "a\x7f", 0, "DEL" },
-        { "ア\\", 0, "a one-byte back-slash after a one-byte katakana" },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        EXPECT_EQ(idIsFileNameSafe(c.id), c.safe);
-    }
-}

@@ -12,6 +12,8 @@
 //     --three-player P    percent of the entries that are three-player games, all at the log's end (0)
 //     --player ID         the analysed player, 1 to 12 bytes without blanks (Sakura77)
 //     --player-share P    percent of the tables at which the player sits (98)
+//     --falling-dates     instead of dates, a falling 7-digit number as the date text, so that every
+//                         entry is a month of its own and each comes before the ones already seen
 //
 // Every entry is valid: the scores of an entry sum to 0, rates lie in 0..20000, ranks and scores
 // stand at bytes 1 + 10i and 5 + 10i of the result line, names have at most 12 bytes, no line is
@@ -32,6 +34,7 @@ struct Options {
     int threePlayerPercent = 0;
     const char* player = "Sakura77";
     int playerPercent = 98;
+    int fallingDates = 0;
     const char* output = nullptr;
 };
 
@@ -119,8 +122,12 @@ static int daysInMonth(int year, int month)
     return days[month - 1] + (month == 2 && leap);
 }
 
-static void putDateLine(void)
+static void putDateLine(const Options& o, long long index)
 {
+    if (o.fallingDates) {
+        putLine("[%07lld/01 00:00]", 9999999 - index % 10000000);
+        return;
+    }
     long long days = gameMinutes / 1440;
     int year = 2008, month = 1;
     while (days >= daysInMonth(year, month)) {
@@ -229,7 +236,7 @@ static void putResultLine(const Table& t)
     putLine("%s", line);
 }
 
-static void putEntry(const Options& o, int seats)
+static void putEntry(const Options& o, int seats, long long index)
 {
     Table t;
     t.seats = seats;
@@ -238,7 +245,7 @@ static void putEntry(const Options& o, int seats)
     int flag;
     putHeaderLine(seats, &flag);
     putLine(" %d:%s", flag, flag == 0 ? "東風戦" : "半荘戦");
-    putDateLine();
+    putDateLine(o, index);
     for (int i = 0; i < seats; i++) putLine("#%s %s", t.names[i], pick(RANKS_TEXT));
     if (seats == 3) putLine("=三人打ち");
     putBodyLines(t, flag);
@@ -271,6 +278,7 @@ static int parseOptions(int argc, char** argv, Options* o)
         else if (strcmp(a, "--regular-share") == 0) { ok = readNumber(v, 0, 100, &n); o->regularPercent = (int)n; }
         else if (strcmp(a, "--three-player") == 0) { ok = readNumber(v, 0, 100, &n); o->threePlayerPercent = (int)n; }
         else if (strcmp(a, "--player-share") == 0) { ok = readNumber(v, 0, 100, &n); o->playerPercent = (int)n; }
+        else if (strcmp(a, "--falling-dates") == 0) { o->fallingDates = 1; continue; }
         else if (strcmp(a, "--player") == 0) { o->player = v; ok = v[0] && strlen(v) <= 12 && !strpbrk(v, " \t"); }
         else ok = 0;
         if (!ok) {
@@ -282,7 +290,7 @@ static int parseOptions(int argc, char** argv, Options* o)
     if (o->output) return 1;
     fprintf(stderr, "usage: vornix-loggen [--seed N] [--games N | --size-mb N] [--opponents N]\n"
                     "       [--regular-share PERCENT] [--three-player PERCENT] [--player ID]\n"
-                    "       [--player-share PERCENT] OUTPUT\n");
+                    "       [--player-share PERCENT] [--falling-dates] OUTPUT\n");
     return 0;
 }
 
@@ -314,7 +322,7 @@ int main(int argc, char** argv)
     putLine("対局記録");
     putLine("%s", "");
     int seats = 4;
-    for (long long written = 0; moreEntries(o, written, &seats); written++) putEntry(o, seats);
+    for (long long written = 0; moreEntries(o, written, &seats); written++) putEntry(o, seats, written);
     if (fclose(out) != 0) {
         perror(o.output);
         return 1;

@@ -33,6 +33,27 @@ std::string convertText(const char* text, const char* from, const char* to)
     return converted;
 }
 
+int convertsWhole(const char* text, const char* from, const char* to)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == (iconv_t)-1) return 0;
+    char* in = (char*)text;
+    size_t inLeft = strlen(text);
+    int whole = 1;
+    char chunk[1024];
+    while (whole && inLeft > 0) {
+        char* dst = chunk;
+        size_t outLeft = sizeof chunk;
+        if (iconv(cd, &in, &inLeft, &dst, &outLeft) == (size_t)-1 && errno != E2BIG) whole = 0;
+    }
+    // The flush also tells an incomplete sequence at the end apart from a finished one.
+    char* dst = chunk;
+    size_t outLeft = sizeof chunk;
+    if (whole && iconv(cd, NULL, NULL, &dst, &outLeft) == (size_t)-1) whole = 0;
+    iconv_close(cd);
+    return whole;
+}
+
 std::string nativePath(const char* path)
 {
     std::string native = convertText(path, "CP932", "UTF-8");

@@ -10,6 +10,10 @@
 // converted are kept as they are; an encoding iconv doesn't know leaves the text unchanged.
 std::string convertText(const char* text, const char* from, const char* to);
 
+// 1 when the whole text is valid in the encoding `from` and every character of it has a form in the
+// encoding `to`; 0 otherwise, and for an encoding iconv doesn't know.
+int convertsWhole(const char* text, const char* from, const char* to);
+
 // Turns a code page 932 path in Windows form into a UTF-8 path for the file system: the text is
 // converted to UTF-8 and every back-slash becomes a slash.
 std::string nativePath(const char* path);

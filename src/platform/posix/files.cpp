@@ -155,9 +155,20 @@ int printPathInCurrentDirectory(FILE* stream, const char* name)
     return fprintf(stream, "%s%s\n", directory.c_str(), shown.c_str()) > 0;
 }
 
+int printConsoleText(FILE* stream, const char* text)
+{
+    std::string shown = convertText(text, "CP932", terminalEncoding());
+    return fwrite(shown.data(), 1, shown.size(), stream) == shown.size();
+}
+
 int argumentToCp932(const char* text, char* out, size_t size)
 {
     return convertToCp932(text, terminalEncoding(), out, size);
+}
+
+int argumentFitsCp932(const char* text)
+{
+    return convertsWhole(text, terminalEncoding(), "CP932");
 }
 
 static int isUnreserved(unsigned char c)

@@ -119,9 +119,19 @@ int printPathInCurrentDirectory(FILE* stream, const char* name)
     return fprintf(stream, "%s\\%s\n", path, name) > 0;
 }
 
+int printConsoleText(FILE* stream, const char* text)
+{
+    return fputs(text, stream) >= 0;
+}
+
 int argumentToCp932(const char* text, char* out, size_t size)
 {
     return copyWholeText(out, size, text);
+}
+
+int argumentFitsCp932(const char*)
+{
+    return 1;
 }
 
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)

@@ -1,0 +1,21 @@
+#ifndef VORNIX_NUMBERTEXT_H
+#define VORNIX_NUMBERTEXT_H
+// Numbers as printf formats them, without printf, for tables with a row per month, game or
+// opponent, where printf would take much of a run's time. Each writes at most size - 1 bytes into
+// out, always terminated when size is not 0, and returns the length written.
+
+#include <stddef.h>
+
+// "%lld" of value.
+size_t formatInteger(char* out, size_t size, long long value);
+
+// "%.*f" (decimals 0 to 3) of (double)numerator / denominator. Exact integer rounding gives
+// printf's digits whenever the quotient is no exact half of the last digit, for |numerator| below
+// 2^42 (the double then can't lie on the other side of a half); printf itself formats the rest.
+size_t formatRatio(char* out, size_t size, long long numerator, long long denominator, int decimals);
+
+// "%.0f" of value: rounded to a whole number, halves to even; "-0" for a negative value that rounds
+// to zero.
+size_t formatWhole(char* out, size_t size, double value);
+
+#endif
