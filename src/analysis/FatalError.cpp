@@ -30,7 +30,7 @@ void fatalError(const char* format, ...)
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     showErrorMessage(text);
-    closeGameTable();
+    placeGameTableAsItStands();
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
     releaseOpponentTable();
     exitProcess(1);

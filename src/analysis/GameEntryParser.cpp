@@ -1,13 +1,11 @@
 #include "analysis/GameEntryParser.h"
 
 #include "analysis/FatalError.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
 #include "analysis/SeatMatch.h"
-#include "analysis/Trends.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 
@@ -16,19 +14,6 @@
 enum {
     MAX_NAME_LENGTH = 12,   // the player line's "#%12s"
     MAX_RATE = 20000
-};
-
-// One entry while it is parsed.
-struct GameEntry {
-    char gameLength;               // flag line, byte 1: '0' selects the rate marked "東"
-    char date[11];                 // date line, bytes 1 to 10
-    char time[6];                  // date line, bytes 12 to 16
-    const char* lobby;             // in the header text
-    const char* room;              // in the header text
-    int rate;
-    char names[MAX_SEATS][ID_SIZE];
-    int ranks[MAX_SEATS];
-    int scores[MAX_SEATS];
 };
 
 // What the lines after the player lines turned out to be.
@@ -66,8 +51,8 @@ static int readPlayerName(const char* line, char name[ID_SIZE])
 }
 
 // Reads the run.seatCount player lines (or three and the "=" line). Returns 0 when the log ended, else 1
-// with *found telling whether the analysed player sits in the entry (run.playerSeat is then set). A player
-// line without a name ends the process.
+// with *found telling whether the analysed player sits in the entry (entry->playerSeat is then set). A
+// player line without a name ends the process.
 static int readPlayerLines(GameEntry* entry, int* found)
 {
     char line[LOG_LINE_SIZE];
@@ -78,13 +63,14 @@ static int readPlayerLines(GameEntry* entry, int* found)
             run.seatCount = 3;
             break;
         }
-        if (!readPlayerName(line, entry->names[i])) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
-        prefetchOpponent(entry->names[i]);   // looked up once the entry is counted, lines later
+        if (!readPlayerName(line, entry->seats[i].name)) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
+        prefetchOpponent(entry->seats[i].name);   // looked up once the entry is counted, lines later
         if (playerLineNamesId(line, settings.currentId)) {
-            run.playerSeat = i;
+            entry->playerSeat = i;
             *found = 1;
         }
     }
+    entry->seatCount = run.seatCount;
     return 1;
 }
 
@@ -104,11 +90,11 @@ static void readResults(const char* line, GameEntry* entry)
 {
     long long length = (long long)strlen(line);
     long long sum = 0;
-    for (int i = 0; i < run.seatCount; i++) {
+    for (int i = 0; i < entry->seatCount; i++) {
         if (length - 1 < 10 * i + 5) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
-        entry->ranks[i] = readDecimal(line + 1 + 10 * i, NULL);
-        entry->scores[i] = readDecimal(line + 5 + 10 * i, NULL);
-        sum += entry->scores[i];
+        entry->seats[i].rank = readDecimal(line + 1 + 10 * i, NULL);
+        entry->seats[i].score = readDecimal(line + 5 + 10 * i, NULL);
+        sum += entry->seats[i].score;
     }
     if (sum != 0) fatalError("%s", MESSAGE_NONZERO_SUM);
 }
@@ -153,40 +139,40 @@ static long long splitHeader(char* header, GameEntry* entry)
     return readRate(open + 1, entry->gameLength);
 }
 
-// Steps after the result line was found: checks, rate filter, the row's leading fields and the
-// statistics. Returns 1 when accepted, -1 when the rate lies outside the range.
-static int acceptEntry(char* header, const char* resultLine, GameEntry* entry)
+// Steps after the result line was found: the results, then the header and the rate's plausibility,
+// then the money.
+static void completeEntry(char* header, const char* resultLine, GameEntry* entry)
 {
     readResults(resultLine, entry);
     long long rate = splitHeader(header, entry);
     if (rate < 0 || rate > MAX_RATE) fatalError("%s", MESSAGE_IMPOSSIBLE_RATE);
     entry->rate = (int)rate;
-    if (entry->rate < settings.minRate || entry->rate > settings.maxRate) return -1;
-    writeGameRowStart(entry->date, entry->time, entry->lobby, entry->rate, entry->room);
-    addGameToTotals(entry->rate, entry->ranks, entry->scores, entry->names);
-    if (settings.trendCharts) addGameToTrends(entry->date, entry->rate, entry->ranks, entry->scores);
-    return 1;
+    computeMoneyShares(entry);
 }
 
-int parseGameEntry(char* headerText)
+int readGameEntry(char* headerText, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
-    char newHeader[LOG_LINE_SIZE];
-    GameEntry entry;
+    // A header line among the body lines abandons the entry; its text is kept here for the next try,
+    // since the caller's header text stays in use.
+    static char newHeader[LOG_LINE_SIZE];
     // A header line among the body lines abandons the entry; the loop starts over with its text.
     for (;;) {
-        memset(&entry, 0, sizeof entry);
+        memset(entry, 0, sizeof *entry);
         if (!readLogLine(line)) return 0;
-        entry.gameLength = line[1];
+        entry->gameLength = line[1];
         if (!readLogLine(line)) return 0;
-        copyColumns(entry.date, sizeof entry.date, line, 1, 10);
-        copyColumns(entry.time, sizeof entry.time, line, 12, 16);
+        copyColumns(entry->date, sizeof entry->date, line, 1, 10);
+        copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        if (!readPlayerLines(&entry, &found)) return 0;
+        if (!readPlayerLines(entry, &found)) return 0;
         if (!found) return -1;
         NextLine next = findResultLine(line);
         if (next == LOG_ENDED) return 0;
-        if (next == RESULT_LINE) return acceptEntry(headerText, line, &entry);
+        if (next == RESULT_LINE) {
+            completeEntry(headerText, line, entry);
+            return 1;
+        }
         copyLogText(newHeader, sizeof newHeader, line + 1);
         headerText = newHeader;
     }

@@ -1,5 +1,6 @@
 #include "analysis/GameResultsTable.h"
 
+#include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
@@ -7,8 +8,6 @@
 
 #include <stdio.h>
 #include <string.h>
-
-FILE* gameTableFile = NULL;
 
 static const char TABLE_NAME_SUFFIX[] = "_戦績.xls";
 
@@ -31,56 +30,54 @@ static char streamBuffer[64 * 1024];
 int createGameTable(void)
 {
     RunTable* table = &run.gameResultsTable;
-    gameTableFile = createRunTable(table, TABLE_NAME_SUFFIX) ? table->file.stream : NULL;
-    if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
-    startRow(&row, gameTableFile);
-    if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);
+    FILE* stream = createRunTable(table, TABLE_NAME_SUFFIX) ? table->file.stream : NULL;
+    if (stream) setvbuf(stream, streamBuffer, _IOFBF, sizeof streamBuffer);
+    startRow(&row, stream);
+    if (stream) writeText(stream, TABLE_HEADER);
     return run.gameResultsTable.created;
 }
 
-void writeGameRowStart(const char* date, const char* time, const char* lobby, int rate, const char* room)
+void writeGameRowStart(const GameEntry* game)
 {
-    if (!gameTableFile) return;
-    startRow(&row, gameTableFile);
-    rowText(&row, date);
+    FILE* stream = run.gameResultsTable.file.stream;
+    if (!stream) return;
+    startRow(&row, stream);
+    rowText(&row, game->date);
     rowByte(&row, '\t');
-    rowText(&row, time);
+    rowText(&row, game->time);
     rowByte(&row, '\t');
-    rowText(&row, lobby);
+    rowText(&row, game->lobby);
     rowByte(&row, '\t');
-    rowInteger(&row, rate);
+    rowInteger(&row, game->rate);
     rowByte(&row, '\t');
-    rowText(&row, room);
+    rowText(&row, game->room);
     writeRow(&row);
 }
 
-void writeGameRowSeat(const char* name, int rank, int score, float share)
+void writeGameRowEnd(const GameEntry* game)
 {
-    if (!gameTableFile) return;
-    rowByte(&row, '\t');
-    rowText(&row, name);
-    rowByte(&row, '\t');
-    rowInteger(&row, rank);
-    rowByte(&row, '\t');
-    rowInteger(&row, score);
-    rowByte(&row, '\t');
-    rowWhole(&row, share);
-}
-
-void writeGameRowEnd(void)
-{
-    if (!gameTableFile) return;
+    if (!run.gameResultsTable.file.stream) return;
+    for (int i = 0; i < game->seatCount; i++) {
+        const Seat* seat = &game->seats[i];
+        rowByte(&row, '\t');
+        rowText(&row, seat->name);
+        rowByte(&row, '\t');
+        rowInteger(&row, seat->rank);
+        rowByte(&row, '\t');
+        rowInteger(&row, seat->score);
+        rowByte(&row, '\t');
+        rowWhole(&row, seat->share);
+    }
     rowByte(&row, '\n');
     writeRow(&row);
 }
 
 int finishGameTable(void)
 {
-    gameTableFile = NULL;
     return finishRunTable(&run.gameResultsTable);
 }
 
-void closeGameTable(void)
+void placeGameTableAsItStands(void)
 {
     finishGameTable();
     placeRunTable(&run.gameResultsTable);

@@ -3,32 +3,32 @@
 // "%s_戦績.xls": the tab-separated per-game table of a run, one row per accepted game. It is written
 // under a temporary name and replaces the previous table only when complete.
 
-#include <stdio.h>
+struct GameEntry;
 
-// Its name, outcome and file are run.gameResultsTable (placed and discarded with RunTable.h).
-
-extern FILE* gameTableFile;   // open during the read loop; NULL when creation failed
+// Its name, outcome and file are run.gameResultsTable (placed and discarded with RunTable.h); its
+// stream is run.gameResultsTable.file.stream, open during the read loop, NULL when creation failed.
+// Every writer below does nothing while it is NULL.
 
 // Forms the name from currentId and creates the table's temporary file in the current directory with
 // its header. Returns 1 when created, 0 when not (the name is a folder or a file that can't be
 // written; the run then goes on without it).
 int createGameTable(void);
 
-// Writes a row's leading fields: date, time, lobby, rate, room (no line end).
-void writeGameRowStart(const char* date, const char* time, const char* lobby, int rate, const char* room);
+// Writes the leading fields of the game's row: date, time, lobby, rate, room (no line end). They go
+// out at once, so a fatal error before the row is ended leaves them in the table, as a row written
+// field by field would.
+void writeGameRowStart(const GameEntry* game);
 
-// Writes one seat group: name, rank, score, share.
-void writeGameRowSeat(const char* name, int rank, int score, float share);
-
-// Ends the row.
-void writeGameRowEnd(void);
+// Completes the row: one group per seat (name, rank, score, share as a whole number) and the line end.
+void writeGameRowEnd(const GameEntry* game);
 
 // Flushes and closes the file if it is open; run.gameResultsTable.written tells whether every byte
 // reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
-// finishGameTable and placeRunTable in one: the table as it stands replaces the previous one (a run
-// without games, a fatal error). run.gameResultsTable.created stays as it was.
-void closeGameTable(void);
+// finishGameTable and placeRunTable in one: the rows written so far, a header only in a run without
+// games, replace the previous table (a run without games, a fatal error).
+// run.gameResultsTable.created stays as it was.
+void placeGameTableAsItStands(void);
 
 #endif

@@ -1,6 +1,7 @@
 #include "analysis/OpponentTable.h"
 
 #include "analysis/FatalError.h"
+#include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
 #include "text/Messages.h"
 
@@ -134,6 +135,32 @@ int findOrAddOpponent(const char* name)
 void prefetchOpponent(const char* name)
 {
     if (indexSlots) __builtin_prefetch(&indexSlots[hashName(name) & (indexSize - 1)]);
+}
+
+// Adds the game with the seat to that opponent's record; s is the player's score.
+static void countOpponent(const Seat* seat, int s)
+{
+    int index = findOrAddOpponent(seat->name);   // may move the storage: take the address after it
+    OpponentRecord* record = &run.opponentTable.records[index];
+    record->games++;
+    if (seat->share > 0.0f) {
+        float won = record->moneyWon + seat->share;
+        record->moneyWon = won;
+    } else {
+        float lost = record->moneyLost + seat->share;
+        record->moneyLost = lost;
+    }
+    float balance = record->balance + seat->share;
+    record->balance = balance;
+    if (s > seat->score) record->above++;
+    else record->below++;
+}
+
+void addGameToOpponents(const GameEntry* game)
+{
+    int s = game->seats[game->playerSeat].score;
+    for (int i = 0; i < game->seatCount; i++)
+        if (i != game->playerSeat) countOpponent(&game->seats[i], s);
 }
 
 // The block reorderOpponents gathers into; it grows with the table and is kept from one reordering to

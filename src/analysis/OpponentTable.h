@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+struct GameEntry;
+
 enum { OPPONENT_GROWTH = 1024 };
 
 struct OpponentRecord {
@@ -36,6 +38,12 @@ int findOrAddOpponent(const char* name);
 // A hint that name will be looked up soon: the part of the index where its lookup starts is fetched
 // from memory meanwhile. Changes nothing.
 void prefetchOpponent(const char* name);
+
+// Adds one accepted game to the record of each seat but the player's: one game more, one above or below
+// (the player's score against the seat's; equal counts as below), and the seat's share added to the
+// balance and to the money won (a positive share) or lost, each addition rounded to float. Growing the
+// storage may end the process (findOrAddOpponent).
+void addGameToOpponents(const GameEntry* game);
 
 // Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
 // (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount() items

@@ -1,8 +1,6 @@
 #include "analysis/PlayerStats.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/GameResultsTable.h"
-#include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 
 #include <string.h>
@@ -60,54 +58,28 @@ static void rememberResult(int s)
     run.recentResults.next = (run.recentResults.next + 1) % RECENT_SLOTS;
 }
 
-void computeMoneyShares(int rate, const int* scores, float* shares)
+void computeMoneyShares(GameEntry* game)
 {
-    int s = scores[run.playerSeat];
+    Seat* seats = game->seats;
+    int s = seats[game->playerSeat].score;
     long long positiveSum = 0;
-    for (int i = 0; i < run.seatCount; i++) {
-        shares[i] = 0.0f;
-        if (scores[i] > 0) positiveSum += scores[i];
+    for (int i = 0; i < game->seatCount; i++) {
+        seats[i].share = 0.0f;
+        if (seats[i].score > 0) positiveSum += seats[i].score;
     }
-    if (rate == 0 || positiveSum == 0) return;
+    if (game->rate == 0 || positiveSum == 0) return;
     double lost = s < 0 ? -(double)s : (double)s;
-    for (int i = 0; i < run.seatCount; i++) {
-        int opposite = (s > 0 && scores[i] < 0) || (s < 0 && scores[i] > 0);
-        if (opposite) shares[i] = (float)(-((double)rate * lost * (double)scores[i]) / (double)positiveSum);
+    for (int i = 0; i < game->seatCount; i++) {
+        int opposite = (s > 0 && seats[i].score < 0) || (s < 0 && seats[i].score > 0);
+        if (opposite)
+            seats[i].share = (float)(-((double)game->rate * lost * (double)seats[i].score) / (double)positiveSum);
     }
 }
 
-// Adds the game with seat i to that opponent's record. The money fields are floats and every
-// addition is rounded to float.
-static void countOpponent(const char* name, int s, int score, float share)
+void addGameToTotals(const GameEntry* game)
 {
-    int index = findOrAddOpponent(name);   // may move the storage: take the address after it
-    OpponentRecord* record = &run.opponentTable.records[index];
-    record->games++;
-    if (share > 0.0f) {
-        float won = record->moneyWon + share;
-        record->moneyWon = won;
-    } else {
-        float lost = record->moneyLost + share;
-        record->moneyLost = lost;
-    }
-    float balance = record->balance + share;
-    record->balance = balance;
-    if (s > score) record->above++;
-    else record->below++;
-}
-
-void addGameToTotals(int rate, const int* ranks, const int* scores, const char (*names)[ID_SIZE])
-{
-    int p = run.playerSeat;
-    int s = scores[p];
-    float shares[MAX_SEATS];
-    countResult(s, ranks[p]);
-    countStreaks(s);
-    rememberResult(s);
-    computeMoneyShares(rate, scores, shares);
-    for (int i = 0; i < run.seatCount; i++)
-        if (i != p) countOpponent(names[i], s, scores[i], shares[i]);
-    if (!gameTableFile) return;
-    for (int i = 0; i < run.seatCount; i++) writeGameRowSeat(names[i], ranks[i], scores[i], shares[i]);
-    writeGameRowEnd();
+    const Seat* player = &game->seats[game->playerSeat];
+    countResult(player->score, player->rank);
+    countStreaks(player->score);
+    rememberResult(player->score);
 }

@@ -2,7 +2,7 @@
 #define VORNIX_PLAYERSTATS_H
 // The analysed player's counters, streaks and ring of recent results, and the money shares of a game.
 
-#include "text/Text.h"
+struct GameEntry;
 
 enum { RECENT_SLOTS = 100 };
 
@@ -32,15 +32,13 @@ struct RecentResults {
 // Clears the totals, run.previousResult and the ring's next-write index (not its slots).
 void resetPlayerStats(void);
 
-// The money the player (at run.playerSeat) receives from (positive) or pays to (negative) each of the
-// run.seatCount seats: with P the sum of the positive scores, a seat of the opposite sign gets
-// -(rate * |player's score| * its score) / P, computed in double and stored as float; every other
-// seat, the player's own included, gets 0, and so does every seat when the rate is 0.
-void computeMoneyShares(int rate, const int* scores, float* shares);
+// Sets the share of each of game->seatCount seats: the money the player (at game->playerSeat) receives
+// from (positive) or pays to (negative) it. With P the sum of the positive scores, a seat of the
+// opposite sign gets -(rate * |player's score| * its score) / P, computed in double and stored as
+// float; every other seat, the player's own included, gets 0, and so does every seat when the rate is 0.
+void computeMoneyShares(GameEntry* game);
 
-// Adds one accepted game: rate, and run.seatCount ranks, scores and names in seat order; the player sits
-// at run.playerSeat. Updates the totals, the ring, the opponent table, and completes the game's row of
-// the per-game table when it is open.
-void addGameToTotals(int rate, const int* ranks, const int* scores, const char (*names)[ID_SIZE]);
+// Adds the player's result in one accepted game to the totals, the streaks and the ring.
+void addGameToTotals(const GameEntry* game);
 
 #endif

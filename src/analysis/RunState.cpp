@@ -4,8 +4,23 @@
 
 #include <string.h>
 
-// As resetRunState leaves it: 4 seats, an empty opponent table (lastUsed -1), no storage yet.
-RunState run = {4, 0, {}, {}, 0, {NULL, 0, -1}, {NULL, 0, 0, 0, 1, NULL, 0}, {}, {}, {}, {}, 0, NULL};
+// The record before the first run, as resetRunState leaves it: 4 seats, an empty opponent table, no
+// storage yet, no progress hook. Every other field is zero.
+static RunState initialRunState(void)
+{
+    RunState state = {};
+    state.seatCount = 4;
+    state.opponentTable.records = NULL;
+    state.opponentTable.lastUsed = -1;
+    state.monthlySummary.rows = NULL;
+    state.monthlySummary.sorted = 1;
+    state.monthlySummary.index = NULL;
+    state.startTime = 0;
+    state.progress = NULL;
+    return state;
+}
+
+RunState run = initialRunState();
 
 // No name, no outcome; a temporary file that an ended run left open is closed and removed.
 static void clearRunTable(RunTable* table)
@@ -19,7 +34,6 @@ void resetRunState(void)
 {
     clearOpponentTable();
     run.seatCount = 4;
-    run.playerSeat = 0;
     resetPlayerStats();
     clearTrends();
     clearRunTable(&run.gameResultsTable);

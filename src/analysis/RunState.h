@@ -17,7 +17,6 @@ struct RunState {
     // Counted while the log is read.
     int seatCount;                  // seats of the entries being read: 4 at the start, 3 after a
                                     // 3-player entry
-    int playerSeat;                 // seat index of the analysed player in the entry being parsed
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start
@@ -42,7 +41,8 @@ extern RunState run;
 // Number of records in use in the run's opponent table.
 inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
-// Clears everything the run counts and the tables' outcomes (names empty, flags 0): 4 seats, no game,
+// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: 4
+// seats, no game,
 // no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
 // ring its slots (only its next-write index goes back to 0); startTime and progress stay.
 void resetRunState(void);

@@ -2,9 +2,8 @@
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/MonthlySummary.h"
-#include "analysis/PlayerStats.h"
-#include "analysis/RunState.h"
 #include "analysis/TrendSeries.h"
+#include "settings/Settings.h"
 
 void clearTrends(void)
 {
@@ -12,12 +11,12 @@ void clearTrends(void)
     clearTrendSeries();
 }
 
-void addGameToTrends(const char* date, int rate, const int* ranks, const int* scores)
+void addGameToTrends(const GameEntry* game)
 {
-    float shares[MAX_SEATS];
-    computeMoneyShares(rate, scores, shares);
+    if (!settings.trendCharts) return;
     double money = 0.0;
-    for (int i = 0; i < run.seatCount; i++) money += shares[i];
-    addGameToMonth(date, ranks[run.playerSeat], scores[run.playerSeat], money);
-    addGameToTrendSeries(ranks[run.playerSeat], money);
+    for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
+    const Seat* player = &game->seats[game->playerSeat];
+    addGameToMonth(game->date, player->rank, player->score, money);
+    addGameToTrendSeries(player->rank, money);
 }

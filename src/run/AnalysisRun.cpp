@@ -1,25 +1,12 @@
 #include "run/AnalysisRun.h"
 
 #include "analysis/FatalError.h"
-#include "analysis/GameEntryParser.h"
+#include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
-#include "analysis/LogReader.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "text/Messages.h"
-
-// Hands every entry of the log to the parser, up to the end of the log.
-static void readEntries(void)
-{
-    char line[LOG_LINE_SIZE];
-    while (!logAtEnd()) {
-        if (!readLogLine(line)) return;
-        if (line[0] != '<') continue;
-        if (run.progress) run.progress();
-        if (parseGameEntry(line + 1) == 0) return;
-    }
-}
 
 int runAnalysis(void)
 {
@@ -27,9 +14,9 @@ int runAnalysis(void)
     onFatalError(discardReport);
     resetRunState();
     createGameTable();
-    readEntries();
+    readGames(acceptGame);
     if (run.playerTotals.games == 0) {
-        closeGameTable();
+        placeGameTableAsItStands();
         showErrorMessage(MESSAGE_NO_GAME);
         return 0;
     }

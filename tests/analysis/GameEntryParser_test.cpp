@@ -1,8 +1,6 @@
 #include "analysis/GameEntryParser.h"
 
-#include "analysis/FatalError.h"
-#include "analysis/OpponentTable.h"
-#include "analysis/PlayerStats.h"
+#include "analysis/GameIntake.h"
 #include "analysis/RunState.h"
 #include "support/GameLogText.h"
 #include "support/RecordingPlatform.h"
@@ -10,19 +8,12 @@
 
 #include <gtest/gtest.h>
 
-// The leading fields the parser wrote for the run's first accepted game.
-static std::string firstRowStart(void)
+// The sum of the player's scores over the games read.
+static long long playerScoreSum(const std::vector<ReadGame>& games)
 {
-    std::vector<std::string> rows = gameTableRows();
-    if (rows.size() < 2) return "<no row>";
-    size_t end = 0;
-    for (int field = 0; field < 5; field++) end = rows[1].find('\t', end) + 1;
-    return rows[1].substr(0, end - 1);
-}
-
-static std::string rowStart(const std::string& lobby, const std::string& rate, const std::string& room)
-{
-    return "2024/03/15\t21:05\t" + lobby + "\t" + rate + "\t" + room;
+    long long sum = 0;
+    for (const ReadGame& game : games) sum += game.entry.seats[game.entry.playerSeat].score;
+    return sum;
 }
 
 TEST(GameEntryParser, SplitsTheHeaderIntoLobbyRateAndRoom)
@@ -62,12 +53,14 @@ TEST(GameEntryParser, SplitsTheHeaderIntoLobbyRateAndRoom)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
         std::string log = gameEntry(c.header, c.flag, {"Me", "A", "B", "C"},
                                     resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
-        ASSERT_EQ(runLog(log), 1);
-        EXPECT_EQ(firstRowStart(), rowStart(c.lobby, c.rate, c.room));
+        std::vector<ReadGame> games = readLogGames(log);
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(games[0].lobby, c.lobby);
+        EXPECT_EQ(std::to_string(games[0].entry.rate), c.rate);
+        EXPECT_EQ(games[0].room, c.room);
     }
 }
 
@@ -101,34 +94,33 @@ TEST(GameEntryParserDeathTest, MalformedEntriesOfThePlayerAreFatal)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
         std::string log = gameEntry(c.header, c.flag, {"Me", "A", "B", "C"}, c.result);
-        EXPECT_EXIT(runLog(log), ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
+        EXPECT_EXIT(readLogGames(log), ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
     }
 }
 
 TEST(GameEntryParser, ResultLineOfExactlyTheNeededLengthIsRead)
 {
     // 35 bytes before the line break: the fourth score starts at the line break and reads as 0.
-    RunFolder folder;
     useTestSettings();
     std::string result = resultLine({{1, 30}, {2, -10}, {3, -20}}) + "4   ";
     ASSERT_EQ(result.size(), 35u);
-    ASSERT_EQ(runLog(gameEntry("卓(点10)：卓>", '1', {"Me", "A", "B", "C"}, result)), 1);
-    EXPECT_EQ(run.playerTotals.scoreSum, 30);
+    std::vector<ReadGame> games = readLogGames(gameEntry("卓(点10)：卓>", '1', {"Me", "A", "B", "C"}, result));
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].entry.seats[0].score, 30);
+    EXPECT_EQ(games[0].entry.seats[3].score, 0);
 }
 
 TEST(GameEntryParser, EntriesWithoutThePlayerAreNotExaminedPastTheirPlayerLines)
 {
-    RunFolder folder;
     useTestSettings();
     std::string log = gameEntry("卓(点3万)：卓>", '1', {"W", "X", "Y", "Z"}, ">1 +99") +
                       gameEntry("卓：卓>", '1', {"W", "X", "Y", "Z"}, ">1     +30 2     +10 3     -15 4     -24") +
                       plainGame();
-    ASSERT_EQ(runLog(log), 1);
-    EXPECT_EQ(run.playerTotals.games, 1);
-    EXPECT_EQ(opponentCount(), 3) << "W, X, Y and Z were never counted";
+    std::vector<ReadGame> games = readLogGames(log);
+    ASSERT_EQ(games.size(), 1u) << "the entries of W, X, Y and Z give no game and no fatal error";
+    EXPECT_STREQ(games[0].entry.seats[1].name, "A");
 }
 
 TEST(GameEntryParserDeathTest, PlayerLinesAreCheckedInEveryEntry)
@@ -148,15 +140,13 @@ TEST(GameEntryParserDeathTest, PlayerLinesAreCheckedInEveryEntry)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
-        EXPECT_EXIT(runLog(c.log), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_MALFORMED_ENTRY));
+        EXPECT_EXIT(readLogGames(c.log), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_MALFORMED_ENTRY));
     }
 }
 
 TEST(GameEntryParser, ThreePlayerEntriesChangeTheSeatsForTheRestOfTheRun)
 {
-    RunFolder folder;
     useTestSettings();
     std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
                                   resultLine({{2, 10}, {1, 20}, {3, -30}}));
@@ -166,28 +156,29 @@ TEST(GameEntryParser, ThreePlayerEntriesChangeTheSeatsForTheRestOfTheRun)
                                                resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     std::string threeAgain = gameEntry("三人(点100)：卓>", '1', {"Me", "C", "D", "=三人打ち"},
                                        resultLine({{1, 40}, {2, -10}, {3, -30}}));
-    ASSERT_EQ(runLog(three + fourWithPlayerLast + threeAgain), 1);
+    std::vector<ReadGame> games = readLogGames(three + fourWithPlayerLast + threeAgain);
     EXPECT_EQ(run.seatCount, 3);
-    EXPECT_EQ(run.playerTotals.games, 2);
-    EXPECT_EQ(run.playerTotals.scoreSum, 60);
-    EXPECT_EQ(opponentCount(), 4);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(playerScoreSum(games), 60);
+    EXPECT_EQ(games[1].entry.seatCount, 3);
+    EXPECT_STREQ(games[1].entry.seats[2].name, "D");
 
     // A new run starts again with four seats.
-    ASSERT_EQ(runLog(plainGame()), 1);
+    games = readLogGames(plainGame());
     EXPECT_EQ(run.seatCount, 4);
-    EXPECT_EQ(run.playerTotals.games, 1);
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].entry.seatCount, 4);
 }
 
 TEST(GameEntryParserDeathTest, FourPlayerEntryAfterAThreePlayerEntryFailsTheZeroSum)
 {
-    RunFolder folder;
     useTestSettings();
     std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
                                   resultLine({{2, 10}, {1, 20}, {3, -30}}));
-    EXPECT_EXIT(runLog(three + plainGame()), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_NONZERO_SUM));
+    EXPECT_EXIT(readLogGames(three + plainGame()), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_NONZERO_SUM));
 }
 
-TEST(GameEntryParser, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
+TEST(GameIntake, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
 {
     struct Case {
         int minRate, maxRate;
@@ -206,38 +197,38 @@ TEST(GameEntryParser, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
+        std::vector<ReadGame> games = readLogGames(plainGame(c.header));
+        ASSERT_EQ(games.size(), 1u);
         settings.minRate = c.minRate;
         settings.maxRate = c.maxRate;
-        EXPECT_EQ(runLog(plainGame(c.header)), c.accepted);
+        EXPECT_EQ(acceptGame(games[0].record()), c.accepted);
         EXPECT_EQ(run.playerTotals.games, c.accepted);
     }
 }
 
 TEST(GameEntryParserDeathTest, AnImpossibleRateIsFatalEvenOutsideTheRange)
 {
-    RunFolder folder;
     useTestSettings();
     settings.maxRate = 100;
-    EXPECT_EXIT(runLog(plainGame("卓(点3万)：卓>")), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(readLogGames(plainGame("卓(点3万)：卓>")), ::testing::ExitedWithCode(1),
                 "message: " + hexOf(MESSAGE_IMPOSSIBLE_RATE));
 }
 
 TEST(GameEntryParser, HeaderAmongBodyLinesAbandonsTheEntry)
 {
-    RunFolder folder;
     useTestSettings();
     std::string broken = "<卓(点3万)：卓>\r\n 1:x\r\n[2024/03/01 20:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n 東1局\r\n";
-    ASSERT_EQ(runLog(broken + plainGame("卓(点200)：次>")), 1);
-    EXPECT_EQ(run.playerTotals.games, 1);
-    EXPECT_EQ(firstRowStart(), rowStart("卓", "200", "次"));
+    std::vector<ReadGame> games = readLogGames(broken + plainGame("卓(点200)：次>"));
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].lobby, "卓");
+    EXPECT_EQ(games[0].entry.rate, 200);
+    EXPECT_EQ(games[0].room, "次");
 
     // Any number of abandoned entries in a row is handled without nesting.
     std::string many;
     for (int i = 0; i < 100000; i++) many += broken;
-    ASSERT_EQ(runLog(many + plainGame()), 1);
-    EXPECT_EQ(run.playerTotals.games, 1);
+    EXPECT_EQ(readLogGames(many + plainGame()).size(), 1u);
 }
 
 TEST(GameEntryParser, LinesOfAnEntryAreTakenByPosition)
@@ -264,11 +255,10 @@ TEST(GameEntryParser, LinesOfAnEntryAreTakenByPosition)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
-        ASSERT_EQ(runLog(c.log), 1);
-        EXPECT_EQ(run.playerTotals.games, c.games);
-        EXPECT_EQ(run.playerTotals.scoreSum, c.scoreSum);
+        std::vector<ReadGame> games = readLogGames(c.log);
+        EXPECT_EQ((int)games.size(), c.games);
+        EXPECT_EQ(playerScoreSum(games), c.scoreSum);
     }
 }
 
@@ -291,12 +281,11 @@ TEST(GameEntryParser, NamesAreReadLikeTheScanfFormat)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
         copyText(settings.currentId, sizeof settings.currentId, c.id);
         std::string log = "<卓：卓>\r\n 1\r\n[2024/03/15 21:05]\r\n" + std::string(c.playerLine) +
                           "\r\n#A\r\n#B\r\n#C\r\n" + resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}) + "\r\n";
-        EXPECT_EQ(runLog(log), c.found);
+        EXPECT_EQ((int)readLogGames(log).size(), c.found);
     }
 }
 
@@ -315,11 +304,11 @@ TEST(GameEntryParser, DateAndTimeAreTakenAsTheyStand)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        RunFolder folder;
         useTestSettings();
         std::string log = "<卓：卓>\r\n 1\r\n" + std::string(c.dateLine) + "\r\n#Me\r\n#A\r\n#B\r\n#C\r\n" +
                           resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}) + "\r\n";
-        ASSERT_EQ(runLog(log), 1);
-        EXPECT_EQ(gameTableRows()[1].substr(0, gameTableRows()[1].find("\t卓")), c.fields);
+        std::vector<ReadGame> games = readLogGames(log);
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(std::string(games[0].entry.date) + "\t" + games[0].entry.time, c.fields);
     }
 }

@@ -1,7 +1,6 @@
 #include "analysis/GameResultsTable.h"
 
-#include "analysis/PlayerStats.h"
-
+#include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
 #include "support/GameLogText.h"
 #include "support/RecordingPlatform.h"
@@ -19,7 +18,7 @@ TEST(GameResultsTable, FourPlayerRowsHoldEverySeatAndItsShare)
     useTestSettings();
     std::string loss = gameEntry("東南(東50/半100)：卓07>", '1', {"Me", "A", "B", "C"},
                                  resultLine({{3, -15}, {1, 30}, {2, 10}, {4, -25}}));
-    ASSERT_EQ(runLog(plainGame() + loss), 1);
+    ASSERT_EQ(analyseLog(plainGame() + loss), 1);
     EXPECT_TRUE(run.gameResultsTable.created);
     EXPECT_EQ(gameTableBytes(),
               HEADER +
@@ -35,7 +34,7 @@ TEST(GameResultsTable, ThreePlayerRowsAreFourFieldsShorterThanTheHeader)
     useTestSettings();
     std::string three = gameEntry("三人(点50)：卓>", '0', {"A", "Me", "B", "=三人打ち"},
                                   resultLine({{2, 4}, {1, 3}, {3, -7}}));
-    ASSERT_EQ(runLog(three + three), 1);
+    ASSERT_EQ(analyseLog(three + three), 1);
     const std::string row = "2024/03/15\t21:05\t三人\t50\t卓\tA\t2\t4\t0\tMe\t1\t3\t0\tB\t3\t-7\t150\r\n";
     EXPECT_EQ(gameTableBytes(), HEADER + row + row);
 }
@@ -45,7 +44,7 @@ TEST(GameResultsTable, SharesAreRoundedToWholeNumbers)
     RunFolder folder;
     useTestSettings();
     // P = 7: 50 * 3 * 5 / 7 = 107.14 and 50 * 3 * 2 / 7 = 42.86.
-    ASSERT_EQ(runLog(gameEntry("卓(点50)：卓>", '1', {"Me", "A", "B", "C"},
+    ASSERT_EQ(analyseLog(gameEntry("卓(点50)：卓>", '1', {"Me", "A", "B", "C"},
                                resultLine({{2, 3}, {1, 4}, {3, -5}, {4, -2}}))),
               1);
     EXPECT_EQ(gameTableRows()[1],
@@ -59,7 +58,7 @@ TEST(GameResultsTable, RunWithoutTheTableStillCompletes)
     copyText(settings.currentId, sizeof settings.currentId, "no/such/dir");
     std::string log = gameEntry("卓(点50)：卓>", '1', {"no/such/dir", "A", "B", "C"},
                                 resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
-    EXPECT_EQ(runLog(log), 1);
+    EXPECT_EQ(analyseLog(log), 1);
     EXPECT_FALSE(run.gameResultsTable.created);
     EXPECT_EQ(run.playerTotals.games, 1);
 }
@@ -70,7 +69,7 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     useTestSettings();
     copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
     createGameTable();
-    closeGameTable();
+    placeGameTableAsItStands();
     EXPECT_STREQ(run.gameResultsTable.name, "ABCDEFGHIJKLMNO_戦績.xls");
     EXPECT_EQ(fileBytes(run.gameResultsTable.name), HEADER);
 }
@@ -85,16 +84,24 @@ TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
     useTestSettings();
     ASSERT_TRUE(createGameTable());
     std::string expected = HEADER;
+    GameEntry game = {};
+    copyText(game.date, sizeof game.date, "d");
+    copyText(game.time, sizeof game.time, "t");
+    game.lobby = "l";
+    game.room = "r";
+    game.seatCount = 1;
+    copyText(game.seats[0].name, sizeof game.seats[0].name, "n");
     for (float share : shares) {
         for (int number : numbers) {
-            writeGameRowStart("d", "t", "l", number, "r");
-            writeGameRowSeat("n", number, number, share);
-            writeGameRowEnd();
+            game.rate = game.seats[0].rank = game.seats[0].score = number;
+            game.seats[0].share = share;
+            writeGameRowStart(&game);
+            writeGameRowEnd(&game);
             char row[256];
             snprintf(row, sizeof row, "d\tt\tl\t%d\tr\tn\t%d\t%d\t%.0f\r\n", number, number, number, (double)share);
             expected += row;
         }
     }
-    closeGameTable();
+    placeGameTableAsItStands();
     EXPECT_EQ(gameTableBytes(), expected);
 }

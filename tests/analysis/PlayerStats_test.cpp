@@ -1,20 +1,45 @@
 #include "analysis/PlayerStats.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/GameResultsTable.h"
+#include "analysis/GameIntake.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 static const char NAMES[MAX_SEATS][ID_SIZE] = {"Me", "A", "B", "C"};
 
-// A fresh run state without a per-game table; the player sits at seat 0 of four.
+// A fresh run state without a per-game table, rates 0 to 20000.
 static void startRun(void)
 {
+    resetSettings();
+    applyDefaults();
     resetRunState();
-    gameTableFile = NULL;
+}
+
+// The game record of four seats named as NAMES, with its money computed; the player sits at seat p.
+static GameEntry game(int rate, const int* ranks, const int* scores, int p = 0)
+{
+    GameEntry entry = {};
+    entry.rate = rate;
+    entry.seatCount = 4;
+    entry.playerSeat = p;
+    for (int i = 0; i < MAX_SEATS; i++) {
+        copyText(entry.seats[i].name, sizeof entry.seats[i].name, NAMES[i]);
+        entry.seats[i].rank = ranks[i];
+        entry.seats[i].score = scores[i];
+    }
+    computeMoneyShares(&entry);
+    return entry;
+}
+
+// Accepts the game (player at seat 0) as a run would.
+static void addGame(int rate, const int* ranks, const int* scores)
+{
+    GameEntry entry = game(rate, ranks, scores);
+    ASSERT_TRUE(acceptGame(&entry));
 }
 
 // Adds a game in which the player scores s and the others share -s (rate 0, ranks by sign).
@@ -22,7 +47,7 @@ static void addResult(int s)
 {
     int ranks[MAX_SEATS] = {s > 0 ? 1 : s < 0 ? 4 : 2, 2, 3, 4};
     int scores[MAX_SEATS] = {s, -s, 0, 0};
-    addGameToTotals(0, ranks, scores, NAMES);
+    addGame(0, ranks, scores);
 }
 
 TEST(PlayerStats, StreaksFollowTheSignOfConsecutiveResults)
@@ -84,7 +109,7 @@ TEST(PlayerStats, RankOutsideOneToFourEntersOnlyTheRankSum)
     int scores[MAX_SEATS] = {10, -10, 0, 0};
     for (int rank : {0, 5, -2}) {
         int ranks[MAX_SEATS] = {rank, 2, 3, 4};
-        addGameToTotals(0, ranks, scores, NAMES);
+        addGame(0, ranks, scores);
     }
     EXPECT_EQ(run.playerTotals.rankSum, 3);
     for (int count : run.playerTotals.rankCounts) EXPECT_EQ(count, 0);
@@ -122,11 +147,9 @@ TEST(PlayerStats, MoneySharesSplitTheLosersPaymentsByPositiveScores)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        run.seatCount = 4;
-        run.playerSeat = c.playerSeat;
-        float shares[MAX_SEATS];
-        computeMoneyShares(c.rate, c.scores, shares);
-        for (int i = 0; i < MAX_SEATS; i++) EXPECT_FLOAT_EQ(shares[i], c.shares[i]) << "seat " << i;
+        int ranks[MAX_SEATS] = {1, 2, 3, 4};
+        GameEntry entry = game(c.rate, ranks, c.scores, c.playerSeat);
+        for (int i = 0; i < MAX_SEATS; i++) EXPECT_FLOAT_EQ(entry.seats[i].share, c.shares[i]) << "seat " << i;
     }
 }
 
@@ -135,11 +158,11 @@ TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
     startRun();
     int ranks[MAX_SEATS] = {1, 2, 3, 4};
     int win[MAX_SEATS] = {30, 10, -15, -25};
-    addGameToTotals(100, ranks, win, NAMES);
+    addGame(100, ranks, win);
     int loss[MAX_SEATS] = {-15, 30, 10, -25};
-    addGameToTotals(100, ranks, loss, NAMES);
+    addGame(100, ranks, loss);
     int tie[MAX_SEATS] = {0, 0, 10, -10};
-    addGameToTotals(100, ranks, tie, NAMES);
+    addGame(100, ranks, tie);
 
     ASSERT_EQ(opponentCount(), 3);
     const OpponentRecord& a = run.opponentTable.records[0];
@@ -169,10 +192,10 @@ TEST(PlayerStats, MoneyFieldsAddInFloat)
     startRun();
     int ranks[MAX_SEATS] = {1, 2, 3, 4};
     int first[MAX_SEATS] = {16777216, -16777216, 0, 0};
-    addGameToTotals(1, ranks, first, NAMES);
+    addGame(1, ranks, first);
     int small[MAX_SEATS] = {1, -1, 0, 0};
-    addGameToTotals(1, ranks, small, NAMES);
-    addGameToTotals(1, ranks, small, NAMES);
+    addGame(1, ranks, small);
+    addGame(1, ranks, small);
     EXPECT_EQ(run.opponentTable.records[0].moneyWon, 16777216.0f);
     EXPECT_EQ(run.opponentTable.records[0].balance, 16777216.0f);
 }

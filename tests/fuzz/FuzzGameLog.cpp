@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else if (fuzzExitCode != 1) {
         abort();   // only fatalError may end a run; the report folder is always writable here
     }
-    closeGameTable();
+    placeGameTableAsItStands();
     closeLog();
     return 0;
 }

@@ -1,10 +1,15 @@
 #ifndef VORNIX_TEST_GAMELOGTEXT_H
 #define VORNIX_TEST_GAMELOGTEXT_H
-// Helpers for tests that read logs and run analyses: builders of game-log text in the form the
-// client writes (code page 932 literals, CR LF), a run in a temporary current directory, and the
-// per-game table it wrote.
+// Helpers for tests that read logs: builders of game-log text in the form the client writes (code
+// page 932 literals, CR LF), the games the parser reads from it, an analysis in a temporary current
+// directory, and the per-game table it wrote. runLog, the whole run with its report, is for the
+// tests that link the run layer.
 
+#include "analysis/GameEntryParser.h"
+#include "analysis/GameIntake.h"
+#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "run/AnalysisRun.h"
 #include "settings/Settings.h"
@@ -77,6 +82,56 @@ inline void useTestSettings(void)
 inline std::string gameTableBytes(void)
 {
     return fileBytes(std::string(settings.currentId) + "_戦績.xls");
+}
+
+// A game as readGameEntry filled it, with copies of the texts its lobby and room pointed to.
+struct ReadGame {
+    GameEntry entry;
+    std::string lobby;
+    std::string room;
+
+    // The record, its lobby and room pointing to the copies.
+    const GameEntry* record(void)
+    {
+        entry.lobby = lobby.c_str();
+        entry.room = room.c_str();
+        return &entry;
+    }
+};
+
+inline std::vector<ReadGame> readGamesFound;
+
+inline int collectGame(const GameEntry* game)
+{
+    readGamesFound.push_back({*game, game->lobby, game->room});
+    return 1;
+}
+
+// Reads the log text (an anonymous file) from a fresh run state as a run reads it, and returns the
+// games of settings.currentId in log order, none of them accepted: nothing is counted or written.
+inline std::vector<ReadGame> readLogGames(const std::string& log)
+{
+    resetRunState();
+    FILE* file = tmpfile();
+    if (!file || fwrite(log.data(), 1, log.size(), file) != log.size() || fseek(file, 0, SEEK_SET) != 0) abort();
+    adoptLog(file);
+    readGamesFound.clear();
+    readGames(collectGame);
+    closeLog();
+    return readGamesFound;
+}
+
+// Analyses the log text in the current directory up to the report: the per-game table is written and
+// placed, every game counted. Returns 1 when a game was accepted, 0 when none was.
+inline int analyseLog(const std::string& log)
+{
+    openLogText(log);
+    resetRunState();
+    createGameTable();
+    readGames(acceptGame);
+    placeGameTableAsItStands();
+    closeLog();
+    return run.playerTotals.games > 0;
 }
 
 // Runs one analysis over the log text in the current directory and closes the log. Returns what

@@ -1,4 +1,6 @@
-#include "analysis/MonthlySummary.h"
+#include "report/MonthlySummaryTable.h"
+
+#include "analysis/RunState.h"
 
 #include "support/GameLogText.h"
 
@@ -27,7 +29,7 @@ static const std::string HEADER =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\r\n";
 
 // The monthly table of a run with the option: its rows, in ascending byte order of the month key.
-TEST(MonthlySummary, RowsOfTheMonthlyTable)
+TEST(MonthlySummaryTable, RowsOfTheMonthlyTable)
 {
     struct Case {
         std::string log;
@@ -66,7 +68,9 @@ TEST(MonthlySummary, RowsOfTheMonthlyTable)
         RunFolder folder;
         useTestSettings();
         settings.trendCharts = 1;
-        ASSERT_EQ(runLog(c.log), 1);
+        ASSERT_EQ(analyseLog(c.log), 1);
+        ASSERT_TRUE(writeMonthlySummaryTable());
+        ASSERT_TRUE(placeRunTable(&run.monthlySummaryTable));
         std::string expected = HEADER;
         for (const std::string& row : c.rows) expected += row + "\r\n";
         EXPECT_EQ(fileBytes("Me_月別集計.xls"), expected);
