@@ -7,6 +7,7 @@
 #include "analysis/RunState.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Numbers.h"
 
 #include <string.h>
 

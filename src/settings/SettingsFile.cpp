@@ -7,6 +7,7 @@
 #include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Numbers.h"
 
 #include <string.h>
 

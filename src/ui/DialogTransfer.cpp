@@ -1,6 +1,7 @@
 #include "ui/DialogTransfer.h"
 
 #include "settings/Settings.h"
+#include "text/Numbers.h"
 #include "text/Text.h"
 #include "ui/resource.h"
 
