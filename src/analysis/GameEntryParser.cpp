@@ -8,6 +8,7 @@
 #include "analysis/SeatMatch.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Numbers.h"
 
 #include <string.h>
 

@@ -16,12 +16,7 @@
 // as a scan of the records in insertion order (names are unique in the table), without the scan's
 // quadratic cost over a long log. Its size is a power of two of at least twice the capacity, so it is
 // never more than half full.
-struct IndexSlot {
-    uint32_t hash;   // hashName of the record's name
-    int record;      // record index + 1; 0: the slot is free
-};
-static IndexSlot* indexSlots;
-static size_t indexSize;
+// The index is run.opponentTable.indexSlots, of indexSize slots.
 
 // FNV-1a over the name's bytes.
 static uint32_t hashName(const char* name)
@@ -37,10 +32,10 @@ static uint32_t hashName(const char* name)
 // The slot that holds the record named name (whose hash is hash), or the free slot where it belongs.
 static size_t findSlot(const char* name, uint32_t hash)
 {
-    size_t mask = indexSize - 1;
+    size_t mask = run.opponentTable.indexSize - 1;
     size_t slot = hash & mask;
-    while (indexSlots[slot].record != 0) {
-        const IndexSlot* s = &indexSlots[slot];
+    while (run.opponentTable.indexSlots[slot].record != 0) {
+        const IndexSlot* s = &run.opponentTable.indexSlots[slot];
         if (s->hash == hash && strcmp(run.opponentTable.records[s->record - 1].name, name) == 0) return slot;
         slot = (slot + 1) & mask;
     }
@@ -53,14 +48,14 @@ static void enterInIndex(int i)
 {
     uint32_t hash = hashName(run.opponentTable.records[i].name);
     size_t slot = findSlot(run.opponentTable.records[i].name, hash);
-    if (indexSlots[slot].record != 0) return;
-    indexSlots[slot].hash = hash;
-    indexSlots[slot].record = i + 1;
+    if (run.opponentTable.indexSlots[slot].record != 0) return;
+    run.opponentTable.indexSlots[slot].hash = hash;
+    run.opponentTable.indexSlots[slot].record = i + 1;
 }
 
 static void clearIndex(void)
 {
-    if (indexSlots) memset(indexSlots, 0, indexSize * sizeof *indexSlots);
+    if (run.opponentTable.indexSlots) memset(run.opponentTable.indexSlots, 0, run.opponentTable.indexSize * sizeof *run.opponentTable.indexSlots);
 }
 
 // Makes the index at least twice the capacity. Only a larger index is built anew, from the slots of
@@ -69,20 +64,20 @@ static void clearIndex(void)
 // out of memory.
 static int fitIndex(void)
 {
-    size_t size = indexSize ? indexSize : 1;
+    size_t size = run.opponentTable.indexSize ? run.opponentTable.indexSize : 1;
     while (size < 2 * (size_t)run.opponentTable.capacity) size *= 2;
-    if (size == indexSize) return 1;
+    if (size == run.opponentTable.indexSize) return 1;
     IndexSlot* slots = (IndexSlot*)calloc(size, sizeof *slots);
     if (!slots) return 0;
-    for (size_t i = 0; i < indexSize; i++) {
-        if (indexSlots[i].record == 0) continue;
-        size_t slot = indexSlots[i].hash & (size - 1);
+    for (size_t i = 0; i < run.opponentTable.indexSize; i++) {
+        if (run.opponentTable.indexSlots[i].record == 0) continue;
+        size_t slot = run.opponentTable.indexSlots[i].hash & (size - 1);
         while (slots[slot].record != 0) slot = (slot + 1) & (size - 1);
-        slots[slot] = indexSlots[i];
+        slots[slot] = run.opponentTable.indexSlots[i];
     }
-    free(indexSlots);
-    indexSlots = slots;
-    indexSize = size;
+    free(run.opponentTable.indexSlots);
+    run.opponentTable.indexSlots = slots;
+    run.opponentTable.indexSize = size;
     return 1;
 }
 
@@ -112,8 +107,8 @@ void clearOpponentTable(void)
 int findOrAddOpponent(const char* name)
 {
     uint32_t hash = hashName(name);
-    size_t slot = indexSlots ? findSlot(name, hash) : 0;
-    if (indexSlots && indexSlots[slot].record != 0) return indexSlots[slot].record - 1;
+    size_t slot = run.opponentTable.indexSlots ? findSlot(name, hash) : 0;
+    if (run.opponentTable.indexSlots && run.opponentTable.indexSlots[slot].record != 0) return run.opponentTable.indexSlots[slot].record - 1;
     int index = run.opponentTable.lastUsed + 1;
     int grows = index == run.opponentTable.capacity;
     if (grows) growTable();
@@ -127,14 +122,14 @@ int findOrAddOpponent(const char* name)
         enterInIndex(index);
         return index;
     }
-    indexSlots[slot].hash = hash;
-    indexSlots[slot].record = index + 1;
+    run.opponentTable.indexSlots[slot].hash = hash;
+    run.opponentTable.indexSlots[slot].record = index + 1;
     return index;
 }
 
 void prefetchOpponent(const char* name)
 {
-    if (indexSlots) __builtin_prefetch(&indexSlots[hashName(name) & (indexSize - 1)]);
+    if (run.opponentTable.indexSlots) __builtin_prefetch(&run.opponentTable.indexSlots[hashName(name) & (run.opponentTable.indexSize - 1)]);
 }
 
 // Adds the game with the seat to that opponent's record; s is the player's score.
@@ -165,20 +160,18 @@ void addGameToOpponents(const GameEntry* game)
 
 // The block reorderOpponents gathers into; it grows with the table and is kept from one reordering to
 // the next: with a million opponents, fresh blocks for every reordering cost more in page faults than
-// the sort itself. spareCapacity is what it holds at least.
-static OpponentRecord* spareRecords;
-static int spareCapacity;
+// the sort itself. It is run.opponentTable.spareRecords; run.opponentTable.spareCapacity is what it holds at least.
 
 // Makes the spare block as large as the table's storage. Returns 0 when out of memory (the block is
 // then released).
 static int fitSpare(void)
 {
     int capacity = run.opponentTable.capacity;
-    if (capacity <= spareCapacity) return 1;
-    free(spareRecords);
-    spareRecords = (OpponentRecord*)calloc((size_t)capacity, sizeof *spareRecords);
-    spareCapacity = spareRecords ? capacity : 0;
-    return spareCapacity != 0;
+    if (capacity <= run.opponentTable.spareCapacity) return 1;
+    free(run.opponentTable.spareRecords);
+    run.opponentTable.spareRecords = (OpponentRecord*)calloc((size_t)capacity, sizeof *run.opponentTable.spareRecords);
+    run.opponentTable.spareCapacity = run.opponentTable.spareRecords ? capacity : 0;
+    return run.opponentTable.spareCapacity != 0;
 }
 
 // The loads of the gathering are independent of one another, so the processor overlaps their cache
@@ -188,24 +181,24 @@ int reorderOpponents(const uint64_t* order)
 {
     if (!fitSpare()) return 0;
     int n = opponentCount();
-    for (int i = 0; i < n; i++) spareRecords[i] = run.opponentTable.records[(uint32_t)order[i]];
+    for (int i = 0; i < n; i++) run.opponentTable.spareRecords[i] = run.opponentTable.records[(uint32_t)order[i]];
     OpponentRecord* old = run.opponentTable.records;
-    run.opponentTable.records = spareRecords;
-    spareRecords = old;
-    spareCapacity = run.opponentTable.capacity;   // what the old storage, now the spare block, holds
+    run.opponentTable.records = run.opponentTable.spareRecords;
+    run.opponentTable.spareRecords = old;
+    run.opponentTable.spareCapacity = run.opponentTable.capacity;   // what the old storage, now the spare block, holds
     return 1;
 }
 
 void releaseOpponentTable(void)
 {
-    free(spareRecords);
-    spareRecords = NULL;
-    spareCapacity = 0;
+    free(run.opponentTable.spareRecords);
+    run.opponentTable.spareRecords = NULL;
+    run.opponentTable.spareCapacity = 0;
     free(run.opponentTable.records);
     run.opponentTable.records = NULL;
     run.opponentTable.capacity = 0;
     run.opponentTable.lastUsed = -1;
-    free(indexSlots);
-    indexSlots = NULL;
-    indexSize = 0;
+    free(run.opponentTable.indexSlots);
+    run.opponentTable.indexSlots = NULL;
+    run.opponentTable.indexSize = 0;
 }

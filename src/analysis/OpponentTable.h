@@ -4,6 +4,7 @@
 
 #include "text/Text.h"
 
+#include <stddef.h>
 #include <stdint.h>
 
 struct GameEntry;
@@ -20,10 +21,20 @@ struct OpponentRecord {
     float balance;        // sum of all shares
 };
 
+// A slot of the name index beside the records (OpponentTable.cpp tells how it works).
+struct IndexSlot {
+    uint32_t hash;   // hash of the record's name
+    int record;      // record index + 1; 0: the slot is free
+};
+
 struct OpponentTable {
-    OpponentRecord* records;   // one contiguous block; NULL until the first opponent of the process
-    int capacity;              // records the block holds: 0, then a multiple of 1024
-    int lastUsed;              // index of the last record in use; -1 when empty
+    OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process
+    int capacity;                   // records the block holds: 0, then a multiple of 1024
+    int lastUsed;                   // index of the last record in use; -1 when empty
+    IndexSlot* indexSlots;          // the name index, used while the log is read; NULL until needed
+    size_t indexSize;               // its slots: 0 or a power of two of at least twice the capacity
+    OpponentRecord* spareRecords;   // the block reorderOpponents gathers into; kept between runs
+    int spareCapacity;              // records it holds at least
 };
 
 // The run's table is run.opponentTable (analysis/RunState.h), which also offers opponentCount().

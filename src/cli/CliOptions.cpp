@@ -10,37 +10,43 @@
 
 enum OptionKind {
     OPTION_FLAG,          // no value: the int field becomes 1
-    OPTION_ID,            // an ID: converted to code page 932, at most ID_SIZE - 1 bytes
+    OPTION_ID,            // an ID: converted to code page 932 into settings.currentId, at most
+                          // ID_SIZE - 1 bytes
     OPTION_NATIVE_PATH,   // a path kept as given, at most nativePathLimit() bytes
-    OPTION_NUMBER         // a whole decimal number from low to high
+    OPTION_NUMBER,        // a whole decimal number from low to high
+    OPTION_TEXT           // a text of at most size - 1 bytes
 };
 
-// One option: the parser looks names up here, the defaults are set by walking it.
+// vornix-cli's own options; those of the settings come from settingDescriptors.
 struct CliOption {
     const char* name;
     OptionKind kind;
-    size_t field;        // offsetof the target in CliOptions
+    size_t field;        // offsetof the target in CliOptions (OPTION_ID: none)
     int required;        // 1: the option must be given (unless --help is)
-    int byDefault;       // OPTION_NUMBER: the value when the option is not given
-    int low, high;       // OPTION_NUMBER: the accepted range
 };
 
 #define FIELD(name) offsetof(CliOptions, name)
 
-static const CliOption cliOptions[] = {
-    { "--log",    OPTION_NATIVE_PATH, FIELD(logPath),      1, 0, 0, 0 },
-    { "--id",     OPTION_ID,          FIELD(id),           1, 0, 0, 0 },
-    { "--min",    OPTION_NUMBER,      FIELD(minRate),      0, DEFAULT_MIN_RATE, INT_MIN, INT_MAX },
-    { "--max",    OPTION_NUMBER,      FIELD(maxRate),      0, DEFAULT_MAX_RATE, INT_MIN, INT_MAX },
-    { "--scheme", OPTION_NUMBER,      FIELD(colorScheme),  0, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1 },
-    { "--out",    OPTION_NATIVE_PATH, FIELD(outputFolder), 0, 0, 0, 0 },
-    { "--trends", OPTION_FLAG,        FIELD(trendCharts),  0, 0, 0, 0 },
-    { "--help",   OPTION_FLAG,        FIELD(help),         0, 0, 0, 0 },
+static const CliOption ownOptions[] = {
+    { "--log",  OPTION_NATIVE_PATH, FIELD(logPath),      1 },
+    { "--id",   OPTION_ID,          0,                   1 },
+    { "--out",  OPTION_NATIVE_PATH, FIELD(outputFolder), 0 },
+    { "--help", OPTION_FLAG,        FIELD(help),         0 },
 };
 
 #undef FIELD
 
-enum { OPTION_COUNT = sizeof cliOptions / sizeof cliOptions[0] };
+enum { OWN_OPTION_COUNT = sizeof ownOptions / sizeof ownOptions[0] };
+
+// An option found by its name: where its value goes and what it may be.
+struct FoundOption {
+    const char* name;
+    OptionKind kind;
+    void* target;
+    size_t size;         // OPTION_TEXT: bytes of the target
+    int low, high;       // OPTION_NUMBER: the accepted range
+    int own;             // index in ownOptions; -1 for a setting's option
+};
 
 static char problemText[128];   // *problem points here when the text names an option
 
@@ -63,26 +69,47 @@ static int readWholeNumber(const char* text, int* value)
     return 1;
 }
 
-static const CliOption* findOption(const char* name)
+// Looks the name up among vornix-cli's own options, then among the settings'. Returns 0 when unknown.
+static int findOption(const char* name, CliOptions* options, FoundOption* found)
 {
-    for (const CliOption& option : cliOptions)
-        if (strcmp(option.name, name) == 0) return &option;
-    return NULL;
+    memset(found, 0, sizeof *found);
+    found->name = name;
+    for (int i = 0; i < OWN_OPTION_COUNT; i++) {
+        if (strcmp(ownOptions[i].name, name) != 0) continue;
+        found->kind = ownOptions[i].kind;
+        found->target = found->kind == OPTION_ID ? (void*)settings.currentId : (char*)options + ownOptions[i].field;
+        found->own = i;
+        return 1;
+    }
+    for (int i = 0; i < SETTING_COUNT; i++) {
+        const SettingDescriptor* setting = &settingDescriptors[i];
+        if (!setting->cliOption || strcmp(setting->cliOption, name) != 0) continue;
+        found->kind = setting->kind == SETTING_FLAG     ? OPTION_FLAG
+                      : setting->kind == SETTING_NUMBER ? OPTION_NUMBER
+                                                        : OPTION_TEXT;
+        found->target = setting->field;
+        found->size = setting->size;
+        found->low = setting->low;
+        found->high = setting->high;
+        found->own = -1;
+        return 1;
+    }
+    return 0;
 }
 
-static const char* tooLong(const CliOption* option, size_t limit)
+static const char* tooLong(const FoundOption* option, size_t limit)
 {
     snprintf(problemText, sizeof problemText, CLI_TOO_LONG, option->name, limit);
     return problemText;
 }
 
-static const char* notCp932(const CliOption* option)
+static const char* notCp932(const FoundOption* option)
 {
     snprintf(problemText, sizeof problemText, CLI_NOT_CP932, option->name);
     return problemText;
 }
 
-static const char* badNumber(const CliOption* option)
+static const char* badNumber(const FoundOption* option)
 {
     if (option->low == INT_MIN && option->high == INT_MAX)
         snprintf(problemText, sizeof problemText, CLI_NOT_A_NUMBER, option->name);
@@ -93,9 +120,9 @@ static const char* badNumber(const CliOption* option)
 }
 
 // Stores the value of one option with a value. Returns NULL, or what is wrong with the value.
-static const char* takeValue(const CliOption* option, const char* value, CliOptions* options)
+static const char* takeValue(const FoundOption* option, const char* value)
 {
-    char* target = (char*)options + option->field;
+    char* target = (char*)option->target;
     switch (option->kind) {
     case OPTION_ID:
         if (!argumentFitsCp932(value)) return notCp932(option);
@@ -109,6 +136,8 @@ static const char* takeValue(const CliOption* option, const char* value, CliOpti
         *(int*)target = number;
         return NULL;
     }
+    case OPTION_TEXT:
+        return copyWholeText(target, option->size, value) ? NULL : tooLong(option, option->size - 1);
     case OPTION_FLAG:
         *(int*)target = 1;
         return NULL;
@@ -116,39 +145,34 @@ static const char* takeValue(const CliOption* option, const char* value, CliOpti
     return NULL;
 }
 
-static void setDefaults(CliOptions* options)
-{
-    memset(options, 0, sizeof *options);
-    for (const CliOption& option : cliOptions)
-        if (option.kind == OPTION_NUMBER) *(int*)((char*)options + option.field) = option.byDefault;
-}
-
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem)
 {
-    setDefaults(options);
-    int seen[OPTION_COUNT] = {0};
+    memset(options, 0, sizeof *options);
+    resetSettings();
+    applyDefaults();
+    int seen[OWN_OPTION_COUNT] = {0};
     for (int i = 1; i < argc; i++) {
-        const CliOption* option = findOption(argv[i]);
-        if (!option) {
+        FoundOption option;
+        if (!findOption(argv[i], options, &option)) {
             *problem = CLI_UNKNOWN_OPTION;
             return 0;
         }
-        seen[option - cliOptions] = 1;
-        if (option->kind == OPTION_FLAG) {
-            takeValue(option, NULL, options);
+        if (option.own >= 0) seen[option.own] = 1;
+        if (option.kind == OPTION_FLAG) {
+            takeValue(&option, NULL);
             continue;
         }
         if (i + 1 >= argc) {
             *problem = CLI_MISSING_VALUE;
             return 0;
         }
-        *problem = takeValue(option, argv[++i], options);
+        *problem = takeValue(&option, argv[++i]);
         if (*problem) return 0;
     }
     if (options->help) return 1;
-    for (int i = 0; i < OPTION_COUNT; i++)
-        if (cliOptions[i].required && !seen[i]) {
-            snprintf(problemText, sizeof problemText, CLI_REQUIRED, cliOptions[i].name);
+    for (int i = 0; i < OWN_OPTION_COUNT; i++)
+        if (ownOptions[i].required && !seen[i]) {
+            snprintf(problemText, sizeof problemText, CLI_REQUIRED, ownOptions[i].name);
             *problem = problemText;
             return 0;
         }

@@ -7,22 +7,20 @@
 #include "platform/platform.h"
 #include "text/Text.h"
 
+// What vornix-cli takes beside the settings: the other options set the fields of settings directly
+// (--id currentId, and every setting whose descriptor names an option: --min, --max, --scheme,
+// --trends).
 struct CliOptions {
     char logPath[NATIVE_PATH_SIZE];        // FILE as given (native), at most nativePathLimit() bytes
-    char id[ID_SIZE];                      // ID in code page 932, at most 15 bytes
-    int minRate;                           // the settings' default unless given
-    int maxRate;                           // the settings' default (20000) unless given
-    int colorScheme;                       // 0 to 3; the settings' default (0) unless given
     char outputFolder[NATIVE_PATH_SIZE];   // DIR as given (native); empty: the current directory
     int help;                              // 1: --help was given; nothing else is required then
-    int trendCharts;                       // 1 with --trends: the progress section and the monthly table
 };
 
-// Reads argv[1..argc-1] into options (the ID converted from the terminal's encoding, the paths kept
-// as given). Returns 1 when they are complete and valid; 0 on an unknown option, a missing value, a
-// text longer than its limit (never cut), an ID with a character code page 932 lacks, a number that is not a whole decimal number or is outside
-// its range, or without --log or --id (unless --help was given). On 0, *problem names the fault in
-// a few words, limits included.
+// Resets settings to their defaults, then reads argv[1..argc-1] into options and settings (the ID
+// converted from the terminal's encoding, the paths kept as given). Returns 1 when they are complete
+// and valid; 0 on an unknown option, a missing value, a text longer than its limit (never cut), an ID
+// with a character code page 932 lacks, a number that is not a whole decimal number or is outside its range, or without --log or --id (unless
+// --help was given). On 0, *problem names the fault in a few words, limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);
 
 #endif

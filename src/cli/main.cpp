@@ -42,17 +42,6 @@ static void clearProgress(void)
     fflush(stderr);
 }
 
-static void applyOptions(const CliOptions* options)
-{
-    resetSettings();
-    applyDefaults();
-    copyText(settings.currentId, sizeof settings.currentId, options->id);
-    settings.minRate = options->minRate;
-    settings.maxRate = options->maxRate;
-    settings.colorScheme = options->colorScheme;
-    settings.trendCharts = options->trendCharts;
-}
-
 // Makes the output folder (native, as given; empty: the current directory) the run's folder.
 // Returns 0 when it can't be entered. The code page 932 form in outputFolder serves the Windows
 // links; the POSIX links take the native directory, so there a deep one may leave it empty.
@@ -103,11 +92,10 @@ int main(int argc, char** argv)
         printf("%s%s", CLI_USAGE, CLI_HELP);
         return 0;
     }
-    if (!idIsValid(options.id)) {
+    if (!idIsValid(settings.currentId)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
         return EXIT_REFUSED;
     }
-    applyOptions(&options);
     // The log is opened before the folder changes, so a relative FILE means what the user meant.
     if (!openNativeLog(options.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);

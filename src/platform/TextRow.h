@@ -19,14 +19,17 @@ struct TextRow {
 // Starts an empty row for file.
 void startRow(TextRow* row, FILE* file);
 
-// Appends bytes, each "\n" as CR LF; a row that would overflow is written out first, so nothing is
-// ever cut.
+// Appends bytes, each "\n" as CR LF; a row that would overflow is written out first (an automatic
+// flush, as rowByte does too), so nothing is ever cut. A write error of such a flush, like one of
+// writeRow, is not returned: it stays in the stream's error indicator, which finishOutputFile checks,
+// so the file is then not placed.
 void rowBytes(TextRow* row, const char* bytes, size_t length);
 
 // Appends a terminated text.
 void rowText(TextRow* row, const char* text);
 
-// Writes the row to its file and empties it. Returns 1 on success, 0 on a write error.
+// Writes the row to its file and empties it. Returns 1 on success, 0 on a write error (which also
+// sets the stream's error indicator).
 int writeRow(TextRow* row);
 
 // Appends one byte (a tab, a line feed as CR LF). Inline: the tables append one or two per field.

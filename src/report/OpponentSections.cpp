@@ -5,6 +5,7 @@
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
+#include "text/Numbers.h"
 #include "text/Text.h"
 
 #include <math.h>
@@ -61,6 +62,7 @@ static void openColumn(ColumnKind kind)
     reportPrintf("<td class=\"id\">ID</td>");
     reportPrintf("<td class=\"center\">回数</td>");
     reportPrintf("<td align=\"right\">勝/</td>");
+    // Kept as written: the misspelt attribute and the stray quote are in every earlier report.
     reportPrintf("<td arlign=left\">負</td>");
     reportPrintf("<td class=\"center\">収支</td>\n");
     reportPrintf("</tr>\n");

@@ -7,7 +7,9 @@
 #include "settings/Settings.h"
 
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
-// Names go out as they stood in the log: a spreadsheet reads the file, not a browser.
+// Names go out as they stood in the log: a spreadsheet reads the file, not a browser. Kept as written:
+// 勝ち数 and 負け数 are the games above and below (an equal score counts as below), and 負け金 is a
+// positive amount.
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
     rowText(row, r->name);

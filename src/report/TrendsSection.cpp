@@ -8,6 +8,7 @@
 #include "report/MonthlySummaryTable.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
+#include "text/Numbers.h"
 #include "text/Text.h"
 
 #include <math.h>

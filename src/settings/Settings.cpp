@@ -3,9 +3,30 @@
 #include <string.h>
 
 Settings settings;
-SettingsBackup settingsBackup;
+Settings settingsBackup;
 
 const char DEFAULT_LOG_PATH[] = "C:\\Kalvento\\JAPANESE\\Zentolog.txt";
+
+#define TEXT_FIELD(name) (void*)settings.name, sizeof settings.name
+
+const SettingDescriptor settingDescriptors[] = {
+    // tag, kind, field (and size), default text, default number, low, high, presence, option
+    { "KalventoID", SETTING_ID_LIST, NULL, 0, NULL, 0, 0, 0, ALWAYS_WRITTEN, NULL },
+    { "牌譜ファイル", SETTING_TEXT, TEXT_FIELD(logPath), DEFAULT_LOG_PATH, 0, 0, 0, ALWAYS_WRITTEN, NULL },
+    { "最低レート", SETTING_NUMBER, &settings.minRate, 0, NULL, DEFAULT_MIN_RATE, INT_MIN, INT_MAX,
+      ALWAYS_WRITTEN, "--min" },
+    { "最高レート", SETTING_NUMBER, &settings.maxRate, 0, NULL, DEFAULT_MAX_RATE, INT_MIN, INT_MAX,
+      ALWAYS_WRITTEN, "--max" },
+    { "設定保存", SETTING_FLAG, &settings.saveOnExit, 0, NULL, 1, 0, 1, ALWAYS_WRITTEN, NULL },
+    { "デスクトップ保存", SETTING_FLAG, &settings.reportOnDesktop, 0, NULL, 0, 0, 1, ALWAYS_WRITTEN, NULL },
+    { "配色", SETTING_NUMBER, &settings.colorScheme, 0, NULL, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1,
+      ALWAYS_WRITTEN, "--scheme" },
+    { "推移グラフ", SETTING_FLAG, &settings.trendCharts, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--trends" },
+};
+
+#undef TEXT_FIELD
+
+const int SETTING_COUNT = sizeof settingDescriptors / sizeof settingDescriptors[0];
 
 void resetSettings(void)
 {
@@ -15,35 +36,23 @@ void resetSettings(void)
 
 void applyDefaults(void)
 {
-    settings.minRate = DEFAULT_MIN_RATE;
-    settings.maxRate = DEFAULT_MAX_RATE;
-    copyText(settings.logPath, sizeof settings.logPath, DEFAULT_LOG_PATH);
-    settings.colorScheme = DEFAULT_COLOR_SCHEME;
-    settings.saveOnExit = 1;
-    settings.reportOnDesktop = 0;
-    settings.trendCharts = 0;
+    for (const SettingDescriptor& setting : settingDescriptors) {
+        if (setting.kind == SETTING_TEXT && setting.defaultText)
+            copyText((char*)setting.field, setting.size, setting.defaultText);
+        if (setting.kind == SETTING_NUMBER || setting.kind == SETTING_FLAG)
+            *(int*)setting.field = setting.defaultNumber;
+    }
 }
 
 void takeBackup(void)
 {
-    copyText(settingsBackup.currentId, sizeof settingsBackup.currentId, settings.currentId);
-    copyText(settingsBackup.logPath, sizeof settingsBackup.logPath, settings.logPath);
-    settingsBackup.minRate = settings.minRate;
-    settingsBackup.maxRate = settings.maxRate;
-    settingsBackup.saveOnExit = settings.saveOnExit;
-    settingsBackup.reportOnDesktop = settings.reportOnDesktop;
-    settingsBackup.colorScheme = settings.colorScheme;
-    settingsBackup.trendCharts = settings.trendCharts;
+    settingsBackup = settings;
 }
 
 void restoreBackup(void)
 {
-    copyText(settings.currentId, sizeof settings.currentId, settingsBackup.currentId);
-    copyText(settings.logPath, sizeof settings.logPath, settingsBackup.logPath);
-    settings.minRate = settingsBackup.minRate;
-    settings.maxRate = settingsBackup.maxRate;
-    settings.saveOnExit = settingsBackup.saveOnExit;
-    settings.reportOnDesktop = settingsBackup.reportOnDesktop;
-    settings.colorScheme = settingsBackup.colorScheme;
-    settings.trendCharts = settingsBackup.trendCharts;
+    Settings kept = settings;
+    settings = settingsBackup;
+    memcpy(settings.idList, kept.idList, sizeof settings.idList);
+    settings.idCount = kept.idCount;
 }

@@ -4,6 +4,9 @@
 
 #include "text/Text.h"
 
+#include <limits.h>
+#include <stddef.h>
+
 enum { ID_LIST_SLOTS = 10 };
 
 enum {
@@ -27,19 +30,39 @@ struct Settings {
                                            // monthly table is written (an option, off by default)
 };
 
-struct SettingsBackup {
-    char currentId[ID_SIZE];
-    char logPath[PATH_SIZE];
-    int minRate;
-    int maxRate;
-    int saveOnExit;
-    int reportOnDesktop;
-    int colorScheme;
-    int trendCharts;
+// The kind of a setting: how its field is held, read, written and defaulted.
+enum SettingKind {
+    SETTING_ID_LIST,   // the remembered IDs and currentId; the file's special line (settings/IdList.h)
+    SETTING_TEXT,      // a text field of `size` bytes, cut to fit
+    SETTING_NUMBER,    // a decimal number from low to high; a file's number outside reads as the default
+    SETTING_FLAG       // 0 or 1; a file's line is 1 only when its number is exactly 1
+};
+
+enum SettingPresence {
+    ALWAYS_WRITTEN,     // every file holds the line
+    WRITTEN_WHEN_SET    // only while the field is set (a text not empty, a number not 0), so a file
+                        // without the option is as before it existed; a missing line leaves the field
+};
+
+// One setting, once: the file's reader and writer, applyDefaults and vornix-cli's options walk these.
+struct SettingDescriptor {
+    const char* tag;           // the tag of its line in vornix.ini, code page 932, case-sensitive
+    SettingKind kind;
+    void* field;               // in settings: char[size] for SETTING_TEXT, int for numbers and flags;
+                               // NULL for the ID list
+    size_t size;               // SETTING_TEXT: bytes of the field
+    const char* defaultText;   // SETTING_TEXT: what applyDefaults sets (NULL: the field is left)
+    int defaultNumber;         // SETTING_NUMBER, SETTING_FLAG: what applyDefaults sets
+    int low, high;             // SETTING_NUMBER: the accepted range
+    SettingPresence presence;
+    const char* cliOption;     // the vornix-cli option that sets it for one run; NULL: none
 };
 
 extern Settings settings;
-extern SettingsBackup settingsBackup;
+extern Settings settingsBackup;   // the whole record as takeBackup found it
+
+extern const SettingDescriptor settingDescriptors[];   // in the file's line order
+extern const int SETTING_COUNT;
 
 extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 
@@ -47,14 +70,15 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 // saveOnExit 1.
 void resetSettings(void);
 
-// Sets the log path, the default rates (0 and 20000), saveOnExit 1, reportOnDesktop 0, the default
-// colorScheme 0 and trendCharts 0; leaves currentId and the ID list as they are.
+// Sets every setting of settingDescriptors to its default: the log path, the default rates (0 and
+// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0 and trendCharts 0; leaves
+// currentId and the ID list as they are.
 void applyDefaults(void);
 
-// Copies the backed-up fields (all but the ID list) from settings into settingsBackup.
+// Copies the whole of settings into settingsBackup.
 void takeBackup(void);
 
-// Copies the backed-up fields back into settings; the ID list is not touched.
+// Copies settingsBackup back into settings, all but the ID list (idList, idCount), which stays.
 void restoreBackup(void);
 
 #endif

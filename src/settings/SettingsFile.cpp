@@ -7,49 +7,21 @@
 #include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Numbers.h"
 
 #include <string.h>
 
-enum SettingKind {
-    KIND_ID_LIST,   // the remembered IDs, ";" after each; read and written by its own functions
-    KIND_PATH,      // text of at most 261 bytes
-    KIND_NUMBER,    // a decimal number, truncated toward zero
-    KIND_FLAG,      // 1 when the number is exactly 1, else 0
-    KIND_SCHEME     // a number from 0 to 3; any other number reads as 0
-};
-
-enum SettingPresence {
-    ALWAYS_WRITTEN,     // every file holds the line
-    WRITTEN_WHEN_SET    // only while the field is not 0, so a file without the option is as before it
-                        // existed; a missing line leaves the field as it was
-};
-
-// One line of the file. The reader looks tags up here; the writer walks the table in order.
-struct SettingLine {
-    const char* tag;     // the tag name, code page 932 bytes, case-sensitive
-    SettingKind kind;
-    char* text;          // the field of KIND_PATH (PATH_SIZE bytes)
-    int* number;         // the field of KIND_NUMBER, KIND_FLAG and KIND_SCHEME
-    SettingPresence presence;
-};
-
-static const SettingLine settingLines[] = {
-    { "KalventoID", KIND_ID_LIST, NULL, NULL, ALWAYS_WRITTEN },
-    { "牌譜ファイル", KIND_PATH, settings.logPath, NULL, ALWAYS_WRITTEN },
-    { "最低レート", KIND_NUMBER, NULL, &settings.minRate, ALWAYS_WRITTEN },
-    { "最高レート", KIND_NUMBER, NULL, &settings.maxRate, ALWAYS_WRITTEN },
-    { "設定保存", KIND_FLAG, NULL, &settings.saveOnExit, ALWAYS_WRITTEN },
-    { "デスクトップ保存", KIND_FLAG, NULL, &settings.reportOnDesktop, ALWAYS_WRITTEN },
-    { "配色", KIND_SCHEME, NULL, &settings.colorScheme, ALWAYS_WRITTEN },
-    { "推移グラフ", KIND_FLAG, NULL, &settings.trendCharts, WRITTEN_WHEN_SET },
-};
+// The file's lines are settingDescriptors (settings/Settings.h): the reader looks tags up there, the
+// writer walks them in order.
 
 // Reading
 
-static const SettingLine* findSettingLine(const char* name, size_t length)
+static const SettingDescriptor* findSettingLine(const char* name, size_t length)
 {
-    for (const SettingLine& line : settingLines)
-        if (strlen(line.tag) == length && memcmp(line.tag, name, length) == 0) return &line;
+    for (int i = 0; i < SETTING_COUNT; i++) {
+        const SettingDescriptor* line = &settingDescriptors[i];
+        if (strlen(line->tag) == length && memcmp(line->tag, name, length) == 0) return line;
+    }
     return NULL;
 }
 
@@ -61,20 +33,20 @@ static void readIdLine(const char* value)
     copyText(settings.currentId, sizeof settings.currentId, first);
 }
 
-static int readColorScheme(const char* value)
+// A decimal number, truncated toward zero; one outside the setting's range reads as its default.
+static int readNumber(const SettingDescriptor* line, const char* value)
 {
-    int scheme = readDecimal(value, NULL);
-    return scheme >= 0 && scheme < COLOR_SCHEME_COUNT ? scheme : DEFAULT_COLOR_SCHEME;
+    int number = readDecimal(value, NULL);
+    return number >= line->low && number <= line->high ? number : line->defaultNumber;
 }
 
-static void applySetting(const SettingLine* line, const char* value)
+static void applySetting(const SettingDescriptor* line, const char* value)
 {
     switch (line->kind) {
-    case KIND_ID_LIST: readIdLine(value); return;
-    case KIND_PATH:    copyText(line->text, PATH_SIZE, value); return;
-    case KIND_NUMBER:  *line->number = readDecimal(value, NULL); return;
-    case KIND_FLAG:    *line->number = decimalIsOne(value); return;
-    case KIND_SCHEME:  *line->number = readColorScheme(value); return;
+    case SETTING_ID_LIST: readIdLine(value); return;
+    case SETTING_TEXT:    copyText((char*)line->field, line->size, value); return;
+    case SETTING_NUMBER:  *(int*)line->field = readNumber(line, value); return;
+    case SETTING_FLAG:    *(int*)line->field = decimalIsOne(value); return;
     }
 }
 
@@ -89,7 +61,7 @@ static void readSettingLine(const char* line)
     const char* name = open + 1;
     const char* close = strchr(name, '>');
     if (!close) return;
-    const SettingLine* setting = findSettingLine(name, (size_t)(close - name));
+    const SettingDescriptor* setting = findSettingLine(name, (size_t)(close - name));
     if (!setting) return;
 
     char closingTag[PATH_SIZE];
@@ -131,15 +103,28 @@ static int writeIdLine(FILE* file, const char* tag)
     return textPrintf(file, "</%s>\n", tag) >= 0;
 }
 
-static int writeSettingLine(FILE* file, const SettingLine* line)
+// 1 when the setting holds something: a text not empty, a number not 0 (the ID list always).
+static int isSet(const SettingDescriptor* line)
 {
-    if (line->presence == WRITTEN_WHEN_SET && !*line->number) return 1;
     switch (line->kind) {
-    case KIND_ID_LIST: return writeIdLine(file, line->tag);
-    case KIND_PATH:    return textPrintf(file, "<%s>%s</%s>\n", line->tag, line->text, line->tag) >= 0;
-    case KIND_NUMBER:
-    case KIND_FLAG:
-    case KIND_SCHEME:  return textPrintf(file, "<%s>%d</%s>\n", line->tag, *line->number, line->tag) >= 0;
+    case SETTING_ID_LIST: return 1;
+    case SETTING_TEXT:    return ((const char*)line->field)[0] != '\0';
+    case SETTING_NUMBER:
+    case SETTING_FLAG:    return *(const int*)line->field != 0;
+    }
+    return 0;
+}
+
+static int writeSettingLine(FILE* file, const SettingDescriptor* line)
+{
+    if (line->presence == WRITTEN_WHEN_SET && !isSet(line)) return 1;
+    switch (line->kind) {
+    case SETTING_ID_LIST: return writeIdLine(file, line->tag);
+    case SETTING_TEXT:
+        return textPrintf(file, "<%s>%s</%s>\n", line->tag, (const char*)line->field, line->tag) >= 0;
+    case SETTING_NUMBER:
+    case SETTING_FLAG:
+        return textPrintf(file, "<%s>%d</%s>\n", line->tag, *(const int*)line->field, line->tag) >= 0;
     }
     return 0;
 }
@@ -147,8 +132,8 @@ static int writeSettingLine(FILE* file, const SettingLine* line)
 // Writes every line and flushes; 1 when all bytes reached the file without an error.
 static int writeSettingLines(FILE* file)
 {
-    for (const SettingLine& line : settingLines)
-        if (!writeSettingLine(file, &line)) return 0;
+    for (int i = 0; i < SETTING_COUNT; i++)
+        if (!writeSettingLine(file, &settingDescriptors[i])) return 0;
     return fflush(file) == 0 && !ferror(file);
 }
 

@@ -1,7 +1,7 @@
 #ifndef VORNIX_TEXT_H
 #define VORNIX_TEXT_H
-// Fixed-size text buffers, the one cutting copy into them (and the log's byte copy), and the number
-// rules shared by the game log, the settings file and the dialog.
+// Fixed-size text buffers, the one cutting copy into them, and the log's byte copy. The number rules
+// are in text/Numbers.h.
 
 #include <stddef.h>
 
@@ -37,23 +37,5 @@ size_t copyLogTextN(char* dst, size_t size, const char* src, size_t length);
 
 // The same for the whole of src.
 size_t copyLogText(char* dst, size_t size, const char* src);
-
-// Reads decimal floating-point text: white space, optional sign, digits, optional fraction, optional
-// exponent; no hexadecimal, "inf" or "nan", independent of the C locale. The value is truncated toward
-// zero and clamped to the 32-bit range; text without digits reads as 0. *end (when end is not NULL)
-// points at the first byte that does not belong to the number (text itself when there was none).
-int readDecimal(const char* text, const char** end);
-
-// 1 if the text read by the rule of readDecimal, before truncation, is exactly 1 ("1", "1.0",
-// "+1e0"); 0 otherwise.
-int decimalIsOne(const char* text);
-
-// The leading-integer rule of the dialog's rate boxes: white space, optional sign, decimal digits up
-// to the first other byte; no digits give 0; clamped to the 32-bit range.
-int readLeadingInteger(const char* text);
-
-// Copies the decimal digits into out with a "," before every group of three counted from the right
-// ("1234567" gives "1,234,567"), cut to size - 1 bytes. Returns the output length.
-size_t groupDigits(char* out, size_t size, const char* digits);
 
 #endif

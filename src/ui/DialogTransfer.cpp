@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "settings/Settings.h"
+#include "text/Numbers.h"
 #include "text/Text.h"
 #include "ui/resource.h"
 

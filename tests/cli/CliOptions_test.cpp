@@ -68,26 +68,26 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     Parsed parsed = parse({"--id", "abcdefghijklmno", "--log", longestPath, "--min", "-2147483648", "--max", "+50",
                            "--scheme", "3", "--out", "o", "--trends"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;
-    EXPECT_STREQ(parsed.options.id, "abcdefghijklmno");
+    EXPECT_STREQ(settings.currentId, "abcdefghijklmno");
     EXPECT_EQ(std::string(parsed.options.logPath), longestPath);
-    EXPECT_EQ(parsed.options.minRate, INT_MIN);
-    EXPECT_EQ(parsed.options.maxRate, 50);
-    EXPECT_EQ(parsed.options.colorScheme, 3);
+    EXPECT_EQ(settings.minRate, INT_MIN);
+    EXPECT_EQ(settings.maxRate, 50);
+    EXPECT_EQ(settings.colorScheme, 3);
     EXPECT_STREQ(parsed.options.outputFolder, "o");
-    EXPECT_EQ(parsed.options.trendCharts, 1);
+    EXPECT_EQ(settings.trendCharts, 1);
     EXPECT_EQ(parsed.options.help, 0);
 
     parsed = parse({"--log", "x", "--id", "Me"});
     ASSERT_EQ(parsed.ok, 1);
-    EXPECT_EQ(parsed.options.minRate, DEFAULT_MIN_RATE);
-    EXPECT_EQ(parsed.options.maxRate, DEFAULT_MAX_RATE);
-    EXPECT_EQ(parsed.options.colorScheme, DEFAULT_COLOR_SCHEME);
+    EXPECT_EQ(settings.minRate, DEFAULT_MIN_RATE);
+    EXPECT_EQ(settings.maxRate, DEFAULT_MAX_RATE);
+    EXPECT_EQ(settings.colorScheme, DEFAULT_COLOR_SCHEME);
     EXPECT_STREQ(parsed.options.outputFolder, "");
-    EXPECT_EQ(parsed.options.trendCharts, 0);
+    EXPECT_EQ(settings.trendCharts, 0);
 
     parsed = parse({"--log", "x", "--id", u8"ソポ表"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;
-    EXPECT_STREQ(parsed.options.id, "ソポ表");
+    EXPECT_STREQ(settings.currentId, "ソポ表");
 }
 
 TEST(CliOptions, HelpNeedsNothingElseButOtherFaultsStillCount)

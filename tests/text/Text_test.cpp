@@ -1,4 +1,5 @@
 #include "text/Text.h"
+#include "text/Numbers.h"
 
 #include <gtest/gtest.h>
 #include <string.h>
