@@ -10,8 +10,6 @@
 
 FILE* gameTableFile = NULL;
 
-static const char TABLE_NAME_SUFFIX[] = "_戦績.xls";
-
 static const char TABLE_HEADER[] =
     "日付\t時刻\tロビー\tレート\t部屋"
     "\tメンバー①\t順位①\t得点①\t収支①"
@@ -30,12 +28,12 @@ static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
-    RunTable* table = &run.gameResultsTable;
-    gameTableFile = createRunTable(table, TABLE_NAME_SUFFIX) ? table->file.stream : NULL;
+    RunOutput* table = &run.outputs[OUTPUT_GAME_RESULTS];
+    gameTableFile = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
     if (gameTableFile) setvbuf(gameTableFile, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, gameTableFile);
     if (gameTableFile) writeText(gameTableFile, TABLE_HEADER);
-    return run.gameResultsTable.created;
+    return table->created;
 }
 
 void writeGameRowStart(const char* date, const char* time, const char* lobby, int rate, const char* room)
@@ -77,11 +75,11 @@ void writeGameRowEnd(void)
 int finishGameTable(void)
 {
     gameTableFile = NULL;
-    return finishRunTable(&run.gameResultsTable);
+    return finishRunOutput(OUTPUT_GAME_RESULTS);
 }
 
 void closeGameTable(void)
 {
     finishGameTable();
-    placeRunTable(&run.gameResultsTable);
+    placeRunOutput(OUTPUT_GAME_RESULTS);
 }

@@ -5,7 +5,8 @@
 
 #include <stdio.h>
 
-// Its name, outcome and file are run.gameResultsTable (placed and discarded with RunTable.h).
+// Its name, outcome and file are run.outputs[OUTPUT_GAME_RESULTS] (placed and discarded with
+// RunOutput.h).
 
 extern FILE* gameTableFile;   // open during the read loop; NULL when creation failed
 
@@ -23,12 +24,13 @@ void writeGameRowSeat(const char* name, int rank, int score, float share);
 // Ends the row.
 void writeGameRowEnd(void);
 
-// Flushes and closes the file if it is open; run.gameResultsTable.written tells whether every byte
+// Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written
+// tells whether every byte
 // reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
-// finishGameTable and placeRunTable in one: the table as it stands replaces the previous one (a run
-// without games, a fatal error). run.gameResultsTable.created stays as it was.
+// finishGameTable and placeRunOutput in one: the table as it stands replaces the previous one (a run
+// without games, a fatal error). its created flag stays as it was.
 void closeGameTable(void);
 
 #endif

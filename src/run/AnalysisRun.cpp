@@ -1,6 +1,5 @@
 #include "run/AnalysisRun.h"
 
-#include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
@@ -24,7 +23,6 @@ static void readEntries(void)
 int runAnalysis(void)
 {
     run.startTime = time(NULL);
-    onFatalError(discardReport);
     resetRunState();
     createGameTable();
     readEntries();
