@@ -77,9 +77,3 @@ int finishGameTable(void)
     gameTableFile = NULL;
     return finishRunOutput(OUTPUT_GAME_RESULTS);
 }
-
-void closeGameTable(void)
-{
-    finishGameTable();
-    placeRunOutput(OUTPUT_GAME_RESULTS);
-}

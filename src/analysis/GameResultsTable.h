@@ -29,8 +29,4 @@ void writeGameRowEnd(void);
 // reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
-// finishGameTable and placeRunOutput in one: the table as it stands replaces the previous one (a run
-// without games, a fatal error). its created flag stays as it was.
-void closeGameTable(void);
-
 #endif

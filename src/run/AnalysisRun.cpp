@@ -27,7 +27,9 @@ int runAnalysis(void)
     createGameTable();
     readEntries();
     if (run.playerTotals.games == 0) {
-        closeGameTable();
+        // Nothing of a run without games replaces a previous file or appears beside them.
+        gameTableFile = NULL;
+        discardRunOutput(OUTPUT_GAME_RESULTS);
         showErrorMessage(MESSAGE_NO_GAME);
         return 0;
     }

@@ -17,6 +17,7 @@ const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
 
 const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
 const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
+const char MESSAGE_OUTPUT_IN_THE_WAY[] = "ファイルでないもの（フォルダなど）がその名前で置かれています：";
 const char MESSAGE_TABLE_NOT_WRITTEN[] = " の書き込みに失敗しました。";
 const char MESSAGE_SETTINGS_NOT_SAVED[] = "設定を保存できませんでした";
 const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";

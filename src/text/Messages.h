@@ -25,6 +25,8 @@ extern const char MESSAGE_OUT_OF_MEMORY[];     // a table can't grow
 // The output files.
 extern const char MESSAGE_REPORT_NOT_CREATED[];   // the report can't be created
 extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // the report could not be written in full
+extern const char MESSAGE_OUTPUT_IN_THE_WAY[];    // before the path of what has an output's name and
+                                                  // is no file (a folder, a symlink, a FIFO)
 extern const char MESSAGE_TABLE_NOT_WRITTEN[];    // follows the names of tables not written in full
 extern const char MESSAGE_SETTINGS_NOT_SAVED[];   // vornix.ini could not be written
 extern const char MESSAGE_NO_OUTPUT_FOLDER[];     // vornix-cli: --out can't be entered

@@ -70,7 +70,8 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     useTestSettings();
     copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
     createGameTable();
-    closeGameTable();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     EXPECT_STREQ(run.outputs[OUTPUT_GAME_RESULTS].name, "ABCDEFGHIJKLMNO_戦績.xls");
     EXPECT_EQ(fileBytes(run.outputs[OUTPUT_GAME_RESULTS].name), HEADER);
 }
@@ -95,6 +96,7 @@ TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
             expected += row;
         }
     }
-    closeGameTable();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     EXPECT_EQ(gameTableBytes(), expected);
 }
