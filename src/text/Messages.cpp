@@ -42,3 +42,4 @@ const char CLI_TOO_LONG[] = "%s is longer than %zu bytes";
 const char CLI_NOT_A_NUMBER[] = "%s needs a whole decimal number";
 const char CLI_OUT_OF_RANGE[] = "%s needs a whole number from %d to %d";
 const char CLI_REQUIRED[] = "%s is required";
+const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっています";

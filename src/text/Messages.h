@@ -48,5 +48,6 @@ extern const char CLI_TOO_LONG[];         // %s the option, %zu its limit in byt
 extern const char CLI_NOT_A_NUMBER[];     // %s the option
 extern const char CLI_OUT_OF_RANGE[];     // %s the option, %d and %d its range
 extern const char CLI_REQUIRED[];         // %s the option
+extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 
 #endif
