@@ -2,6 +2,7 @@
 
 #include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/RunState.h"
 #include "platform/platform.h"
 
 #include <assert.h>
@@ -31,6 +32,8 @@ void fatalError(const char* format, ...)
     va_end(args);
     showErrorMessage(text);
     placeGameTableAsItStands();
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
+        if (kind != OUTPUT_GAME_RESULTS) discardRunOutput(kind);
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
     releaseOpponentTable();
     exitProcess(1);

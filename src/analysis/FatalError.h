@@ -5,9 +5,9 @@
 enum { FATAL_CLEANUP_SLOTS = 4 };
 
 // Formats the message (at most 255 bytes), shows it in the error message box, closes the per-game table
-// with the rows written so far (it replaces the previous one), calls the registered cleanups in the
-// order they were registered (the run driver's: drop an unfinished report), releases the opponent
-// table and ends the process with exit code 1.
+// with the rows written so far (it replaces the previous one), drops the temporary files of the run's
+// other outputs, calls the registered cleanups in the order they were registered, releases the
+// opponent table and ends the process with exit code 1.
 [[noreturn]] void fatalError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Has fatalError call cleanup before it releases the opponent table; a cleanup already registered is

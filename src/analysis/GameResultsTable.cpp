@@ -9,7 +9,6 @@
 #include <stdio.h>
 #include <string.h>
 
-static const char TABLE_NAME_SUFFIX[] = "_戦績.xls";
 
 static const char TABLE_HEADER[] =
     "日付\t時刻\tロビー\tレート\t部屋"
@@ -29,17 +28,17 @@ static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
-    RunTable* table = &run.gameResultsTable;
-    FILE* stream = createRunTable(table, TABLE_NAME_SUFFIX) ? table->file.stream : NULL;
+    RunOutput* table = &run.outputs[OUTPUT_GAME_RESULTS];
+    FILE* stream = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
     if (stream) setvbuf(stream, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, stream);
     if (stream) writeText(stream, TABLE_HEADER);
-    return run.gameResultsTable.created;
+    return table->created;
 }
 
 void writeGameRowStart(const GameEntry* game)
 {
-    FILE* stream = run.gameResultsTable.file.stream;
+    FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
     startRow(&row, stream);
     rowText(&row, game->date);
@@ -56,7 +55,7 @@ void writeGameRowStart(const GameEntry* game)
 
 void writeGameRowEnd(const GameEntry* game)
 {
-    if (!run.gameResultsTable.file.stream) return;
+    if (!run.outputs[OUTPUT_GAME_RESULTS].file.stream) return;
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');
@@ -74,11 +73,11 @@ void writeGameRowEnd(const GameEntry* game)
 
 int finishGameTable(void)
 {
-    return finishRunTable(&run.gameResultsTable);
+    return finishRunOutput(OUTPUT_GAME_RESULTS);
 }
 
 void placeGameTableAsItStands(void)
 {
     finishGameTable();
-    placeRunTable(&run.gameResultsTable);
+    placeRunOutput(OUTPUT_GAME_RESULTS);
 }

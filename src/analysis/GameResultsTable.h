@@ -5,8 +5,9 @@
 
 struct GameEntry;
 
-// Its name, outcome and file are run.gameResultsTable (placed and discarded with RunTable.h); its
-// stream is run.gameResultsTable.file.stream, open during the read loop, NULL when creation failed.
+// Its name, outcome and file are run.outputs[OUTPUT_GAME_RESULTS] (placed and
+// discarded with RunOutput.h); its
+// stream is its file.stream, open during the read loop, NULL when creation failed.
 // Every writer below does nothing while it is NULL.
 
 // Forms the name from currentId and creates the table's temporary file in the current directory with
@@ -22,13 +23,14 @@ void writeGameRowStart(const GameEntry* game);
 // Completes the row: one group per seat (name, rank, score, share as a whole number) and the line end.
 void writeGameRowEnd(const GameEntry* game);
 
-// Flushes and closes the file if it is open; run.gameResultsTable.written tells whether every byte
+// Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written
+// tells whether every byte
 // reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
-// finishGameTable and placeRunTable in one: the rows written so far, a header only in a run without
+// finishGameTable and placeRunOutput in one: the rows written so far, a header only in a run without
 // games, replace the previous table (a run without games, a fatal error).
-// run.gameResultsTable.created stays as it was.
+// Its created flag stays as it was.
 void placeGameTableAsItStands(void);
 
 #endif

@@ -22,21 +22,11 @@ static RunState initialRunState(void)
 
 RunState run = initialRunState();
 
-// No name, no outcome; a temporary file that an ended run left open is closed and removed.
-static void clearRunTable(RunTable* table)
-{
-    discardRunTable(table);
-    table->name[0] = '\0';
-    table->created = 0;
-}
-
 void resetRunState(void)
 {
     clearOpponentTable();
     run.seatCount = 4;
     resetPlayerStats();
     clearTrends();
-    clearRunTable(&run.gameResultsTable);
-    clearRunTable(&run.opponentSummaryTable);
-    clearRunTable(&run.monthlySummaryTable);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }

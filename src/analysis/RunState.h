@@ -8,7 +8,7 @@
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "analysis/RunTable.h"
+#include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
 #include <time.h>
@@ -24,10 +24,7 @@ struct RunState {
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
 
-    // The run's tables: "%s_戦績.xls", "%s_ID別集計.xls", "%s_月別集計.xls".
-    RunTable gameResultsTable;
-    RunTable opponentSummaryTable;
-    RunTable monthlySummaryTable;
+    RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 
     // The run driver's: not cleared by resetRunState.
     time_t startTime;               // taken as the run's very first step

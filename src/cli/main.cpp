@@ -56,21 +56,13 @@ static int enterOutputFolder(const char* folder)
 // report failed, the tables were withheld with it and only the report is named.
 static int reportMissingOutputs(int reportWritten)
 {
-    const struct {
-        int written;
-        const char* name;
-    } outputs[] = {
-        {reportWritten, REPORT_FILE_NAME},
-        {!reportWritten || run.gameResultsTable.written, run.gameResultsTable.name},
-        {!reportWritten || run.opponentSummaryTable.written, run.opponentSummaryTable.name},
-        {!reportWritten || !settings.trendCharts || run.monthlySummaryTable.written,
-         run.monthlySummaryTable.name},
-    };
     int missing = 0;
-    for (const auto& output : outputs) {
-        if (output.written) continue;
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        const char* name = run.outputs[kind].name;
+        if (!runMakesOutput(kind) || run.outputs[kind].written) continue;
+        if (!reportWritten && kind != OUTPUT_REPORT) continue;
         fputs(CLI_NOT_WRITTEN, stderr);
-        if (!printPathInCurrentDirectory(stderr, output.name)) fprintf(stderr, "%s\n", output.name);
+        if (!printPathInCurrentDirectory(stderr, name)) fprintf(stderr, "%s\n", name);
         missing = 1;
     }
     return missing;

@@ -55,9 +55,9 @@ static int writeLines(FILE* file)
 
 int writeMonthlySummaryTable(void)
 {
-    if (!createRunTable(&run.monthlySummaryTable, "_月別集計.xls")) return 0;
-    // A failed write shows in the stream's error flag, which finishRunTable checks.
-    writeLines(run.monthlySummaryTable.file.stream);
-    finishRunTable(&run.monthlySummaryTable);
+    if (!createRunOutput(OUTPUT_MONTHLY_SUMMARY)) return 0;
+    // A failed write shows in the stream's error flag, which finishRunOutput checks.
+    writeLines(run.outputs[OUTPUT_MONTHLY_SUMMARY].file.stream);
+    finishRunOutput(OUTPUT_MONTHLY_SUMMARY);
     return 1;
 }

@@ -3,7 +3,8 @@
 // "%s_月別集計.xls": the tab-separated monthly summary written with the report when the progress
 // option is on, and the figures of a month as the table and the report show them. Like the other
 // tables it is written under a temporary name and replaces the previous one only with the report; its
-// name, outcome and file are run.monthlySummaryTable (placed and discarded with RunTable.h).
+// name, outcome and file are run.outputs[OUTPUT_MONTHLY_SUMMARY] (placed and discarded with
+// RunOutput.h).
 
 #include <stddef.h>
 
@@ -14,7 +15,7 @@ struct MonthRow;
 // rank, the four rank rates in percent, average score and money. Cut to fit size (never in practice).
 void formatMonthFigures(char* out, size_t size, const MonthRow* row);
 
-// Forms the table's name in run.monthlySummaryTable from settings.currentId and writes the header and
+// Forms the table's name in its run output from settings.currentId and writes the header and
 // one line per row of run.monthlySummary, oldest month first, into that file's temporary file in the
 // current directory, which it then closes. Returns 1 when the file was created, 0 when not (nothing
 // written); the outcome's written flag tells whether every byte reached it.

@@ -30,8 +30,8 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 
 int writeOpponentSummaryTable(void)
 {
-    if (!createRunTable(&run.opponentSummaryTable, "_ID別集計.xls")) return 0;
-    FILE* file = run.opponentSummaryTable.file.stream;
+    if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
+    FILE* file = run.outputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
     static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
     setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
@@ -41,6 +41,6 @@ int writeOpponentSummaryTable(void)
     for (int i = 0; i < opponentCount(); i++)
         writeRecordLine(&row, &run.opponentTable.records[i]);
     writeRow(&row);
-    finishRunTable(&run.opponentSummaryTable);
+    finishRunOutput(OUTPUT_OPPONENT_SUMMARY);
     return 1;
 }

@@ -2,7 +2,6 @@
 
 #include "analysis/GameResultsTable.h"
 #include "analysis/RunState.h"
-#include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/HtmlText.h"
@@ -22,10 +21,6 @@
 
 FILE* reportStream = NULL;
 
-const char REPORT_FILE_NAME[] = "分析結果.html";
-
-static OutputFile output;
-
 enum {
     LINK_SIZE = 4096,                              // a percent-encoded absolute path fits
     HTML_LINK_SIZE = LINK_SIZE * HTML_ESCAPE_GROWTH
@@ -42,17 +37,23 @@ static void writeDownloadLink(const char* tableName, const char* label)
     reportPrintf("<LI><a href=\"%s\">%s</a></LI>\n", href, label);
 }
 
-// Links to the tables that were written in full; nothing at all when none was.
+// 1 when the output has a link and was written in full.
+static int linked(int kind)
+{
+    return runOutputRows[kind].linkText && run.outputs[kind].written;
+}
+
+// Links to the tables that were written in full, in the order of the rows; nothing at all when none was.
 static void writeDownloads(void)
 {
-    if (!run.gameResultsTable.written && !run.opponentSummaryTable.written && !run.monthlySummaryTable.written)
-        return;
+    int any = 0;
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) any |= linked(kind);
+    if (!any) return;
     reportPrintf("<hr>\n");
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
-    if (run.gameResultsTable.written) writeDownloadLink(run.gameResultsTable.name, "戦績ファイル");
-    if (run.opponentSummaryTable.written) writeDownloadLink(run.opponentSummaryTable.name, "ID別集計ファイル");
-    if (run.monthlySummaryTable.written) writeDownloadLink(run.monthlySummaryTable.name, "月別集計ファイル");
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
+        if (linked(kind)) writeDownloadLink(run.outputs[kind].name, runOutputRows[kind].linkText);
     reportPrintf("</UL>\n");
 }
 
@@ -88,29 +89,20 @@ static void writeDocument(void)
 // The report failed: the tables of this run go too, so the three files stay those of one run.
 static int reportFailed(const char* message)
 {
-    discardRunTable(&run.gameResultsTable);
-    discardRunTable(&run.opponentSummaryTable);
-    discardRunTable(&run.monthlySummaryTable);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) discardRunOutput(kind);
     showErrorMessage(message);
     return 0;
 }
 
 int writeReport(void)
 {
-    if (!createOutputFile(&output, REPORT_FILE_NAME)) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
-    reportStream = output.stream;
+    if (!createRunOutput(OUTPUT_REPORT)) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
+    reportStream = run.outputs[OUTPUT_REPORT].file.stream;
     writeDocument();
     reportStream = NULL;
-    if (!finishOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
-    placeRunTable(&run.gameResultsTable);
-    placeRunTable(&run.opponentSummaryTable);
-    placeRunTable(&run.monthlySummaryTable);
-    if (!placeOutputFile(&output)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    if (!finishRunOutput(OUTPUT_REPORT)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    // The rows end with the report, so the finished tables take their names before it.
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) placeRunOutput(kind);
+    if (!run.outputs[OUTPUT_REPORT].written) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
     return 1;
-}
-
-void discardReport(void)
-{
-    discardOutputFile(&output);
-    reportStream = NULL;
 }

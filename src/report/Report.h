@@ -2,11 +2,11 @@
 #define VORNIX_REPORT_H
 // "分析結果.html": the report of a run, written in one pass after the log has been read.
 
+#include "analysis/RunOutput.h"   // REPORT_FILE_NAME
+
 #include <stdio.h>
 
 extern FILE* reportStream;   // open only while writeReport runs
-
-extern const char REPORT_FILE_NAME[];             // "分析結果.html"
 
 // Writes the report and the per-opponent table into the current directory, both under temporary
 // names; the downloads block links to the tables that were written in full. When the report is
@@ -15,9 +15,5 @@ extern const char REPORT_FILE_NAME[];             // "分析結果.html"
 // previous report and tables then stay (unless the report alone fails to take its name at the very
 // end), and no temporary file is left.
 int writeReport(void);
-
-// Closes and removes the report's temporary file while it is being written (the run driver has
-// fatalError call it).
-void discardReport(void);
 
 #endif

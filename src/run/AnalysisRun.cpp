@@ -11,7 +11,6 @@
 int runAnalysis(void)
 {
     run.startTime = time(NULL);
-    onFatalError(discardReport);
     resetRunState();
     createGameTable();
     readGames(acceptGame);

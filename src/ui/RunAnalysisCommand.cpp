@@ -37,22 +37,15 @@ static void enterOutputFolder(void)
 }
 
 // One message naming the tables that were created but could not be written in full (a full disk);
-// a table that could not be created at all is left out silently.
+// a table that could not be created at all is left out silently. The report has its own messages.
 static void tellTableFailures(void)
 {
-    const struct {
-        int failed;
-        const char* name;
-    } tables[] = {
-        {run.gameResultsTable.created && !run.gameResultsTable.written, run.gameResultsTable.name},
-        {run.opponentSummaryTable.created && !run.opponentSummaryTable.written, run.opponentSummaryTable.name},
-        {run.monthlySummaryTable.created && !run.monthlySummaryTable.written, run.monthlySummaryTable.name},
-    };
-    char text[3 * TABLE_NAME_SIZE + 64] = "";   // the names, their separators and the message
-    for (const auto& table : tables) {
-        if (!table.failed) continue;
+    char text[RUN_OUTPUT_COUNT * TABLE_NAME_SIZE + 64] = "";   // the names, separators and the message
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        const RunOutput* output = &run.outputs[kind];
+        if (kind == OUTPUT_REPORT || !output->created || output->written) continue;
         if (text[0]) appendText(text, sizeof text, "、");
-        appendText(text, sizeof text, table.name);
+        appendText(text, sizeof text, output->name);
     }
     if (!text[0]) return;
     appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
@@ -62,8 +55,9 @@ static void tellTableFailures(void)
 // 1 when every table this run makes took its name.
 static int allTablesWritten(void)
 {
-    return run.gameResultsTable.written && run.opponentSummaryTable.written &&
-           (!settings.trendCharts || run.monthlySummaryTable.written);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
+        if (kind != OUTPUT_REPORT && runMakesOutput(kind) && !run.outputs[kind].written) return 0;
+    return 1;
 }
 
 // Opens the report in the output folder; when the shell can't, the message names its full path.

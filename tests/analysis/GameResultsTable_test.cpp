@@ -19,7 +19,7 @@ TEST(GameResultsTable, FourPlayerRowsHoldEverySeatAndItsShare)
     std::string loss = gameEntry("東南(東50/半100)：卓07>", '1', {"Me", "A", "B", "C"},
                                  resultLine({{3, -15}, {1, 30}, {2, 10}, {4, -25}}));
     ASSERT_EQ(analyseLog(plainGame() + loss), 1);
-    EXPECT_TRUE(run.gameResultsTable.created);
+    EXPECT_TRUE(run.outputs[OUTPUT_GAME_RESULTS].created);
     EXPECT_EQ(gameTableBytes(),
               HEADER +
                   "2024/03/15\t21:05\t一般ロビー\t100\t卓01"
@@ -59,7 +59,7 @@ TEST(GameResultsTable, RunWithoutTheTableStillCompletes)
     std::string log = gameEntry("卓(点50)：卓>", '1', {"no/such/dir", "A", "B", "C"},
                                 resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     EXPECT_EQ(analyseLog(log), 1);
-    EXPECT_FALSE(run.gameResultsTable.created);
+    EXPECT_FALSE(run.outputs[OUTPUT_GAME_RESULTS].created);
     EXPECT_EQ(run.playerTotals.games, 1);
 }
 
@@ -70,8 +70,8 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
     createGameTable();
     placeGameTableAsItStands();
-    EXPECT_STREQ(run.gameResultsTable.name, "ABCDEFGHIJKLMNO_戦績.xls");
-    EXPECT_EQ(fileBytes(run.gameResultsTable.name), HEADER);
+    EXPECT_STREQ(run.outputs[OUTPUT_GAME_RESULTS].name, "ABCDEFGHIJKLMNO_戦績.xls");
+    EXPECT_EQ(fileBytes(run.outputs[OUTPUT_GAME_RESULTS].name), HEADER);
 }
 
 TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)

@@ -70,7 +70,7 @@ TEST(MonthlySummaryTable, RowsOfTheMonthlyTable)
         settings.trendCharts = 1;
         ASSERT_EQ(analyseLog(c.log), 1);
         ASSERT_TRUE(writeMonthlySummaryTable());
-        ASSERT_TRUE(placeRunTable(&run.monthlySummaryTable));
+        ASSERT_TRUE(placeRunOutput(OUTPUT_MONTHLY_SUMMARY));
         std::string expected = HEADER;
         for (const std::string& row : c.rows) expected += row + "\r\n";
         EXPECT_EQ(fileBytes("Me_月別集計.xls"), expected);

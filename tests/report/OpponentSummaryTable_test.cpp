@@ -19,8 +19,8 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
         opponent("<!--&", 1, 1, 0, 0.5f, 0.5f, 0),
     });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
-    ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
-    EXPECT_STREQ(run.opponentSummaryTable.name, "abc_ID別集計.xls");
+    ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
+    EXPECT_STREQ(run.outputs[OUTPUT_OPPONENT_SUMMARY].name, "abc_ID別集計.xls");
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
               "taker\t1\t0\t1\t0\t800\t-800\r\n"
@@ -41,9 +41,9 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     fclose(old);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     ASSERT_EQ(writeOpponentSummaryTable(), 1);
-    EXPECT_EQ(run.opponentSummaryTable.written, 1);
+    EXPECT_EQ(run.outputs[OUTPUT_OPPONENT_SUMMARY].written, 1);
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
-    ASSERT_EQ(placeRunTable(&run.opponentSummaryTable), 1);
+    ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
     EXPECT_EQ(fileBytes("abc_ID別集計.xls.tmp"), "<missing>");
 }

@@ -41,7 +41,7 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndKeepsTheHeaderOnlyTable)
         ASSERT_EQ(shownMessages.size(), 1u);
         EXPECT_EQ(shownMessages[0], MESSAGE_NO_GAME);
         EXPECT_EQ(gameTableRows().size(), 1u);
-        EXPECT_EQ(run.gameResultsTable.file.stream, nullptr) << "the table is closed";
+        EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
     }
 }
 

@@ -1,0 +1,58 @@
+#include "analysis/RunOutput.h"
+
+#include "analysis/RunState.h"
+#include "settings/Settings.h"
+#include "text/Text.h"
+
+const char REPORT_FILE_NAME[] = "分析結果.html";
+
+const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT] = {
+    {"_戦績.xls", 1, "戦績ファイル", 0},
+    {"_ID別集計.xls", 1, "ID別集計ファイル", 0},
+    {"_月別集計.xls", 1, "月別集計ファイル", 1},
+    {REPORT_FILE_NAME, 0, NULL, 0},
+};
+
+int runMakesOutput(int kind)
+{
+    return !runOutputRows[kind].onlyWithTrends || settings.trendCharts;
+}
+
+int createRunOutput(int kind)
+{
+    RunOutput* output = &run.outputs[kind];
+    const RunOutputRow* row = &runOutputRows[kind];
+    discardRunOutput(kind);
+    output->name[0] = '\0';
+    if (row->afterId) copyText(output->name, sizeof output->name, settings.currentId);
+    appendText(output->name, sizeof output->name, row->name);
+    output->created = createOutputFile(&output->file, output->name);
+    return output->created;
+}
+
+int finishRunOutput(int kind)
+{
+    RunOutput* output = &run.outputs[kind];
+    if (output->file.stream) output->written = finishOutputFile(&output->file);
+    return output->written;
+}
+
+int placeRunOutput(int kind)
+{
+    RunOutput* output = &run.outputs[kind];
+    if (output->file.complete) output->written = placeOutputFile(&output->file);
+    return output->written;
+}
+
+void discardRunOutput(int kind)
+{
+    discardOutputFile(&run.outputs[kind].file);
+    run.outputs[kind].written = 0;
+}
+
+void clearRunOutput(int kind)
+{
+    discardRunOutput(kind);
+    run.outputs[kind].name[0] = '\0';
+    run.outputs[kind].created = 0;
+}

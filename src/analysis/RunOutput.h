@@ -1,0 +1,62 @@
+#ifndef VORNIX_RUNOUTPUT_H
+#define VORNIX_RUNOUTPUT_H
+// The files a run writes, in one table: the three tab-separated tables and the report. Each row gives
+// an output's name pattern, its link text and whether this run makes it; each output's file is written
+// under a temporary name and takes its final name only when it is placed, so that the previous file
+// stays until the new one is complete. Whoever creates, places, discards, links or names the outputs
+// walks the rows in their order, which is the order the files are placed and linked in.
+
+#include "platform/OutputFile.h"
+
+enum RunOutputKind {
+    OUTPUT_GAME_RESULTS,       // "%s_戦績.xls"
+    OUTPUT_OPPONENT_SUMMARY,   // "%s_ID別集計.xls"
+    OUTPUT_MONTHLY_SUMMARY,    // "%s_月別集計.xls", only with the progress option
+    OUTPUT_REPORT,             // "分析結果.html", placed last
+    RUN_OUTPUT_COUNT
+};
+
+enum { TABLE_NAME_SIZE = 256 };
+
+struct RunOutputRow {
+    const char* name;       // the file name after currentId ("_戦績.xls"), or the whole name
+    int afterId;            // 1: the file name is settings.currentId and name
+    const char* linkText;   // the report's link to it; NULL: not linked (the report itself)
+    int onlyWithTrends;     // 1: made only with settings.trendCharts
+};
+
+extern const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT];
+
+extern const char REPORT_FILE_NAME[];   // "分析結果.html"
+
+struct RunOutput {
+    char name[TABLE_NAME_SIZE];   // its file name, at most 255 bytes
+    int created;                  // 1 when this run's file could be created
+    int written;                  // 1 when it was written in full and closed (and, once placed, took
+                                  // its final name)
+    OutputFile file;              // file.stream is open while the output is written
+};
+
+// 1 when this run makes the output (the monthly table only with settings.trendCharts).
+int runMakesOutput(int kind);
+
+// Forms the output's name from its row (and settings.currentId), drops what an earlier run left of it,
+// and creates its temporary file in the current directory (file.stream). Returns created: 0 when the
+// name is a folder or a file that can't be replaced (nothing is created then).
+int createRunOutput(int kind);
+
+// Flushes and closes the file if it is open; written tells whether every byte reached it (on a failure
+// the temporary file is removed). Returns written.
+int finishRunOutput(int kind);
+
+// Gives a finished output its name, replacing the previous file; nothing happens to an output that is
+// not finished. written becomes 0 when the name can't be taken. Returns written.
+int placeRunOutput(int kind);
+
+// Closes and removes the temporary file, if any: the previous file stays. written becomes 0.
+void discardRunOutput(int kind);
+
+// No name, no outcome; a temporary file that an ended run left open is closed and removed.
+void clearRunOutput(int kind);
+
+#endif
