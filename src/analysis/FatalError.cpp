@@ -1,6 +1,5 @@
 #include "analysis/FatalError.h"
 
-#include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
@@ -31,9 +30,7 @@ void fatalError(const char* format, ...)
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     showErrorMessage(text);
-    placeGameTableAsItStands();
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
-        if (kind != OUTPUT_GAME_RESULTS) discardRunOutput(kind);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
     releaseOpponentTable();
     exitProcess(1);

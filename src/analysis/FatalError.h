@@ -4,9 +4,9 @@
 
 enum { FATAL_CLEANUP_SLOTS = 4 };
 
-// Formats the message (at most 255 bytes), shows it in the error message box, closes the per-game table
-// with the rows written so far (it replaces the previous one), drops the temporary files of the run's
-// other outputs, calls the registered cleanups in the order they were registered, releases the
+// Formats the message (at most 255 bytes), shows it in the error message box, drops the temporary files
+// of the run's outputs (the per-game table's rows too: the previous files stay as they were, and no
+// new file appears), calls the registered cleanups in the order they were registered, releases the
 // opponent table and ends the process with exit code 1.
 [[noreturn]] void fatalError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -75,9 +75,3 @@ int finishGameTable(void)
 {
     return finishRunOutput(OUTPUT_GAME_RESULTS);
 }
-
-void placeGameTableAsItStands(void)
-{
-    finishGameTable();
-    placeRunOutput(OUTPUT_GAME_RESULTS);
-}

@@ -23,14 +23,8 @@ void writeGameRowStart(const GameEntry* game);
 // Completes the row: one group per seat (name, rank, score, share as a whole number) and the line end.
 void writeGameRowEnd(const GameEntry* game);
 
-// Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written
-// tells whether every byte
-// reached it (on a failure the temporary file is removed). Returns that flag.
+// Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written tells whether
+// every byte reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
-
-// finishGameTable and placeRunOutput in one: the rows written so far, a header only in a run without
-// games, replace the previous table (a run without games, a fatal error).
-// Its created flag stays as it was.
-void placeGameTableAsItStands(void);
 
 #endif

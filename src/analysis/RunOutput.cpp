@@ -44,6 +44,17 @@ int placeRunOutput(int kind)
     return output->written;
 }
 
+void keepRunOutput(int kind)
+{
+    keepOutputFile(&run.outputs[kind].file);
+}
+
+void withdrawRunOutput(int kind)
+{
+    restoreOutputFile(&run.outputs[kind].file);
+    discardRunOutput(kind);
+}
+
 void discardRunOutput(int kind)
 {
     discardOutputFile(&run.outputs[kind].file);

@@ -49,9 +49,17 @@ int createRunOutput(int kind);
 // the temporary file is removed). Returns written.
 int finishRunOutput(int kind);
 
-// Gives a finished output its name, replacing the previous file; nothing happens to an output that is
-// not finished. written becomes 0 when the name can't be taken. Returns written.
+// Gives a finished output its name, replacing the previous file (kept aside until keepRunOutput or
+// withdrawRunOutput); nothing happens to an output that is not finished. written becomes 0 when the
+// name can't be taken. Returns written.
 int placeRunOutput(int kind);
+
+// Makes a placed output final: the previous file kept aside goes.
+void keepRunOutput(int kind);
+
+// Takes the output back: a placed one gives its name back to the previous file (or to nothing), an
+// unplaced one is discarded. written becomes 0.
+void withdrawRunOutput(int kind);
 
 // Closes and removes the temporary file, if any: the previous file stays. written becomes 0.
 void discardRunOutput(int kind);

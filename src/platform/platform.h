@@ -43,6 +43,37 @@ int shellOpen(const char* path);
 // it is. POSIX: it is converted to UTF-8 and back-slashes become slashes. Returns NULL on failure.
 FILE* openFile(const char* name, const char* mode);
 
+// Creates the file for writing in binary only when nothing at all has the name yet: no file, folder or
+// symlink (which is never followed). POSIX: O_CREAT | O_EXCL; Windows: CREATE_NEW. Returns NULL when
+// the name is taken or the file can't be created.
+FILE* createNewFile(const char* name);
+
+enum OutputNameState {
+    OUTPUT_NAME_FREE,        // nothing has the name
+    OUTPUT_NAME_FILE,        // a regular file that opens for writing: it may be replaced
+    OUTPUT_NAME_LOCKED,      // a regular file that can't be written (read-only, open in another program)
+    OUTPUT_NAME_IN_THE_WAY   // a folder, a symlink, a FIFO, a device: never replaced
+};
+
+// What has the name, as an OutputNameState. Only a regular file is ever opened to find out (for writing,
+// without changing a byte), so a FIFO or a device can't hold the call.
+int outputNameState(const char* name);
+
+// Gives the existing file `name` the second name `link` (a hard link). Returns 1 on success, 0 on
+// failure (nothing at `name`, `link` taken, a file system without links).
+int linkFile(const char* name, const char* link);
+
+// The id of this process.
+long currentProcessId(void);
+
+// 1 when a process of the id is running (or may be: one that can't be asked counts as running).
+int processIsRunning(long id);
+
+// Calls visit with the rest of each name in prefix's folder (the current directory when it names none)
+// that starts with prefix's last part (code page 932; on POSIX the rest is the native bytes after the
+// prefix, which the callers use for ASCII only).
+void forEachNameStartingWith(const char* prefix, void (*visit)(const char* rest, void* context), void* context);
+
 // Replaces the file `to` with `from` in one step (the old `to`, if any, stays intact on failure).
 // The content of `from` is forced to the disk first, so a crash right after the replacement can't
 // leave an empty or partial `to`. Returns 1 on success, 0 on failure.

@@ -67,8 +67,8 @@ static void writeFooter(void)
     reportPrintf("</body></html>\n");
 }
 
-// Everything of the report, from the head to the footer, onto reportStream.
-static void writeDocument(void)
+// The report's sections and the tables written with them, up to the downloads block.
+static void writeSections(void)
 {
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
@@ -82,27 +82,48 @@ static void writeDocument(void)
     writeBalanceRanking();
     sortOpponents(compareByMargin);
     writeMarginRanking();
-    writeDownloads();
-    writeFooter();
 }
 
-// The report failed: the tables of this run go too, so the three files stay those of one run.
+// The report failed: the tables of this run go too (a placed one gives its name back to the previous
+// file), so the files stay those of the previous run.
 static int reportFailed(const char* message)
 {
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) discardRunOutput(kind);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
     showErrorMessage(message);
     return 0;
 }
 
+// The report can't be created: the message names what has its name when that is no file.
+static int reportNotCreated(void)
+{
+    const RunOutput* report = &run.outputs[OUTPUT_REPORT];
+    if (!report->file.inTheWay) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
+    static char text[PATH_SIZE + TABLE_NAME_SIZE + 256];
+    const char* folder = appPaths.outputFolder;
+    copyText(text, sizeof text, MESSAGE_REPORT_NOT_CREATED);
+    appendText(text, sizeof text, MESSAGE_OUTPUT_IN_THE_WAY);
+    appendText(text, sizeof text, folder);
+    if (folder[0]) appendText(text, sizeof text, folder[0] == '/' ? "/" : "\\");
+    appendText(text, sizeof text, report->name);
+    return reportFailed(text);
+}
+
 int writeReport(void)
 {
-    if (!createRunOutput(OUTPUT_REPORT)) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
+    if (!createRunOutput(OUTPUT_REPORT)) return reportNotCreated();
     reportStream = run.outputs[OUTPUT_REPORT].file.stream;
-    writeDocument();
+    writeSections();
+    // The tables take their names first and the report links only those that did; it takes its own
+    // name last, and should it fail, the tables give theirs back. The body is on the disk before, so
+    // that little is left to write between the first rename and the last.
+    syncFile(reportStream);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
+        if (kind != OUTPUT_REPORT) placeRunOutput(kind);
+    writeDownloads();
+    writeFooter();
     reportStream = NULL;
-    if (!finishRunOutput(OUTPUT_REPORT)) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
-    // The rows end with the report, so the finished tables take their names before it.
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) placeRunOutput(kind);
-    if (!run.outputs[OUTPUT_REPORT].written) return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    if (!finishRunOutput(OUTPUT_REPORT) || !placeRunOutput(OUTPUT_REPORT))
+        return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) keepRunOutput(kind);
     return 1;
 }

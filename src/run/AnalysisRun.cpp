@@ -15,7 +15,8 @@ int runAnalysis(void)
     createGameTable();
     readGames(acceptGame);
     if (run.playerTotals.games == 0) {
-        placeGameTableAsItStands();
+        // Nothing of a run without games replaces a previous file or appears beside them.
+        discardRunOutput(OUTPUT_GAME_RESULTS);
         showErrorMessage(MESSAGE_NO_GAME);
         return 0;
     }

@@ -150,5 +150,6 @@ int writeSettingsFile(void)
     if (!createOutputFile(&file, appPaths.settingsPath)) return saveFailed(&file);
     if (!writeSettingLines(file.stream)) return saveFailed(&file);
     if (!finishOutputFile(&file) || !placeOutputFile(&file)) return saveFailed(&file);
+    keepOutputFile(&file);
     return 1;
 }

@@ -17,6 +17,7 @@ const char MESSAGE_OUT_OF_MEMORY[] = "メモリ不足です";
 
 const char MESSAGE_REPORT_NOT_CREATED[] = "結果ファイルをオープンできませんでした。";
 const char MESSAGE_REPORT_NOT_WRITTEN[] = "結果ファイルの書き込みに失敗しました。";
+const char MESSAGE_OUTPUT_IN_THE_WAY[] = "ファイルでないもの（フォルダなど）がその名前で置かれています：";
 const char MESSAGE_TABLE_NOT_WRITTEN[] = " の書き込みに失敗しました。";
 const char MESSAGE_REPORT_NOT_SHOWN[] = "結果ファイルを表示できませんでした。次のファイルを開いてください。\n";
 const char MESSAGE_GUIDE_NOT_SHOWN[] = "取扱説明書を表示できませんでした。次のファイルを開いてください。\n";

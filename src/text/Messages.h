@@ -25,6 +25,8 @@ extern const char MESSAGE_OUT_OF_MEMORY[];     // a table can't grow
 // The output files.
 extern const char MESSAGE_REPORT_NOT_CREATED[];   // the report can't be created
 extern const char MESSAGE_REPORT_NOT_WRITTEN[];   // the report could not be written in full
+extern const char MESSAGE_OUTPUT_IN_THE_WAY[];    // before the path of what has an output's name and
+                                                  // is no file (a folder, a symlink, a FIFO)
 extern const char MESSAGE_TABLE_NOT_WRITTEN[];    // follows the names of tables not written in full
 extern const char MESSAGE_REPORT_NOT_SHOWN[];     // the shell could not open the report; its path follows
 extern const char MESSAGE_GUIDE_NOT_SHOWN[];      // the shell could not open the user guide; its path follows

@@ -69,7 +69,8 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     useTestSettings();
     copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
     createGameTable();
-    placeGameTableAsItStands();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     EXPECT_STREQ(run.outputs[OUTPUT_GAME_RESULTS].name, "ABCDEFGHIJKLMNO_戦績.xls");
     EXPECT_EQ(fileBytes(run.outputs[OUTPUT_GAME_RESULTS].name), HEADER);
 }
@@ -102,6 +103,7 @@ TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
             expected += row;
         }
     }
-    placeGameTableAsItStands();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     EXPECT_EQ(gameTableBytes(), expected);
 }

@@ -6,6 +6,7 @@
 #include "run/AnalysisRun.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/RunOutput.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else if (fuzzExitCode != 1) {
         abort();   // only fatalError may end a run; the report folder is always writable here
     }
-    placeGameTableAsItStands();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     closeLog();
     return 0;
 }

@@ -157,7 +157,9 @@ TEST(Report, AReportThatCannotBeCreatedLeavesTheTablesAsTheyWere)
     fputs("old", old);
     fclose(old);
     EXPECT_EQ(writeReport(), 0);
-    EXPECT_EQ(shownMessages, std::vector<std::string>{MESSAGE_REPORT_NOT_CREATED});
+    // Bug: the message named the report, not what is in its way.
+    std::string named = std::string(MESSAGE_REPORT_NOT_CREATED) + MESSAGE_OUTPUT_IN_THE_WAY + folder.path + "/分析結果.html";
+    EXPECT_EQ(shownMessages, std::vector<std::string>{named});
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), "old");
     for (const auto& entry : std::filesystem::directory_iterator("."))
         EXPECT_NE(entry.path().extension(), ".tmp") << "no temporary file is left";

@@ -2,6 +2,7 @@
 
 #include "support/RecordingPlatform.h"
 #include "support/FileBytes.h"
+#include "support/RenameSeam.h"
 #include "support/TempFolder.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
@@ -231,28 +232,21 @@ TEST_F(SettingsFile, ReplacesTheOldFileOnlyWhenAllWasWritten)
     const std::string old = "<配色>3</配色>\r\n# kept byte for byte\r\n";
     fillSettings();
 
-    struct Case { const char* rule; void (*spoil)(const std::string& file); };
-    const Case cases[] = {
-        { "temporary file can't be created: a folder has its name",
-          [](const std::string& f) { mkdir((f + ".tmp").c_str(), 0777); } },
-        { "writing fails: the temporary name leads to a full device",
-          [](const std::string& f) { EXPECT_EQ(symlink("/dev/full", (f + ".tmp").c_str()), 0); } },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        std::error_code ignored;
-        std::filesystem::remove_all(file + ".tmp", ignored);
-        writeBytes(file, old);
-        c.spoil(file);
-        clearRecordings();
-        EXPECT_EQ(writeSettingsFile(), 0);
-        EXPECT_EQ(fileBytes(file), old);
-        ASSERT_EQ(shownMessages.size(), 1u);
-        EXPECT_EQ(shownMessages[0], SAVE_FAILED);
-        EXPECT_EQ(settings.colorScheme, 2);   // the settings in memory are unchanged
-    }
-    // The failed write removed its temporary link, so a new attempt succeeds.
-    EXPECT_FALSE(std::filesystem::is_symlink(file + ".tmp"));
+    // Bug: the temporary name was fixed, so a symlink planted there was written through.
+    ASSERT_EQ(symlink("/dev/full", (file + ".tmp").c_str()), 0);
+    writeBytes(file, old);
+    EXPECT_EQ(writeSettingsFile(), 1) << "a symlink at the old temporary name is neither followed nor in the way";
+    EXPECT_TRUE(std::filesystem::is_symlink(file + ".tmp"));
+
+    writeBytes(file, old);
+    breakRename(1);
+    EXPECT_EQ(writeSettingsFile(), 0);
+    breakRename(0);
+    EXPECT_EQ(fileBytes(file), old);
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0], SAVE_FAILED);
+    EXPECT_EQ(settings.colorScheme, 2);   // the settings in memory are unchanged
+    EXPECT_EQ(folderNames(folder.path), (std::vector<std::string>{"vornix.ini", "vornix.ini.tmp"}));
 }
 
 TEST_F(SettingsFile, FailedReplaceRemovesTheTemporaryFile)

@@ -129,7 +129,8 @@ inline int analyseLog(const std::string& log)
     resetRunState();
     createGameTable();
     readGames(acceptGame);
-    placeGameTableAsItStands();
+    finishGameTable();
+    placeRunOutput(OUTPUT_GAME_RESULTS);
     closeLog();
     return run.playerTotals.games > 0;
 }

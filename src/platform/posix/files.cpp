@@ -3,6 +3,9 @@
 #include "platform/posix/Encoding.h"
 #include "text/Text.h"
 
+#include <dirent.h>
+#include <errno.h>
+#include <signal.h>
 #include <string>
 #include <stdlib.h>
 #include <string.h>
@@ -13,6 +16,57 @@
 FILE* openFile(const char* name, const char* mode)
 {
     return fopen(nativePath(name).c_str(), mode);
+}
+
+FILE* createNewFile(const char* name)
+{
+    int fd = open(nativePath(name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
+    if (fd < 0) return NULL;
+    FILE* file = fdopen(fd, "wb");
+    if (!file) close(fd);
+    return file;
+}
+
+int outputNameState(const char* name)
+{
+    std::string path = nativePath(name);
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0) return errno == ENOENT ? OUTPUT_NAME_FREE : OUTPUT_NAME_IN_THE_WAY;
+    if (!S_ISREG(info.st_mode)) return OUTPUT_NAME_IN_THE_WAY;
+    // O_NONBLOCK and O_NOFOLLOW: whatever took the name since lstat can't hold the open or redirect it.
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return errno == EACCES || errno == EPERM || errno == EROFS ? OUTPUT_NAME_LOCKED : OUTPUT_NAME_IN_THE_WAY;
+    int regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    close(fd);
+    return regular ? OUTPUT_NAME_FILE : OUTPUT_NAME_IN_THE_WAY;
+}
+
+int linkFile(const char* name, const char* link)
+{
+    return ::link(nativePath(name).c_str(), nativePath(link).c_str()) == 0;
+}
+
+long currentProcessId(void)
+{
+    return (long)getpid();
+}
+
+int processIsRunning(long id)
+{
+    return id > 0 && (kill((pid_t)id, 0) == 0 || errno == EPERM);
+}
+
+void forEachNameStartingWith(const char* prefix, void (*visit)(const char* rest, void* context), void* context)
+{
+    std::string native = nativePath(prefix);
+    size_t slash = native.rfind('/');
+    std::string folderPath = slash == std::string::npos ? "." : slash == 0 ? "/" : native.substr(0, slash);
+    if (slash != std::string::npos) native.erase(0, slash + 1);
+    DIR* folder = opendir(folderPath.c_str());
+    if (!folder) return;
+    while (struct dirent* entry = readdir(folder))
+        if (strncmp(entry->d_name, native.c_str(), native.size()) == 0) visit(entry->d_name + native.size(), context);
+    closedir(folder);
 }
 
 int replaceFile(const char* from, const char* to)

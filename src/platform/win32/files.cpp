@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <windows.h>
+#include <fcntl.h>
 #include <io.h>
 #include <shlobj.h>
 #include <string.h>
@@ -12,6 +13,80 @@
 FILE* openFile(const char* name, const char* mode)
 {
     return fopen(name, mode);
+}
+
+FILE* createNewFile(const char* name)
+{
+    HANDLE handle = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (handle == INVALID_HANDLE_VALUE) return NULL;
+    int fd = _open_osfhandle((intptr_t)handle, _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return NULL;
+    }
+    FILE* file = _fdopen(fd, "wb");
+    if (!file) _close(fd);
+    return file;
+}
+
+int outputNameState(const char* name)
+{
+    DWORD attributes = GetFileAttributesA(name);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? OUTPUT_NAME_FREE : OUTPUT_NAME_IN_THE_WAY;
+    }
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return OUTPUT_NAME_IN_THE_WAY;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return OUTPUT_NAME_LOCKED;
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, NULL);
+    if (file == INVALID_HANDLE_VALUE) return OUTPUT_NAME_LOCKED;
+    // A device ("CON", "NUL") opens like a file; only a file on a disk may be replaced.
+    int disk = GetFileType(file) == FILE_TYPE_DISK;
+    CloseHandle(file);
+    return disk ? OUTPUT_NAME_FILE : OUTPUT_NAME_IN_THE_WAY;
+}
+
+int linkFile(const char* name, const char* link)
+{
+    return CreateHardLinkA(link, name, NULL) != 0;
+}
+
+long currentProcessId(void)
+{
+    return (long)GetCurrentProcessId();
+}
+
+int processIsRunning(long id)
+{
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, (DWORD)id);
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    int running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+void forEachNameStartingWith(const char* prefix, void (*visit)(const char* rest, void* context), void* context)
+{
+    char pattern[MAX_PATH];
+    if (!copyWholeText(pattern, sizeof pattern, prefix) || appendText(pattern, sizeof pattern, "*") != strlen(prefix) + 1)
+        return;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    // The names found have no folder: compare with what follows the prefix's last separator (a
+    // second byte 0x5C of a double-byte character is none).
+    const char* base = prefix;
+    for (const unsigned char* at = (const unsigned char*)prefix; *at; at++) {
+        if (isLeadByte(*at) && at[1]) at++;
+        else if (*at == '\\' || *at == '/') base = (const char*)at + 1;
+    }
+    size_t length = strlen(base);
+    do {
+        // The pattern also matches short 8.3 names; only the long name counts.
+        if (strncmp(found.cFileName, base, length) == 0) visit(found.cFileName + length, context);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
 int replaceFile(const char* from, const char* to)
