@@ -66,4 +66,5 @@ void clearRunOutput(int kind)
     discardRunOutput(kind);
     run.outputs[kind].name[0] = '\0';
     run.outputs[kind].created = 0;
+    run.outputs[kind].file.inTheWay = 0;
 }

@@ -1,8 +1,8 @@
 // vornix-cli: one analysis from the command line, without a window. Exit codes: 0 when all files
 // were written, with the report's path on stdout, or the usage after --help; 1 when the log is
 // malformed or could not be read to its end; 2 after bad arguments, an ID a file name can't hold, a
-// log that can't be opened or is no regular file, an output folder that can't be entered, or no
-// matching game; 3 when an output could not be created or written in full (each is named on stderr;
+// log that can't be opened or is no regular file, an output folder that can't be entered, --min
+// greater than --max, or no matching game; 3 when an output could not be created or written in full (each is named on stderr;
 // the report's path is printed when the report itself was written).
 #include "analysis/LogReader.h"
 #include "analysis/RunState.h"
@@ -83,6 +83,11 @@ int main(int argc, char** argv)
     if (options.help) {
         printf("%s%s", CLI_USAGE, CLI_HELP);
         return 0;
+    }
+    // A range that holds no rate would only end in "no matching game" after reading the whole log.
+    if (settings.minRate > settings.maxRate) {
+        showErrorMessage(CLI_MIN_ABOVE_MAX);
+        return EXIT_REFUSED;
     }
     if (!idIsValid(settings.currentId)) {
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);

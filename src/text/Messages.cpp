@@ -45,3 +45,4 @@ const char CLI_NOT_A_NUMBER[] = "%s needs a whole decimal number";
 const char CLI_OUT_OF_RANGE[] = "%s needs a whole number from %d to %d";
 const char CLI_REQUIRED[] = "%s is required";
 const char CLI_NOT_CP932[] = "%s にシフトJIS（コードページ932）で表せない文字があります";
+const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっています";

@@ -51,5 +51,6 @@ extern const char CLI_NOT_A_NUMBER[];     // %s the option
 extern const char CLI_OUT_OF_RANGE[];     // %s the option, %d and %d its range
 extern const char CLI_REQUIRED[];         // %s the option
 extern const char CLI_NOT_CP932[];        // %s the option: a character code page 932 lacks
+extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 
 #endif

@@ -36,19 +36,39 @@ static void enterOutputFolder(void)
     setCurrentDirectory(appPaths.outputFolder);
 }
 
-// One message naming the tables that were created but could not be written in full (a full disk);
-// a table that could not be created at all is left out silently. The report has its own messages.
-static void tellTableFailures(void)
+enum { FAILURE_TEXT_SIZE = RUN_OUTPUT_COUNT * TABLE_NAME_SIZE + 256 };   // names, separators, messages
+
+// Appends the names of the tables that failed in the way asked for, separated by "、". Returns 1 when
+// there was one.
+static int appendFailedTables(char* text, size_t size, int inTheWay)
 {
-    char text[RUN_OUTPUT_COUNT * TABLE_NAME_SIZE + 64] = "";   // the names, separators and the message
+    int any = 0;
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
         const RunOutput* output = &run.outputs[kind];
-        if (kind == OUTPUT_REPORT || !output->created || output->written) continue;
-        if (text[0]) appendText(text, sizeof text, "、");
-        appendText(text, sizeof text, output->name);
+        int failed = inTheWay ? output->file.inTheWay : output->created && !output->written;
+        if (kind == OUTPUT_REPORT || !runMakesOutput(kind) || !failed) continue;
+        if (any) appendText(text, size, "、");
+        appendText(text, size, output->name);
+        any = 1;
+    }
+    return any;
+}
+
+// One message naming the tables that were created but could not be written in full or take their
+// names (a full disk), and those that something else than a file (a folder, a FIFO) kept from being
+// created; a table that could not be created otherwise (locked) is left out silently. The report has
+// its own messages.
+static void tellTableFailures(void)
+{
+    char text[FAILURE_TEXT_SIZE] = "";
+    if (appendFailedTables(text, sizeof text, 0)) appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
+    char inTheWay[FAILURE_TEXT_SIZE];
+    copyText(inTheWay, sizeof inTheWay, MESSAGE_OUTPUT_IN_THE_WAY);
+    if (appendFailedTables(inTheWay, sizeof inTheWay, 1)) {
+        if (text[0]) appendText(text, sizeof text, "\n");
+        appendText(text, sizeof text, inTheWay);
     }
     if (!text[0]) return;
-    appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
     showWarningMessage(text);
 }
 

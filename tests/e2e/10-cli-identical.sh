@@ -95,4 +95,39 @@ if [ "$native" != "0 " ] || [ "$windows" != "0 " ] || [ "$(ls "$work/native")" !
     echo "FAIL: the ID ソポ表: native [$native] windows [$windows]: $(ls "$work/native") / $(ls "$work/windows")"
     exit 1
 fi
+
+# A run without games, a refused range and a folder in the way of a table: both builds end alike and
+# leave the previous files byte for byte, with no file beside them.
+log="$ROOT/examples/Zentolog.txt"
+previous() {   # the previous run's three files in both folders, and one planted folder
+    rm -rf "$work/native"/* "$work/windows"/*
+    for side in native windows; do
+        for name in "${id}_戦績.xls" "${id}_ID別集計.xls" 分析結果.html; do printf 'previous\r\n' >"$work/$side/$name"; done
+        mkdir "$work/$side/${id}_月別集計.xls"
+    done
+}
+for arguments in "--id Nobody" "--id $id --min 500 --max 10" "--id $id --trends"; do
+    previous
+    code=0
+    "$NATIVE_BUILD/vornix-cli" --log "$log" $arguments --out "$work/native" >/dev/null 2>&1 || code=$?
+    native="$code"
+    code=0
+    wine "$WINDOWS_BUILD/vornix-cli.exe" --log "$(wine_path "$log")" $arguments \
+        --out "$(wine_path "$work/windows")" >/dev/null 2>&1 || code=$?
+    windows="$code"
+    expected=2
+    [ "$arguments" = "--id $id --trends" ] && expected=3
+    if [ "$native" != "$expected" ] || [ "$windows" != "$expected" ]; then
+        echo "FAIL: $arguments: exit codes native $native, windows $windows, expected $expected"
+        exit 1
+    fi
+    for side in native windows; do
+        [ "$(ls "$work/$side" | wc -l)" = 4 ] || { echo "FAIL: $arguments: files appeared: $(ls "$work/$side")"; exit 1; }
+        [ "$expected" = 3 ] && continue
+        for name in "${id}_戦績.xls" "${id}_ID別集計.xls" 分析結果.html; do
+            [ "$(cat "$work/$side/$name")" = $'previous\r' ] || { echo "FAIL: $arguments: $side replaced $name"; exit 1; }
+        done
+    done
+done
+
 echo "vornix-cli under Wine writes the same files as the native build and refuses the same arguments"

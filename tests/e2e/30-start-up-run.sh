@@ -86,14 +86,15 @@ read_cp932 "$folder/分析結果.html" | grep -qF "${ID}_月別集計.xls" ||
     fail "with the option: the report does not link the monthly table"
 note "with the option stored, -e -q wrote the monthly table"
 
-# "分析結果.html" is a folder: the message, then exit code 1 without the dialog; the tables stay.
+# "分析結果.html" is a folder: the message naming it, then exit code 1 without the dialog; the tables
+# stay.
 rm -f "$folder/分析結果.html"
 mkdir "$folder/分析結果.html"
 printf 'previous' >"$folder/${ID}_戦績.xls"
 start_vornix -e -q
 box=$(wait_window "エラー")
-window_texts "エラー" | cut -f 2 | grep -qxF "結果ファイルをオープンできませんでした。" ||
-    fail "the error box does not name the report: $(window_texts "エラー" | tr '\n' ' ')"
+window_texts "エラー" | cut -f 2 | grep -F "結果ファイルをオープンできませんでした。ファイルでないもの" |
+    grep -qF '\分析結果.html' || fail "the error box does not name the folder in the way: $(window_texts "エラー" | tr '\n' ' ')"
 click_at "$box" 8 8
 press "$box" Return
 wait_vornix_exit

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Native only, no Wine: vornix-cli killed (SIGKILL, as by power loss or the task manager) while it
 # reads a long log, and again while it writes the report, leaves the previous three output files byte
-# for byte as they were; the next complete run leaves no temporary file behind.
+# for byte as they were; the next complete run removes what the killed ones left and leaves no
+# temporary file behind.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 cli="$ROOT/build/native/vornix-cli"
@@ -23,14 +24,20 @@ fail() {
     exit 1
 }
 
-# Starts a run and kills it as soon as the file $1 exists with at least $2 bytes; $3 must not
-# exist yet at that moment (the run is still in the phase before it).
+# The run's temporary file of the output $1 ("$1.<pid>.<n>.tmp"), or nothing.
+temporary() {
+    ls out | grep -F "$1." | grep '\.tmp$' | head -n 1 || true
+}
+
+# Starts a run and kills it as soon as the temporary file of $1 exists with at least $2 bytes; that
+# of $3 must not exist yet at that moment (the run is still in the phase before it).
 kill_when() {
     "$cli" --log log.txt --id Sakura77 --out out >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 3000); do
-        if [ -f "out/$1" ] && [ "$(stat -c %s "out/$1")" -ge "$2" ]; then
-            [ -e "out/$3" ] && fail "$3 appeared before the run was killed"
+        written=$(temporary "$1")
+        if [ -n "$written" ] && [ "$(stat -c %s "out/$written" 2>/dev/null || echo 0)" -ge "$2" ]; then
+            [ -n "$(temporary "$3")" ] && fail "the temporary file of $3 appeared before the run was killed"
             kill -KILL "$pid"
             wait "$pid" 2>/dev/null || true
             pid=
@@ -48,10 +55,10 @@ same_as_before() {
     done
 }
 
-kill_when "Sakura77_戦績.xls.tmp" 1000000 "分析結果.html.tmp"
+kill_when "Sakura77_戦績.xls" 1000000 "分析結果.html"
 same_as_before "while it read the log"
 
-kill_when "分析結果.html.tmp" 0 "no-such-file"
+kill_when "分析結果.html" 0 "no-such-file"
 same_as_before "while it wrote the report"
 
 "$cli" --log log.txt --id Sakura77 --out out >/dev/null || fail "the complete run failed"

@@ -143,3 +143,49 @@ TEST(AnalysisRunDeathTest, AFatalErrorLeavesThePreviousFilesAsTheyWere)
         expectPreviousFilesOnly();
     }
 }
+
+// Bug: the tables took their names before the report, which kept them when its own rename failed, and
+// a report linked a table whose rename had failed (the previous run's file). The renames of a run:
+// 1 the per-game table, 2 the per-opponent table, 3 the report.
+TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnotherRunsTable)
+{
+    struct Case {
+        int at;
+        RenameAction action;
+        const char* kept;   // per output (game, opponent, report): 'p' previous, 'n' this run's
+        const char* rule;
+    };
+    const Case cases[] = {
+        {1, RENAME_FAILS, "pnn", "the per-game table's rename fails: the report doesn't link it"},
+        {2, RENAME_FAILS, "npn", "the per-opponent table's rename fails: the report doesn't link it"},
+        {3, RENAME_FAILS, "ppp", "the report's rename fails: the tables give their names back"},
+        {1, RENAME_KILLS, "ppp", "killed at the first rename"},
+        {2, RENAME_KILLS, "npp", "killed at the second: the stated window, the old report links no table"},
+        {3, RENAME_KILLS, "nnp", "killed at the report's rename: the same window"},
+    };
+    const char* links[] = {">戦績ファイル<", ">ID別集計ファイル<"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        writePreviousFiles();
+        openLogText(plainGame());
+        if (c.action == RENAME_KILLS) {
+            EXPECT_EXIT({ breakRename(c.at, RENAME_KILLS); runAnalysis(); }, ::testing::ExitedWithCode(9), "");
+        } else {
+            breakRename(c.at);
+            EXPECT_EQ(runAnalysis(), c.at == 3 ? -1 : 1);
+            breakRename(0);
+        }
+        const char* names[] = {"Me_戦績.xls", "Me_ID別集計.xls", "分析結果.html"};
+        for (int i = 0; i < 3; i++) EXPECT_EQ(fileBytes(names[i]) == "previous " + std::string(names[i]), c.kept[i] == 'p') << i;
+        std::string report = fileBytes("分析結果.html");
+        for (int i = 0; i < 2 && c.kept[2] == 'n'; i++)
+            EXPECT_EQ(report.find(links[i]) != std::string::npos, c.kept[i] == 'n') << links[i];
+        if (c.action == RENAME_FAILS) EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
+        // The next run removes what a killed one left and replaces all three.
+        closeLog();
+        EXPECT_EQ(runLog(plainGame()), 1);
+        EXPECT_EQ(folderNames().size(), 4u);
+    }
+}
