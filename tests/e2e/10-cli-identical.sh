@@ -99,14 +99,15 @@ fi
 # A run without games, a refused range and a folder in the way of a table: both builds end alike and
 # leave the previous files byte for byte, with no file beside them.
 log="$ROOT/examples/Zentolog.txt"
+player=$(cat "$ROOT/examples/player-id.txt")
 previous() {   # the previous run's three files in both folders, and one planted folder
     rm -rf "$work/native"/* "$work/windows"/*
     for side in native windows; do
-        for name in "${id}_戦績.xls" "${id}_ID別集計.xls" 分析結果.html; do printf 'previous\r\n' >"$work/$side/$name"; done
-        mkdir "$work/$side/${id}_月別集計.xls"
+        for name in "${player}_戦績.xls" "${player}_ID別集計.xls" 分析結果.html; do printf 'previous\r\n' >"$work/$side/$name"; done
+        mkdir "$work/$side/${player}_月別集計.xls"
     done
 }
-for arguments in "--id Nobody" "--id $id --min 500 --max 10" "--id $id --trends"; do
+for arguments in "--id Nobody" "--id $player --min 500 --max 10" "--id $player --trends"; do
     previous
     code=0
     "$NATIVE_BUILD/vornix-cli" --log "$log" $arguments --out "$work/native" >/dev/null 2>&1 || code=$?
@@ -116,7 +117,7 @@ for arguments in "--id Nobody" "--id $id --min 500 --max 10" "--id $id --trends"
         --out "$(wine_path "$work/windows")" >/dev/null 2>&1 || code=$?
     windows="$code"
     expected=2
-    [ "$arguments" = "--id $id --trends" ] && expected=3
+    [ "$arguments" = "--id $player --trends" ] && expected=3
     if [ "$native" != "$expected" ] || [ "$windows" != "$expected" ]; then
         echo "FAIL: $arguments: exit codes native $native, windows $windows, expected $expected"
         exit 1
@@ -124,7 +125,7 @@ for arguments in "--id Nobody" "--id $id --min 500 --max 10" "--id $id --trends"
     for side in native windows; do
         [ "$(ls "$work/$side" | wc -l)" = 4 ] || { echo "FAIL: $arguments: files appeared: $(ls "$work/$side")"; exit 1; }
         [ "$expected" = 3 ] && continue
-        for name in "${id}_戦績.xls" "${id}_ID別集計.xls" 分析結果.html; do
+        for name in "${player}_戦績.xls" "${player}_ID別集計.xls" 分析結果.html; do
             [ "$(cat "$work/$side/$name")" = $'previous\r' ] || { echo "FAIL: $arguments: $side replaced $name"; exit 1; }
         done
     done
