@@ -8,12 +8,12 @@
 
 extern FILE* reportStream;   // open only while writeReport runs
 
-// Writes the report and the per-opponent table into the current directory, both under temporary
-// names; the downloads block links to the tables that were written in full. When the report is
-// complete, the finished tables, then the report, replace the previous files. Returns 1 when the
-// report is in place; 0 when it could not be created or written, after its message was shown: the
-// previous report and tables then stay (unless the report alone fails to take its name at the very
-// end), and no temporary file is left.
+// Writes the report and the per-opponent (and monthly) table into the current directory, all under
+// temporary names. Before the downloads block the finished tables replace the previous files, and the
+// block links those that did; then the report takes its name. Returns 1 when the report is in place;
+// 0 when it could not be created, written or placed, after its message was shown (naming what is in
+// its way when that is no file): the tables then give their names back, so the previous files stay,
+// and no temporary file is left.
 int writeReport(void);
 
 #endif

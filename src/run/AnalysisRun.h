@@ -7,9 +7,12 @@
 // directory is the output folder. Takes run.startTime, clears the run state, then calls run.progress
 // (when set) at every entry. Returns 1 when at least one game was accepted and the report has been
 // written (the table outcomes in run tell about the tables); 0 when no game matched (the user has been
-// told; the header-only per-game table has replaced the previous one); -1 when the report could not
-// be created or written (the user has been told; the previous three files stay). Fatal log errors do
-// not return.
+// told; nothing was replaced or created); -1 when the report could not be created or written (the
+// user has been told; the previous files stay). Fatal log errors do not return and replace nothing.
+// Every output is written under a name of its own run; the tables take their final names first, the
+// report links only those that did, and takes its own name last (should that fail, the tables give
+// their names back). Remaining window: a process killed between the first table's rename and the
+// report's leaves this run's tables beside the previous report (which then links them by name).
 int runAnalysis(void);
 
 #endif
