@@ -106,10 +106,19 @@ note "a report that can't be created: its message, exit code 1, the previous tab
 
 # Waits for the error box, checks that one of its lines is the text and closes it.
 expect_box() {
+    expect_box_matching -x "$1"
+}
+
+# expect_box_holding TEXT: the same for a box whose text holds TEXT.
+expect_box_holding() {
+    expect_box_matching "" "$1"
+}
+
+expect_box_matching() {
     local box
     box=$(wait_window "エラー")
-    window_texts "エラー" | cut -f 2 | grep -qxF "$1" ||
-        fail "the box does not say $1: $(window_texts "エラー" | tr '\n' ' ')"
+    window_texts "エラー" | cut -f 2 | grep -q $1 -F "$2" ||
+        fail "the box does not say $2: $(window_texts "エラー" | tr '\n' ' ')"
     click_at "$box" 8 8
     press "$box" Return
 }
@@ -122,11 +131,13 @@ wait_vornix_exit
 [ "$VORNIX_EXIT" = 2 ] || fail "exit code $VORNIX_EXIT after a run without games, expected 2"
 note "a run without games: exit code 2"
 
-# The monthly table's name is a folder: the report and the other tables are written, exit code 3.
+# The monthly table's name is a folder: the box names it, the report and the other tables are written,
+# exit code 3.
 write_settings "$ID;" 'C:\牌譜 データ\Zentolog.txt' 50 1000 1 0 2 1
 rm -rf "$monthly"
 mkdir "$monthly"
 start_vornix -e -q
+expect_box_holding "${ID}_月別集計.xls"
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 3 ] || fail "exit code $VORNIX_EXIT after a table that can't be written, expected 3"
 [ -s "$folder/分析結果.html" ] || fail "no report beside the table that can't be written"
