@@ -48,9 +48,10 @@ struct FoundOption {
     int own;             // index in ownOptions; -1 for a setting's option
 };
 
-static char problemText[128];   // *problem points here when the text names an option
+static char problemText[256];   // *problem points here when the text names an option
 
-// A whole decimal number: an optional sign and digits, nothing else, within 32 bits.
+// A whole decimal number: an optional sign and digits, nothing else. Returns 0 for other text; 1 with
+// *value set, or -1 when the number lies outside 32 bits.
 static int readWholeNumber(const char* text, int* value)
 {
     const char* p = text;
@@ -58,13 +59,14 @@ static int readWholeNumber(const char* text, int* value)
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     if (!*p) return 0;
     long long number = 0;
+    int tooLarge = 0;
     for (; *p; p++) {
         if (*p < '0' || *p > '9') return 0;
-        number = number * 10 + (*p - '0');
-        if (number > (long long)INT_MAX + 1) return 0;
+        if (!tooLarge) number = number * 10 + (*p - '0');
+        if (number > (long long)INT_MAX + 1) tooLarge = 1;
     }
     if (negative) number = -number;
-    if (number > INT_MAX || number < INT_MIN) return 0;
+    if (tooLarge || number > INT_MAX || number < INT_MIN) return -1;
     *value = (int)number;
     return 1;
 }
@@ -97,6 +99,21 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
     return 0;
 }
 
+// The problem text of a message that names one argument.
+static const char* named(const char* message, const char* name)
+{
+    snprintf(problemText, sizeof problemText, message, name);
+    return problemText;
+}
+
+// An argument that is no option, named as the terminal gave it ("?" when it can't be shown).
+static const char* unknownOption(const char* argument)
+{
+    char name[64];
+    if (!argumentToCp932(argument, name, sizeof name)) copyText(name, sizeof name, "?");
+    return named(CLI_UNKNOWN_OPTION, name);
+}
+
 static const char* tooLong(const FoundOption* option, size_t limit)
 {
     snprintf(problemText, sizeof problemText, CLI_TOO_LONG, option->name, limit);
@@ -105,13 +122,13 @@ static const char* tooLong(const FoundOption* option, size_t limit)
 
 static const char* notCp932(const FoundOption* option)
 {
-    snprintf(problemText, sizeof problemText, CLI_NOT_CP932, option->name);
-    return problemText;
+    return named(CLI_NOT_CP932, option->name);
 }
 
-static const char* badNumber(const FoundOption* option)
+// A value that is no whole number, or one outside the option's range (32 bits at the widest).
+static const char* badNumber(const FoundOption* option, int wholeNumber)
 {
-    if (option->low == INT_MIN && option->high == INT_MAX)
+    if (!wholeNumber)
         snprintf(problemText, sizeof problemText, CLI_NOT_A_NUMBER, option->name);
     else
         snprintf(problemText, sizeof problemText, CLI_OUT_OF_RANGE, option->name,
@@ -131,8 +148,8 @@ static const char* takeValue(const FoundOption* option, const char* value)
         return copyWholeText(target, nativePathLimit() + 1, value) ? NULL : tooLong(option, nativePathLimit());
     case OPTION_NUMBER: {
         int number;
-        if (!readWholeNumber(value, &number) || number < option->low || number > option->high)
-            return badNumber(option);
+        int read = readWholeNumber(value, &number);
+        if (read != 1 || number < option->low || number > option->high) return badNumber(option, read != 0);
         *(int*)target = number;
         return NULL;
     }
@@ -151,19 +168,27 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     resetSettings();
     applyDefaults();
     int seen[OWN_OPTION_COUNT] = {0};
+    const void* given[OWN_OPTION_COUNT + SETTING_COUNT];   // the targets set so far
+    int givenCount = 0;
     for (int i = 1; i < argc; i++) {
         FoundOption option;
         if (!findOption(argv[i], options, &option)) {
-            *problem = CLI_UNKNOWN_OPTION;
+            *problem = unknownOption(argv[i]);
             return 0;
         }
+        for (int j = 0; j < givenCount; j++)
+            if (given[j] == option.target) {
+                *problem = named(CLI_REPEATED, option.name);
+                return 0;
+            }
+        given[givenCount++] = option.target;
         if (option.own >= 0) seen[option.own] = 1;
         if (option.kind == OPTION_FLAG) {
             takeValue(&option, NULL);
             continue;
         }
         if (i + 1 >= argc) {
-            *problem = CLI_MISSING_VALUE;
+            *problem = named(CLI_MISSING_VALUE, option.name);
             return 0;
         }
         *problem = takeValue(&option, argv[++i]);
@@ -172,8 +197,7 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     if (options->help) return 1;
     for (int i = 0; i < OWN_OPTION_COUNT; i++)
         if (ownOptions[i].required && !seen[i]) {
-            snprintf(problemText, sizeof problemText, CLI_REQUIRED, ownOptions[i].name);
-            *problem = problemText;
+            *problem = named(CLI_REQUIRED, ownOptions[i].name);
             return 0;
         }
     return 1;

@@ -18,9 +18,10 @@ struct CliOptions {
 
 // Resets settings to their defaults, then reads argv[1..argc-1] into options and settings (the ID
 // converted from the terminal's encoding, the paths kept as given). Returns 1 when they are complete
-// and valid; 0 on an unknown option, a missing value, a text longer than its limit (never cut), an ID
-// with a character code page 932 lacks, a number that is not a whole decimal number or is outside its range, or without --log or --id (unless
-// --help was given). On 0, *problem names the fault in a few words, limits included.
+// and valid; 0 on an unknown option, a missing value, an option given twice, a text longer than its
+// limit (never cut), an ID with a character code page 932 lacks, a number that is not a whole decimal
+// number or lies outside its range, or without --log or --id (unless --help was given). On 0,
+// *problem names the fault and the option in a few words (code page 932), limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);
 
 #endif

@@ -61,7 +61,7 @@ static int reportMissingOutputs(int reportWritten)
         const char* name = run.outputs[kind].name;
         if (!runMakesOutput(kind) || run.outputs[kind].written) continue;
         if (!reportWritten && kind != OUTPUT_REPORT) continue;
-        fputs(CLI_NOT_WRITTEN, stderr);
+        printConsoleText(stderr, CLI_NOT_WRITTEN);
         if (!printPathInCurrentDirectory(stderr, name)) fprintf(stderr, "%s\n", name);
         missing = 1;
     }
@@ -77,12 +77,13 @@ int main(int argc, char** argv)
     if (!parseCliOptions(argc, argv, &options, &problem)) {
         fputs("vornix-cli: ", stderr);
         printConsoleText(stderr, problem);
-        fprintf(stderr, "\n%s", CLI_USAGE);
+        fputs("\n", stderr);
+        printConsoleText(stderr, CLI_USAGE);
         return EXIT_REFUSED;
     }
     if (options.help) {
-        printf("%s%s", CLI_USAGE, CLI_HELP);
-        return 0;
+        int shown = printConsoleText(stdout, CLI_USAGE) && printConsoleText(stdout, CLI_HELP);
+        return shown && fflush(stdout) == 0 ? 0 : EXIT_OUTPUT_FAILED;
     }
     // A range that holds no rate would only end in "no matching game" after reading the whole log.
     if (settings.minRate > settings.maxRate) {
@@ -109,6 +110,8 @@ int main(int argc, char** argv)
     closeLog();
     if (result == 0) return EXIT_REFUSED;
     int missing = reportMissingOutputs(result == 1);
-    if (result == 1) printPathInCurrentDirectory(stdout, REPORT_FILE_NAME);
+    // The printed path is the run's answer: a stdout that can't take it is an output not written.
+    if (result == 1 && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))
+        missing = 1;
     return missing ? EXIT_OUTPUT_FAILED : 0;
 }

@@ -29,20 +29,21 @@ const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
 const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
 
 const char CLI_USAGE[] =
-    "usage: vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]\n";
+    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n";
 const char CLI_HELP[] =
-    "       vornix-cli --help\n"
-    "exit codes:\n"
-    "  0  all files written, the report's path printed\n"
-    "  1  the log is malformed or could not be read to its end\n"
-    "  2  bad arguments, an ID a file name can't hold, a log that can't be opened, no matching game\n"
-    "  3  an output could not be created or written in full (named on stderr; its previous file stays)\n";
-const char CLI_NOT_WRITTEN[] = "vornix-cli: not written: ";
-const char CLI_UNKNOWN_OPTION[] = "unknown option";
-const char CLI_MISSING_VALUE[] = "an option without its value";
-const char CLI_TOO_LONG[] = "%s is longer than %zu bytes";
-const char CLI_NOT_A_NUMBER[] = "%s needs a whole decimal number";
-const char CLI_OUT_OF_RANGE[] = "%s needs a whole number from %d to %d";
-const char CLI_REQUIRED[] = "%s is required";
+    "        vornix-cli --help\n"
+    "終了コード:\n"
+    "  0  すべてのファイルを書き込み、結果ファイルのパスを表示した\n"
+    "  1  牌譜ファイルが壊れているか、最後まで読めなかった\n"
+    "  2  引数の誤り、ファイル名にできないID、開けない牌譜ファイル、条件に合う対局がない\n"
+    "  3  作成または最後まで書き込みできなかったファイルがある（標準エラーに表示、前のファイルは残る）\n";
+const char CLI_NOT_WRITTEN[] = "vornix-cli: 書き込めなかったファイル: ";
+const char CLI_UNKNOWN_OPTION[] = "%s というオプションはありません";
+const char CLI_MISSING_VALUE[] = "%s の値がありません";
+const char CLI_REPEATED[] = "%s が二度以上指定されています";
+const char CLI_TOO_LONG[] = "%s が長すぎます（%zu バイトまで）";
+const char CLI_NOT_A_NUMBER[] = "%s には整数を指定してください";
+const char CLI_OUT_OF_RANGE[] = "%s には %d から %d までの整数を指定してください";
+const char CLI_REQUIRED[] = "%s を指定してください";
 const char CLI_NOT_CP932[] = "%s にシフトJIS（コードページ932）で表せない文字があります";
 const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっています";

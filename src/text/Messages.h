@@ -44,8 +44,9 @@ extern const char LOG_CHOOSER_FILTERS[];   // its filters: pairs of name and pat
 extern const char CLI_USAGE[];            // the usage line and a line feed
 extern const char CLI_HELP[];             // what --help prints after the usage line
 extern const char CLI_NOT_WRITTEN[];      // before the path of an output not written in full
-extern const char CLI_UNKNOWN_OPTION[];
-extern const char CLI_MISSING_VALUE[];
+extern const char CLI_UNKNOWN_OPTION[];   // %s the argument
+extern const char CLI_MISSING_VALUE[];    // %s the option
+extern const char CLI_REPEATED[];         // %s the option
 extern const char CLI_TOO_LONG[];         // %s the option, %zu its limit in bytes
 extern const char CLI_NOT_A_NUMBER[];     // %s the option
 extern const char CLI_OUT_OF_RANGE[];     // %s the option, %d and %d its range

@@ -30,28 +30,30 @@ TEST(CliOptions, RefusalsNameTheirFault)
     struct Case { std::vector<std::string> arguments; const char* problem; const char* rule; };
     const std::string longPath(nativePathLimit() + 1, 'p');
     const Case cases[] = {
-        { {}, "--log is required", "no arguments" },
-        { {"--log", "x"}, "--id is required", "no ID" },
-        { {"--id", "Me"}, "--log is required", "no log" },
-        { {"--log", "x", "--id", "Me", "--colour", "1"}, "unknown option", "an unknown option" },
-        { {"--log", "x", "-id", "Me"}, "unknown option", "names are compared whole" },
-        { {"--log", "x", "--id"}, "an option without its value", "an option without its value" },
-        { {"--log", "x", "--id", "abcdefghijklmnop"}, "--id is longer than 15 bytes", "a 16-byte ID, never cut" },
+        { {}, "--log を指定してください", "no arguments" },
+        { {"--log", "x"}, "--id を指定してください", "no ID" },
+        { {"--id", "Me"}, "--log を指定してください", "no log" },
+        { {"--log", "x", "--id", "Me", "--colour", "1"}, "--colour というオプションはありません", "an unknown option, named" },
+        { {"--log", "x", "-id", "Me"}, "-id というオプションはありません", "names are compared whole" },
+        { {"--log", "x", "--id"}, "--id の値がありません", "an option without its value, named" },
+        { {"--log", "x", "--id", "A", "--id", "B"}, "--id が二度以上指定されています", "a repeated option: it was taken silently" },
+        { {"--log", "x", "--id", "A", "--trends", "--trends"}, "--trends が二度以上指定されています", "a repeated flag" },
+        { {"--log", "x", "--id", "abcdefghijklmnop"}, "--id が長すぎます（15 バイトまで）", "a 16-byte ID, never cut" },
         { {"--log", "x", "--id", u8"é"}, "--id にシフトJIS（コードページ932）で表せない文字があります",
           "a character code page 932 lacks: it used to be read as two half-width katakana" },
         { {"--log", "x", "--id", "\x81/x"}, "--id にシフトJIS（コードページ932）で表せない文字があります",
           "bytes that are no text of the terminal's encoding" },
-        { {"--log", longPath, "--id", "Me"}, "--log is longer than 4095 bytes",
+        { {"--log", longPath, "--id", "Me"}, "--log が長すぎます（4095 バイトまで）",
           "an over-long log path is refused, not cut to an existing file" },
-        { {"--log", "x", "--id", "Me", "--out", longPath}, "--out is longer than 4095 bytes", "an over-long folder" },
-        { {"--log", "x", "--id", "Me", "--min", "1.5"}, "--min needs a whole decimal number", "not a whole number" },
-        { {"--log", "x", "--id", "Me", "--max", "9x"}, "--max needs a whole decimal number", "trailing bytes" },
-        { {"--log", "x", "--id", "Me", "--max", "2147483648"}, "--max needs a whole decimal number",
-          "beyond 32 bits" },
-        { {"--log", "x", "--id", "Me", "--min", ""}, "--min needs a whole decimal number", "an empty number" },
-        { {"--log", "x", "--id", "Me", "--scheme", "4"}, "--scheme needs a whole number from 0 to 3",
+        { {"--log", "x", "--id", "Me", "--out", longPath}, "--out が長すぎます（4095 バイトまで）", "an over-long folder" },
+        { {"--log", "x", "--id", "Me", "--min", "1.5"}, "--min には整数を指定してください", "not a whole number" },
+        { {"--log", "x", "--id", "Me", "--max", "9x"}, "--max には整数を指定してください", "trailing bytes" },
+        { {"--log", "x", "--id", "Me", "--max", "2147483648"}, "--max には -2147483648 から 2147483647 までの整数を指定してください",
+          "beyond 32 bits: a whole number out of range, said so with the range" },
+        { {"--log", "x", "--id", "Me", "--min", ""}, "--min には整数を指定してください", "an empty number" },
+        { {"--log", "x", "--id", "Me", "--scheme", "4"}, "--scheme には 0 から 3 までの整数を指定してください",
           "a scheme outside 0 to 3" },
-        { {"--log", "x", "--id", "Me", "--scheme", "-1"}, "--scheme needs a whole number from 0 to 3",
+        { {"--log", "x", "--id", "Me", "--scheme", "-1"}, "--scheme には 0 から 3 までの整数を指定してください",
           "a negative scheme" },
     };
     for (const Case& c : cases) {
@@ -95,5 +97,5 @@ TEST(CliOptions, HelpNeedsNothingElseButOtherFaultsStillCount)
     EXPECT_EQ(parse({"--help"}).ok, 1);
     EXPECT_EQ(parse({"--help"}).options.help, 1);
     EXPECT_EQ(parse({"--scheme", "1", "--help"}).ok, 1);
-    EXPECT_EQ(parse({"--help", "--colour"}).problem, "unknown option");
+    EXPECT_EQ(parse({"--help", "--colour"}).problem, "--colour というオプションはありません");
 }

@@ -68,7 +68,8 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
     const std::string log = "--log " + SAMPLE_LOG;
     const std::string NOT_A_FILE_NAME = u8"エラー: IDにファイル名に使えない文字が含まれています\n";
     const Case cases[] = {
-        {"", 2, "usage: ", "no arguments: the usage; the option rules are in CliOptions_test"},
+        {"", 2, u8"vornix-cli: --log を指定してください\n使い方: ", "no arguments: the usage; the option rules are in CliOptions_test"},
+        {log + " --id A --id B", 2, u8"vornix-cli: --id が二度以上指定されています\n", "a repeated option: it was taken silently"},
         {"--log missing.txt --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a log that can't be opened"},
         {"--log . --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a folder is no log"},
         {log + " --id Sakura77 --out no-such-folder", 2, u8"エラー: 出力フォルダを開けません\n", "a missing output folder"},
@@ -81,7 +82,7 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
         {log + " --id ../up", 2, NOT_A_FILE_NAME, "an ID that climbs out of the output folder"},
         {log + " --id /etc/x", 2, NOT_A_FILE_NAME, "an ID that names another folder"},
         {log + " --id 'a:b'", 2, NOT_A_FILE_NAME, "a colon, a drive or a stream on Windows"},
-        {log + u8" --id あいうえおかきく", 2, "--id is longer than 15 bytes\n", "a 16-byte ID is refused, not cut"},
+        {log + u8" --id あいうえおかきく", 2, u8"--id が長すぎます（15 バイトまで）\n", "a 16-byte ID is refused, not cut"},
         {"--log fifo --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a FIFO is no log and doesn't block"},
         {"--log /dev/zero --id Sakura77", 2, u8"エラー: 牌譜ファイルが開けません\n", "a device is no log"},
     };
@@ -102,7 +103,10 @@ TEST(VornixCli, HelpPrintsTheUsage)
     RunFolder folder;
     CliRun run = runCli("--help");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out.substr(0, 18), "usage: vornix-cli ");
+    EXPECT_EQ(run.out.find(u8"使い方: vornix-cli "), 0u) << run.out;
+    EXPECT_NE(run.out.find(u8"終了コード:"), std::string::npos) << run.out;
+    EXPECT_EQ(system(VORNIX_BINARY_DIR "/vornix-cli --help >/dev/full 2>/dev/null") >> 8, 3)
+        << "a stdout that can't take the text: it used to end with 0";
 }
 
 // The second bytes of "ソ" (83 5C), "ポ" (83 7C) and "表" (95 5C) are no separators.
@@ -257,8 +261,8 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
         CliRun run = runCli(std::string("--log ") + c.log + " --id Sakura77" + c.options,
                             c.before[0] ? limit + c.before + "; " : "");
         EXPECT_EQ(run.exitCode, 3);
-        EXPECT_NE(run.err.find(u8"not written: " + currentFolder() + "/" + c.utf8 + "\n"), std::string::npos) << run.err;
-        EXPECT_EQ(occurrences(run.err, "not written: "), 1) << run.err;
+        EXPECT_NE(run.err.find(u8"書き込めなかったファイル: " + currentFolder() + "/" + c.utf8 + "\n"), std::string::npos) << run.err;
+        EXPECT_EQ(occurrences(run.err, u8"書き込めなかったファイル: "), 1) << run.err;
         if (!c.folderInItsPlace) {
             EXPECT_EQ(fileBytes(c.failing), std::string("previous ") + c.failing);
         }
@@ -313,7 +317,7 @@ TEST(VornixCli, SomethingInTheWayOfAnOutputIsNamedAndLeftAlone)
                 }
                 EXPECT_EQ(run.exitCode, 3);
                 std::string path = currentFolder() + "/out/" + output;
-                EXPECT_NE(run.err.find(u8"not written: " + path + "\n"), std::string::npos) << run.err;
+                EXPECT_NE(run.err.find(u8"書き込めなかったファイル: " + path + "\n"), std::string::npos) << run.err;
                 if (std::string(output) == u8"分析結果.html")
                     EXPECT_NE(run.err.find(u8"その名前で置かれています：" + path + "\n"), std::string::npos) << run.err;
                 else

@@ -182,7 +182,9 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
         std::string report = fileBytes("分析結果.html");
         for (int i = 0; i < 2 && c.kept[2] == 'n'; i++)
             EXPECT_EQ(report.find(links[i]) != std::string::npos, c.kept[i] == 'n') << links[i];
-        if (c.action == RENAME_FAILS) EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
+        if (c.action == RENAME_FAILS) {
+            EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
+        }
         // The next run removes what a killed one left and replaces all three.
         closeLog();
         EXPECT_EQ(runLog(plainGame()), 1);
