@@ -7,15 +7,16 @@
 const char REPORT_FILE_NAME[] = "分析結果.html";
 
 const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT] = {
-    {"_戦績.xls", 1, "戦績ファイル", 0},
-    {"_ID別集計.xls", 1, "ID別集計ファイル", 0},
-    {"_月別集計.xls", 1, "月別集計ファイル", 1},
-    {REPORT_FILE_NAME, 0, NULL, 0},
+    {"_戦績.xls", 1, "戦績ファイル", NULL},
+    {"_ID別集計.xls", 1, "ID別集計ファイル", NULL},
+    {"_月別集計.xls", 1, "月別集計ファイル", &settings.trendCharts},
+    {REPORT_FILE_NAME, 0, NULL, NULL},
 };
 
 int runMakesOutput(int kind)
 {
-    return !runOutputRows[kind].onlyWithTrends || settings.trendCharts;
+    const int* option = runOutputRows[kind].option;
+    return !option || *option;
 }
 
 int createRunOutput(int kind)

@@ -22,7 +22,7 @@ struct RunOutputRow {
     const char* name;       // the file name after currentId ("_戦績.xls"), or the whole name
     int afterId;            // 1: the file name is settings.currentId and name
     const char* linkText;   // the report's link to it; NULL: not linked (the report itself)
-    int onlyWithTrends;     // 1: made only with settings.trendCharts
+    const int* option;      // NULL: made by every run; else only while this setting is 1
 };
 
 extern const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT];
