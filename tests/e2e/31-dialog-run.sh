@@ -18,13 +18,13 @@ clear_opened
 
 start_vornix
 dialog=$(wait_window "$MAIN_CAPTION")
-[ "$(control_text "$MAIN_CAPTION" 1101)" = "ここにIDを入力" ] ||
+[ "$(control_text "$MAIN_CAPTION" IDC_ID_COMBO)" = "ここにIDを入力" ] ||
     fail "the ID box does not offer the placeholder at the first start"
-# The middle of the placeholder lies at this point; the click used to put the caret there.
-click_at "$dialog" 120 40
+# The middle of the box lies inside the placeholder; the click used to put the caret there.
+click_control "$dialog" IDC_ID_COMBO
 type_text "$dialog" "$ID"
-[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] ||
-    fail "typing after a click into the placeholder gave $(control_text "$MAIN_CAPTION" 1101)"
+[ "$(control_text "$MAIN_CAPTION" IDC_ID_COMBO)" = "$ID" ] ||
+    fail "typing after a click into the placeholder gave $(control_text "$MAIN_CAPTION" IDC_ID_COMBO)"
 press "$dialog" Return
 wait_file "$folder/分析結果.html"
 wait_file "$folder/${ID}_ID別集計.xls"
@@ -32,9 +32,9 @@ wait_opened '分析結果\.html'
 note "a click into the placeholder and the typed ID replaced it; Enter ran the analysis and opened the report"
 
 # A click on "分析実行" gives the button the focus, and the run disables it: afterwards the focus must
-# be on a control again, or Esc would do nothing. The button's middle lies at this point.
+# be on a control again, or Esc would do nothing.
 clear_opened
-click_at "$dialog" 68 280
+click_control "$dialog" IDC_RUN
 wait_opened '分析結果\.html'
 end_program
 note "after a clicked run Esc ended the program"
@@ -47,7 +47,7 @@ note "Esc stored the ID at the top of the ID line"
 
 start_vornix
 dialog=$(wait_window "$MAIN_CAPTION")
-[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] || fail "the ID box does not show $ID"
+[ "$(control_text "$MAIN_CAPTION" IDC_ID_COMBO)" = "$ID" ] || fail "the ID box does not show $ID"
 press "$dialog" F4
 screenshot "$E2E_OUT/31-id-list.png"
 press "$dialog" F4

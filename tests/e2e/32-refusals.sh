@@ -42,9 +42,9 @@ expect_error "IDにファイル名に使えない文字が含まれています"
 note "an ID a file name can't hold was refused"
 press "$dialog" ctrl+a
 type_text "$dialog" "$SAMPLE_ID"
-press "$dialog" Tab Tab ctrl+a
+focus_control "$dialog" IDC_LOG_PATH
 type_text "$dialog" 'C:\nowhere\Zentolog.txt'
-[ "$(control_text "$MAIN" 1301)" = 'C:\nowhere\Zentolog.txt' ] || fail "could not type the log path"
+[ "$(control_text "$MAIN" IDC_LOG_PATH)" = 'C:\nowhere\Zentolog.txt' ] || fail "could not type the log path"
 press "$dialog" Return
 expect_error "牌譜ファイルが開けません"
 press "$dialog" ctrl+a

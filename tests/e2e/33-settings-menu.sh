@@ -29,16 +29,11 @@ expect_box() {
     [ "$actual" = "$2" ] || fail "$3: box $1 shows '$actual', expected '$2'"
 }
 
-# From the ID box, four tab stops on: "クリア", the log path, "参照", the minimum rate.
+# The minimum rate box, its text replaced.
 type_min_rate() {
-    press "$dialog" Tab Tab Tab Tab ctrl+a
+    focus_control "$dialog" IDC_MIN_RATE
     type_text "$dialog" "$1"
-    expect_box 1302 "$1" "typing the minimum rate"
-}
-
-# The last item of 設定 (Up from the first one wraps round to it).
-toggle_trend_charts() {
-    press "$dialog" alt+o Up Return
+    expect_box IDC_MIN_RATE "$1" "typing the minimum rate"
 }
 
 # Restore: the typed rate and the option turned on give way to the settings of start-up.
@@ -46,9 +41,9 @@ prepare_settings
 start_vornix
 dialog=$(wait_window "$MAIN")
 type_min_rate 999
-toggle_trend_charts
-press "$dialog" alt+o Down Return
-expect_box 1302 100 "元に戻す"
+choose_menu_item "$dialog" IDM_TREND_CHARTS
+choose_menu_item "$dialog" IDM_RESTORE
+expect_box IDC_MIN_RATE 100 "元に戻す"
 end_program
 stored | grep -qxF '<最低レート>100</最低レート>' || fail "元に戻す: vornix.ini lacks the rate of start-up"
 ! stored | grep -qF '推移グラフ' || fail "元に戻す: the trend-chart option is still on"
@@ -59,11 +54,11 @@ prepare_settings 1
 start_vornix
 dialog=$(wait_window "$MAIN")
 type_text "$dialog" "NewId1"
-press "$dialog" alt+o Down Down Return
-expect_box 1101 NewId1 "標準に戻す"
-expect_box 1301 'C:\Kalvento\JAPANESE\Zentolog.txt' "標準に戻す"
-expect_box 1302 0 "標準に戻す"
-expect_box 1303 20000 "標準に戻す"
+choose_menu_item "$dialog" IDM_DEFAULTS
+expect_box IDC_ID_COMBO NewId1 "標準に戻す"
+expect_box IDC_LOG_PATH 'C:\Kalvento\JAPANESE\Zentolog.txt' "標準に戻す"
+expect_box IDC_MIN_RATE 0 "標準に戻す"
+expect_box IDC_MAX_RATE 20000 "標準に戻す"
 end_program ctrl+q
 stored >"$E2E_OUT/33-defaults.ini"
 diff -u - "$E2E_OUT/33-defaults.ini" <<INI || fail "標準に戻す: vornix.ini is not as expected"
@@ -83,10 +78,10 @@ prepare_settings
 start_vornix
 dialog=$(wait_window "$MAIN")
 type_min_rate 10000
-press "$dialog" Tab ctrl+a
+focus_control "$dialog" IDC_MAX_RATE
 type_text "$dialog" 20000
-expect_box 1303 20000 "typing the maximum rate"
-press "$dialog" alt+o Return
+expect_box IDC_MAX_RATE 20000 "typing the maximum rate"
+choose_menu_item "$dialog" IDM_SAVE
 waited=0
 until stored | grep -qxF '<最高レート>20000</最高レート>'; do
     [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "保存 did not write the typed rates"
@@ -96,22 +91,21 @@ stored | grep -qxF '<最低レート>10000</最低レート>' || fail "保存 di
 # The focus is still in the maximum rate box.
 press "$dialog" ctrl+a
 type_text "$dialog" -20000
-expect_box 1303 -20000 "typing the maximum rate"
-press "$dialog" alt+o
-screenshot "$E2E_OUT/33-menu-after-save.png"
-press "$dialog" Down Return
-expect_box 1303 -20000 "元に戻す after 保存"
+expect_box IDC_MAX_RATE -20000 "typing the maximum rate"
+choose_menu_item "$dialog" IDM_RESTORE "$E2E_OUT/33-menu-after-save.png"
+expect_box IDC_MAX_RATE -20000 "元に戻す after 保存"
 screenshot "$E2E_OUT/33-after-restore.png"
 end_program
 stored | grep -qxF '<最高レート>-20000</最高レート>' || fail "vornix.ini lacks the rate typed after 保存"
 note "保存 wrote the rates 10000 and 20000 at once and greyed 元に戻す"
 
-# "クリア" (the next tab stop after the ID box): the placeholder is never stored.
+# "クリア": the placeholder is never stored.
 prepare_settings
 start_vornix
 dialog=$(wait_window "$MAIN")
-press "$dialog" Tab space
-expect_box 1101 "ここにIDを入力" "クリア"
+focus_control "$dialog" IDC_CLEAR_IDS
+press "$dialog" space
+expect_box IDC_ID_COMBO "ここにIDを入力" "クリア"
 end_program
 [ "$(stored | head -n 1)" = "<KalventoID></KalventoID>" ] || fail "クリア: the ID line is $(stored | head -n 1)"
 note "クリア emptied the ID list"
@@ -124,14 +118,12 @@ prepare_settings
 cp "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini"
 start_vornix
 dialog=$(wait_window "$MAIN")
-toggle_trend_charts
+choose_menu_item "$dialog" IDM_TREND_CHARTS
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-on.ini" || fail "turned on: vornix.ini is $(stored)"
 start_vornix
 dialog=$(wait_window "$MAIN")
-press "$dialog" alt+o Up
-screenshot "$E2E_OUT/33-menu-trends-on.png"
-press "$dialog" Return
+choose_menu_item "$dialog" IDM_TREND_CHARTS "$E2E_OUT/33-menu-trends-on.png"
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/33-trends-off.ini" || fail "turned off again: vornix.ini is $(stored)"
 note "推移グラフも作成する toggled and was kept through vornix.ini"

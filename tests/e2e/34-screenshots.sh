@@ -28,7 +28,7 @@ VORNIX_PID=$!
 dialog=$(wait_window "$MAIN")
 screenshot "$E2E_OUT/main-dialog.png" "$dialog"
 check_picture "$E2E_OUT/main-dialog.png" 200 250
-press "$dialog" alt+h Down Return
+choose_menu_item "$dialog" IDM_ABOUT
 about=$(wait_window "$ABOUT")
 screenshot "$E2E_OUT/about-box.png" "$about"
 check_picture "$E2E_OUT/about-box.png" 150 120
