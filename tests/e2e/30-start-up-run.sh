@@ -66,7 +66,7 @@ clear_opened
 start_vornix -e
 dialog=$(wait_window "$MAIN_CAPTION")
 wait_opened '分析結果\.html'
-[ "$(control_text "$MAIN_CAPTION" 1101)" = "$ID" ] || fail "-e: the ID box does not show $ID"
+[ "$(control_text "$MAIN_CAPTION" IDC_ID_COMBO)" = "$ID" ] || fail "-e: the ID box does not show $ID"
 press "$dialog" Escape
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "-e: exit code $VORNIX_EXIT after Esc, expected 0"
@@ -159,7 +159,7 @@ wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "exit code $VORNIX_EXIT after a report the shell can't open, expected 0"
 start_vornix
 dialog=$(wait_window "$MAIN_CAPTION")
-press "$dialog" alt+h Return
+choose_menu_item "$dialog" IDM_USER_GUIDE
 expect_box "$(wine_path "$WINDOWS_BUILD/Readme.txt")"
 end_program
 [ -z "$(opened_files)" ] || fail "something was opened without a handler: $(opened_files)"

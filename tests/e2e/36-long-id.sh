@@ -24,9 +24,9 @@ expected="<KalventoID>あいうえおかき;$SAMPLE_ID;</KalventoID>"
 write_settings "$SAMPLE_ID;" 'C:\logs\a.txt' 0 20000 1 0 0
 start_vornix
 dialog=$(wait_window "$MAIN")
-set_control_text "$MAIN" 1101 "あいうえおかきく"
-[ "$(control_text "$MAIN" 1101)" = "あいうえおかきく" ] || fail "could not type the ID: $(control_text "$MAIN" 1101)"
-press "$dialog" alt+o Return
+set_control_text "$MAIN" IDC_ID_COMBO "あいうえおかきく"
+[ "$(control_text "$MAIN" IDC_ID_COMBO)" = "あいうえおかきく" ] || fail "could not type the ID: $(control_text "$MAIN" IDC_ID_COMBO)"
+choose_menu_item "$dialog" IDM_SAVE
 waited=0
 until [ "$(id_line)" = "$expected" ]; do
     [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "保存 wrote $(id_line), expected $expected"
@@ -41,7 +41,7 @@ write_settings "あいうえおかきく;$SAMPLE_ID;" 'C:\logs\a.txt' 0 20000 1 
 for start in 1 2; do
     start_vornix
     dialog=$(wait_window "$MAIN")
-    [ "$(control_text "$MAIN" 1101)" = "あいうえおかき" ] || fail "start $start shows the ID $(control_text "$MAIN" 1101)"
+    [ "$(control_text "$MAIN" IDC_ID_COMBO)" = "あいうえおかき" ] || fail "start $start shows the ID $(control_text "$MAIN" IDC_ID_COMBO)"
     end_program
     [ "$(id_line)" = "$expected" ] || fail "start $start left the ID line $(id_line)"
 done
