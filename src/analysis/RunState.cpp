@@ -1,6 +1,7 @@
 #include "analysis/RunState.h"
 
 #include "analysis/Trends.h"
+#include "settings/Settings.h"
 
 #include <string.h>
 
@@ -25,7 +26,8 @@ RunState run = initialRunState();
 void resetRunState(void)
 {
     clearOpponentTable();
-    run.seatCount = 4;
+    run.seatCount = settings.seats ? settings.seats : 4;
+    run.skippedEntries = 0;
     resetPlayerStats();
     clearTrends();
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
