@@ -2,7 +2,9 @@
 
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
+#include "text/Text.h"
 
+#include <stdio.h>
 #include <string.h>
 
 // The record before the first run, as resetRunState leaves it: 4 seats, an empty opponent table, no
@@ -31,4 +33,16 @@ void resetRunState(void)
     resetPlayerStats();
     clearTrends();
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
+}
+
+void skippedLinesText(char* out, size_t size)
+{
+    if (size) out[0] = '\0';
+    int kept = run.skippedEntries < SKIPPED_LINES_KEPT ? run.skippedEntries : SKIPPED_LINES_KEPT;
+    for (int i = 0; i < kept; i++) {
+        char number[24];
+        snprintf(number, sizeof number, "%s%lld", i ? "、" : "", run.skippedLines[i]);
+        appendText(out, size, number);
+    }
+    if (run.skippedEntries > kept) appendText(out, size, "、…");
 }

@@ -11,9 +11,13 @@
 #include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
+#include <stddef.h>
 #include <time.h>
 
-enum { SKIPPED_LINES_KEPT = 10 };
+enum {
+    SKIPPED_LINES_KEPT = 10,
+    SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
+};
 
 struct RunState {
     // Counted while the log is read.
@@ -47,5 +51,9 @@ inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 // no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
 // ring its slots (only its next-write index goes back to 0); startTime and progress stay.
 void resetRunState(void);
+
+// The line numbers of the first skipped entries joined by "、", with "、…" after them when more were
+// skipped, into out (size bytes, cut to fit); empty when none was.
+void skippedLinesText(char* out, size_t size);
 
 #endif
