@@ -183,6 +183,17 @@ static int completeEntry(char* header, long long headerLine, const char* resultL
     return ENTRY_COMPLETE;
 }
 
+// An entry without the player: its lobby is cut from the header for the conditions, no more.
+static int notSeated(char* header, GameEntry* entry)
+{
+    size_t lobbyLength;
+    if (findLobby(header, &lobbyLength)) {
+        header[lobbyLength] = '\0';
+        entry->lobby = header;
+    }
+    return ENTRY_NOT_SEATED;
+}
+
 int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
@@ -203,7 +214,7 @@ int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
         int players = readPlayerLines(entry, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (entry->seatCount == 3) entry->threeSeatsRead = threeSeats = 1;
-        if (!found) return ENTRY_NOT_SEATED;
+        if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
         if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, entry);

@@ -36,7 +36,9 @@ struct GameEntry {
 // What readGameEntry found.
 enum EntryRead {
     ENTRY_BROKEN = -2,        // a check failed: entry->fault and faultLine tell which and where
-    ENTRY_NOT_SEATED = -1,    // the analysed player is not seated (only seatCount is to be used)
+    ENTRY_NOT_SEATED = -1,    // the analysed player is not seated: only the date, the game length,
+                              // the seats and the lobby (NULL when the header can't be split) are
+                              // to be used
     ENTRY_LOG_ENDED = 0,      // the log ended inside the entry
     ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete,
                               // money included

@@ -40,13 +40,22 @@ static int hasGameLength(char flag)
     return 1;
 }
 
+static int inLobbies(const char* lobby)
+{
+    if (!settings.lobbies[0]) return 1;
+    return lobby && listHoldsItem(settings.lobbies, lobby, strlen(lobby));
+}
+
+int gameInsideConditions(const GameEntry* game)
+{
+    if (!inPeriod(game->date) || !inLobbies(game->lobby) || !hasGameLength(game->gameLength)) return 0;
+    return !settings.seats || game->seatCount == settings.seats;
+}
+
 int gameIsSelected(const GameEntry* game)
 {
     if (game->rate < settings.minRate || game->rate > settings.maxRate) return 0;
-    if (!inPeriod(game->date)) return 0;
-    if (settings.lobbies[0] && !listHoldsItem(settings.lobbies, game->lobby, strlen(game->lobby))) return 0;
-    if (!hasGameLength(game->gameLength)) return 0;
-    return !settings.seats || game->seatCount == settings.seats;
+    return gameInsideConditions(game);
 }
 
 int acceptGame(const GameEntry* game)
@@ -82,8 +91,9 @@ void readGames(int (*take)(const GameEntry* game))
             passBrokenEntry(&game);
             continue;
         }
-        // The report's rank rows follow the seats read, unless the number of seats is a condition.
-        if (game.threeSeatsRead && !settings.seats) run.seatCount = 3;
+        // The report's rank rows follow the seats of the entries read within the conditions, unless
+        // the number of seats is one of them.
+        if (game.threeSeatsRead && !settings.seats && gameInsideConditions(&game)) run.seatCount = 3;
         if (read == ENTRY_LOG_ENDED) return;
         if (read == ENTRY_COMPLETE) take(&game);
     }

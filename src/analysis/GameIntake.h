@@ -5,10 +5,13 @@
 
 struct GameEntry;
 
+// 1 when the entry lies within every analysis condition that is set (settings/AnalysisConditions.h),
+// whatever its rate: its date text a well-formed day within the period, its lobby one of the lobbies
+// byte for byte (a NULL lobby is none), its game length, its number of seats. 1 when none is set.
+int gameInsideConditions(const GameEntry* game);
+
 // The run's selection: 1 when the game lies within the rate range (settings.minRate to maxRate, both
-// included) and within every analysis condition that is set (settings/AnalysisConditions.h): its date
-// text a well-formed day within the period, its lobby one of the lobbies byte for byte, its game
-// length, its number of seats.
+// included) and gameInsideConditions holds.
 int gameIsSelected(const GameEntry* game);
 
 // Takes the game when gameIsSelected holds and hands it to the per-game table, the player's totals,

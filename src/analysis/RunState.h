@@ -22,7 +22,8 @@ enum {
 struct RunState {
     // Counted while the log is read.
     int seatCount;                  // the rank rows of the report: settings.seats when that condition
-                                    // is set; else 4 at the start, 3 once a 3-player entry was read
+                                    // is set; else 4 at the start, 3 once a 3-player entry within the
+                                    // other conditions was read
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them
     PlayerTotals playerTotals;

@@ -66,7 +66,8 @@ TEST(GameIntake, ConditionsSelectBesideTheRateRange)
     }
 }
 
-// With the number of seats as a condition the report's rank rows are that many, whatever was read.
+// With the number of seats as a condition the report's rank rows are that many, whatever was read;
+// with other conditions only the entries within them count.
 TEST(GameIntake, TheSeatsConditionSetsTheRankRows)
 {
     useTestSettings();
@@ -79,4 +80,8 @@ TEST(GameIntake, TheSeatsConditionSetsTheRankRows)
     settings.seats = 3;
     readLogGames(plainGame());
     EXPECT_EQ(run.seatCount, 3);
+    settings.seats = 0;
+    copyText(settings.lobbies, sizeof settings.lobbies, "一般ロビー;");
+    readLogGames(log);
+    EXPECT_EQ(run.seatCount, 4) << "a three-player entry outside the conditions is not counted";
 }
