@@ -1,10 +1,8 @@
 #include "analysis/GameEntryParser.h"
 
-#include "analysis/FatalError.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "analysis/RunState.h"
 #include "analysis/SeatMatch.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
@@ -51,28 +49,37 @@ static int readPlayerName(const char* line, char name[ID_SIZE])
     return 1;
 }
 
-// Reads the run.seatCount player lines (or three and the "=" line). Returns 0 when the log ended, else 1
-// with *found telling whether the analysed player sits in the entry (entry->playerSeat is then set). A
-// player line without a name ends the process.
+// Marks the entry broken by the check of message on the log's line; returns ENTRY_BROKEN.
+static int broken(GameEntry* entry, const char* message, long long line)
+{
+    entry->fault = message;
+    entry->faultLine = line;
+    return ENTRY_BROKEN;
+}
+
+// Reads the player lines: four, or three and the "=" line. Returns ENTRY_LOG_ENDED when the log
+// ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
+// whether the analysed player sits in the entry (entry->playerSeat is then set).
 static int readPlayerLines(GameEntry* entry, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
-    for (int i = 0; i < run.seatCount; i++) {
-        if (!readLogLine(line)) return 0;
+    entry->seatCount = MAX_SEATS;
+    for (int i = 0; i < MAX_SEATS; i++) {
+        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         if (i == 3 && line[0] == '=') {
-            run.seatCount = 3;
+            entry->seatCount = 3;
             break;
         }
-        if (!readPlayerName(line, entry->seats[i].name)) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
+        if (!readPlayerName(line, entry->seats[i].name))
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
         prefetchOpponent(entry->seats[i].name);   // looked up once the entry is counted, lines later
         if (playerLineNamesId(line, settings.currentId)) {
             entry->playerSeat = i;
             *found = 1;
         }
     }
-    entry->seatCount = run.seatCount;
-    return 1;
+    return ENTRY_COMPLETE;
 }
 
 // Skips body lines up to the result line or the header line of a new entry, which is left in line.
@@ -85,31 +92,35 @@ static NextLine findResultLine(char line[LOG_LINE_SIZE])
     }
 }
 
-// Ranks and scores from the result line; a line too short for a seat, or scores that do not sum to
-// 0, end the process.
-static void readResults(const char* line, GameEntry* entry)
+// Ranks and scores from the result line, the log's line resultLine. Returns ENTRY_COMPLETE, or
+// ENTRY_BROKEN for a line too short for a seat or scores that do not sum to 0.
+static int readResults(const char* line, long long resultLine, GameEntry* entry)
 {
     long long length = (long long)strlen(line);
     long long sum = 0;
     for (int i = 0; i < entry->seatCount; i++) {
-        if (length - 1 < 10 * i + 5) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
+        if (length - 1 < 10 * i + 5) return broken(entry, MESSAGE_MALFORMED_ENTRY, resultLine);
         entry->seats[i].rank = readDecimal(line + 1 + 10 * i, NULL);
         entry->seats[i].score = readDecimal(line + 5 + 10 * i, NULL);
         sum += entry->seats[i].score;
     }
-    if (sum != 0) fatalError("%s", MESSAGE_NONZERO_SUM);
+    if (sum != 0) return broken(entry, MESSAGE_NONZERO_SUM, resultLine);
+    return ENTRY_COMPLETE;
 }
 
 // The rate of the text between "(" and ")": the number after "点", or with a "/" the number after
 // the marker the game length selects, times 10000 when "万" follows it; 0 without "点" and "/". A "/"
-// without the selected marker ends the process. In 64 bits, so any number can be checked for
-// plausibility.
-static long long readRate(const char* rateText, char gameLength)
+// without the selected marker gives -1 (impossible: the entry is malformed). In 64 bits, so any
+// number can be checked for plausibility.
+static long long readRate(const char* rateText, char gameLength, int* malformed)
 {
     const char* marker = strstr(rateText, "点");
     if (!marker && strchr(rateText, '/')) {
         marker = strstr(rateText, gameLength == '0' ? "東" : "半");
-        if (!marker) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
+        if (!marker) {
+            *malformed = 1;
+            return 0;
+        }
     }
     if (!marker) return 0;
     const char* end;
@@ -118,12 +129,32 @@ static long long readRate(const char* rateText, char gameLength)
     return rate;
 }
 
-// Splits the header text in place into lobby, rate and room. A header without "：", or with ")" but
-// no "(" before it, ends the process.
-static long long splitHeader(char* header, GameEntry* entry)
+int findLobby(const char* headerText, size_t* length)
 {
+    const char* colon = strstr(headerText, "：");
+    if (!colon) return 0;
+    size_t beforeColon = (size_t)(colon - headerText);
+    const char* close = (const char*)memchr(headerText, ')', beforeColon);
+    if (!close) {
+        *length = beforeColon;
+        return 1;
+    }
+    const char* open = (const char*)memchr(headerText, '(', (size_t)(close - headerText));
+    if (!open) return 0;
+    *length = (size_t)(open - headerText);
+    return 1;
+}
+
+// Splits the header text in place into lobby, rate and room (cut where findLobby says). Sets
+// *malformed for a header that can't be split or a "/" without the selected marker.
+static long long splitHeader(char* header, GameEntry* entry, int* malformed)
+{
+    size_t lobbyLength;
+    if (!findLobby(header, &lobbyLength)) {
+        *malformed = 1;
+        return 0;
+    }
     char* colon = strstr(header, "：");
-    if (!colon) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
     char* room = colon + 2;
     size_t roomLength = strlen(room);
     // The line break and the byte before it are not part of the room.
@@ -134,47 +165,61 @@ static long long splitHeader(char* header, GameEntry* entry)
     char* close = strchr(header, ')');
     if (!close) return 0;
     *close = '\0';
-    char* open = strchr(header, '(');
-    if (!open) fatalError("%s", MESSAGE_MALFORMED_ENTRY);
-    *open = '\0';
-    return readRate(open + 1, entry->gameLength);
+    header[lobbyLength] = '\0';
+    return readRate(header + lobbyLength + 1, entry->gameLength, malformed);
 }
 
 // Steps after the result line was found: the results, then the header and the rate's plausibility,
-// then the money.
-static void completeEntry(char* header, const char* resultLine, GameEntry* entry)
+// then the money. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
+static int completeEntry(char* header, long long headerLine, const char* resultLine, GameEntry* entry)
 {
-    readResults(resultLine, entry);
-    long long rate = splitHeader(header, entry);
-    if (rate < 0 || rate > MAX_RATE) fatalError("%s", MESSAGE_IMPOSSIBLE_RATE);
+    if (readResults(resultLine, logLineNumber(), entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
+    int malformed = 0;
+    long long rate = splitHeader(header, entry, &malformed);
+    if (malformed) return broken(entry, MESSAGE_MALFORMED_ENTRY, headerLine);
+    if (rate < 0 || rate > MAX_RATE) return broken(entry, MESSAGE_IMPOSSIBLE_RATE, headerLine);
     entry->rate = (int)rate;
     computeMoneyShares(entry);
+    return ENTRY_COMPLETE;
 }
 
-int readGameEntry(char* headerText, GameEntry* entry)
+// An entry without the player: its lobby is cut from the header for the conditions, no more.
+static int notSeated(char* header, GameEntry* entry)
+{
+    size_t lobbyLength;
+    if (findLobby(header, &lobbyLength)) {
+        header[lobbyLength] = '\0';
+        entry->lobby = header;
+    }
+    return ENTRY_NOT_SEATED;
+}
+
+int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
     // A header line among the body lines abandons the entry; its text is kept here for the next try,
     // since the caller's header text stays in use.
     static char newHeader[LOG_LINE_SIZE];
+    int threeSeats = 0;
     // A header line among the body lines abandons the entry; the loop starts over with its text.
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        if (!readLogLine(line)) return 0;
+        entry->threeSeatsRead = threeSeats;
+        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
-        if (!readLogLine(line)) return 0;
+        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        if (!readPlayerLines(entry, &found)) return 0;
-        if (!found) return -1;
+        int players = readPlayerLines(entry, &found);
+        if (players != ENTRY_COMPLETE) return players;
+        if (entry->seatCount == 3) entry->threeSeatsRead = threeSeats = 1;
+        if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);
-        if (next == LOG_ENDED) return 0;
-        if (next == RESULT_LINE) {
-            completeEntry(headerText, line, entry);
-            return 1;
-        }
+        if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
+        if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, entry);
         copyLogText(newHeader, sizeof newHeader, line + 1);
         headerText = newHeader;
+        headerLine = logLineNumber();
     }
 }

@@ -24,17 +24,37 @@ struct GameEntry {
     const char* lobby;        // in the header text handed to readGameEntry
     const char* room;         // in the header text handed to readGameEntry
     int rate;                 // 0 to 20000
-    int seatCount;            // seats in use: 4, or 3 for a 3-player entry
+    int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
+                              // with "="
+    int threeSeatsRead;       // 1 when this entry, or one it abandoned, had three seats
     int playerSeat;           // index of the analysed player's seat
     Seat seats[MAX_SEATS];
+    const char* fault;        // a broken entry: the message of the check that failed (Messages.h)
+    long long faultLine;      // a broken entry: the physical line of the log that failed it
+};
+
+// What readGameEntry found.
+enum EntryRead {
+    ENTRY_BROKEN = -2,        // a check failed: entry->fault and faultLine tell which and where
+    ENTRY_NOT_SEATED = -1,    // the analysed player is not seated: only the date, the game length,
+                              // the seats and the lobby (NULL when the header can't be split) are
+                              // to be used
+    ENTRY_LOG_ENDED = 0,      // the log ended inside the entry
+    ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete,
+                              // money included
 };
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
-// text may be cut in place, and entry->lobby and room point into it. Returns 1 when the analysed player
-// sits in it and every check passed (*entry is complete, money included), -1 when the player is not
-// seated (*entry is then not to be used), 0 when the log ended inside it. Malformed entries that seat
-// the analysed player end the process through fatalError. The seats of the entries being read are
-// run.seatCount: 4 at a run's start, 3 from the first 3-player entry on.
-int readGameEntry(char* headerText, GameEntry* entry);
+// text may be cut in place, and entry->lobby and room point into it. Each entry is read with its own
+// seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
+// player lines are checked in every entry, the result line, the sum and the rate only in one that
+// seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
+// failing player line or the result line. headerLine is the header line's number (logLineNumber).
+int readGameEntry(char* headerText, long long headerLine, GameEntry* entry);
+
+// Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
+// "(" when a ")" precedes the first "：", else all before that colon. Returns 1 with *length set; 0
+// when the header can't be split (no "：", or a ")" without "(" before it).
+int findLobby(const char* headerText, size_t* length);
 
 #endif

@@ -7,7 +7,12 @@
 #include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
+#include "analysis/FatalError.h"
+#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
+
+#include <string.h>
 
 // The consumers of an accepted game, in the order they receive it. The row's leading fields go out
 // before the counting, whose growth may end the process, and the seats after it: a fatal error then
@@ -20,17 +25,57 @@ static void (*const consumers[])(const GameEntry*) = {
     addGameToTrends,
 };
 
-// The run's selection.
-static int isSelected(const GameEntry* game)
+static int inPeriod(const char* date)
 {
-    return game->rate >= settings.minRate && game->rate <= settings.maxRate;
+    if (!settings.firstDay[0] && !settings.lastDay[0]) return 1;
+    if (!isWellFormedDate(date)) return 0;
+    if (settings.firstDay[0] && strcmp(date, settings.firstDay) < 0) return 0;
+    return !settings.lastDay[0] || strcmp(date, settings.lastDay) <= 0;
+}
+
+static int hasGameLength(char flag)
+{
+    if (settings.gameLength == LENGTH_TONPU) return flag == '0';
+    if (settings.gameLength == LENGTH_HANCHAN) return flag != '0';
+    return 1;
+}
+
+static int inLobbies(const char* lobby)
+{
+    if (!settings.lobbies[0]) return 1;
+    return lobby && listHoldsItem(settings.lobbies, lobby, strlen(lobby));
+}
+
+int gameInsideConditions(const GameEntry* game)
+{
+    if (!inPeriod(game->date) || !inLobbies(game->lobby) || !hasGameLength(game->gameLength)) return 0;
+    return !settings.seats || game->seatCount == settings.seats;
+}
+
+int gameIsSelected(const GameEntry* game)
+{
+    if (game->rate < settings.minRate || game->rate > settings.maxRate) return 0;
+    return gameInsideConditions(game);
 }
 
 int acceptGame(const GameEntry* game)
 {
-    if (!isSelected(game)) return 0;
+    if (!gameIsSelected(game)) return 0;
     for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
     return 1;
+}
+
+// A broken entry: fatal, or counted when the tolerant reading is on.
+static void passBrokenEntry(const GameEntry* game)
+{
+    if (!settings.skipBroken) {
+        char format[64];
+        copyText(format, sizeof format, "%s");
+        appendText(format, sizeof format, MESSAGE_AT_LINE);
+        fatalError(format, game->fault, game->faultLine);
+    }
+    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = game->faultLine;
+    run.skippedEntries++;
 }
 
 void readGames(int (*take)(const GameEntry* game))
@@ -41,8 +86,15 @@ void readGames(int (*take)(const GameEntry* game))
         if (!readLogLine(line)) return;
         if (line[0] != '<') continue;
         if (run.progress) run.progress();
-        int read = readGameEntry(line + 1, &game);
-        if (read == 0) return;
-        if (read == 1) take(&game);
+        int read = readGameEntry(line + 1, logLineNumber(), &game);
+        if (read == ENTRY_BROKEN) {
+            passBrokenEntry(&game);
+            continue;
+        }
+        // The report's rank rows follow the seats of the entries read within the conditions, unless
+        // the number of seats is one of them.
+        if (game.threeSeatsRead && !settings.seats && gameInsideConditions(&game)) run.seatCount = 3;
+        if (read == ENTRY_LOG_ENDED) return;
+        if (read == ENTRY_COMPLETE) take(&game);
     }
 }

@@ -5,13 +5,23 @@
 
 struct GameEntry;
 
-// Takes the game when the run's selection holds it (today: its rate within settings.minRate to
-// maxRate, both included) and hands it to the per-game table, the player's totals, the opponent table
-// and the trends. Returns 1 when taken, 0 when not selected (nothing changes then).
+// 1 when the entry lies within every analysis condition that is set (settings/AnalysisConditions.h),
+// whatever its rate: its date text a well-formed day within the period, its lobby one of the lobbies
+// byte for byte (a NULL lobby is none), its game length, its number of seats. 1 when none is set.
+int gameInsideConditions(const GameEntry* game);
+
+// The run's selection: 1 when the game lies within the rate range (settings.minRate to maxRate, both
+// included) and gameInsideConditions holds.
+int gameIsSelected(const GameEntry* game);
+
+// Takes the game when gameIsSelected holds and hands it to the per-game table, the player's totals,
+// the opponent table and the trends. Returns 1 when taken, 0 when not selected (nothing changes then).
 int acceptGame(const GameEntry* game);
 
-// Reads the open game log to its end: every entry goes to readGameEntry, every game of the player to
-// take (the run's is acceptGame). run.progress, when set, is called at every entry.
+// Reads the open game log to its end, the one read loop of a log: every entry goes to readGameEntry,
+// every complete game of the player to take (the run's is acceptGame). A broken entry ends the
+// process through fatalError, naming its line; with settings.skipBroken it is counted in run instead
+// and the read goes on after the line that failed. run.progress, when set, is called at every entry.
 void readGames(int (*take)(const GameEntry* game));
 
 #endif

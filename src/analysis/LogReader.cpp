@@ -22,6 +22,10 @@ static int fileEnded;          // a read of the file has returned nothing
 static int atEnd;              // the end-of-file indicator: a read has met the end of the log
 static long long rawBytesRead;
 static long long fileSize = -1;
+static long long lineBreaksRead;   // line breaks given out so far
+static long long lastLineNumber;   // the physical line the last piece given out belongs to
+static int readErrorsFatal = 1;    // 0 for a listing: a read error then ends the log
+static int readFailed;
 
 static void resetReader(void)
 {
@@ -32,6 +36,10 @@ static void resetReader(void)
     atEnd = 0;
     rawBytesRead = 0;
     fileSize = -1;
+    lineBreaksRead = 0;
+    lastLineNumber = 0;
+    readErrorsFatal = 1;
+    readFailed = 0;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -64,6 +72,14 @@ int openNativeLog(const char* path)
     return startLog(openNativeRegularFile(path));
 }
 
+int openLogToList(const char* path)
+{
+    closeLog();
+    if (!startLog(openRegularFile(path))) return 0;
+    readErrorsFatal = 0;
+    return 1;
+}
+
 int adoptLog(FILE* file)
 {
     closeLog();
@@ -87,7 +103,11 @@ static int refillBlock(void)
     blockFill = kept;
     if (logFile && !fileEnded) {
         size_t got = fread(block + kept, 1, sizeof block - kept, logFile);
-        if (ferror(logFile)) fatalError("%s", MESSAGE_LOG_NOT_READ);
+        if (ferror(logFile)) {
+            if (readErrorsFatal) fatalError("%s", MESSAGE_LOG_NOT_READ);
+            readFailed = 1;
+            got = 0;
+        }
         rawBytesRead += (long long)got;
         blockFill += got;
         fileEnded = got == 0;
@@ -101,6 +121,7 @@ static int refillBlock(void)
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
     size_t used = 0;
+    lastLineNumber = lineBreaksRead + 1;
     while (!atEnd && used < LOG_LINE_SIZE - 1) {
         if (blockPos == blockLimit && !refillBlock()) {
             atEnd = 1;
@@ -130,7 +151,18 @@ int readLogLine(char buffer[LOG_LINE_SIZE])
         if (lineEnds) break;
     }
     buffer[used] = '\0';
+    if (used > 0 && buffer[used - 1] == '\n') lineBreaksRead++;
     return !atEnd;
+}
+
+long long logLineNumber(void)
+{
+    return lastLineNumber;
+}
+
+int logReadFailed(void)
+{
+    return readFailed;
 }
 
 int logAtEnd(void)

@@ -15,6 +15,10 @@ int openLog(const char* path);
 // The same for a native path, used as it is (vornix-cli's log as the command line gives it).
 int openNativeLog(const char* path);
 
+// The same for a listing outside a run (analysis/LobbyList.h): a read error of the file then ends the
+// log instead of the process, and logReadFailed tells of it.
+int openLogToList(const char* path);
+
 // Takes an open stream, at its start, as the game log (closeLog closes it). Returns 1; 0 when file is
 // NULL.
 int adoptLog(FILE* file);
@@ -26,6 +30,13 @@ void closeLog(void);
 // when the end-of-file indicator is set after the read (the buffer is then not to be used), 1 otherwise.
 // A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ.
 int readLogLine(char buffer[LOG_LINE_SIZE]);
+
+// The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
+// the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.
+long long logLineNumber(void);
+
+// 1 when a log opened by openLogToList met a read error (its end came early), 0 otherwise.
+int logReadFailed(void);
 
 // 1 once a read has met the end of the log, 0 before.
 int logAtEnd(void);

@@ -1,7 +1,10 @@
 #include "analysis/RunState.h"
 
 #include "analysis/Trends.h"
+#include "settings/Settings.h"
+#include "text/Text.h"
 
+#include <stdio.h>
 #include <string.h>
 
 // The record before the first run, as resetRunState leaves it: 4 seats, an empty opponent table, no
@@ -25,8 +28,21 @@ RunState run = initialRunState();
 void resetRunState(void)
 {
     clearOpponentTable();
-    run.seatCount = 4;
+    run.seatCount = settings.seats ? settings.seats : 4;
+    run.skippedEntries = 0;
     resetPlayerStats();
     clearTrends();
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
+}
+
+void skippedLinesText(char* out, size_t size)
+{
+    if (size) out[0] = '\0';
+    int kept = run.skippedEntries < SKIPPED_LINES_KEPT ? run.skippedEntries : SKIPPED_LINES_KEPT;
+    for (int i = 0; i < kept; i++) {
+        char number[24];
+        snprintf(number, sizeof number, "%s%lld", i ? "、" : "", run.skippedLines[i]);
+        appendText(out, size, number);
+    }
+    if (run.skippedEntries > kept) appendText(out, size, "、…");
 }

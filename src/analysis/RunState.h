@@ -11,12 +11,21 @@
 #include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
+#include <stddef.h>
 #include <time.h>
+
+enum {
+    SKIPPED_LINES_KEPT = 10,
+    SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
+};
 
 struct RunState {
     // Counted while the log is read.
-    int seatCount;                  // seats of the entries being read: 4 at the start, 3 after a
-                                    // 3-player entry
+    int seatCount;                  // the rank rows of the report: settings.seats when that condition
+                                    // is set; else 4 at the start, 3 once a 3-player entry within the
+                                    // other conditions was read
+    int skippedEntries;             // broken entries skipped by the tolerant reading
+    long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start
@@ -39,9 +48,13 @@ extern RunState run;
 inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
 // Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: 4
-// seats, no game,
+// seats (settings.seats when set), no game, no skipped entry,
 // no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
 // ring its slots (only its next-write index goes back to 0); startTime and progress stay.
 void resetRunState(void);
+
+// The line numbers of the first skipped entries joined by "、", with "、…" after them when more were
+// skipped, into out (size bytes, cut to fit); empty when none was.
+void skippedLinesText(char* out, size_t size);
 
 #endif

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 
@@ -14,7 +15,10 @@ enum OptionKind {
                           // ID_SIZE - 1 bytes
     OPTION_NATIVE_PATH,   // a path kept as given, at most nativePathLimit() bytes
     OPTION_NUMBER,        // a whole decimal number from low to high
-    OPTION_TEXT           // a text of at most size - 1 bytes
+    OPTION_TEXT,          // a text of at most size - 1 bytes
+    OPTION_DATE,          // a day as readDateInput takes it, into a field of DATE_SIZE bytes
+    OPTION_LIST_ITEM,     // one item added to a ";"-terminated list of size bytes; may be repeated
+    OPTION_GAME_LENGTH    // tonpu|hanchan (東風|半荘) into settings.gameLength
 };
 
 // vornix-cli's own options; those of the settings come from settingDescriptors.
@@ -32,6 +36,7 @@ static const CliOption ownOptions[] = {
     { "--id",   OPTION_ID,          0,                   1 },
     { "--out",  OPTION_NATIVE_PATH, FIELD(outputFolder), 0 },
     { "--help", OPTION_FLAG,        FIELD(help),         0 },
+    { "--length", OPTION_GAME_LENGTH, 0,                 0 },
 };
 
 #undef FIELD
@@ -79,7 +84,9 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
     for (int i = 0; i < OWN_OPTION_COUNT; i++) {
         if (strcmp(ownOptions[i].name, name) != 0) continue;
         found->kind = ownOptions[i].kind;
-        found->target = found->kind == OPTION_ID ? (void*)settings.currentId : (char*)options + ownOptions[i].field;
+        found->target = found->kind == OPTION_ID            ? (void*)settings.currentId
+                        : found->kind == OPTION_GAME_LENGTH ? (void*)&settings.gameLength
+                                                            : (char*)options + ownOptions[i].field;
         found->own = i;
         return 1;
     }
@@ -88,6 +95,8 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
         if (!setting->cliOption || strcmp(setting->cliOption, name) != 0) continue;
         found->kind = setting->kind == SETTING_FLAG     ? OPTION_FLAG
                       : setting->kind == SETTING_NUMBER ? OPTION_NUMBER
+                      : setting->kind == SETTING_DATE   ? OPTION_DATE
+                      : setting->kind == SETTING_LIST   ? OPTION_LIST_ITEM
                                                         : OPTION_TEXT;
         found->target = setting->field;
         found->size = setting->size;
@@ -136,6 +145,46 @@ static const char* badNumber(const FoundOption* option, int wholeNumber)
     return problemText;
 }
 
+// A refusal of the conditions' own (Messages.h), after the option's name.
+static const char* refused(const FoundOption* option, const char* message)
+{
+    snprintf(problemText, sizeof problemText, "%s: %s", option->name, message);
+    return problemText;
+}
+
+static const char* takeGameLength(const FoundOption* option, const char* value)
+{
+    static const struct { const char* word; int length; } words[] = {
+        { "tonpu", LENGTH_TONPU }, { "東風", LENGTH_TONPU }, { "hanchan", LENGTH_HANCHAN }, { "半荘", LENGTH_HANCHAN },
+    };
+    char word[16];
+    if (argumentToCp932(value, word, sizeof word))
+        for (const auto& w : words)
+            if (strcmp(word, w.word) == 0) {
+                *(int*)option->target = w.length;
+                return NULL;
+            }
+    return named(CLI_BAD_LENGTH, option->name);
+}
+
+// One item for a list: converted to code page 932 like the ID.
+static const char* takeListItem(const FoundOption* option, const char* value)
+{
+    char item[LOBBY_LIST_SIZE];
+    if (!argumentFitsCp932(value)) return notCp932(option);
+    if (!argumentToCp932(value, item, sizeof item)) return tooLong(option, option->size - 2);
+    const char* problem = addListItem((char*)option->target, option->size, item);
+    return problem ? refused(option, problem) : NULL;
+}
+
+static const char* takeDate(const FoundOption* option, const char* value)
+{
+    char typed[32];
+    const char* problem = copyWholeText(typed, sizeof typed, value) ? readDateInput(typed, (char*)option->target)
+                                                                   : MESSAGE_DATE_FORM;
+    return problem ? refused(option, problem) : NULL;
+}
+
 // Stores the value of one option with a value. Returns NULL, or what is wrong with the value.
 static const char* takeValue(const FoundOption* option, const char* value)
 {
@@ -158,6 +207,9 @@ static const char* takeValue(const FoundOption* option, const char* value)
     case OPTION_FLAG:
         *(int*)target = 1;
         return NULL;
+    case OPTION_DATE:        return takeDate(option, value);
+    case OPTION_LIST_ITEM:   return takeListItem(option, value);
+    case OPTION_GAME_LENGTH: return takeGameLength(option, value);
     }
     return NULL;
 }
@@ -176,12 +228,14 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
             *problem = unknownOption(argv[i]);
             return 0;
         }
-        for (int j = 0; j < givenCount; j++)
-            if (given[j] == option.target) {
-                *problem = named(CLI_REPEATED, option.name);
-                return 0;
-            }
-        given[givenCount++] = option.target;
+        if (option.kind != OPTION_LIST_ITEM) {
+            for (int j = 0; j < givenCount; j++)
+                if (given[j] == option.target) {
+                    *problem = named(CLI_REPEATED, option.name);
+                    return 0;
+                }
+            given[givenCount++] = option.target;
+        }
         if (option.own >= 0) seen[option.own] = 1;
         if (option.kind == OPTION_FLAG) {
             takeValue(&option, NULL);
@@ -195,6 +249,8 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
         if (*problem) return 0;
     }
     if (options->help) return 1;
+    *problem = checkPeriod(settings.firstDay, settings.lastDay);
+    if (*problem) return 0;
     for (int i = 0; i < OWN_OPTION_COUNT; i++)
         if (ownOptions[i].required && !seen[i]) {
             *problem = named(CLI_REQUIRED, ownOptions[i].name);

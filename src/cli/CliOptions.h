@@ -2,14 +2,16 @@
 #define VORNIX_CLIOPTIONS_H
 // The arguments of vornix-cli:
 //   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]
+//              [--from DATE] [--to DATE] [--lobby TEXT]... [--length tonpu|hanchan] [--players 4|3]
+//              [--skip-bad]
 //   vornix-cli --help
 
 #include "platform/platform.h"
 #include "text/Text.h"
 
 // What vornix-cli takes beside the settings: the other options set the fields of settings directly
-// (--id currentId, and every setting whose descriptor names an option: --min, --max, --scheme,
-// --trends).
+// (--id currentId, --length gameLength, and every setting whose descriptor names an option: --min,
+// --max, --scheme, --trends, --from, --to, --lobby, --players, --skip-bad).
 struct CliOptions {
     char logPath[NATIVE_PATH_SIZE];        // FILE as given (native), at most nativePathLimit() bytes
     char outputFolder[NATIVE_PATH_SIZE];   // DIR as given (native); empty: the current directory
@@ -19,8 +21,10 @@ struct CliOptions {
 // Resets settings to their defaults, then reads argv[1..argc-1] into options and settings (the ID
 // converted from the terminal's encoding, the paths kept as given). Returns 1 when they are complete
 // and valid; 0 on an unknown option, a missing value, an option given twice, a text longer than its
-// limit (never cut), an ID with a character code page 932 lacks, a number that is not a whole decimal
-// number or lies outside its range, or without --log or --id (unless --help was given). On 0,
+// limit (never cut), an ID or a lobby with a character code page 932 lacks, a number that is not a
+// whole decimal number or lies outside its range, a day readDateInput refuses, a period whose first
+// day lies after its last, a lobby addListItem refuses, or without --log or --id (unless --help was
+// given); --lobby alone may be repeated, each time one more lobby. On 0,
 // *problem names the fault and the option in a few words (code page 932), limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);
 

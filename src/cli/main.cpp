@@ -2,7 +2,7 @@
 // were written, with the report's path on stdout, or the usage after --help; 1 when the log is
 // malformed or could not be read to its end; 2 after bad arguments, an ID a file name can't hold, a
 // log that can't be opened or is no regular file, an output folder that can't be entered, --min
-// greater than --max, or no matching game; 3 when an output could not be created or written in full (each is named on stderr;
+// greater than --max, a period whose first day lies after its last, or no matching game; 3 when an output could not be created or written in full (each is named on stderr;
 // the report's path is printed when the report itself was written).
 #include "analysis/LogReader.h"
 #include "analysis/RunState.h"
@@ -68,6 +68,17 @@ static int reportMissingOutputs(int reportWritten)
     return missing;
 }
 
+// The tolerant reading's skipped entries, when there were any: their number and first lines.
+static void reportSkippedEntries(void)
+{
+    if (run.skippedEntries == 0) return;
+    char lines[SKIPPED_LINES_TEXT_SIZE];
+    char text[SKIPPED_LINES_TEXT_SIZE + 128];
+    skippedLinesText(lines, sizeof lines);
+    snprintf(text, sizeof text, CLI_SKIPPED_ENTRIES, run.skippedEntries, lines);
+    printConsoleText(stderr, text);
+}
+
 int main(int argc, char** argv)
 {
     useConsoleMessages();
@@ -108,6 +119,7 @@ int main(int argc, char** argv)
     int result = runAnalysis();
     clearProgress();
     closeLog();
+    reportSkippedEntries();
     if (result == 0) return EXIT_REFUSED;
     int missing = reportMissingOutputs(result == 1);
     // The printed path is the run's answer: a stdout that can't take it is an output not written.

@@ -22,6 +22,14 @@ const SettingDescriptor settingDescriptors[] = {
     { "配色", SETTING_NUMBER, &settings.colorScheme, 0, NULL, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1,
       ALWAYS_WRITTEN, "--scheme" },
     { "推移グラフ", SETTING_FLAG, &settings.trendCharts, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--trends" },
+    { "開始日", SETTING_DATE, TEXT_FIELD(firstDay), "", 0, 0, 0, WRITTEN_WHEN_SET, "--from" },
+    { "終了日", SETTING_DATE, TEXT_FIELD(lastDay), "", 0, 0, 0, WRITTEN_WHEN_SET, "--to" },
+    { "ロビー", SETTING_LIST, TEXT_FIELD(lobbies), "", 0, 0, 0, WRITTEN_WHEN_SET, "--lobby" },
+    // vornix-cli's --length takes words (cli/CliOptions.cpp).
+    { "対局", SETTING_NUMBER, &settings.gameLength, 0, NULL, 0, LENGTH_TONPU, LENGTH_HANCHAN, WRITTEN_WHEN_SET,
+      NULL },
+    { "人数", SETTING_NUMBER, &settings.seats, 0, NULL, 0, 3, 4, WRITTEN_WHEN_SET, "--players" },
+    { "壊れた対局", SETTING_FLAG, &settings.skipBroken, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--skip-bad" },
 };
 
 #undef TEXT_FIELD
@@ -37,7 +45,8 @@ void resetSettings(void)
 void applyDefaults(void)
 {
     for (const SettingDescriptor& setting : settingDescriptors) {
-        if (setting.kind == SETTING_TEXT && setting.defaultText)
+        int text = setting.kind == SETTING_TEXT || setting.kind == SETTING_DATE || setting.kind == SETTING_LIST;
+        if (text && setting.defaultText)
             copyText((char*)setting.field, setting.size, setting.defaultText);
         if (setting.kind == SETTING_NUMBER || setting.kind == SETTING_FLAG)
             *(int*)setting.field = setting.defaultNumber;

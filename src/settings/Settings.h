@@ -16,6 +16,15 @@ enum {
     DEFAULT_COLOR_SCHEME = 0
 };
 
+enum {
+    DATE_SIZE = 11,          // a day "YYYY/MM/DD"
+    LOBBY_LIST_SIZE = 240    // lobbies, each ";"-terminated: at most 239 bytes, so that the file's
+                             // line stays within the 261 bytes its reader takes at once
+};
+
+// The analysis conditions' values of gameLength and seats (0: the condition is off).
+enum { LENGTH_TONPU = 1, LENGTH_HANCHAN = 2 };
+
 struct Settings {
     char currentId[ID_SIZE];               // the ID the next analysis uses; at most 15 bytes
     char idList[ID_LIST_SLOTS][ID_SIZE];   // remembered IDs, most recent first
@@ -28,6 +37,15 @@ struct Settings {
     int colorScheme;                       // 0 "標準", 1 "白", 2 "黒", 3 "青"
     int trendCharts;                       // 1: the report also shows the progress over time and the
                                            // monthly table is written (an option, off by default)
+    // The analysis conditions (settings/AnalysisConditions.h), all off by default: a game outside one
+    // is skipped like one outside the rate range.
+    char firstDay[DATE_SIZE];              // "YYYY/MM/DD" or empty: the period's first day, inclusive
+    char lastDay[DATE_SIZE];               // "YYYY/MM/DD" or empty: its last day, inclusive
+    char lobbies[LOBBY_LIST_SIZE];         // "A;B;": the lobbies taken; empty: every lobby
+    int gameLength;                        // 0 every game, LENGTH_TONPU or LENGTH_HANCHAN only
+    int seats;                             // 0 every game, 4 or 3: only games with that many seats
+    int skipBroken;                        // 1: a broken entry is skipped and counted instead of
+                                           // ending the run
 };
 
 // The kind of a setting: how its field is held, read, written and defaulted.
@@ -35,7 +53,12 @@ enum SettingKind {
     SETTING_ID_LIST,   // the remembered IDs and currentId; the file's special line (settings/IdList.h)
     SETTING_TEXT,      // a text field of `size` bytes, cut to fit
     SETTING_NUMBER,    // a decimal number from low to high; a file's number outside reads as the default
-    SETTING_FLAG       // 0 or 1; a file's line is 1 only when its number is exactly 1
+    SETTING_FLAG,      // 0 or 1; a file's line is 1 only when its number is exactly 1
+    SETTING_DATE,      // a day of DATE_SIZE bytes, empty or "YYYY/MM/DD", read through readDateInput;
+                       // a file's value that is no day leaves the field
+    SETTING_LIST       // a ";"-terminated list of `size` bytes (isItemList); a file's value that is
+                       // no such list, or does not fit, leaves the field; vornix-cli's option may be
+                       // repeated, each time adding one item
 };
 
 enum SettingPresence {
@@ -48,10 +71,12 @@ enum SettingPresence {
 struct SettingDescriptor {
     const char* tag;           // the tag of its line in vornix.ini, code page 932, case-sensitive
     SettingKind kind;
-    void* field;               // in settings: char[size] for SETTING_TEXT, int for numbers and flags;
+    void* field;               // in settings: char[size] for the texts, days and lists, int for numbers
+                               // and flags;
                                // NULL for the ID list
-    size_t size;               // SETTING_TEXT: bytes of the field
-    const char* defaultText;   // SETTING_TEXT: what applyDefaults sets (NULL: the field is left)
+    size_t size;               // SETTING_TEXT, SETTING_DATE, SETTING_LIST: bytes of the field
+    const char* defaultText;   // SETTING_TEXT, SETTING_DATE, SETTING_LIST: what applyDefaults sets
+                               // (NULL: the field is left)
     int defaultNumber;         // SETTING_NUMBER, SETTING_FLAG: what applyDefaults sets
     int low, high;             // SETTING_NUMBER: the accepted range
     SettingPresence presence;
@@ -71,8 +96,8 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 void resetSettings(void);
 
 // Sets every setting of settingDescriptors to its default: the log path, the default rates (0 and
-// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0 and trendCharts 0; leaves
-// currentId and the ID list as they are.
+// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0, trendCharts 0 and every analysis
+// condition off; leaves currentId and the ID list as they are.
 void applyDefaults(void);
 
 // Copies the whole of settings into settingsBackup.

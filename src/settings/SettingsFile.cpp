@@ -3,6 +3,7 @@
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
+#include "settings/AnalysisConditions.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
@@ -40,9 +41,24 @@ static int readNumber(const SettingDescriptor* line, const char* value)
     return number >= line->low && number <= line->high ? number : line->defaultNumber;
 }
 
+// A day that reads as one (an empty value too) replaces the field; any other value leaves it.
+static void readDate(const SettingDescriptor* line, const char* value)
+{
+    char date[DATE_SIZE];
+    if (!readDateInput(value, date)) copyText((char*)line->field, line->size, date);
+}
+
+// A list that is one and fits whole replaces the field; any other value leaves it.
+static void readList(const SettingDescriptor* line, const char* value)
+{
+    if (isItemList(value) && strlen(value) < line->size) copyText((char*)line->field, line->size, value);
+}
+
 static void applySetting(const SettingDescriptor* line, const char* value)
 {
     switch (line->kind) {
+    case SETTING_DATE:    readDate(line, value); return;
+    case SETTING_LIST:    readList(line, value); return;
     case SETTING_ID_LIST: readIdLine(value); return;
     case SETTING_TEXT:    copyText((char*)line->field, line->size, value); return;
     case SETTING_NUMBER:  *(int*)line->field = readNumber(line, value); return;
@@ -108,7 +124,9 @@ static int isSet(const SettingDescriptor* line)
 {
     switch (line->kind) {
     case SETTING_ID_LIST: return 1;
-    case SETTING_TEXT:    return ((const char*)line->field)[0] != '\0';
+    case SETTING_TEXT:
+    case SETTING_DATE:
+    case SETTING_LIST:    return ((const char*)line->field)[0] != '\0';
     case SETTING_NUMBER:
     case SETTING_FLAG:    return *(const int*)line->field != 0;
     }
@@ -121,6 +139,8 @@ static int writeSettingLine(FILE* file, const SettingDescriptor* line)
     switch (line->kind) {
     case SETTING_ID_LIST: return writeIdLine(file, line->tag);
     case SETTING_TEXT:
+    case SETTING_DATE:
+    case SETTING_LIST:
         return textPrintf(file, "<%s>%s</%s>\n", line->tag, (const char*)line->field, line->tag) >= 0;
     case SETTING_NUMBER:
     case SETTING_FLAG:

@@ -6,7 +6,8 @@
 // sets currentId to the ID placeholder, and returns 0; returns 1 when the file was read.
 int readSettingsFile(void);
 
-// Writes the lines of settings to appPaths.settingsPath (seven, and an eighth while trendCharts is on),
+// Writes the lines of settings to appPaths.settingsPath (seven, then one for each option or condition
+// that is set),
 // through a temporary file that replaces the old one only when everything was written. On failure
 // shows MESSAGE_SETTINGS_NOT_SAVED, leaves the old file untouched and returns 0; returns 1 on success.
 int writeSettingsFile(void);

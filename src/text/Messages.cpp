@@ -29,9 +29,17 @@ const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
 const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
 
 const char CLI_USAGE[] =
-    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n";
+    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n"
+    "                  [--from 日付] [--to 日付] [--lobby ロビー]... [--length tonpu|hanchan] [--players 4|3]\n"
+    "                  [--skip-bad]\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
+    "分析条件（どれも指定しなければすべての対局）:\n"
+    "  --from 日付, --to 日付     この日から、この日までの対局（YYYY/MM/DD、YYYY-MM-DD、YYYY/M/D）\n"
+    "  --lobby ロビー             このロビーの対局（繰り返して複数指定できる）\n"
+    "  --length tonpu|hanchan     東風戦だけ、半荘戦だけ（東風、半荘 とも書ける）\n"
+    "  --players 4|3              4人打ちだけ、3人打ちだけ\n"
+    "  --skip-bad                 壊れた対局を飛ばして分析を続ける（飛ばした対局は標準エラーに表示）\n"
     "終了コード:\n"
     "  0  すべてのファイルを書き込み、結果ファイルのパスを表示した\n"
     "  1  牌譜ファイルが壊れているか、最後まで読めなかった\n"
@@ -47,3 +55,13 @@ const char CLI_OUT_OF_RANGE[] = "%s には %d から %d までの整数を指定
 const char CLI_REQUIRED[] = "%s を指定してください";
 const char CLI_NOT_CP932[] = "%s にシフトJIS（コードページ932）で表せない文字があります";
 const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっています";
+
+const char MESSAGE_DATE_FORM[] = "日付は 2024/01/31 のように「年/月/日」で入力してください";
+const char MESSAGE_DATE_IMPOSSIBLE[] = "存在しない日付です";
+const char MESSAGE_PERIOD_REVERSED[] = "開始日が終了日より後になっています";
+const char MESSAGE_LOBBY_UNLISTABLE[] = "ロビー名が空か、「;」を含んでいます";
+const char MESSAGE_TOO_MANY_LOBBIES[] = "選んだロビーが多すぎます（名前の合計は 239 バイトまで）";
+const char MESSAGE_AT_LINE[] = "（%lld 行目）";
+const char CONDITION_LOBBY_ITEM[] = "%s（%d 件）";
+const char CLI_SKIPPED_ENTRIES[] = "vornix-cli: 読み飛ばした壊れた対局: %d 件（%s 行目）\n";
+const char CLI_BAD_LENGTH[] = "%s には tonpu、hanchan、東風、半荘 のどれかを指定してください";

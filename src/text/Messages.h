@@ -54,4 +54,20 @@ extern const char CLI_REQUIRED[];         // %s the option
 extern const char CLI_NOT_CP932[];        // %s the option: a character code page 932 lacks
 extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 
+// The analysis conditions (settings/AnalysisConditions.h): the refusals of a typed day, a period and
+// a lobby, shown by the dialog and by vornix-cli (after the option's name).
+extern const char MESSAGE_DATE_FORM[];          // no day of the forms YYYY/MM/DD, YYYY-MM-DD, YYYY/M/D
+extern const char MESSAGE_DATE_IMPOSSIBLE[];    // a day the calendar lacks (2024/02/30)
+extern const char MESSAGE_PERIOD_REVERSED[];    // the first day after the last
+extern const char MESSAGE_LOBBY_UNLISTABLE[];   // an empty lobby or one holding ";"
+extern const char MESSAGE_TOO_MANY_LOBBIES[];   // the lobbies don't fit in the setting
+// The line added to a fatal log-format error: a format taking the physical line number (%lld).
+extern const char MESSAGE_AT_LINE[];
+// The dialog's lobby list: a format taking the lobby and its number of entries in the log (%d).
+extern const char CONDITION_LOBBY_ITEM[];
+// vornix-cli: the tolerant reading's skipped entries, a format taking their number (%d) and the line
+// numbers of the first ten (%s); a line feed ends it.
+extern const char CLI_SKIPPED_ENTRIES[];
+extern const char CLI_BAD_LENGTH[];             // %s the option: a value other than its four words
+
 #endif

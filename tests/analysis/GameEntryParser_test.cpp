@@ -64,40 +64,77 @@ TEST(GameEntryParser, SplitsTheHeaderIntoLobbyRateAndRoom)
     }
 }
 
-TEST(GameEntryParserDeathTest, MalformedEntriesOfThePlayerAreFatal)
+// The fatal message names the line whose check failed; with the tolerant reading the entry is counted
+// under that line instead, and the next entry is read as if the broken one were not there.
+TEST(GameEntryParserDeathTest, MalformedEntriesOfThePlayerAreFatalOrSkipped)
 {
     struct Case {
         const char* header;
-        char flag;
         const char* result;
         const char* message;
+        int line;   // the header is line 3, the result line 10
         const char* rule;
     };
     const char* good = ">1     +30 2     +10 3     -15 4     -25";
     const Case cases[] = {
-        {"高(点3万)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "点3万 is no real rate"},
-        {"高(点20001)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "above 20000"},
-        {"高(点-1)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "below 0"},
-        {"高(点99999999999)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "a number beyond 32 bits"},
-        {"高(点300000万)：卓>", '1', good, MESSAGE_IMPOSSIBLE_RATE, "万 beyond 32 bits does not wrap"},
-        {"ロビー(点50)卓>", '1', good, MESSAGE_MALFORMED_ENTRY, "a header without a colon"},
-        {"ロビー点50)：卓>", '1', good, MESSAGE_MALFORMED_ENTRY, ") without ( before it"},
-        {"東南(東1万/2万)：卓>", '1', good, MESSAGE_MALFORMED_ENTRY, "/ without the marker the flag selects"},
-        {"卓(点50)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+        {"高(点3万)：卓>", good, MESSAGE_IMPOSSIBLE_RATE, 3, "点3万 is no real rate"},
+        {"高(点20001)：卓>", good, MESSAGE_IMPOSSIBLE_RATE, 3, "above 20000"},
+        {"高(点-1)：卓>", good, MESSAGE_IMPOSSIBLE_RATE, 3, "below 0"},
+        {"高(点99999999999)：卓>", good, MESSAGE_IMPOSSIBLE_RATE, 3, "a number beyond 32 bits"},
+        {"高(点300000万)：卓>", good, MESSAGE_IMPOSSIBLE_RATE, 3, "万 beyond 32 bits does not wrap"},
+        {"ロビー(点50)卓>", good, MESSAGE_MALFORMED_ENTRY, 3, "a header without a colon"},
+        {"ロビー点50)：卓>", good, MESSAGE_MALFORMED_ENTRY, 3, ") without ( before it"},
+        {"東南(東1万/2万)：卓>", good, MESSAGE_MALFORMED_ENTRY, 3, "/ without the marker the flag selects"},
+        {"卓(点50)：卓>", ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM, 10,
          "scores that do not sum to 0"},
-        {"卓(点50)：卓>", '1', ">1     +30 2     +10 3     -15 4  ", MESSAGE_MALFORMED_ENTRY,
+        {"卓(点50)：卓>", ">1     +30 2     +10 3     -15 4  ", MESSAGE_MALFORMED_ENTRY, 10,
          "a result line too short for the fourth seat"},
-        {"卓(点3万)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+        {"卓(点3万)：卓>", ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM, 10,
          "the zero-sum check comes before the rate check"},
-        {"ロビー点50)：卓>", '1', ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM,
+        {"ロビー点50)：卓>", ">1     +30 2     +10 3     -15 4     -24", MESSAGE_NONZERO_SUM, 10,
          "the zero-sum check comes before the header is split"},
     };
+    const std::string next = plainGame("次(点77)：卓>");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         useTestSettings();
-        std::string log = gameEntry(c.header, c.flag, {"Me", "A", "B", "C"}, c.result);
-        EXPECT_EXIT(readLogGames(log), ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
+        std::string log = "log\r\n\r\n" + gameEntry(c.header, '1', {"Me", "A", "B", "C"}, c.result) + next;
+        std::string atLine = "（" + std::to_string(c.line) + " 行目）";
+        EXPECT_EXIT(readLogGames(log), ::testing::ExitedWithCode(1), "message: " + hexOf(c.message + atLine));
+
+        settings.skipBroken = 1;
+        std::vector<ReadGame> games = readLogGames(log);
+        ASSERT_EQ(games.size(), 1u);
+        EXPECT_EQ(games[0].entry.rate, 77);
+        EXPECT_EQ(run.skippedEntries, 1);
+        EXPECT_EQ(run.skippedLines[0], c.line);
     }
+}
+
+TEST(GameEntryParser, TolerantReadingGoesOnAfterTheLineThatFailed)
+{
+    useTestSettings();
+    settings.skipBroken = 1;
+    std::string badThree = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
+                                     resultLine({{2, 10}, {1, 20}, {3, -31}}));
+    // The player line that fails is the second; the rest of the entry is read as lines between entries.
+    std::string badPlayerLine = gameEntry("卓(点50)：卓>", '1', {"W", "=X", "Y", "Z"}, ">1");
+    std::vector<ReadGame> games = readLogGames(badThree + plainGame() + badPlayerLine + plainGame());
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].entry.seatCount, 4) << "a bad three-player entry then a good four-player one";
+    EXPECT_EQ(run.seatCount, 4) << "the broken entry does not count as a three-player entry read";
+    EXPECT_EQ(run.skippedEntries, 2);
+    EXPECT_EQ(run.skippedLines[0], 8);
+    EXPECT_EQ(run.skippedLines[1], 8 + 8 + 5) << "the player line of an entry without the player";
+
+    std::string log;
+    for (int i = 0; i < 12; i++) log += badPlayerLine;
+    games = readLogGames(log + plainGame());
+    EXPECT_EQ(games.size(), 1u);
+    EXPECT_EQ(run.skippedEntries, 12);
+    char lines[SKIPPED_LINES_TEXT_SIZE];
+    skippedLinesText(lines, sizeof lines);
+    EXPECT_STREQ(lines, "5、13、21、29、37、45、53、61、69、77、…");
 }
 
 TEST(GameEntryParser, ResultLineOfExactlyTheNeededLengthIsRead)
@@ -145,37 +182,39 @@ TEST(GameEntryParserDeathTest, PlayerLinesAreCheckedInEveryEntry)
     }
 }
 
-TEST(GameEntryParser, ThreePlayerEntriesChangeTheSeatsForTheRestOfTheRun)
+// A three-player entry used to set three seats for the rest of the run: a later four-player entry
+// then failed the zero sum (player in seats 1-3) or was dropped (seat 4).
+TEST(GameEntryParser, EachEntryIsReadWithItsOwnSeats)
 {
     useTestSettings();
     std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
                                   resultLine({{2, 10}, {1, 20}, {3, -30}}));
-    // Read with three seats: "Z" is a body line, and only three scores are read; without the player
-    // in the first three seats the entry is skipped.
-    std::string fourWithPlayerLast = gameEntry("卓(点100)：卓>", '1', {"W", "X", "Y", "Me"},
-                                               resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
-    std::string threeAgain = gameEntry("三人(点100)：卓>", '1', {"Me", "C", "D", "=三人打ち"},
-                                       resultLine({{1, 40}, {2, -10}, {3, -30}}));
-    std::vector<ReadGame> games = readLogGames(three + fourWithPlayerLast + threeAgain);
-    EXPECT_EQ(run.seatCount, 3);
-    ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(playerScoreSum(games), 60);
-    EXPECT_EQ(games[1].entry.seatCount, 3);
-    EXPECT_STREQ(games[1].entry.seats[2].name, "D");
+    std::string log = three;
+    for (int seat = 0; seat < 4; seat++) {
+        std::vector<std::string> names = {"W", "X", "Y", "Z"};
+        names[seat] = "Me";
+        log += gameEntry("卓(点100)：卓>", '1', {names[0], names[1], names[2], names[3]},
+                         resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
+    }
+    log += three;
+    std::vector<ReadGame> games = readLogGames(log);
+    ASSERT_EQ(games.size(), 6u);
+    const int seats[] = {3, 4, 4, 4, 4, 3};
+    const int scores[] = {20, 30, 10, -15, -25, 20};
+    for (size_t i = 0; i < games.size(); i++) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(games[i].entry.seatCount, seats[i]);
+        EXPECT_EQ(games[i].entry.seats[games[i].entry.playerSeat].score, scores[i]);
+    }
+    EXPECT_EQ(run.seatCount, 3) << "the rank rows: three once a three-player entry was read";
 
-    // A new run starts again with four seats.
+    // Three-player entries after four-player ones, and a new run that reads four-player ones only.
+    games = readLogGames(plainGame() + three);
+    EXPECT_EQ(games[0].entry.seatCount, 4);
+    EXPECT_EQ(games[1].entry.seatCount, 3);
+    EXPECT_EQ(run.seatCount, 3);
     games = readLogGames(plainGame());
     EXPECT_EQ(run.seatCount, 4);
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].entry.seatCount, 4);
-}
-
-TEST(GameEntryParserDeathTest, FourPlayerEntryAfterAThreePlayerEntryFailsTheZeroSum)
-{
-    useTestSettings();
-    std::string three = gameEntry("三人(点100)：卓>", '1', {"A", "Me", "B", "=三人打ち"},
-                                  resultLine({{2, 10}, {1, 20}, {3, -30}}));
-    EXPECT_EXIT(readLogGames(three + plainGame()), ::testing::ExitedWithCode(1), "message: " + hexOf(MESSAGE_NONZERO_SUM));
 }
 
 TEST(GameIntake, RateRangeIsInclusiveAndCheckedAfterThePlausibility)

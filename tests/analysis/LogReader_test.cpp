@@ -81,6 +81,27 @@ TEST(LogReader, CutsLinesLikeATextModeStream)
     }
 }
 
+// The physical line of each piece read: counted in line breaks, a long line's pieces share it.
+TEST(LogReader, NumbersThePhysicalLines)
+{
+    struct Case { std::string input; std::vector<long long> numbers; const char* rule; };
+    const Case cases[] = {
+        {"a\r\nb\nc\r\n", {1, 2, 3}, "CR LF and LF each end a line"},
+        {"a\rb\r\nc\r\n", {1, 2}, "a lone CR ends none"},
+        {std::string(200, 'w') + "\r\nq\r\n", {1, 1, 1, 2}, "the pieces of a long line"},
+        {std::string(79, 'x') + "\r\nq\r\n", {1, 1, 2}, "the break read alone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        openLogText(c.input);
+        std::vector<long long> numbers;
+        char buffer[LOG_LINE_SIZE];
+        while (readLogLine(buffer)) numbers.push_back(logLineNumber());
+        EXPECT_EQ(numbers, c.numbers);
+    }
+}
+
 TEST(LogReader, LineBreaksAcrossBlocksAreTranslatedAlike)
 {
     // The reader takes the file in large blocks; a CR LF pair or a lone CR may sit on the seam.

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,20 @@ TEST(CliOptions, RefusalsNameTheirFault)
           "a scheme outside 0 to 3" },
         { {"--log", "x", "--id", "Me", "--scheme", "-1"}, "--scheme には 0 から 3 までの整数を指定してください",
           "a negative scheme" },
+        { {"--log", "x", "--id", "Me", "--from", "2024/02/30"}, "--from: 存在しない日付です", "an impossible day" },
+        { {"--log", "x", "--id", "Me", "--to", "2024.1.1"}, "--to: 日付は 2024/01/31 のように「年/月/日」で入力してください",
+          "no day" },
+        { {"--log", "x", "--id", "Me", "--from", "2024/02/02", "--to", "2024/2/1"}, "開始日が終了日より後になっています",
+          "the first day after the last" },
+        { {"--log", "x", "--id", "Me", "--lobby", "a;b"}, "--lobby: ロビー名が空か、「;」を含んでいます", "a ; in a lobby" },
+        { {"--log", "x", "--id", "Me", "--lobby", u8"é"}, "--lobby にシフトJIS（コードページ932）で表せない文字があります",
+          "a lobby code page 932 can't hold" },
+        { {"--log", "x", "--id", "Me", "--length", "tonpuu"}, "--length には tonpu、hanchan、東風、半荘 のどれかを指定してください",
+          "a game length of another word" },
+        { {"--log", "x", "--id", "Me", "--players", "2"}, "--players には 3 から 4 までの整数を指定してください",
+          "two players" },
+        { {"--log", "x", "--id", "Me", "--length", "tonpu", "--length", "tonpu"}, "--length が二度以上指定されています",
+          "only --lobby may be repeated" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -86,6 +101,20 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     EXPECT_EQ(settings.colorScheme, DEFAULT_COLOR_SCHEME);
     EXPECT_STREQ(parsed.options.outputFolder, "");
     EXPECT_EQ(settings.trendCharts, 0);
+    EXPECT_FALSE(selectionConditionsSet());
+    EXPECT_EQ(settings.skipBroken, 0);
+
+    parsed = parse({"--log", "x", "--id", "Me", "--from", "2024-1-5", "--to", "2024/01/05", "--lobby", u8"上級",
+                    "--lobby", "B", "--lobby", u8"上級", "--length", u8"半荘", "--players", "3", "--skip-bad"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.problem;
+    EXPECT_STREQ(settings.firstDay, "2024/01/05");
+    EXPECT_STREQ(settings.lastDay, "2024/01/05");
+    EXPECT_STREQ(settings.lobbies, "上級;B;");
+    EXPECT_EQ(settings.gameLength, LENGTH_HANCHAN);
+    EXPECT_EQ(settings.seats, 3);
+    EXPECT_EQ(settings.skipBroken, 1);
+    EXPECT_EQ(parse({"--log", "x", "--id", "Me", "--length", "tonpu"}).ok, 1);
+    EXPECT_EQ(settings.gameLength, LENGTH_TONPU);
 
     parsed = parse({"--log", "x", "--id", u8"ソポ表"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;

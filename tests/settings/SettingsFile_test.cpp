@@ -44,6 +44,12 @@ static std::string fieldText(const std::string& field)
     if (field == "currentId") return settings.currentId;
     if (field == "ids") return idsInUse();
     if (field == "logPath") return settings.logPath;
+    if (field == "firstDay") return settings.firstDay;
+    if (field == "lastDay") return settings.lastDay;
+    if (field == "lobbies") return settings.lobbies;
+    if (field == "gameLength") return std::to_string(settings.gameLength);
+    if (field == "seats") return std::to_string(settings.seats);
+    if (field == "skipBroken") return std::to_string(settings.skipBroken);
     if (field == "minRate") return std::to_string(settings.minRate);
     if (field == "maxRate") return std::to_string(settings.maxRate);
     if (field == "saveOnExit") return std::to_string(settings.saveOnExit);
@@ -104,6 +110,16 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<牌譜ファイル>x</牌譜ファイル>\r\n", "saveOnExit", "1", "missing flag line leaves 1" },
         { WRITTEN_BEFORE_THE_OPTION, "trendCharts", "0", "a file of the seven lines leaves the option off" },
         { "<牌譜ファイル>x</牌譜ファイル>\r\n", "currentId", "", "missing ID line leaves it empty" },
+        { "<開始日>2024-3-5</開始日>\r\n", "firstDay", "2024/03/05", "a day as typed is stored" },
+        { "<終了日>2024/02/30</終了日>\r\n", "lastDay", "", "an impossible day is ignored" },
+        { "<開始日>soon</開始日>\r\n", "firstDay", "", "a word is ignored" },
+        { "<ロビー>上級;一般;</ロビー>\r\n", "lobbies", "上級;一般;", "lobbies" },
+        { "<ロビー>上級</ロビー>\r\n", "lobbies", "", "a lobby without its ; is ignored" },
+        { "<対局>1</対局>\r\n", "gameLength", "1", "東風戦" },
+        { "<対局>3</対局>\r\n", "gameLength", "0", "game length 3 stays off" },
+        { "<人数>3</人数>\r\n", "seats", "3", "three seats" },
+        { "<人数>2</人数>\r\n", "seats", "0", "two seats stay off" },
+        { "<壊れた対局>1</壊れた対局>\r\n", "skipBroken", "1", "tolerant reading" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -174,6 +190,16 @@ TEST_F(SettingsFile, WritesTheSevenLinesWithCrLfAndTheOptionOnlyWhenOn)
     EXPECT_EQ(writeSettingsFile(), 1);
     EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) + "<推移グラフ>1</推移グラフ>\r\n");
 
+    settings.trendCharts = 0;
+    copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
+    copyText(settings.lobbies, sizeof settings.lobbies, "A;B;");
+    settings.seats = 4;
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) +
+                                   "<開始日>2024/01/01</開始日>\r\n<ロビー>A;B;</ロビー>\r\n<人数>4</人数>\r\n");
+    settings.firstDay[0] = settings.lobbies[0] = '\0';
+    settings.seats = 0;
+
     resetSettings();
     EXPECT_EQ(writeSettingsFile(), 1);
     EXPECT_EQ(fileBytes(file),
@@ -186,9 +212,22 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
 {
     fillSettings();
     settings.trendCharts = 1;
+    copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
+    copyText(settings.lastDay, sizeof settings.lastDay, "2024/06/30");
+    copyText(settings.lobbies, sizeof settings.lobbies, std::string(119, 'L').append(";").append(118, 'M').append(";").c_str());
+    settings.gameLength = LENGTH_HANCHAN;
+    settings.seats = 3;
+    settings.skipBroken = 1;
+    Settings written = settings;
     writeSettingsFile();
     resetSettings();
     EXPECT_EQ(readSettingsFile(), 1);
+    EXPECT_STREQ(settings.firstDay, written.firstDay);
+    EXPECT_STREQ(settings.lastDay, written.lastDay);
+    EXPECT_STREQ(settings.lobbies, written.lobbies) << "the longest lobby list fits its line";
+    EXPECT_EQ(settings.gameLength, LENGTH_HANCHAN);
+    EXPECT_EQ(settings.seats, 3);
+    EXPECT_EQ(settings.skipBroken, 1);
     EXPECT_EQ(idsInUse(), "4:ゲスト|abc|x|y");   // the empty slot is dropped, "x;y" splits
     EXPECT_STREQ(settings.currentId, "ゲスト");
     EXPECT_STREQ(settings.logPath, "C:\\Kalvento\\JAPANESE\\Zentolog.txt");

@@ -17,8 +17,8 @@
 //
 // Every entry is valid: the scores of an entry sum to 0, rates lie in 0..20000, ranks and scores
 // stand at bytes 1 + 10i and 5 + 10i of the result line, names have at most 12 bytes, no line is
-// longer than 78 bytes before its CR LF. The three-player entries come last, because the reader keeps
-// three seats for every entry after the first three-player one.
+// longer than 78 bytes before its CR LF. The three-player entries come last, as logs written before
+// each entry was read with its own seats needed them.
 #include <stdarg.h>
 #include <stdint.h>
 #include <stdio.h>

@@ -1,0 +1,11 @@
+#ifndef VORNIX_CONDITIONLINES_H
+#define VORNIX_CONDITIONLINES_H
+// The report's lines after the range line that tell what else cut the games: the analysis conditions
+// that are set, and the broken entries the tolerant reading skipped.
+
+// Writes "分析条件：…<BR>" when a selection condition is set (period, lobbies, game length, seats, in
+// this order, joined by "、"), then "読み飛ばした壊れた対局：…<BR>" when entries were skipped; nothing
+// otherwise, so a run without conditions writes the bytes it always has.
+void writeConditionLines(void);
+
+#endif

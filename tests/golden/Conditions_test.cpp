@@ -1,0 +1,171 @@
+// Runs with conditions and with the tolerant reading against runs without them over logs from which
+// the entries outside the conditions, or the broken entries, were removed: the three files must be
+// the same but for the processing time and the lines that name the conditions and the skipped entries.
+#include "settings/AnalysisConditions.h"
+#include "settings/AppPaths.h"
+#include "support/GameLogText.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+#include <stdint.h>
+
+namespace {
+
+// One generated entry and what the conditions look at.
+struct Entry {
+    std::string text;
+    std::string date;
+    std::string lobby;
+    char flag;
+    int seats;
+};
+
+uint64_t randomState = 7;
+
+int randomBelow(int n)
+{
+    randomState = randomState * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (int)((randomState >> 33) % (uint64_t)n);
+}
+
+const char* const LOBBIES[] = {"上級ロビー", "一般ロビー", "東南戦ロビー"};
+const char* const RATES[] = {"(点200)", "(点50)", "(東1万/半2万)"};
+
+// Mixed entries: four and three seats in any order, dates over three years (some date texts not
+// well-formed), three lobbies, both game lengths; "Me" at most tables, at any seat.
+std::vector<Entry> generateEntries(int count)
+{
+    std::vector<Entry> entries;
+    for (int i = 0; i < count; i++) {
+        Entry e;
+        char date[32];
+        snprintf(date, sizeof date, randomBelow(15) ? "%04d/%02d/%02d" : "%04d/%d/%d ", 2023 + randomBelow(3),
+                 1 + randomBelow(12), 1 + randomBelow(28));
+        e.date = date;
+        int lobby = randomBelow(3);
+        e.lobby = LOBBIES[lobby];
+        e.flag = randomBelow(2) ? '1' : '0';
+        e.seats = randomBelow(4) ? 4 : 3;
+        int playerSeat = randomBelow(5);   // 4: not seated
+        e.text = "<" + e.lobby + RATES[lobby] + "：卓" + std::to_string(i % 50) + ">\r\n " + e.flag + ":対局\r\n[" +
+                 e.date + " 21:05]\r\n";
+        std::vector<std::pair<int, int>> results;
+        int sum = 0;
+        for (int seat = 0; seat < e.seats; seat++) {
+            std::string name = seat == playerSeat ? "Me" : "P" + std::to_string(randomBelow(12));
+            e.text += "#" + name + " 初段\r\n";
+            int score = seat + 1 < e.seats ? randomBelow(81) - 40 : -sum;
+            sum += score;
+            results.push_back({seat + 1, score});
+        }
+        if (e.seats == 3) e.text += "=三人打ち\r\n";
+        e.text += " 東1局 流局\r\n";
+        std::string result = ">";
+        for (const auto& r : results) {
+            char group[32];
+            snprintf(group, sizeof group, "%-4d%+5d ", r.first, r.second);
+            result += group;
+        }
+        e.text += result + "\r\n";
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+std::string joined(const std::vector<Entry>& entries, bool (*keep)(const Entry&))
+{
+    std::string log = "牌譜\r\n";
+    for (const Entry& e : entries)
+        if (keep(e)) log += e.text;
+    return log;
+}
+
+struct RunFiles {
+    std::string report, games, opponents;
+};
+
+// Runs over the log in the current folder; the report without its processing time and the lines
+// naming conditions and skipped entries.
+RunFiles runFiles(const std::string& log)
+{
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    EXPECT_EQ(runLog(log), 1);
+    std::string report = std::regex_replace(fileBytes("分析結果.html"), std::regex("Data processing time : [0-9]+ sec"), "");
+    report = std::regex_replace(report, std::regex("(分析条件|読み飛ばした壊れた対局)：[^\n]*\n"), "");
+    return {report, fileBytes("Me_戦績.xls"), fileBytes("Me_ID別集計.xls")};
+}
+
+void expectSameFiles(const RunFiles& a, const RunFiles& b)
+{
+    EXPECT_TRUE(a.report == b.report) << "the reports differ";
+    EXPECT_TRUE(a.games == b.games) << "the per-game tables differ";
+    EXPECT_TRUE(a.opponents == b.opponents) << "the per-opponent tables differ";
+}
+
+bool keepAll(const Entry&) { return true; }
+
+}  // namespace
+
+TEST(ConditionsIntegration, ARunWithConditionsIsARunOverTheEntriesWithinThem)
+{
+    struct Case {
+        const char* firstDay;
+        const char* lastDay;
+        const char* lobbies;
+        int gameLength, seats;
+        bool (*inside)(const Entry&);
+        const char* rule;
+    };
+    const Case cases[] = {
+        {"2024/01/01", "2024/06/30", "", 0, 0,
+         [](const Entry& e) { return isWellFormedDate(e.date.c_str()) && e.date >= "2024/01/01" && e.date <= "2024/06/30"; },
+         "a period"},
+        {"", "", "上級ロビー;東南戦ロビー;", 0, 0, [](const Entry& e) { return e.lobby != "一般ロビー"; }, "two lobbies"},
+        {"", "", "", LENGTH_TONPU, 0, [](const Entry& e) { return e.flag == '0'; }, "東風戦"},
+        {"", "", "", 0, 4, [](const Entry& e) { return e.seats == 4; }, "four seats"},
+        {"2024/03/01", "", "一般ロビー;", LENGTH_HANCHAN, 3,
+         [](const Entry& e) {
+             return isWellFormedDate(e.date.c_str()) && e.date >= "2024/03/01" && e.lobby == "一般ロビー" &&
+                    e.flag != '0' && e.seats == 3;
+         },
+         "all of them"},
+    };
+    std::vector<Entry> entries = generateEntries(600);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        RunFolder folder;
+        useTestSettings();
+        copyText(settings.firstDay, sizeof settings.firstDay, c.firstDay);
+        copyText(settings.lastDay, sizeof settings.lastDay, c.lastDay);
+        copyText(settings.lobbies, sizeof settings.lobbies, c.lobbies);
+        settings.gameLength = c.gameLength;
+        settings.seats = c.seats;
+        RunFiles withConditions = runFiles(joined(entries, keepAll));
+        EXPECT_NE(fileBytes("分析結果.html").find("分析条件："), std::string::npos);
+        useTestSettings();
+        expectSameFiles(withConditions, runFiles(joined(entries, c.inside)));
+    }
+}
+
+TEST(ConditionsIntegration, TolerantReadingIsAReadOfTheLogWithoutTheBrokenEntries)
+{
+    std::vector<Entry> entries = generateEntries(400);
+    const char* const broken[] = {
+        "<上級ロビー(点3万)：卓1>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n>1     +30 2     +10 3     -15 4     -25\r\n",
+        "<一般ロビー(点50)：卓2>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n>1     +30 2     +10 3     -15 4     -24\r\n",
+        "<一般ロビー(点50)：卓3>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n=B\r\n#C\r\n>1     +30 2     +10 3     -15 4     -25\r\n",
+        "<一般ロビー(点50)：卓4>\r\n 1\r\n[2024/01/01 10:00]\r\n#A\r\n#Me\r\n#B\r\n=三人打ち\r\n>1     +30 2     +10\r\n",
+    };
+    std::vector<Entry> damaged;
+    for (size_t i = 0; i < entries.size(); i++) {
+        if (i % 50 == 7) damaged.push_back({broken[(i / 50) % 4], "", "", '1', 4});
+        damaged.push_back(entries[i]);
+    }
+    RunFolder folder;
+    useTestSettings();
+    settings.skipBroken = 1;
+    RunFiles tolerant = runFiles(joined(damaged, keepAll));
+    EXPECT_EQ(run.skippedEntries, 8);
+    useTestSettings();
+    expectSameFiles(tolerant, runFiles(joined(entries, keepAll)));
+}
