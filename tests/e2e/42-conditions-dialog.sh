@@ -32,12 +32,10 @@ stored() {
     read_cp932 "$folder/vornix.ini"
 }
 
-# 設定 → "分析条件..." (the fourth item down from "保存", separators skipped); prints the dialog's id.
-# With a file name, a picture of the open menu is taken first.
+# 設定 → "分析条件..."; prints the dialog's id. With a file name, a picture of the open menu is taken
+# first.
 open_conditions() {
-    press "$dialog" alt+o
-    if [ -n "${1:-}" ]; then screenshot "$1"; fi
-    press "$dialog" Down Down Down Down Return
+    choose_menu_item "$dialog" IDM_CONDITIONS "${1:-}"
     wait_window "$CONDITIONS"
 }
 
@@ -75,8 +73,8 @@ cp "$folder/vornix.ini" "$E2E_OUT/42-all-set.ini"
 start_vornix
 dialog=$(wait_window "$MAIN")
 conditions=$(open_conditions "$E2E_OUT/42-menu-conditions-on.png")
-expect_day 1701 2024/01/05 "stored"
-expect_day 1702 2024/02/20 "stored"
+expect_day IDC_CONDITION_FIRST_DAY 2024/01/05 "stored"
+expect_day IDC_CONDITION_LAST_DAY 2024/02/20 "stored"
 press "$conditions" Return
 wait_window_gone "$CONDITIONS"
 end_program
