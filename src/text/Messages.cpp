@@ -65,3 +65,8 @@ const char MESSAGE_AT_LINE[] = "（%lld 行目）";
 const char CONDITION_LOBBY_ITEM[] = "%s（%d 件）";
 const char CLI_SKIPPED_ENTRIES[] = "vornix-cli: 読み飛ばした壊れた対局: %d 件（%s 行目）\n";
 const char CLI_BAD_LENGTH[] = "%s には tonpu、hanchan、東風、半荘 のどれかを指定してください";
+
+const char CONDITIONS_NO_LOBBY_MEANS_ALL[] = "チェックがなければ、すべてのロビーを分析します。";
+const char CONDITIONS_LOG_NOT_LISTED[] = "牌譜ファイルが開けないため、選んだロビーだけを表示しています。";
+const char CONDITIONS_LOBBIES_CUT[] = "ロビーが多いため、最初の 100 個までを表示しています。";
+const char CONDITIONS_LOG_NOT_READ[] = "牌譜ファイルを最後まで読めませんでした。";

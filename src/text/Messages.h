@@ -70,4 +70,11 @@ extern const char CONDITION_LOBBY_ITEM[];
 extern const char CLI_SKIPPED_ENTRIES[];
 extern const char CLI_BAD_LENGTH[];             // %s the option: a value other than its four words
 
+// The 分析条件 dialog's note under its lobby list: what no check means, and why the list may lack a
+// lobby of the log (each on a line of its own after the first).
+extern const char CONDITIONS_NO_LOBBY_MEANS_ALL[];
+extern const char CONDITIONS_LOG_NOT_LISTED[];   // the log could not be opened
+extern const char CONDITIONS_LOBBIES_CUT[];      // more lobbies than the list holds
+extern const char CONDITIONS_LOG_NOT_READ[];     // a read error ended the listing early
+
 #endif

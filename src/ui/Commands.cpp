@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "ui/AboutDialog.h"
+#include "ui/ConditionsDialog.h"
 #include "ui/DialogTransfer.h"
 #include "ui/IdCombo.h"
 #include "ui/LogFileChooser.h"
@@ -89,6 +90,15 @@ static void trendChartsCommand(HWND dialog, WORD)
     showTrendCharts(dialog);
 }
 
+// The dialog changes settings at once on OK, like the other options; the check mark follows. Not
+// while a run reads the log, which the dialog's listing would take from it.
+static void conditionsCommand(HWND dialog, WORD)
+{
+    if (analysisInProgress()) return;
+    showConditionsDialog(dialog);
+    showConditions(dialog);
+}
+
 static void copyCommand(HWND, WORD)
 {
     SendMessageA(GetFocus(), WM_COPY, 0, 0);
@@ -170,6 +180,7 @@ static const CommandEntry commands[] = {
     { IDM_USER_GUIDE, userGuideCommand },
     { IDM_ABOUT, aboutCommand },
     { IDM_TREND_CHARTS, trendChartsCommand },
+    { IDM_CONDITIONS, conditionsCommand },
 };
 
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)

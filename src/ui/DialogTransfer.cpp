@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 #include "text/Numbers.h"
 #include "text/Text.h"
+#include "ui/ConditionsDialog.h"
 #include "ui/resource.h"
 
 static int readRate(HWND dialog, int control)
@@ -49,12 +50,19 @@ void writeToDialog(HWND dialog, bool fillList)
     setChecked(dialog, IDC_REPORT_ON_DESKTOP, settings.reportOnDesktop);
     CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
     showTrendCharts(dialog);
+    showConditions(dialog);
 }
 
 void showTrendCharts(HWND dialog)
 {
     UINT state = settings.trendCharts ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_TREND_CHARTS, MF_BYCOMMAND | state);
+}
+
+void showConditions(HWND dialog)
+{
+    UINT state = conditionsDialogSet() ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_CONDITIONS, MF_BYCOMMAND | state);
 }
 
 void showLogPath(HWND dialog)

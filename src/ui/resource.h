@@ -7,6 +7,7 @@
 // dialog template "IDD_MAIN" is found as "IDD_Main".
 #define RESOURCE_MAIN_DIALOG "IDD_Main"
 #define RESOURCE_ABOUT_DIALOG "IDD_ABOUT"
+#define RESOURCE_CONDITIONS_DIALOG "IDD_CONDITIONS"
 #define RESOURCE_ACCELERATORS "IDR_ACCELERATOR"
 #define RESOURCE_ICON "IDI_ICON"
 
@@ -51,5 +52,21 @@
 #define IDM_USER_GUIDE 1621
 #define IDM_ABOUT 1622
 #define IDM_TREND_CHARTS 1623
+#define IDM_CONDITIONS 1626
+
+// The 分析条件 dialog (its OK and キャンセル are the dialog manager's IDOK and IDCANCEL, so that
+// Enter and Esc reach them)
+#define IDC_CONDITION_FIRST_DAY 1701
+#define IDC_CONDITION_LAST_DAY 1702
+#define IDC_CONDITION_LOBBIES 1711
+#define IDC_CONDITION_LOBBY_NOTE 1712
+#define IDC_CONDITION_LENGTH_ALL 1721   // 対局: すべて, 東風戦, 半荘戦, in this order
+#define IDC_CONDITION_LENGTH_TONPU 1722
+#define IDC_CONDITION_LENGTH_HANCHAN 1723
+#define IDC_CONDITION_SEATS_ALL 1731    // 人数: すべて, 4人打ち, 3人打ち, in this order
+#define IDC_CONDITION_SEATS_FOUR 1732
+#define IDC_CONDITION_SEATS_THREE 1733
+#define IDC_CONDITION_SKIP_BROKEN 1741
+#define IDC_CONDITION_CLEAR 1751
 
 #endif

@@ -1,0 +1,123 @@
+#include "ui/LobbyChecklist.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "analysis/LobbyList.h"
+#include "settings/AnalysisConditions.h"
+#include "settings/Settings.h"
+#include "text/Messages.h"
+#include "text/Text.h"
+
+// What the items point at: the log's lobbies and the stored ones, each item's text until the next fill.
+static LogLobbies logLobbies;
+static char storedLobbies[LOBBY_LIST_SIZE];   // the stored list with every ";" made a NUL
+
+enum { NOTE_SIZE = 512, ITEM_TEXT_SIZE = LOBBY_LIST_SIZE + 32 };
+
+static void setChecked(HWND list, int item, int checked)
+{
+    LVITEMA state = {};
+    state.stateMask = LVIS_STATEIMAGEMASK;
+    state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)item, (LPARAM)&state);
+}
+
+static int isChecked(HWND list, int item)
+{
+    LRESULT state = SendMessageA(list, LVM_GETITEMSTATE, (WPARAM)item, LVIS_STATEIMAGEMASK);
+    return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+// Appends an item showing text that stands for the lobby (a NUL-terminated text that outlives it).
+static void addItem(HWND list, const char* text, const char* lobby, int checked)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    item.pszText = (char*)text;
+    item.lParam = (LPARAM)lobby;
+    int index = (int)SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
+    if (index >= 0) setChecked(list, index, checked);
+}
+
+static int logListsLobby(const char* lobby)
+{
+    for (int i = 0; i < logLobbies.count; i++)
+        if (strcmp(logLobbies.rows[i].lobby, lobby) == 0) return 1;
+    return 0;
+}
+
+// One column as wide as the list, no header; check boxes, the whole row selected.
+static void prepareList(HWND list)
+{
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT,
+                 LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    if (SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0) > 0) return;
+    RECT client;
+    GetClientRect(list, &client);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+}
+
+static void setNote(HWND note, int opened)
+{
+    char text[NOTE_SIZE];
+    copyText(text, sizeof text, CONDITIONS_NO_LOBBY_MEANS_ALL);
+    const char* why = !opened ? CONDITIONS_LOG_NOT_LISTED
+                    : logLobbies.more ? CONDITIONS_LOBBIES_CUT
+                    : !logLobbies.readToEnd ? CONDITIONS_LOG_NOT_READ : NULL;
+    if (why) {
+        appendText(text, sizeof text, "\n");
+        appendText(text, sizeof text, why);
+    }
+    SetWindowTextA(note, text);
+}
+
+void fillLobbyChecklist(HWND list, HWND note, const char* logPath, const char* lobbies)
+{
+    prepareList(list);
+    HCURSOR previous = SetCursor(LoadCursor(NULL, IDC_WAIT));   // a long log takes a moment
+    int opened = listLogLobbies(logPath, &logLobbies);
+    SetCursor(previous);
+    char text[ITEM_TEXT_SIZE];
+    for (int i = 0; i < logLobbies.count; i++) {
+        const LobbyCount* row = &logLobbies.rows[i];
+        snprintf(text, sizeof text, CONDITION_LOBBY_ITEM, row->lobby, row->entries);
+        addItem(list, text, row->lobby, listHoldsItem(lobbies, row->lobby, strlen(row->lobby)));
+    }
+    // A stored lobby stays chosen when this log (or the part of it listed) lacks it.
+    copyText(storedLobbies, sizeof storedLobbies, lobbies);
+    for (char* lobby = storedLobbies; *lobby;) {
+        char* end = strchr(lobby, ';');
+        if (!end) break;
+        *end = '\0';
+        if (!logListsLobby(lobby)) addItem(list, lobby, lobby, 1);
+        lobby = end + 1;
+    }
+    LVITEMA focus = {};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, (LPARAM)&focus);   // Space then checks the first lobby
+    setNote(note, opened);
+}
+
+const char* readLobbyChecklist(HWND list, char* lobbies, size_t size)
+{
+    if (size) lobbies[0] = '\0';
+    int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < count; i++) {
+        if (!isChecked(list, i)) continue;
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = i;
+        if (!SendMessageA(list, LVM_GETITEMA, 0, (LPARAM)&item)) continue;
+        const char* refusal = addListItem(lobbies, size, (const char*)item.lParam);
+        if (refusal) return refusal;
+    }
+    return NULL;
+}
