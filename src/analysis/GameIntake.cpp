@@ -1,5 +1,6 @@
 #include "analysis/GameIntake.h"
 
+#include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
@@ -18,6 +19,7 @@ static void (*const consumers[])(const GameEntry*) = {
     addGameToOpponents,
     writeGameRowEnd,
     addGameToTrends,
+    addGameToDetails,
 };
 
 // The run's selection.

@@ -15,6 +15,7 @@ static RunState initialRunState(void)
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
     state.monthlySummary.index = NULL;
+    state.detailedStats.byRate = NULL;
     state.startTime = 0;
     state.progress = NULL;
     return state;
@@ -28,5 +29,6 @@ void resetRunState(void)
     run.seatCount = 4;
     resetPlayerStats();
     clearTrends();
+    clearDetailedStats();
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }
