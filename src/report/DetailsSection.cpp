@@ -51,9 +51,9 @@ static void writeRateLines(const char* topLabel, const char* lastLabel, const Co
 {
     char text[128];
     formatRateInterval(text, sizeof text, sums->rankCounts[0], sums->games);
-    writeLine(topLabel, "rank", text, "");
+    writeLine(topLabel, "recent", text, "");
     formatRateInterval(text, sizeof text, sums->rankCounts[lastRank - 1], sums->games);
-    writeLine(lastLabel, "rank", text, "");
+    writeLine(lastLabel, "recent", text, "");
 }
 
 // 通算: the total money, the three means with their intervals, the top and last rates.
@@ -66,11 +66,11 @@ static void writeTotals(void)
     formatGrouped(text, sizeof text, total->money, 0);
     writeLine("通算収支", total->money < 0.0 ? "minus" : "plus", text, " 円");
     formatMeanInterval(text, sizeof text, (double)total->rankSum / total->games, meanWidth(&stats->rank), 2);
-    writeLine("平均順位", "rank", text, " 位");
+    writeLine("平均順位", "recent", text, " 位");
     formatMeanInterval(text, sizeof text, (double)total->scoreSum / total->games, meanWidth(&stats->score), 2);
-    writeLine("平均得点", "rank", text, " 点");
+    writeLine("平均得点", "recent", text, " 点");
     formatMeanInterval(text, sizeof text, total->money / total->games, meanWidth(&stats->money), 0);
-    writeLine("1戦あたり収支", "rank", text, " 円");
+    writeLine("1戦あたり収支", "recent", text, " 円");
     writeRateLines("トップ率", "ラス率", &stats->bySeats[0], 4);
     if (stats->bySeats[1].games) writeRateLines("トップ率（3人打ち）", "ラス率（3人打ち）", &stats->bySeats[1], 3);
     reportPrintf("</table>\n");

@@ -29,7 +29,8 @@ const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
 const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
 
 const char CLI_USAGE[] =
-    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n";
+    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n"
+    "                  [--details]\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
     "終了コード:\n"
