@@ -173,6 +173,10 @@ TEST_F(SettingsFile, WritesTheSevenLinesWithCrLfAndTheOptionOnlyWhenOn)
     settings.trendCharts = 1;
     EXPECT_EQ(writeSettingsFile(), 1);
     EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) + "<推移グラフ>1</推移グラフ>\r\n");
+    settings.details = 1;
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) +
+                                   "<推移グラフ>1</推移グラフ>\r\n<詳しい成績>1</詳しい成績>\r\n");
 
     resetSettings();
     EXPECT_EQ(writeSettingsFile(), 1);
@@ -186,6 +190,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
 {
     fillSettings();
     settings.trendCharts = 1;
+    settings.details = 1;
     writeSettingsFile();
     resetSettings();
     EXPECT_EQ(readSettingsFile(), 1);
@@ -198,6 +203,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     EXPECT_EQ(settings.reportOnDesktop, 1);
     EXPECT_EQ(settings.colorScheme, 2);
     EXPECT_EQ(settings.trendCharts, 1);
+    EXPECT_EQ(settings.details, 1);
 
     // The longest list the program writes: ten IDs of 15 bytes fit one line.
     resetSettings();
