@@ -46,8 +46,9 @@ mkdir -p "$out"
 "$ROOT/build/native/vornix-cli" --log "$ROOT/examples/Zentolog.txt" --id "$ID" --out "$out" --details >/dev/null ||
     fail "vornix-cli --details failed"
 cmp -s "$table" "$out/${ID}_条件別集計.xls" || fail "the table by condition differs from vornix-cli's"
-read_cp932 "$folder/分析結果.html" | grep -qF "<h3>☆ ${ID}さんの詳しい成績 ☆</h3>" || fail "the report lacks the section"
-read_cp932 "$folder/分析結果.html" | grep -qF ">条件別集計ファイル</a>" || fail "the report lacks the table's link"
+report=$(read_cp932 "$folder/分析結果.html")   # whole, so that no early grep cuts the pipe
+grep -qF "<h3>☆ ${ID}さんの詳しい成績 ☆</h3>" <<<"$report" || fail "the report lacks the section"
+grep -qF ">条件別集計ファイル</a>" <<<"$report" || fail "the report lacks the table's link"
 note "-e -q with the stored option wrote the table by condition, equal to vornix-cli's"
 
 # Read as on at the next start: choosing the item again turns it off.
