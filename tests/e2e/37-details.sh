@@ -13,15 +13,6 @@ prepare_prefix
 folder=$(vornix_folder)
 clear_opened
 
-# The item by its id once gui.sh can pick items so; until then it is the last item of 設定.
-toggle_details() {
-    if declare -F choose_menu_item >/dev/null; then
-        choose_menu_item "$1" IDM_DETAILS
-    else
-        press "$1" alt+o Up Return
-    fi
-}
-
 mkdir -p "$WINEPREFIX/drive_c/logs"
 cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/logs/Zentolog.txt"
 write_settings "$ID;" 'C:\logs\Zentolog.txt' 0 20000 1 0 0
@@ -30,7 +21,7 @@ cp "$folder/vornix.ini" "$E2E_OUT/37-off.ini"
 
 start_vornix
 dialog=$(wait_window "$MAIN")
-toggle_details "$dialog"
+choose_menu_item "$dialog" IDM_DETAILS "$E2E_OUT/37-menu-before.png"
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/37-on.ini" || fail "turned on: vornix.ini is $(read_cp932 "$folder/vornix.ini")"
 note "詳しい成績も作成する turned on and stored its line"
@@ -54,7 +45,7 @@ note "-e -q with the stored option wrote the table by condition, equal to vornix
 # Read as on at the next start: choosing the item again turns it off.
 start_vornix
 dialog=$(wait_window "$MAIN")
-toggle_details "$dialog"
+choose_menu_item "$dialog" IDM_DETAILS "$E2E_OUT/37-menu-on.png"
 end_program
 cmp -s "$folder/vornix.ini" "$E2E_OUT/37-off.ini" || fail "turned off again: vornix.ini is $(read_cp932 "$folder/vornix.ini")"
 note "the option survived the restart and turned off again"
