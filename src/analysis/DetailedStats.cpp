@@ -36,21 +36,37 @@ static void addToSums(ConditionSums* sums, int rank, int score, double money)
     sums->money += money;
 }
 
+// FNV-1a over the text's bytes.
+static unsigned hashLobby(const char* lobby)
+{
+    unsigned hash = 2166136261u;
+    for (const unsigned char* p = (const unsigned char*)lobby; *p; p++) hash = (hash ^ *p) * 16777619u;
+    return hash;
+}
+
+static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
+{
+    return row->hash == hash && strcmp(row->lobby, lobby) == 0;
+}
+
 // The sums of the lobby: its own row while there is room for it, else the others' row. The log
-// mostly repeats its lobbies, so the previous game's is tried first.
+// mostly repeats its lobbies, so the previous game's is tried first; the hashes spare most text
+// comparisons.
 static ConditionSums* lobbySums(const char* lobby)
 {
     DetailedStats* stats = &run.detailedStats;
-    if (stats->lobbyCount > 0 && strcmp(stats->lobbies[stats->latestLobby].lobby, lobby) == 0)
+    unsigned hash = hashLobby(lobby);
+    if (stats->lobbyCount > 0 && isLobby(&stats->lobbies[stats->latestLobby], hash, lobby))
         return &stats->lobbies[stats->latestLobby].sums;
     for (int i = 0; i < stats->lobbyCount; i++) {
-        if (strcmp(stats->lobbies[i].lobby, lobby) != 0) continue;
+        if (!isLobby(&stats->lobbies[i], hash, lobby)) continue;
         stats->latestLobby = i;
         return &stats->lobbies[i].sums;
     }
     if (stats->lobbyCount == MAX_LOBBIES) return &stats->otherLobbies;
     stats->latestLobby = stats->lobbyCount++;
     copyText(stats->lobbies[stats->latestLobby].lobby, LOG_LINE_SIZE, lobby);
+    stats->lobbies[stats->latestLobby].hash = hash;
     return &stats->lobbies[stats->latestLobby].sums;
 }
 
@@ -125,9 +141,10 @@ void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), v
     visitRow(&row, "（その他）", &stats->otherLobbies, visit, context);
     row.group = "レート";
     for (int rate = 0; stats->byRate && rate < RATE_ROWS; rate++) {
+        if (!stats->byRate[rate].games) continue;
         char name[16];
         snprintf(name, sizeof name, "%d", rate);
-        if (stats->byRate[rate].games) visitRow(&row, name, &stats->byRate[rate], visit, context);
+        visitRow(&row, name, &stats->byRate[rate], visit, context);
     }
     row.group = "時間帯";
     static const char* const bands[HOUR_BANDS] = { "0-5時", "6-11時", "12-17時", "18-23時", "不明" };
