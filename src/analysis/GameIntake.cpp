@@ -5,6 +5,7 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
@@ -29,6 +30,10 @@ static int isSelected(const GameEntry* game)
 int acceptGame(const GameEntry* game)
 {
     if (!isSelected(game)) return 0;
+    if (run.pass == PASS_RIVALS) {
+        addGameToRivals(game);
+        return 1;
+    }
     for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
     return 1;
 }

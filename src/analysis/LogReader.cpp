@@ -22,6 +22,9 @@ static int fileEnded;          // a read of the file has returned nothing
 static int atEnd;              // the end-of-file indicator: a read has met the end of the log
 static long long rawBytesRead;
 static long long fileSize = -1;
+static int stamped;              // the stamp below was taken when the log was opened
+static long long stampSize;
+static long long stampTime;
 
 static void resetReader(void)
 {
@@ -49,6 +52,7 @@ static int startLog(FILE* file)
     logFile = file;
     if (!logFile) return 0;
     fileSize = measureFile(logFile);
+    stamped = fileStamp(logFile, &stampSize, &stampTime);
     return 1;
 }
 
@@ -74,7 +78,25 @@ void closeLog(void)
 {
     if (logFile) fclose(logFile);
     logFile = NULL;
+    stamped = 0;
     resetReader();
+}
+
+int logUnchanged(void)
+{
+    long long size, modified;
+    if (!logFile || !stamped || !fileStamp(logFile, &size, &modified)) return 0;
+    return size == stampSize && modified == stampTime;
+}
+
+int rewindLog(void)
+{
+    if (!logUnchanged() || fseek(logFile, 0, SEEK_SET) != 0) return 0;
+    long long size = fileSize;
+    resetReader();
+    fileSize = size;
+    clearerr(logFile);
+    return 1;
 }
 
 // Moves the bytes not given out (at most a held CR) to the front of the block and reads more after

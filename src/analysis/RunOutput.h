@@ -12,6 +12,8 @@ enum RunOutputKind {
     OUTPUT_GAME_RESULTS,       // "%s_戦績.xls"
     OUTPUT_OPPONENT_SUMMARY,   // "%s_ID別集計.xls"
     OUTPUT_MONTHLY_SUMMARY,    // "%s_月別集計.xls", only with the progress option
+    OUTPUT_RIVALS,             // "%s_対戦相手別.html", only with the option; written before the
+                               // report, which links into it
     OUTPUT_REPORT,             // "分析結果.html", placed last
     RUN_OUTPUT_COUNT
 };
@@ -37,7 +39,8 @@ struct RunOutput {
     OutputFile file;              // file.stream is open while the output is written
 };
 
-// 1 when this run makes the output (the monthly table only with settings.trendCharts).
+// 1 when this run makes the output (the monthly table only with settings.trendCharts, the page of
+// each opponent only with settings.rivals).
 int runMakesOutput(int kind);
 
 // Forms the output's name from its row (and settings.currentId), drops what an earlier run left of it,

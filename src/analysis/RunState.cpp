@@ -1,5 +1,6 @@
 #include "analysis/RunState.h"
 
+#include "analysis/RivalGames.h"
 #include "analysis/Trends.h"
 
 #include <string.h>
@@ -24,7 +25,9 @@ RunState run = initialRunState();
 
 void resetRunState(void)
 {
+    run.pass = PASS_MAIN;
     clearOpponentTable();
+    clearRivalGames();
     run.seatCount = 4;
     resetPlayerStats();
     clearTrends();

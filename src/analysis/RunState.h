@@ -13,7 +13,13 @@
 
 #include <time.h>
 
+enum RunPass {
+    PASS_MAIN,     // the first read: every consumer of a game
+    PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
+};
+
 struct RunState {
+    int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
     int seatCount;                  // seats of the entries being read: 4 at the start, 3 after a
                                     // 3-player entry

@@ -22,6 +22,7 @@ const SettingDescriptor settingDescriptors[] = {
     { "配色", SETTING_NUMBER, &settings.colorScheme, 0, NULL, DEFAULT_COLOR_SCHEME, 0, COLOR_SCHEME_COUNT - 1,
       ALWAYS_WRITTEN, "--scheme" },
     { "推移グラフ", SETTING_FLAG, &settings.trendCharts, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--trends" },
+    { "対戦相手別", SETTING_FLAG, &settings.rivals, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--rivals" },
 };
 
 #undef TEXT_FIELD

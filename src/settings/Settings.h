@@ -28,6 +28,8 @@ struct Settings {
     int colorScheme;                       // 0 "標準", 1 "白", 2 "黒", 3 "青"
     int trendCharts;                       // 1: the report also shows the progress over time and the
                                            // monthly table is written (an option, off by default)
+    int rivals;                            // 1: a page per opponent the report names, linked from its
+                                           // opponent sections (an option, off by default)
 };
 
 // The kind of a setting: how its field is held, read, written and defaulted.
@@ -71,7 +73,7 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 void resetSettings(void);
 
 // Sets every setting of settingDescriptors to its default: the log path, the default rates (0 and
-// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0 and trendCharts 0; leaves
+// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0, trendCharts 0 and rivals 0; leaves
 // currentId and the ID list as they are.
 void applyDefaults(void);
 

@@ -29,7 +29,7 @@ const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
 const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜データ \0*.txt\0";
 
 const char CLI_USAGE[] =
-    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n";
+    "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends] [--rivals]\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
     "終了コード:\n"
@@ -47,3 +47,6 @@ const char CLI_OUT_OF_RANGE[] = "%s には %d から %d までの整数を指定
 const char CLI_REQUIRED[] = "%s を指定してください";
 const char CLI_NOT_CP932[] = "%s にシフトJIS（コードページ932）で表せない文字があります";
 const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっています";
+
+const char MESSAGE_LOG_CHANGED[] =
+    "分析中に牌譜ファイルが変更されたため、対戦相手別の成績は作成しませんでした。もう一度分析してください。";

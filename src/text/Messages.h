@@ -54,4 +54,7 @@ extern const char CLI_REQUIRED[];         // %s the option
 extern const char CLI_NOT_CP932[];        // %s the option: a character code page 932 lacks
 extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 
+// The page of each opponent.
+extern const char MESSAGE_LOG_CHANGED[];   // the log changed between its two reads: no page
+
 #endif
