@@ -89,6 +89,12 @@ static void trendChartsCommand(HWND dialog, WORD)
     showTrendCharts(dialog);
 }
 
+static void rivalsCommand(HWND dialog, WORD)
+{
+    settings.rivals = !settings.rivals;
+    showRivals(dialog);
+}
+
 static void copyCommand(HWND, WORD)
 {
     SendMessageA(GetFocus(), WM_COPY, 0, 0);
@@ -170,6 +176,7 @@ static const CommandEntry commands[] = {
     { IDM_USER_GUIDE, userGuideCommand },
     { IDM_ABOUT, aboutCommand },
     { IDM_TREND_CHARTS, trendChartsCommand },
+    { IDM_RIVALS, rivalsCommand },
 };
 
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)

@@ -49,12 +49,19 @@ void writeToDialog(HWND dialog, bool fillList)
     setChecked(dialog, IDC_REPORT_ON_DESKTOP, settings.reportOnDesktop);
     CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
     showTrendCharts(dialog);
+    showRivals(dialog);
 }
 
 void showTrendCharts(HWND dialog)
 {
     UINT state = settings.trendCharts ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_TREND_CHARTS, MF_BYCOMMAND | state);
+}
+
+void showRivals(HWND dialog)
+{
+    UINT state = settings.rivals ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_RIVALS, MF_BYCOMMAND | state);
 }
 
 void showLogPath(HWND dialog)

@@ -5,17 +5,20 @@
 #include <windows.h>
 
 // Copies the controls into settings: the ID box (first 15 bytes), the log path (at most 261 bytes),
-// the two rates by the leading-integer rule and the two check boxes. colorScheme and trendCharts are
-// not read: they change the moment a colour button or the menu item is clicked.
+// the two rates by the leading-integer rule and the two check boxes. colorScheme, trendCharts and
+// rivals are not read: they change the moment a colour button or a menu item is clicked.
 void readFromDialog(HWND dialog);
 
-// Shows settings in the controls and in the check mark of "推移グラフも作成する". With fillList the
-// remembered IDs are also appended to the ID box's drop-down list; that happens only once, when the
-// dialog is first shown.
+// Shows settings in the controls and in the check marks of "推移グラフも作成する" and
+// "対戦相手別の成績も作成する". With fillList the remembered IDs are also appended to the ID box's
+// drop-down list; that happens only once, when the dialog is first shown.
 void writeToDialog(HWND dialog, bool fillList);
 
 // Checks the menu item "推移グラフも作成する" when settings.trendCharts is on, else unchecks it.
 void showTrendCharts(HWND dialog);
+
+// Checks the menu item "対戦相手別の成績も作成する" when settings.rivals is on, else unchecks it.
+void showRivals(HWND dialog);
 
 // Shows settings.logPath in the log path box, scrolled so that its end, the file name, is visible.
 void showLogPath(HWND dialog);

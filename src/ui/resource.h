@@ -51,5 +51,6 @@
 #define IDM_USER_GUIDE 1621
 #define IDM_ABOUT 1622
 #define IDM_TREND_CHARTS 1623
+#define IDM_RIVALS 1625
 
 #endif
