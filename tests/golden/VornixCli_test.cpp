@@ -244,10 +244,13 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
          "the per-game table can't be created: the report is written without its link"},
         {SAMPLE_LOG.c_str(), " --trends", "", "Sakura77_月別集計.xls", u8"Sakura77_月別集計.xls", "月別集計ファイル", 1,
          "the monthly table can't be created: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), " --rivals", "", "Sakura77_対戦相手別.html", u8"Sakura77_対戦相手別.html", "対戦相手別の成績",
+         1, "the page of each opponent can't be created: the report is written without links to it"},
         {SAMPLE_LOG.c_str(), "", "", "分析結果.html", u8"分析結果.html", NULL, 1,
          "the report can't be created: nothing on stdout, the tables stay"},
     };
-    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls", "分析結果.html"};
+    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls",
+                             "Sakura77_対戦相手別.html", "分析結果.html"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         RunFolder folder;
@@ -276,10 +279,15 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
             }
         } else {
             EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
-            for (const char* link : {"戦績ファイル", "ID別集計ファイル", "月別集計ファイル"}) {
-                int expected = std::string(link) != c.link && (c.options[0] || std::string(link) != "月別集計ファイル");
-                EXPECT_EQ(report.find(std::string(">") + link) != std::string::npos, expected) << link;
+            // The optional outputs and their options.
+            const std::pair<const char*, const char*> links[] = {
+                {"戦績ファイル", ""}, {"ID別集計ファイル", ""}, {"月別集計ファイル", "--trends"}, {"対戦相手別の成績", "--rivals"}};
+            for (const auto& link : links) {
+                int made = !link.second[0] || strstr(c.options, link.second) != NULL;
+                int expected = std::string(link.first) != c.link && made;
+                EXPECT_EQ(report.find(std::string(">") + link.first) != std::string::npos, expected) << link.first;
             }
+            EXPECT_EQ(report.find("#r1\""), std::string::npos) << "no opponent name links to a page not written";
             EXPECT_NE(fileBytes("Sakura77_ID別集計.xls").find("名前\t対戦回数"), std::string::npos);
         }
     }
