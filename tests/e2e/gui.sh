@@ -56,14 +56,15 @@ start_display() {
 # Creates the prefix (once per test run) and makes it safe for the checks.
 prepare_prefix() {
     wine_init
-    local marker="$WINEPREFIX/.vornix-e2e" folder="$WINEPREFIX/drive_c/vornix-e2e" desktop
-    [ -f "$marker" ] && return 0
+    local marker="$WINEPREFIX/.vornix-e2e" folder="$WINEPREFIX/drive_c/vornix-e2e" desktop helper
+    # The helpers are built anew whenever their source is newer, also in a prefix made before.
     mkdir -p "$folder"
-    local helper
     for helper in record-open window-text; do
+        [ "$folder/$helper.exe" -nt "$ROOT/tests/e2e/$helper.c" ] && continue
         x86_64-w64-mingw32-gcc-posix -mwindows -o "$folder/$helper.exe" "$ROOT/tests/e2e/$helper.c" -lshell32 ||
             fail "could not build $helper.exe"
     done
+    [ -f "$marker" ] && return 0
     # This Wine build does not look into its own font folder: Marlett, which draws the frame's
     # buttons, and the other fonts of Wine are copied into the Windows font folder.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" ||
@@ -184,14 +185,106 @@ window_owner() {
     read_cp932 "$file" | cut -f 2-
 }
 
-# Gives the control with this id in the window with this title a text (UTF-8), as if it were typed.
-set_control_text() {
-    wine 'C:\vornix-e2e\window-text.exe' "$1" "$2" "$3" >/dev/null 2>&1 || fail "no control $2 in '$1'"
+# The checks name controls and menu commands as the program's sources do: the ids come from
+# resource.h, the menu's layout from the resource script.
+RESOURCE_H=${RESOURCE_H:-$ROOT/src/ui/resource.h}
+MENU_RC=${MENU_RC:-$ROOT/src/ui/vornix.rc}
+
+# control_id NAME: prints the number resource.h defines for a control or command (IDC_..., IDM_...);
+# fails, naming it, on a name it does not define.
+control_id() {
+    local id
+    id=$(awk -v name="$1" '$1 == "#define" && $2 == name && $3 ~ /^[0-9]+$/ { print $3; exit }' "$RESOURCE_H")
+    [ -n "$id" ] || fail "resource.h defines no id $1"
+    echo "$id"
 }
 
-# Prints the text of the control with this id in the window with this title.
+# menu_item_keys NAME: prints the keys (xdotool names) that choose the command NAME from the main
+# dialog's menu in the resource script: the access key of the menu that holds it ("設定(&O)": alt+o),
+# Down once for every item above it (separators are skipped, as the keyboard skips them; greyed items
+# count), then Return. Fails on a command the menu does not hold, or holds in a submenu.
+menu_item_keys() {
+    local keys
+    keys=$(awk -v name="$1" '
+        function strip(line) { gsub(/"([^"]|"")*"/, "\"\"", line); return line }
+        { line = $0; sub(/\r$/, "", line); sub(/^[ \t]+/, "", line) }
+        !inMenu { if (line ~ /^IDR_MENU[ \t]+MENU/) inMenu = 1; next }
+        line ~ /^BEGIN([ \t]|$)/ { depth++; next }
+        line ~ /^END([ \t]|$)/ { if (--depth == 0) exit; next }
+        line ~ /^POPUP[ \t]/ && depth == 1 {
+            key = ""
+            if (match(line, /&[A-Za-z0-9]/)) key = tolower(substr(line, RSTART + 1, 1))
+            above = 0; next
+        }
+        line ~ /^POPUP[ \t]/ && depth == 2 { above++; next }
+        line ~ /^MENUITEM[ \t]+SEPARATOR/ { next }
+        line ~ /^MENUITEM[ \t]/ {
+            split(strip(line), field, ",")
+            id = field[2]; gsub(/[ \t]/, "", id)
+            if (id == name && depth == 2 && key != "") {
+                keys = "alt+" key
+                for (i = 0; i < above; i++) keys = keys " Down"
+                print keys " Return"; exit
+            }
+            if (depth == 2) above++
+        }' "$MENU_RC")
+    [ -n "$keys" ] || fail "the menu of $(basename "$MENU_RC") holds no item $1 under a menu with an access key"
+    echo "$keys"
+}
+
+# choose_menu_item WINDOW NAME [PICTURE]: chooses the command NAME from the menu of the dialog (its X
+# window id), as the keyboard does; with PICTURE, a screenshot of the open menu, the item
+# highlighted, is taken before Return.
+choose_menu_item() {
+    local keys
+    keys=$(menu_item_keys "$2") || exit 1
+    read -ra keys <<<"$keys"
+    if [ -n "${3:-}" ]; then
+        press "$1" "${keys[@]:0:${#keys[@]}-1}"
+        screenshot "$3"
+        press "$1" Return
+    else
+        press "$1" "${keys[@]}"
+    fi
+}
+
+# focus_control WINDOW NAME: puts the keyboard focus into the control NAME of the dialog (its X
+# window id) as the Tab key would: the text of an edit box is selected, a push button becomes the
+# default one.
+focus_control() {
+    local title id
+    title=$(xdotool getwindowname "$1") || fail "no window $1 to give the focus to $2"
+    id=$(control_id "$2") || exit 1
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+    wine 'C:\vornix-e2e\window-text.exe' "$title" focus "$id" >/dev/null 2>&1 || fail "no control $2 in '$title'"
+    sleep 0.3
+}
+
+# click_control WINDOW NAME: clicks into the middle of the control NAME of the dialog (its X window id).
+click_control() {
+    local title id file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt" x y
+    title=$(xdotool getwindowname "$1") || fail "no window $1 to click $2 in"
+    id=$(control_id "$2") || exit 1
+    rm -f "$file"
+    wine 'C:\vornix-e2e\window-text.exe' "$title" centre "$id" >/dev/null 2>&1 || fail "no control $2 in '$title'"
+    read -r x y < <(tr -d '\r' <"$file" | cut -f 2,3)
+    xdotool mousemove --sync "$x" "$y" click 1
+    sleep 0.5
+}
+
+# set_control_text TITLE NAME TEXT: gives the control NAME in the window with this title a text
+# (UTF-8), as if it were typed.
+set_control_text() {
+    local id
+    id=$(control_id "$2") || exit 1
+    wine 'C:\vornix-e2e\window-text.exe' "$1" "$id" "$3" >/dev/null 2>&1 || fail "no control $2 in '$1'"
+}
+
+# control_text TITLE NAME: prints the text of the control NAME in the window with this title.
 control_text() {
-    window_texts "$1" | awk -F '\t' -v id="$2" '$1 == id { print $2; exit }'
+    local id
+    id=$(control_id "$2") || exit 1
+    window_texts "$1" | awk -F '\t' -v id="$id" '$1 == id { print $2; exit }'
 }
 
 # Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build

@@ -4,7 +4,10 @@
    window-text.exe TITLE ID TEXT first sets the text of the control with that id, for text the
    keyboard of the display can't type (Japanese). window-text.exe TITLE owner writes one line
    instead: "owner", a tab, the title of the window's owner, a tab and 1 when the owner is enabled
-   (an empty title and 1 without an owner). */
+   (an empty title and 1 without an owner). window-text.exe TITLE focus ID puts the keyboard focus
+   into the control with that id as the Tab key would (WM_NEXTDLGCTL: an edit box's text is
+   selected, a push button becomes the default one); window-text.exe TITLE centre ID writes
+   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates. */
 #include <windows.h>
 #include <stdio.h>
 
@@ -31,6 +34,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)commandLine;
     (void)show;
     if (!window) return 1;
+    if (count == 4 && lstrcmpW(arguments[2], L"focus") == 0) {
+        DWORD_PTR result = 0;
+        HWND control = GetDlgItem(window, _wtoi(arguments[3]));
+        return !control || !SendMessageTimeoutW(window, WM_NEXTDLGCTL, (WPARAM)control, TRUE, SMTO_ABORTIFHUNG, 5000, &result);
+    }
+    if (count == 4 && lstrcmpW(arguments[2], L"centre") == 0) {
+        RECT box;
+        HWND control = GetDlgItem(window, _wtoi(arguments[3]));
+        if (!control || !GetWindowRect(control, &box)) return 1;
+        out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
+        if (!out) return 1;
+        fprintf(out, "centre\t%ld\t%ld\r\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        return fclose(out) != 0;
+    }
     if (count > 3) {
         DWORD_PTR result = 0;
         HWND control = GetDlgItem(window, _wtoi(arguments[2]));
