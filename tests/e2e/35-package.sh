@@ -25,7 +25,7 @@ iconv -f CP932 -t UTF-8 "$readme" >/dev/null || fail "Readme.txt is not code pag
 for exe in vornix.exe vornix-cli.exe; do
     x86_64-w64-mingw32-objdump -p "$WINDOWS_BUILD/$exe" | sed -n 's/^\s*DLL Name: //p' |
         tr 'A-Z' 'a-z' >"$WINDOWS_BUILD/$exe.dlls"
-    extra=$(grep -vxE 'kernel32\.dll|user32\.dll|gdi32\.dll|comdlg32\.dll|shell32\.dll|ole32\.dll|imm32\.dll|msvcrt\.dll|advapi32\.dll|api-ms-win-.*\.dll' \
+    extra=$(grep -vxE 'kernel32\.dll|user32\.dll|gdi32\.dll|comdlg32\.dll|comctl32\.dll|shell32\.dll|ole32\.dll|imm32\.dll|msvcrt\.dll|advapi32\.dll|api-ms-win-.*\.dll' \
         "$WINDOWS_BUILD/$exe.dlls" || true)
     [ -z "$extra" ] || fail "$exe needs DLLs that Windows does not ship: $extra"
 done
