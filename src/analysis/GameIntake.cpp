@@ -1,5 +1,6 @@
 #include "analysis/GameIntake.h"
 
+#include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
@@ -23,6 +24,7 @@ static void (*const consumers[])(const GameEntry*) = {
     addGameToOpponents,
     writeGameRowEnd,
     addGameToTrends,
+    addGameToDetails,
 };
 
 static int inPeriod(const char* date)

@@ -10,6 +10,7 @@ const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT] = {
     {"_戦績.xls", 1, "戦績ファイル", NULL},
     {"_ID別集計.xls", 1, "ID別集計ファイル", NULL},
     {"_月別集計.xls", 1, "月別集計ファイル", &settings.trendCharts},
+    {"_条件別集計.xls", 1, "条件別集計ファイル", &settings.details},
     {REPORT_FILE_NAME, 0, NULL, NULL},
 };
 

@@ -12,6 +12,7 @@ enum RunOutputKind {
     OUTPUT_GAME_RESULTS,       // "%s_戦績.xls"
     OUTPUT_OPPONENT_SUMMARY,   // "%s_ID別集計.xls"
     OUTPUT_MONTHLY_SUMMARY,    // "%s_月別集計.xls", only with the progress option
+    OUTPUT_CONDITION_SUMMARY,  // "%s_条件別集計.xls", only with the option 詳しい成績
     OUTPUT_REPORT,             // "分析結果.html", placed last
     RUN_OUTPUT_COUNT
 };
@@ -37,7 +38,8 @@ struct RunOutput {
     OutputFile file;              // file.stream is open while the output is written
 };
 
-// 1 when this run makes the output (the monthly table only with settings.trendCharts).
+// 1 when this run makes the output (the monthly table only with settings.trendCharts, the table by
+// condition only with settings.details).
 int runMakesOutput(int kind);
 
 // Forms the output's name from its row (and settings.currentId), drops what an earlier run left of it,

@@ -18,6 +18,7 @@ static RunState initialRunState(void)
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
     state.monthlySummary.index = NULL;
+    state.detailedStats.byRate = NULL;
     state.startTime = 0;
     state.progress = NULL;
     return state;
@@ -32,6 +33,7 @@ void resetRunState(void)
     run.skippedEntries = 0;
     resetPlayerStats();
     clearTrends();
+    clearDetailedStats();
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }
 

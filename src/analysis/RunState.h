@@ -5,6 +5,7 @@
 // counts into it, the table writers (analysis, report) fill in their outcomes, the report and the
 // front ends read it; resetRunState clears it at the start of every run.
 
+#include "analysis/DetailedStats.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
@@ -32,6 +33,8 @@ struct RunState {
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
+    DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
+                                    // the run
 
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 

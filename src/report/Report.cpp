@@ -4,6 +4,8 @@
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
+#include "report/ConditionSummaryTable.h"
+#include "report/DetailsSection.h"
 #include "report/HtmlText.h"
 #include "report/MonthlySummaryTable.h"
 #include "report/OpponentOrder.h"
@@ -74,10 +76,12 @@ static void writeSections(void)
     writePlayerRecordSection();
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
+    if (settings.details) writeDetailsSection();
     sortOpponents(compareByGames);
     writeMostPlayedList();
     writeOpponentSummaryTable();
     if (settings.trendCharts) writeMonthlySummaryTable();
+    if (settings.details) writeConditionSummaryTable();
     sortOpponents(compareByBalance);
     writeBalanceRanking();
     sortOpponents(compareByMargin);

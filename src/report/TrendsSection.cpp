@@ -3,12 +3,12 @@
 #include "analysis/MonthlySummary.h"
 #include "analysis/RunState.h"
 #include "analysis/TrendSeries.h"
+#include "report/AmountText.h"
 #include "report/ColorScheme.h"
 #include "report/HtmlText.h"
 #include "report/MonthlySummaryTable.h"
 #include "report/ReportDocument.h"
 #include "settings/Settings.h"
-#include "text/Numbers.h"
 #include "text/Text.h"
 
 #include <math.h>
@@ -61,19 +61,6 @@ static double roundStep(double span)
     if (span <= 2.0 * power) return 2.0 * power;
     if (span <= 5.0 * power) return 5.0 * power;
     return 10.0 * power;
-}
-
-// A whole number ("%.0f") with a comma every three digits, and "+" before a positive one when asked
-// for: "-12,500", "+300"; a value that rounds to 0 is "0".
-static void formatGrouped(char* out, size_t size, double value, int withPlus)
-{
-    char digits[400];
-    snprintf(digits, sizeof digits, "%.0f", value);
-    const char* magnitude = digits[0] == '-' ? digits + 1 : digits;
-    char sign = strcmp(magnitude, "0") == 0 ? 0 : digits[0] == '-' ? '-' : withPlus ? '+' : 0;
-    size_t at = 0;
-    if (sign && size > 1) out[at++] = sign;
-    groupDigits(out + at, size - at, magnitude);
 }
 
 // The Japanese units of large amounts, largest first.

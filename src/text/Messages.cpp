@@ -31,7 +31,7 @@ const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜デー�
 const char CLI_USAGE[] =
     "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n"
     "                  [--from 日付] [--to 日付] [--lobby ロビー]... [--length tonpu|hanchan] [--players 4|3]\n"
-    "                  [--skip-bad]\n";
+    "                  [--skip-bad] [--details]\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
     "分析条件（どれも指定しなければすべての対局）:\n"

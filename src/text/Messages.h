@@ -41,7 +41,7 @@ extern const char LOG_CHOOSER_FILTERS[];   // its filters: pairs of name and pat
 
 // vornix-cli's own texts, on stdout and stderr. The problem texts are printf formats taking the
 // option's name (and its limits).
-extern const char CLI_USAGE[];            // the usage line and a line feed
+extern const char CLI_USAGE[];            // the usage lines, each ending in a line feed
 extern const char CLI_HELP[];             // what --help prints after the usage line
 extern const char CLI_NOT_WRITTEN[];      // before the path of an output not written in full
 extern const char CLI_UNKNOWN_OPTION[];   // %s the argument

@@ -99,6 +99,12 @@ static void conditionsCommand(HWND dialog, WORD)
     showConditions(dialog);
 }
 
+static void detailsCommand(HWND dialog, WORD)
+{
+    settings.details = !settings.details;
+    showDetails(dialog);
+}
+
 static void copyCommand(HWND, WORD)
 {
     SendMessageA(GetFocus(), WM_COPY, 0, 0);
@@ -181,6 +187,7 @@ static const CommandEntry commands[] = {
     { IDM_ABOUT, aboutCommand },
     { IDM_TREND_CHARTS, trendChartsCommand },
     { IDM_CONDITIONS, conditionsCommand },
+    { IDM_DETAILS, detailsCommand },
 };
 
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)

@@ -51,6 +51,7 @@ void writeToDialog(HWND dialog, bool fillList)
     CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
     showTrendCharts(dialog);
     showConditions(dialog);
+    showDetails(dialog);
 }
 
 void showTrendCharts(HWND dialog)
@@ -63,6 +64,12 @@ void showConditions(HWND dialog)
 {
     UINT state = conditionsDialogSet() ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_CONDITIONS, MF_BYCOMMAND | state);
+}
+
+void showDetails(HWND dialog)
+{
+    UINT state = settings.details ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_DETAILS, MF_BYCOMMAND | state);
 }
 
 void showLogPath(HWND dialog)

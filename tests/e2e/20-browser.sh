@@ -131,6 +131,31 @@ for scheme in 0 1 2 3; do
 done
 echo "  20-browser: progress section on the four schemes, pictures in build/e2e/trends-scheme*.png"
 
+# With --details, on each colour scheme, over a generated log with three-player games: the detailed
+# record's section with its three parts and the table's link in the DOM, no script, and a picture of
+# the section alone (build/e2e/details-scheme*.png).
+"$ROOT/build/native/tests/tools/vornix-loggen" --seed 7 --games 3000 --three-player 10 "$WORK/details.txt"
+for scheme in 0 1 2 3; do
+    out="$WORK/details$scheme"
+    mkdir -p "$out"
+    "$CLI" --log "$WORK/details.txt" --id Sakura77 --out "$out" --scheme "$scheme" --details >/dev/null ||
+        fail "vornix-cli --details failed on scheme $scheme"
+    dump_dom "$out/分析結果.html" "$out.dom"
+    for heading in "<h3>☆ Sakura77さんの詳しい成績 ☆</h3>" "<h4>通算</h4>" "<h4>条件別成績</h4>" "<h4>最近の調子</h4>" \
+        ">条件別集計ファイル</a>"; do
+        grep -qF "$heading" "$out.dom" || fail "$heading is not in the DOM (scheme $scheme)"
+    done
+    ! grep -qi '<script' "$out.dom" || fail "the report holds a script (scheme $scheme)"
+    iconv -f CP932 -t UTF-8 "$out/分析結果.html" >"$out.utf8.html"
+    {
+        awk '/<BODY>/ { print; exit } { print }' "$out.utf8.html"
+        awk '/さんの詳しい成績 ☆<\/h3>/ { on = 1; print; next } on && /^<h3>/ { exit } on' "$out.utf8.html"
+        echo '</body></html>'
+    } | iconv -f UTF-8 -t CP932 >"$out/section.html"
+    picture "$out/section.html" "$E2E_OUT/details-scheme$scheme.png"
+done
+echo "  20-browser: detailed record on the four schemes, pictures in build/e2e/details-scheme*.png"
+
 # Charts at the edges, on scheme 0: a single game used to draw no rank line at all (a line of one
 # point), and amounts of 2e9 points at 点2万 ran the balance labels off the picture. The browser lays
 # the charts out and tells whether every text lies inside its chart; with the legends hidden, the

@@ -5,6 +5,9 @@
 #include "settings/AppPaths.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <ctype.h>
+#include <map>
 #include <regex>
 
 static const std::string SAMPLE_LOG = VORNIX_SOURCE_DIR "/examples/Zentolog.txt";
@@ -81,4 +84,77 @@ TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
     report = cutOut(report, "<h3>☆ Sakura77さんの成績の推移 ☆</h3>", "<h3>", 1);
     report = cutOut(report, "<LI><a href=\"file:///OUTPUT/Sakura77_%E6%9C%88", "</LI>\r\n", 0);
     EXPECT_TRUE(report == fileBytes(GOLDEN + "report-Sakura77-scheme0.html"));
+}
+
+// The table by condition as computed here from the parser's records, apart from the run's sums.
+static std::string independentConditionTable(const std::string& log)
+{
+    struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0; int first = 0; };
+    std::map<std::string, Sums> seats, lengths, lobbies, bands;
+    std::map<int, Sums> rates;
+    int order = 0;
+    for (ReadGame& read : readLogGames(log)) {
+        const GameEntry* g = read.record();
+        const Seat& me = g->seats[g->playerSeat];
+        double money = 0;
+        for (int i = 0; i < g->seatCount; i++) money += g->seats[i].share;
+        int hour = isdigit((unsigned char)g->time[0]) && isdigit((unsigned char)g->time[1])
+                       ? (g->time[0] - '0') * 10 + g->time[1] - '0' : 99;
+        const char* band = hour < 6 ? "0-5時" : hour < 12 ? "6-11時" : hour < 18 ? "12-17時" : hour < 24 ? "18-23時" : "不明";
+        if (!lobbies.count(read.lobby)) lobbies[read.lobby].first = order++;
+        for (Sums* s : {&seats[g->seatCount == 3 ? "3人打ち" : "4人打ち"], &lengths[g->gameLength == '0' ? "東風戦" : "半荘戦"],
+                        &lobbies[read.lobby], &rates[g->rate], &bands[band]}) {
+            s->games++;
+            if (me.rank >= 1 && me.rank <= 4) s->ranks[me.rank - 1]++;
+            s->rankSum += me.rank;
+            s->scoreSum += me.score;
+            s->money += money;
+        }
+    }
+    std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支\r\n";
+    auto row = [&](const char* group, const std::string& name, const Sums& s) {
+        char figures[1024];
+        double n = s.games;
+        snprintf(figures, sizeof figures, "\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f\t%.0f\r\n", s.games, s.rankSum / n,
+                 100.0 * s.ranks[0] / n, 100.0 * s.ranks[1] / n, 100.0 * s.ranks[2] / n, 100.0 * s.ranks[3] / n,
+                 s.scoreSum / n, s.money, s.money / n);
+        table += std::string(group) + "\t" + name + figures;
+    };
+    for (const char* name : {"4人打ち", "3人打ち"}) if (seats.count(name)) row("人数", name, seats[name]);
+    for (const char* name : {"東風戦", "半荘戦"}) if (lengths.count(name)) row("対局", name, lengths[name]);
+    std::vector<std::pair<std::string, Sums>> sorted(lobbies.begin(), lobbies.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second.games > b.second.games; });
+    for (const auto& lobby : sorted) row("ロビー", lobby.first, lobby.second);
+    for (const auto& rate : rates) row("レート", std::to_string(rate.first), rate.second);
+    for (const char* name : {"0-5時", "6-11時", "12-17時", "18-23時", "不明"}) if (bands.count(name)) row("時間帯", name, bands[name]);
+    return table;
+}
+
+// The option 詳しい成績 adds its section, the table by condition and its link, and changes nothing
+// else; on generated logs (three-player games among them) the table equals the computation above.
+TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
+{
+    RunFolder folder;
+    useTestSettings();
+    copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
+    settings.details = 1;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
+    ASSERT_EQ(runAnalysis(), 1);
+    closeLog();
+    EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes(SAMPLE_LOG)));
+    std::string report = maskedReport(fileBytes("分析結果.html"));
+    report = cutOut(report, "<h3>☆ Sakura77さんの詳しい成績 ☆</h3>", "<h3>", 1);
+    report = cutOut(report, "<LI><a href=\"file:///OUTPUT/Sakura77_%E6%9D%A1", "</LI>\r\n", 0);
+    EXPECT_TRUE(report == fileBytes(GOLDEN + "report-Sakura77-scheme0.html"));
+
+    for (const char* options : {"--seed 3 --games 3000 --three-player 10", "--seed 9 --games 500 --opponents 8"}) {
+        SCOPED_TRACE(options);
+        std::string generate = std::string(VORNIX_BINARY_DIR "/tests/tools/vornix-loggen ") + options + " gen.txt";
+        ASSERT_EQ(system(generate.c_str()), 0);
+        ASSERT_TRUE(openLog("gen.txt"));
+        ASSERT_EQ(runAnalysis(), 1);
+        closeLog();
+        EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes("gen.txt")));
+    }
 }

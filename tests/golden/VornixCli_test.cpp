@@ -246,10 +246,13 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
          "the per-game table can't be created: the report is written without its link"},
         {SAMPLE_LOG.c_str(), " --trends", "", "Sakura77_月別集計.xls", u8"Sakura77_月別集計.xls", "月別集計ファイル", 1,
          "the monthly table can't be created: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), " --details", "", "Sakura77_条件別集計.xls", u8"Sakura77_条件別集計.xls", "条件別集計ファイル", 1,
+         "the table by condition can't be created: the report is written without its link"},
         {SAMPLE_LOG.c_str(), "", "", "分析結果.html", u8"分析結果.html", NULL, 1,
          "the report can't be created: nothing on stdout, the tables stay"},
     };
-    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls", "分析結果.html"};
+    const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls", "Sakura77_条件別集計.xls",
+                             "分析結果.html"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         RunFolder folder;
@@ -278,8 +281,13 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
             }
         } else {
             EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
-            for (const char* link : {"戦績ファイル", "ID別集計ファイル", "月別集計ファイル"}) {
-                int expected = std::string(link) != c.link && (c.options[0] || std::string(link) != "月別集計ファイル");
+            const std::string options = c.options;
+            for (const char* link : {"戦績ファイル", "ID別集計ファイル", "月別集計ファイル", "条件別集計ファイル"}) {
+                std::string name = link;
+                int made = name == "月別集計ファイル"     ? options == " --trends"
+                           : name == "条件別集計ファイル" ? options == " --details"
+                                                          : 1;
+                int expected = name != c.link && made;
                 EXPECT_EQ(report.find(std::string(">") + link) != std::string::npos, expected) << link;
             }
             EXPECT_NE(fileBytes("Sakura77_ID別集計.xls").find("名前\t対戦回数"), std::string::npos);

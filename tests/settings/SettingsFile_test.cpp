@@ -189,8 +189,12 @@ TEST_F(SettingsFile, WritesTheSevenLinesWithCrLfAndTheOptionOnlyWhenOn)
     settings.trendCharts = 1;
     EXPECT_EQ(writeSettingsFile(), 1);
     EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) + "<推移グラフ>1</推移グラフ>\r\n");
+    settings.details = 1;
+    EXPECT_EQ(writeSettingsFile(), 1);
+    EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) +
+                                   "<推移グラフ>1</推移グラフ>\r\n<詳しい成績>1</詳しい成績>\r\n");
 
-    settings.trendCharts = 0;
+    settings.trendCharts = settings.details = 0;
     copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
     copyText(settings.lobbies, sizeof settings.lobbies, "A;B;");
     settings.seats = 4;
@@ -212,6 +216,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
 {
     fillSettings();
     settings.trendCharts = 1;
+    settings.details = 1;
     copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
     copyText(settings.lastDay, sizeof settings.lastDay, "2024/06/30");
     copyText(settings.lobbies, sizeof settings.lobbies, std::string(119, 'L').append(";").append(118, 'M').append(";").c_str());
@@ -237,6 +242,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     EXPECT_EQ(settings.reportOnDesktop, 1);
     EXPECT_EQ(settings.colorScheme, 2);
     EXPECT_EQ(settings.trendCharts, 1);
+    EXPECT_EQ(settings.details, 1);
 
     // The longest list the program writes: ten IDs of 15 bytes fit one line.
     resetSettings();

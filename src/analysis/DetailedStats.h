@@ -1,0 +1,93 @@
+#ifndef VORNIX_DETAILEDSTATS_H
+#define VORNIX_DETAILEDSTATS_H
+// What the option 詳しい成績 counts: the player's accepted games summed by condition (seats, game
+// length, lobby, rate, time of day), the moments of rank, score and money over all of them, and the
+// rank, score and money of the latest 1,000 games in a ring for the recent-form comparison. Fed only
+// while settings.details is on; its size does not grow with the log (the lobbies are bounded, the
+// rates are a fixed table allocated at the first game).
+
+#include "analysis/Intervals.h"
+#include "analysis/LogReader.h"
+
+struct GameEntry;
+
+enum {
+    MAX_LOBBIES = 100,      // lobbies with a row of their own; later new ones are summed together
+    RATE_ROWS = 20001,      // the rates 0 to 20000
+    HOUR_BANDS = 5          // 0-5, 6-11, 12-17, 18-23 and unknown
+};
+
+struct ConditionSums {
+    int games;
+    int rankCounts[4];   // games finished 1st to 4th; another rank counts only in rankSum
+    long long rankSum;
+    long long scoreSum;
+    double money;        // the player's money: every share added in double
+};
+
+struct LobbySums {
+    char lobby[LOG_LINE_SIZE];   // the lobby text of the game record, whole (a header line is shorter)
+    unsigned hash;               // of the text, to find it again
+    ConditionSums sums;
+};
+
+// One game in the ring of the latest games.
+struct RecentGame {
+    double money;
+    int score;
+    int rank;
+    int seatCount;
+};
+
+struct DetailedStats {
+    ConditionSums total;                  // every game
+    ConditionSums bySeats[2];             // 0: four seats, 1: three seats (the entry's own)
+    ConditionSums byLength[2];            // 0: game-length flag '0' (東風戦), 1: any other flag
+    LobbySums lobbies[MAX_LOBBIES];       // in the order they first came
+    int lobbyCount;
+    int latestLobby;                      // the previous game's lobby, tried first
+    ConditionSums otherLobbies;           // the games of lobbies beyond the first MAX_LOBBIES
+    ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the first game, kept
+                                          // for the next run
+    ConditionSums byHour[HOUR_BANDS];
+    Moments rank, score, money;           // over every game
+    RecentGame ring[COMPARED_GAMES];      // the latest games; ringNext is the oldest once full
+    int ringNext;
+};
+
+// One row of the table by condition.
+struct ConditionRow {
+    const char* group;            // "人数", "対局", "ロビー", "レート", "時間帯"
+    char name[LOG_LINE_SIZE];     // "4人打ち", a lobby text, a rate, "0-5時", ...
+    const ConditionSums* sums;
+};
+
+// The figures of a block of consecutive games of the ring.
+struct BlockFigures {
+    Moments rank, score, money;   // over every game of the block (mean = sum / count)
+    int fourPlayerGames;
+    int tops;                     // first places in four-player games
+    int lasts;                    // fourth places in four-player games
+};
+
+// Empties the sums and the ring; the rate table keeps its storage.
+void clearDetailedStats(void);
+
+// The time band of a time text: 0 to 3 for hours 00-05, 06-11, 12-17 and 18-23 in its first two bytes,
+// 4 for a text that does not begin so.
+int hourBand(const char* time);
+
+// Adds an accepted game to every sum and to the ring, when settings.details is 1 (else nothing
+// happens). Allocating the rate table ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+void addGameToDetails(const GameEntry* game);
+
+// Calls visit for every row of the table by condition, in its order, leaving out conditions without
+// games: seats, game length, lobbies (most games first, ties in byte order, the others last), rates
+// rising, time bands.
+void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context);
+
+// The figures of the `games` games that end `skip` games before the latest one; skip + games must not
+// be above the games counted nor above COMPARED_GAMES.
+void blockFigures(int skip, int games, BlockFigures* figures);
+
+#endif

@@ -1,0 +1,70 @@
+#include "analysis/Intervals.h"
+
+#include <math.h>
+
+const double Z95 = 1.96;
+
+void addToMoments(Moments* moments, double value)
+{
+    moments->count++;
+    double delta = value - moments->mean;
+    moments->mean += delta / moments->count;
+    moments->squares += delta * (value - moments->mean);
+}
+
+double sampleVariance(const Moments* moments)
+{
+    if (moments->count < 2) return 0.0;
+    return moments->squares / (moments->count - 1);
+}
+
+double meanWidth(const Moments* moments)
+{
+    if (moments->count < 2) return -1.0;
+    return Z95 * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
+}
+
+void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercent)
+{
+    double n = trials;
+    double p = hits / n;
+    double z2 = Z95 * Z95;
+    double denominator = 1.0 + z2 / n;
+    double centre = (p + z2 / (2.0 * n)) / denominator;
+    double half = Z95 * sqrt(p * (1.0 - p) / n + z2 / (4.0 * n * n)) / denominator;
+    // At 0 % and 100 % the edge is exact in theory; rounding must not show "-0.0" or "100.0" beyond.
+    double low = centre - half;
+    double high = centre + half;
+    *lowPercent = (low < 0.0 ? 0.0 : low) * 100.0;
+    *highPercent = (high > 1.0 ? 1.0 : high) * 100.0;
+}
+
+double meanDifferenceWidth(const Moments* a, const Moments* b)
+{
+    return Z95 * sqrt(sampleVariance(a) / a->count + sampleVariance(b) / b->count);
+}
+
+double rateDifferenceWidth(double p1, int n1, double p2, int n2)
+{
+    return Z95 * sqrt(p1 * (1.0 - p1) / n1 + p2 * (1.0 - p2) / n2);
+}
+
+int comparisonSizes(int games, int sizes[MAX_COMPARISONS])
+{
+    if (games < 200) {
+        if (games / 2 < 10) return 0;
+        sizes[0] = games / 2;
+        return 1;
+    }
+    sizes[0] = 100;
+    if (games < COMPARED_GAMES) return 1;
+    sizes[1] = COMPARED_GAMES / 2;
+    return 2;
+}
+
+int compareVerdict(double difference, double width, int lowerIsBetter)
+{
+    if (fabs(difference) <= width) return 0;
+    int rose = difference > 0.0;
+    return rose != lowerIsBetter ? 1 : -1;
+}

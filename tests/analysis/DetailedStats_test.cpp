@@ -1,0 +1,126 @@
+#include "analysis/DetailedStats.h"
+
+#include "analysis/GameEntryParser.h"
+#include "analysis/GameIntake.h"
+#include "analysis/PlayerStats.h"
+#include "analysis/RunState.h"
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+static void startRun(void)
+{
+    resetSettings();
+    applyDefaults();
+    settings.details = 1;
+    resetRunState();
+}
+
+struct Game {
+    int rank;
+    int seats;
+    char flag;
+    const char* lobby;
+    const char* time;
+    int rate;
+    int score;
+};
+
+// Accepts the game: the player at seat 0 with g.rank and g.score, the other seats balancing the score.
+static void accept(const Game& g)
+{
+    GameEntry entry = {};
+    entry.gameLength = g.flag;
+    snprintf(entry.time, sizeof entry.time, "%s", g.time);
+    entry.lobby = g.lobby;
+    entry.room = "卓1";
+    entry.rate = g.rate;
+    entry.seatCount = g.seats;
+    entry.seats[0] = Seat{"Me", g.rank, g.score, 0.0f};
+    entry.seats[1] = Seat{"A", g.rank == 1 ? 2 : 1, -g.score, 0.0f};
+    for (int i = 2; i < g.seats; i++) entry.seats[i] = Seat{"B", i + 1, 0, 0.0f};
+    computeMoneyShares(&entry);
+    ASSERT_TRUE(acceptGame(&entry));
+}
+
+static void collect(const ConditionRow* row, void* context)
+{
+    auto* rows = (std::vector<std::string>*)context;
+    rows->push_back(std::string(row->group) + " " + row->name + " " + std::to_string(row->sums->games));
+}
+
+static std::vector<std::string> conditionRows(void)
+{
+    std::vector<std::string> rows;
+    visitConditionRows(collect, &rows);
+    return rows;
+}
+
+TEST(DetailedStats, RowsOfAMixedRunInTheirGroupsAndOrder)
+{
+    startRun();
+    const Game games[] = {
+        {1, 4, '0', "一般", "05:59", 100, 30},   // the last hour of 0-5
+        {2, 4, '1', "上級", "06:00", 50, 10},    // the first of 6-11
+        {3, 3, '1', "三人", "23:59", 100, -5},   // the last of 18-23
+        {4, 4, '2', "上級", "24:00", 0, -40},    // no hour: 不明
+        {1, 3, '1', "一般", "9:05", 20000, 5},   // a single digit: 不明
+    };
+    for (const Game& g : games) accept(g);
+    const std::vector<std::string> expected = {
+        "人数 4人打ち 3", "人数 3人打ち 2",
+        "対局 東風戦 1", "対局 半荘戦 4",
+        "ロビー 一般 2", "ロビー 上級 2", "ロビー 三人 1",   // a tie in byte order of the text
+        "レート 0 1", "レート 50 1", "レート 100 2", "レート 20000 1",
+        "時間帯 0-5時 1", "時間帯 6-11時 1", "時間帯 18-23時 1", "時間帯 不明 2",
+    };
+    EXPECT_EQ(conditionRows(), expected);
+    EXPECT_EQ(run.detailedStats.bySeats[1].rankCounts[0], 1);
+    EXPECT_EQ(run.detailedStats.total.rankSum, 11);
+}
+
+TEST(DetailedStats, LobbiesBeyondTheHundredthAreSummedLast)
+{
+    startRun();
+    char names[MAX_LOBBIES + 1][8];
+    for (int i = 0; i <= MAX_LOBBIES; i++) snprintf(names[i], sizeof names[i], "L%03d", i);
+    for (int i = 0; i <= MAX_LOBBIES; i++) accept({1, 4, '1', names[i], "12:00", 0, 0});
+    for (int extra : {50, 50, 20, 10, 100, 100, 100, 100}) accept({1, 4, '1', names[extra], "12:00", 0, 0});
+    std::vector<std::string> lobbies;
+    for (const std::string& row : conditionRows())
+        if (row.rfind("ロビー", 0) == 0) lobbies.push_back(row);
+    ASSERT_EQ(lobbies.size(), (size_t)MAX_LOBBIES + 1);
+    EXPECT_EQ(lobbies[0], "ロビー L050 3");
+    EXPECT_EQ(lobbies[1], "ロビー L010 2");   // ties in rising byte order
+    EXPECT_EQ(lobbies[2], "ロビー L020 2");
+    EXPECT_EQ(lobbies[3], "ロビー L000 1");
+    EXPECT_EQ(lobbies[MAX_LOBBIES], "ロビー （その他） 5");   // the 101st lobby, however many games
+}
+
+TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)
+{
+    startRun();
+    // Game i scores i; the last 200 are three-player games, ranked 1 when i is odd.
+    for (int i = 1; i <= 1200; i++)
+        accept({i > 1000 ? (i % 2 ? 1 : 3) : (i % 4) + 1, i > 1000 ? 3 : 4, '1', "一般", "12:00", 0, i});
+    BlockFigures last, before;
+    blockFigures(0, 500, &last);
+    blockFigures(500, 500, &before);
+    EXPECT_EQ(last.score.mean, 950.5);     // 701 to 1200
+    EXPECT_EQ(before.score.mean, 450.5);   // 201 to 700
+    EXPECT_EQ(last.fourPlayerGames, 300);
+    EXPECT_EQ(last.tops, 75);              // i % 4 == 0 among 701..1000
+    EXPECT_EQ(before.lasts, 125);          // i % 4 == 3 among 201..700
+    EXPECT_NEAR(sampleVariance(&last.score), 500.0 * 501.0 / 12.0, 1e-6);   // n (n + 1) / 12 of 1..n
+}
+
+TEST(DetailedStats, NothingIsCountedWithTheOptionOff)
+{
+    startRun();
+    settings.details = 0;
+    accept({1, 4, '1', "一般", "12:00", 0, 10});
+    EXPECT_EQ(run.detailedStats.total.games, 0);
+    EXPECT_TRUE(conditionRows().empty());
+}
