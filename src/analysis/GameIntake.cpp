@@ -6,6 +6,7 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
@@ -63,11 +64,16 @@ int gameIsSelected(const GameEntry* game)
 int acceptGame(const GameEntry* game)
 {
     if (!gameIsSelected(game)) return 0;
+    if (run.pass == PASS_RIVALS) {
+        addGameToRivals(game);
+        return 1;
+    }
     for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
     return 1;
 }
 
-// A broken entry: fatal, or counted when the tolerant reading is on.
+// A broken entry: fatal, or counted when the tolerant reading is on (once: the second read of the
+// same log meets it again).
 static void passBrokenEntry(const GameEntry* game)
 {
     if (!settings.skipBroken) {
@@ -76,6 +82,7 @@ static void passBrokenEntry(const GameEntry* game)
         appendText(format, sizeof format, MESSAGE_AT_LINE);
         fatalError(format, game->fault, game->faultLine);
     }
+    if (run.pass == PASS_RIVALS) return;   // counted by the first read
     if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = game->faultLine;
     run.skippedEntries++;
 }

@@ -26,6 +26,9 @@ static long long lineBreaksRead;   // line breaks given out so far
 static long long lastLineNumber;   // the physical line the last piece given out belongs to
 static int readErrorsFatal = 1;    // 0 for a listing: a read error then ends the log
 static int readFailed;
+static int stamped;              // the stamp below was taken when the log was opened
+static long long stampSize;
+static long long stampTime;
 
 static void resetReader(void)
 {
@@ -57,6 +60,7 @@ static int startLog(FILE* file)
     logFile = file;
     if (!logFile) return 0;
     fileSize = measureFile(logFile);
+    stamped = fileStamp(logFile, &stampSize, &stampTime);
     return 1;
 }
 
@@ -90,7 +94,25 @@ void closeLog(void)
 {
     if (logFile) fclose(logFile);
     logFile = NULL;
+    stamped = 0;
     resetReader();
+}
+
+int logUnchanged(void)
+{
+    long long size, modified;
+    if (!logFile || !stamped || !fileStamp(logFile, &size, &modified)) return 0;
+    return size == stampSize && modified == stampTime;
+}
+
+int rewindLog(void)
+{
+    if (!logUnchanged() || fseek(logFile, 0, SEEK_SET) != 0) return 0;
+    long long size = fileSize;
+    resetReader();
+    fileSize = size;
+    clearerr(logFile);
+    return 1;
 }
 
 // Moves the bytes not given out (at most a held CR) to the front of the block and reads more after

@@ -23,6 +23,14 @@ int openLogToList(const char* path);
 // NULL.
 int adoptLog(FILE* file);
 
+// Starts reading the open log again from its first byte, for a second read that must see what the
+// first saw. Returns 1 when the file's size and modification time are still those it had when it was
+// opened; 0 when they changed or can't be told (nothing is read then).
+int rewindLog(void);
+
+// 1 when the open log's size and modification time are still those it had when it was opened.
+int logUnchanged(void);
+
 // Closes the game log (nothing happens when none is open).
 void closeLog(void);
 

@@ -11,6 +11,7 @@ const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT] = {
     {"_ID別集計.xls", 1, "ID別集計ファイル", NULL},
     {"_月別集計.xls", 1, "月別集計ファイル", &settings.trendCharts},
     {"_条件別集計.xls", 1, "条件別集計ファイル", &settings.details},
+    {"_対戦相手別.html", 1, "対戦相手別の成績", &settings.rivals},
     {REPORT_FILE_NAME, 0, NULL, NULL},
 };
 

@@ -13,6 +13,8 @@ enum RunOutputKind {
     OUTPUT_OPPONENT_SUMMARY,   // "%s_ID別集計.xls"
     OUTPUT_MONTHLY_SUMMARY,    // "%s_月別集計.xls", only with the progress option
     OUTPUT_CONDITION_SUMMARY,  // "%s_条件別集計.xls", only with the option 詳しい成績
+    OUTPUT_RIVALS,             // "%s_対戦相手別.html", only with the option; written before the
+                               // report, which links into it
     OUTPUT_REPORT,             // "分析結果.html", placed last
     RUN_OUTPUT_COUNT
 };
@@ -39,7 +41,7 @@ struct RunOutput {
 };
 
 // 1 when this run makes the output (the monthly table only with settings.trendCharts, the table by
-// condition only with settings.details).
+// condition only with settings.details, the page of each opponent only with settings.rivals).
 int runMakesOutput(int kind);
 
 // Forms the output's name from its row (and settings.currentId), drops what an earlier run left of it,

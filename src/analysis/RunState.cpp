@@ -1,5 +1,6 @@
 #include "analysis/RunState.h"
 
+#include "analysis/RivalGames.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
@@ -28,7 +29,9 @@ RunState run = initialRunState();
 
 void resetRunState(void)
 {
+    run.pass = PASS_MAIN;
     clearOpponentTable();
+    clearRivalGames();
     run.seatCount = settings.seats ? settings.seats : 4;
     run.skippedEntries = 0;
     resetPlayerStats();

@@ -20,7 +20,13 @@ enum {
     SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
 };
 
+enum RunPass {
+    PASS_MAIN,     // the first read: every consumer of a game
+    PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
+};
+
 struct RunState {
+    int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
     int seatCount;                  // the rank rows of the report: settings.seats when that condition
                                     // is set; else 4 at the start, 3 once a 3-player entry within the

@@ -131,6 +131,10 @@ FILE* openRegularFile(const char* name);
 // The same for a native path, used as it is.
 FILE* openNativeRegularFile(const char* path);
 
+// The size in bytes and the last modification time (in the system's finest unit) of the open file.
+// Returns 1 when the system told both; 0 otherwise (both are then 0).
+int fileStamp(FILE* file, long long* size, long long* modified);
+
 // Makes the native path the process's current directory. Returns 1 on success, 0 on failure.
 int setNativeCurrentDirectory(const char* path);
 

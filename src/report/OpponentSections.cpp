@@ -1,6 +1,7 @@
 #include "report/OpponentSections.h"
 
 #include "analysis/OpponentTable.h"
+#include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
@@ -23,13 +24,22 @@ void writeAmount(float balance)
     reportPrintf("%s", grouped);
 }
 
+static const char* rivalsPageHref;
+
+void linkOpponentNames(const char* pageHref)
+{
+    rivalsPageHref = pageHref;
+}
+
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
 {
     char name[HTML_ID_SIZE];
     escapeHtml(name, sizeof name, record->name);
     reportPrintf("<tr>");
     reportPrintf("<td class=\"mony\">%2d：</td>", number);
-    reportPrintf("<td class=\"id\">%s</td>", name);
+    int rival = rivalsPageHref ? findRival(record->name) : 0;
+    if (rival) reportPrintf("<td class=\"id\"><a href=\"%s#r%d\">%s</a></td>", rivalsPageHref, rival, name);
+    else reportPrintf("<td class=\"id\">%s</td>", name);
     reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
     reportPrintf("<td class=\"mony\">%d/</td>", record->above);
     reportPrintf("<td class=\"mony\">%d</td>", record->below);

@@ -25,6 +25,10 @@ void writeBalanceRanking(void);
 // The 20 largest and the 20 smallest margins; the table must be in margin order.
 void writeMarginRanking(void);
 
+// From now on, the name of each opponent with a page of its own (analysis/RivalGames.h) links to its
+// section: pageHref (HTML-escaped, kept by the caller) and "#r" and its number. NULL: no links.
+void linkOpponentNames(const char* pageHref);
+
 // One opponent row: its place `number`, the name (HTML-escaped), games, above/below and balance.
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd);
 

@@ -39,6 +39,19 @@ static void writeDownloadLink(const char* tableName, const char* label)
     reportPrintf("<LI><a href=\"%s\">%s</a></LI>\n", href, label);
 }
 
+// The page of each opponent takes its name before the report's sections are written, so that the
+// names in them link only to a page in place; should the report fail, it gives its name back too.
+static void placeRivalsPage(void)
+{
+    static char link[LINK_SIZE];
+    static char href[HTML_LINK_SIZE];
+    linkOpponentNames(NULL);
+    if (!runMakesOutput(OUTPUT_RIVALS) || !placeRunOutput(OUTPUT_RIVALS)) return;
+    formatFileLink(link, sizeof link, appPaths.outputFolder, run.outputs[OUTPUT_RIVALS].name);
+    escapeHtml(href, sizeof href, link);
+    linkOpponentNames(href);
+}
+
 // 1 when the output has a link and was written in full.
 static int linked(int kind)
 {
@@ -116,7 +129,9 @@ int writeReport(void)
 {
     if (!createRunOutput(OUTPUT_REPORT)) return reportNotCreated();
     reportStream = run.outputs[OUTPUT_REPORT].file.stream;
+    placeRivalsPage();
     writeSections();
+    linkOpponentNames(NULL);
     // The tables take their names first and the report links only those that did; it takes its own
     // name last, and should it fail, the tables give theirs back. The body is on the disk before, so
     // that little is left to write between the first rename and the last.

@@ -3,10 +3,36 @@
 #include "analysis/FatalError.h"
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/LogReader.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
+#include "report/RivalChoice.h"
+#include "report/RivalsPage.h"
 #include "text/Messages.h"
+
+// The page of each opponent: the log is read a second time through the same loop and selection, which
+// then feed only the shared games of the chosen opponents. The page is written only when the file is
+// the one the first read saw (same size and modification time, before and after); otherwise the user
+// is told and the page is left out, like a table that could not be written.
+static void makeRivalsPage(void)
+{
+    if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
+    chooseRivals();
+    int unchanged = rewindLog();
+    if (unchanged) {
+        run.pass = PASS_RIVALS;
+        readGames(acceptGame);
+        run.pass = PASS_MAIN;
+        unchanged = logUnchanged();
+    }
+    if (!unchanged) {
+        discardRunOutput(OUTPUT_RIVALS);
+        showWarningMessage(MESSAGE_LOG_CHANGED);
+        return;
+    }
+    writeRivalsPage();
+}
 
 int runAnalysis(void)
 {
@@ -22,5 +48,6 @@ int runAnalysis(void)
     }
     // The table takes its final name together with the report, once that is complete.
     finishGameTable();
+    makeRivalsPage();
     return writeReport() ? 1 : -1;
 }

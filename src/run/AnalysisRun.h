@@ -4,7 +4,8 @@
 // the written report (written with report).
 
 // Runs one analysis over the open game log with settings.currentId, minRate and maxRate; the current
-// directory is the output folder. Takes run.startTime, clears the run state, then calls run.progress
+// directory is the output folder. With settings.rivals the log is read a second time for the page of
+// each opponent, which is left out (the user told) when the file changed in between. Takes run.startTime, clears the run state, then calls run.progress
 // (when set) at every entry. Returns 1 when at least one game was accepted and the report has been
 // written (the table outcomes in run tell about the tables); 0 when no game matched (the user has been
 // told; nothing was replaced or created); -1 when the report could not be created or written (the

@@ -31,6 +31,7 @@ const SettingDescriptor settingDescriptors[] = {
     { "人数", SETTING_NUMBER, &settings.seats, 0, NULL, 0, 3, 4, WRITTEN_WHEN_SET, "--players" },
     { "壊れた対局", SETTING_FLAG, &settings.skipBroken, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--skip-bad" },
     { "詳しい成績", SETTING_FLAG, &settings.details, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--details" },
+    { "対戦相手別", SETTING_FLAG, &settings.rivals, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--rivals" },
 };
 
 #undef TEXT_FIELD

@@ -48,6 +48,8 @@ struct Settings {
                                            // ending the run
     int details;                           // 1: the report also shows the detailed record and the
                                            // table by condition is written (an option, off by default)
+    int rivals;                            // 1: a page per opponent the report names, linked from its
+                                           // opponent sections (an option, off by default)
 };
 
 // The kind of a setting: how its field is held, read, written and defaulted.
@@ -98,8 +100,8 @@ extern const char DEFAULT_LOG_PATH[];   // "C:\Kalvento\JAPANESE\Zentolog.txt"
 void resetSettings(void);
 
 // Sets every setting of settingDescriptors to its default: the log path, the default rates (0 and
-// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0, trendCharts 0, details 0 and every
-// analysis condition off; leaves currentId and the ID list as they are.
+// 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0, trendCharts 0, details 0, rivals
+// 0 and every analysis condition off; leaves currentId and the ID list as they are.
 void applyDefaults(void);
 
 // Copies the whole of settings into settingsBackup.

@@ -31,7 +31,7 @@ const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜デー�
 const char CLI_USAGE[] =
     "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n"
     "                  [--from 日付] [--to 日付] [--lobby ロビー]... [--length tonpu|hanchan] [--players 4|3]\n"
-    "                  [--skip-bad] [--details]\n";
+    "                  [--skip-bad] [--details] [--rivals]\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
     "分析条件（どれも指定しなければすべての対局）:\n"
@@ -70,3 +70,5 @@ const char CONDITIONS_NO_LOBBY_MEANS_ALL[] = "チェックがなければ、す�
 const char CONDITIONS_LOG_NOT_LISTED[] = "牌譜ファイルが開けないため、選んだロビーだけを表示しています。";
 const char CONDITIONS_LOBBIES_CUT[] = "ロビーが多いため、最初の 100 個までを表示しています。";
 const char CONDITIONS_LOG_NOT_READ[] = "牌譜ファイルを最後まで読めませんでした。";
+const char MESSAGE_LOG_CHANGED[] =
+    "分析中に牌譜ファイルが変更されたため、対戦相手別の成績は作成しませんでした。もう一度分析してください。";

@@ -76,5 +76,7 @@ extern const char CONDITIONS_NO_LOBBY_MEANS_ALL[];
 extern const char CONDITIONS_LOG_NOT_LISTED[];   // the log could not be opened
 extern const char CONDITIONS_LOBBIES_CUT[];      // more lobbies than the list holds
 extern const char CONDITIONS_LOG_NOT_READ[];     // a read error ended the listing early
+// The page of each opponent.
+extern const char MESSAGE_LOG_CHANGED[];   // the log changed between its two reads: no page
 
 #endif

@@ -105,6 +105,12 @@ static void detailsCommand(HWND dialog, WORD)
     showDetails(dialog);
 }
 
+static void rivalsCommand(HWND dialog, WORD)
+{
+    settings.rivals = !settings.rivals;
+    showRivals(dialog);
+}
+
 static void copyCommand(HWND, WORD)
 {
     SendMessageA(GetFocus(), WM_COPY, 0, 0);
@@ -188,6 +194,7 @@ static const CommandEntry commands[] = {
     { IDM_TREND_CHARTS, trendChartsCommand },
     { IDM_CONDITIONS, conditionsCommand },
     { IDM_DETAILS, detailsCommand },
+    { IDM_RIVALS, rivalsCommand },
 };
 
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)

@@ -52,6 +52,7 @@ void writeToDialog(HWND dialog, bool fillList)
     showTrendCharts(dialog);
     showConditions(dialog);
     showDetails(dialog);
+    showRivals(dialog);
 }
 
 void showTrendCharts(HWND dialog)
@@ -70,6 +71,12 @@ void showDetails(HWND dialog)
 {
     UINT state = settings.details ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_DETAILS, MF_BYCOMMAND | state);
+}
+
+void showRivals(HWND dialog)
+{
+    UINT state = settings.rivals ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_RIVALS, MF_BYCOMMAND | state);
 }
 
 void showLogPath(HWND dialog)

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 // Copies the controls into settings: the ID box (first 15 bytes), the log path (at most 261 bytes),
-// the two rates by the leading-integer rule and the two check boxes. colorScheme, trendCharts, details
-// and the analysis conditions are not read: they change the moment a colour button or a menu item (the
-// conditions' dialog) is used.
+// the two rates by the leading-integer rule and the two check boxes. colorScheme, trendCharts, details,
+// rivals and the analysis conditions are not read: they change the moment a colour button or a menu
+// item (the conditions' dialog) is used.
 void readFromDialog(HWND dialog);
 
-// Shows settings in the controls and in the check marks of "推移グラフも作成する", "詳しい成績も作成する"
-// and "分析条件...". With fillList the remembered IDs are also appended to the ID box's drop-down list;
-// that happens only once, when the dialog is first shown.
+// Shows settings in the controls and in the check marks of "推移グラフも作成する", "詳しい成績も作成する",
+// "対戦相手別の成績も作成する" and "分析条件...". With fillList the remembered IDs are also appended to the
+// ID box's drop-down list; that happens only once, when the dialog is first shown.
 void writeToDialog(HWND dialog, bool fillList);
 
 // Checks the menu item "推移グラフも作成する" when settings.trendCharts is on, else unchecks it.
@@ -22,6 +22,8 @@ void showTrendCharts(HWND dialog);
 void showConditions(HWND dialog);
 // Checks the menu item "詳しい成績も作成する" when settings.details is on, else unchecks it.
 void showDetails(HWND dialog);
+// Checks the menu item "対戦相手別の成績も作成する" when settings.rivals is on, else unchecks it.
+void showRivals(HWND dialog);
 
 // Shows settings.logPath in the log path box, scrolled so that its end, the file name, is visible.
 void showLogPath(HWND dialog);

@@ -53,6 +53,7 @@
 #define IDM_ABOUT 1622
 #define IDM_TREND_CHARTS 1623
 #define IDM_DETAILS 1624
+#define IDM_RIVALS 1625
 #define IDM_CONDITIONS 1626
 
 // The 分析条件 dialog (its OK and キャンセル are the dialog manager's IDOK and IDCANCEL, so that

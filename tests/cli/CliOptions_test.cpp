@@ -83,7 +83,7 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
 {
     const std::string longestPath(nativePathLimit(), 'p');
     Parsed parsed = parse({"--id", "abcdefghijklmno", "--log", longestPath, "--min", "-2147483648", "--max", "+50",
-                           "--scheme", "3", "--out", "o", "--trends"});
+                           "--scheme", "3", "--out", "o", "--trends", "--rivals"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;
     EXPECT_STREQ(settings.currentId, "abcdefghijklmno");
     EXPECT_EQ(std::string(parsed.options.logPath), longestPath);
@@ -92,6 +92,7 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     EXPECT_EQ(settings.colorScheme, 3);
     EXPECT_STREQ(parsed.options.outputFolder, "o");
     EXPECT_EQ(settings.trendCharts, 1);
+    EXPECT_EQ(settings.rivals, 1);
     EXPECT_EQ(parsed.options.help, 0);
 
     parsed = parse({"--log", "x", "--id", "Me"});
@@ -115,6 +116,7 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     EXPECT_EQ(settings.skipBroken, 1);
     EXPECT_EQ(parse({"--log", "x", "--id", "Me", "--length", "tonpu"}).ok, 1);
     EXPECT_EQ(settings.gameLength, LENGTH_TONPU);
+    EXPECT_EQ(settings.rivals, 0);
 
     parsed = parse({"--log", "x", "--id", u8"ソポ表"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;

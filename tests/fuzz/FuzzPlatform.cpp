@@ -16,6 +16,11 @@ void showErrorMessage(const char*)
     fuzzMessages++;
 }
 
+void showWarningMessage(const char*)
+{
+    fuzzMessages++;
+}
+
 void useConsoleMessages(void)
 {
 }

@@ -248,11 +248,13 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
          "the monthly table can't be created: the report is written without its link"},
         {SAMPLE_LOG.c_str(), " --details", "", "Sakura77_条件別集計.xls", u8"Sakura77_条件別集計.xls", "条件別集計ファイル", 1,
          "the table by condition can't be created: the report is written without its link"},
+        {SAMPLE_LOG.c_str(), " --rivals", "", "Sakura77_対戦相手別.html", u8"Sakura77_対戦相手別.html", "対戦相手別の成績",
+         1, "the page of each opponent can't be created: the report is written without links to it"},
         {SAMPLE_LOG.c_str(), "", "", "分析結果.html", u8"分析結果.html", NULL, 1,
          "the report can't be created: nothing on stdout, the tables stay"},
     };
     const char* outputs[] = {"Sakura77_戦績.xls", "Sakura77_ID別集計.xls", "Sakura77_月別集計.xls", "Sakura77_条件別集計.xls",
-                             "分析結果.html"};
+                             "Sakura77_対戦相手別.html", "分析結果.html"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         RunFolder folder;
@@ -281,15 +283,16 @@ TEST(VornixCli, AnOutputThatFailsKeepsItsPreviousFileAndEndsWithThree)
             }
         } else {
             EXPECT_EQ(run.out, currentFolder() + u8"/分析結果.html\n");
-            const std::string options = c.options;
-            for (const char* link : {"戦績ファイル", "ID別集計ファイル", "月別集計ファイル", "条件別集計ファイル"}) {
-                std::string name = link;
-                int made = name == "月別集計ファイル"     ? options == " --trends"
-                           : name == "条件別集計ファイル" ? options == " --details"
-                                                          : 1;
-                int expected = name != c.link && made;
-                EXPECT_EQ(report.find(std::string(">") + link) != std::string::npos, expected) << link;
+            // The optional outputs and their options.
+            const std::pair<const char*, const char*> links[] = {
+                {"戦績ファイル", ""}, {"ID別集計ファイル", ""}, {"月別集計ファイル", "--trends"},
+                {"条件別集計ファイル", "--details"}, {"対戦相手別の成績", "--rivals"}};
+            for (const auto& link : links) {
+                int made = !link.second[0] || strstr(c.options, link.second) != NULL;
+                int expected = std::string(link.first) != c.link && made;
+                EXPECT_EQ(report.find(std::string(">") + link.first) != std::string::npos, expected) << link.first;
             }
+            EXPECT_EQ(report.find("#r1\""), std::string::npos) << "no opponent name links to a page not written";
             EXPECT_NE(fileBytes("Sakura77_ID別集計.xls").find("名前\t対戦回数"), std::string::npos);
         }
     }

@@ -191,3 +191,41 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
         EXPECT_EQ(folderNames().size(), 4u);
     }
 }
+
+// The second read for the page of each opponent: a log changed on the disk in between gives no page
+// and no links to it, and the user is told; an unchanged one gives both.
+static int changeLogInSecondRead;
+
+static void changeLogDuringSecondRead(void)
+{
+    if (run.pass != PASS_RIVALS || !changeLogInSecondRead) return;
+    FILE* log = fopen("log.txt", "ab");
+    fputs("\r\n", log);
+    fclose(log);
+    changeLogInSecondRead = 0;
+}
+
+TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
+{
+    for (int changed : {0, 1}) {
+        SCOPED_TRACE(changed ? "changed in the second read" : "unchanged");
+        RunFolder folder;
+        useTestSettings();
+        settings.rivals = settings.skipBroken = 1;
+        clearRecordings();
+        changeLogInSecondRead = changed;
+        run.progress = changeLogDuringSecondRead;
+        const std::string broken = "<一般ロビー(点50)：卓2>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n"
+                                   ">1     +30 2     +10 3     -15 4     -24\r\n";
+        ASSERT_EQ(runLog(plainGame() + broken + plainGame()), 1);
+        run.progress = NULL;
+        EXPECT_EQ(run.skippedEntries, 1) << "the second read does not count a skipped entry again";
+        EXPECT_EQ(run.outputs[OUTPUT_RIVALS].written, !changed);
+        EXPECT_EQ(shownMessages, changed ? std::vector<std::string>{MESSAGE_LOG_CHANGED} : std::vector<std::string>{});
+        std::string page = fileBytes("Me_対戦相手別.html");
+        std::string report = fileBytes("分析結果.html");
+        EXPECT_EQ(page.find("<h3 id=\"r3\">☆ Cさんとの対戦成績 ☆</h3>") != std::string::npos, !changed);
+        EXPECT_EQ(report.find("#r3\">C</a>") != std::string::npos, !changed);
+        EXPECT_EQ(folderNames().size(), changed ? 4u : 5u) << "log, report, two tables (and the page)";
+    }
+}

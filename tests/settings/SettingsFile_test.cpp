@@ -56,6 +56,7 @@ static std::string fieldText(const std::string& field)
     if (field == "reportOnDesktop") return std::to_string(settings.reportOnDesktop);
     if (field == "colorScheme") return std::to_string(settings.colorScheme);
     if (field == "trendCharts") return std::to_string(settings.trendCharts);
+    if (field == "rivals") return std::to_string(settings.rivals);
     return "<unknown field " + field + ">";
 }
 
@@ -92,6 +93,8 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<配色>-1</配色>\r\n", "colorScheme", "0", "negative scheme becomes 0" },
         { "<推移グラフ>1.0</推移グラフ>\r\n", "trendCharts", "1", "option flag: 1.0 turns it on" },
         { "<推移グラフ>2</推移グラフ>\r\n", "trendCharts", "0", "option flag: 2 leaves it off" },
+        { "<対戦相手別>1</対戦相手別>\r\n", "rivals", "1", "the page of each opponent: 1 turns it on" },
+        { WRITTEN_BEFORE_THE_OPTION, "rivals", "0", "a file without its line leaves the page off" },
         { "#<最低レート>5</最低レート>\r\n", "minRate", "0", "comment line skipped though valid" },
         { " #<最低レート>5</最低レート>\r\n", "minRate", "5", "a blank before # makes it no comment" },
         { "x <最低レート>5</最低レート> y\r\n", "minRate", "5", "text around the tags ignored" },
@@ -194,13 +197,15 @@ TEST_F(SettingsFile, WritesTheSevenLinesWithCrLfAndTheOptionOnlyWhenOn)
     EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) +
                                    "<推移グラフ>1</推移グラフ>\r\n<詳しい成績>1</詳しい成績>\r\n");
 
-    settings.trendCharts = settings.details = 0;
+    settings.trendCharts = 0;
     copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
     copyText(settings.lobbies, sizeof settings.lobbies, "A;B;");
     settings.seats = 4;
+    settings.rivals = 1;
     EXPECT_EQ(writeSettingsFile(), 1);
     EXPECT_EQ(fileBytes(file), std::string(WRITTEN_BEFORE_THE_OPTION) +
-                                   "<開始日>2024/01/01</開始日>\r\n<ロビー>A;B;</ロビー>\r\n<人数>4</人数>\r\n");
+                                   "<開始日>2024/01/01</開始日>\r\n<ロビー>A;B;</ロビー>\r\n<人数>4</人数>\r\n"
+                                   "<詳しい成績>1</詳しい成績>\r\n<対戦相手別>1</対戦相手別>\r\n");
     settings.firstDay[0] = settings.lobbies[0] = '\0';
     settings.seats = 0;
 
@@ -216,6 +221,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
 {
     fillSettings();
     settings.trendCharts = 1;
+    settings.rivals = 1;
     settings.details = 1;
     copyText(settings.firstDay, sizeof settings.firstDay, "2024/01/01");
     copyText(settings.lastDay, sizeof settings.lastDay, "2024/06/30");
@@ -243,6 +249,7 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     EXPECT_EQ(settings.colorScheme, 2);
     EXPECT_EQ(settings.trendCharts, 1);
     EXPECT_EQ(settings.details, 1);
+    EXPECT_EQ(settings.rivals, 1);
 
     // The longest list the program writes: ten IDs of 15 bytes fit one line.
     resetSettings();

@@ -14,6 +14,7 @@ TEST(Settings, DefaultsLeaveTheIdsAlone)
     settings.colorScheme = 3;
     settings.saveOnExit = 0;
     settings.trendCharts = 1;
+    settings.rivals = 1;
     applyDefaults();
     EXPECT_STREQ(settings.currentId, "abc");
     EXPECT_STREQ(settings.idList[0], "abc");
@@ -25,6 +26,7 @@ TEST(Settings, DefaultsLeaveTheIdsAlone)
     EXPECT_EQ(settings.reportOnDesktop, 0);
     EXPECT_EQ(settings.colorScheme, 0);
     EXPECT_EQ(settings.trendCharts, 0);
+    EXPECT_EQ(settings.rivals, 0);
 }
 
 TEST(Settings, RestoreBringsBackTheBackedUpFieldsOnly)
@@ -36,6 +38,7 @@ TEST(Settings, RestoreBringsBackTheBackedUpFieldsOnly)
     settings.maxRate = 100;
     settings.colorScheme = 2;
     settings.trendCharts = 1;
+    settings.rivals = 1;
     takeBackup();
 
     copyText(settings.currentId, sizeof settings.currentId, "second");
@@ -52,6 +55,7 @@ TEST(Settings, RestoreBringsBackTheBackedUpFieldsOnly)
     EXPECT_EQ(settings.maxRate, 100);
     EXPECT_EQ(settings.colorScheme, 2);
     EXPECT_EQ(settings.trendCharts, 1);
+    EXPECT_EQ(settings.rivals, 1);
     EXPECT_EQ(settings.saveOnExit, 1);
     EXPECT_EQ(settings.reportOnDesktop, 0);
     EXPECT_STREQ(settings.idList[0], "second");

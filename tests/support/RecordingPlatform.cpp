@@ -36,6 +36,11 @@ void showErrorMessage(const char* text)
     fflush(stderr);
 }
 
+void showWarningMessage(const char* text)
+{
+    showErrorMessage(text);
+}
+
 void exitProcess(int code)
 {
     exit(code);

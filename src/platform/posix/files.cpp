@@ -195,6 +195,17 @@ FILE* openRegularFile(const char* name)
     return openNativeRegularFile(nativePath(name).c_str());
 }
 
+int fileStamp(FILE* file, long long* size, long long* modified)
+{
+    struct stat info;
+    *size = 0;
+    *modified = 0;
+    if (fstat(fileno(file), &info) != 0) return 0;
+    *size = (long long)info.st_size;
+    *modified = (long long)info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+    return 1;
+}
+
 int setNativeCurrentDirectory(const char* path)
 {
     return chdir(path) == 0;

@@ -182,6 +182,18 @@ FILE* openNativeRegularFile(const char* path)
     return openRegularFile(path);
 }
 
+int fileStamp(FILE* file, long long* size, long long* modified)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    *size = 0;
+    *modified = 0;
+    HANDLE handle = (HANDLE)_get_osfhandle(_fileno(file));
+    if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info)) return 0;
+    *size = (long long)info.nFileSizeHigh << 32 | info.nFileSizeLow;
+    *modified = (long long)info.ftLastWriteTime.dwHighDateTime << 32 | info.ftLastWriteTime.dwLowDateTime;
+    return 1;
+}
+
 int setNativeCurrentDirectory(const char* path)
 {
     return setCurrentDirectory(path);
