@@ -35,7 +35,7 @@ note "three files written, exit code 0, vornix.ini unchanged, report opened"
 
 # The links name the program folder in its Windows form, one back-slash before the file name.
 user=$(basename "$(dirname "$(dirname "$(appdata_folder)")")")
-read_cp932 "$folder/分析結果.html" | grep -qF "file:///C:\\users\\$user\\AppData\\Roaming\\vornix\\${ID}_戦績.xls" ||
+grep -qF "file:///C:\\users\\$user\\AppData\\Roaming\\vornix\\${ID}_戦績.xls" <(read_cp932 "$folder/分析結果.html") ||
     fail "the report's link to the per-game table does not name the program folder"
 
 # The same analysis by the native command-line program.
@@ -82,7 +82,7 @@ monthly="$folder/${ID}_月別集計.xls"
 header=$(read_cp932 "$monthly" | head -n 1)
 [ "$header" = "$(printf '年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支')" ] ||
     fail "with the option: the monthly table begins with '$header'"
-read_cp932 "$folder/分析結果.html" | grep -qF "${ID}_月別集計.xls" ||
+grep -qF "${ID}_月別集計.xls" <(read_cp932 "$folder/分析結果.html") ||
     fail "with the option: the report does not link the monthly table"
 note "with the option stored, -e -q wrote the monthly table"
 

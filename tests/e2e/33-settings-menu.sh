@@ -45,8 +45,8 @@ choose_menu_item "$dialog" IDM_TREND_CHARTS
 choose_menu_item "$dialog" IDM_RESTORE
 expect_box IDC_MIN_RATE 100 "元に戻す"
 end_program
-stored | grep -qxF '<最低レート>100</最低レート>' || fail "元に戻す: vornix.ini lacks the rate of start-up"
-! stored | grep -qF '推移グラフ' || fail "元に戻す: the trend-chart option is still on"
+grep -qxF '<最低レート>100</最低レート>' <(stored) || fail "元に戻す: vornix.ini lacks the rate of start-up"
+! grep -qF '推移グラフ' <(stored) || fail "元に戻す: the trend-chart option is still on"
 note "元に戻す brought back the settings of start-up"
 
 # Defaults: the typed ID stays; the option read as on is turned off, so its line is not written.
@@ -83,11 +83,11 @@ type_text "$dialog" 20000
 expect_box IDC_MAX_RATE 20000 "typing the maximum rate"
 choose_menu_item "$dialog" IDM_SAVE
 waited=0
-until stored | grep -qxF '<最高レート>20000</最高レート>'; do
+until grep -qxF '<最高レート>20000</最高レート>' <(stored); do
     [ "$waited" -lt $((E2E_TIMEOUT * 10)) ] || fail "保存 did not write the typed rates"
     sleep 0.1; waited=$((waited + 1))
 done
-stored | grep -qxF '<最低レート>10000</最低レート>' || fail "保存 did not write the minimum rate 10000"
+grep -qxF '<最低レート>10000</最低レート>' <(stored) || fail "保存 did not write the minimum rate 10000"
 # The focus is still in the maximum rate box.
 press "$dialog" ctrl+a
 type_text "$dialog" -20000
@@ -96,7 +96,7 @@ choose_menu_item "$dialog" IDM_RESTORE "$E2E_OUT/33-menu-after-save.png"
 expect_box IDC_MAX_RATE -20000 "元に戻す after 保存"
 screenshot "$E2E_OUT/33-after-restore.png"
 end_program
-stored | grep -qxF '<最高レート>-20000</最高レート>' || fail "vornix.ini lacks the rate typed after 保存"
+grep -qxF '<最高レート>-20000</最高レート>' <(stored) || fail "vornix.ini lacks the rate typed after 保存"
 note "保存 wrote the rates 10000 and 20000 at once and greyed 元に戻す"
 
 # "クリア": the placeholder is never stored.

@@ -46,5 +46,5 @@ read_cp932 "$folder/分析結果.html" | grep -o "${ID}_対戦相手別\.html#r[
     sed 's/.*#\(r[0-9]*\)"/\1/' | sort -u >"$E2E_OUT/38-links.txt"
 [ -s "$E2E_OUT/38-links.txt" ] || fail "with the option: the report's names link nowhere"
 cmp -s "$E2E_OUT/38-anchors.txt" "$E2E_OUT/38-links.txt" || fail "the report's links and the page's anchors differ"
-read_cp932 "$folder/分析結果.html" | grep -qF ">対戦相手別の成績</a>" || fail "no download link to the page"
+grep -qF ">対戦相手別の成績</a>" <(read_cp932 "$folder/分析結果.html") || fail "no download link to the page"
 note "with the option stored, -e -q wrote the page and the report links into its $(wc -l <"$E2E_OUT/38-links.txt") anchors"

@@ -32,7 +32,7 @@ write_conditions 'C:\logs\Zentolog.txt' '<開始日>2024/01/10</開始日>' '<�
 start_vornix -e -q
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "with conditions: exit code $VORNIX_EXIT, expected 0"
-read_cp932 "$folder/分析結果.html" | grep -qxF '分析条件：2024/01/10～2024/02/20、ロビー：一般ロビー・三人打ちロビー、半荘戦<BR>' ||
+grep -qxF '分析条件：2024/01/10～2024/02/20、ロビー：一般ロビー・三人打ちロビー、半荘戦<BR>' <(read_cp932 "$folder/分析結果.html") ||
     fail "the report does not name the stored conditions"
 
 native="$E2E_OUT/conditions-native"
@@ -57,7 +57,7 @@ write_conditions 'C:\logs\Zentolog.txt' '<開始日>2024/02/30</開始日>' '<�
 start_vornix -e -q
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "with unreadable conditions: exit code $VORNIX_EXIT, expected 0"
-read_cp932 "$folder/分析結果.html" | grep -q '分析条件' && fail "unreadable conditions were applied"
+grep -q '分析条件' <(read_cp932 "$folder/分析結果.html") && fail "unreadable conditions were applied"
 cmp -s <(tr -d '\r' <"$folder/${ID}_戦績.xls") <(tr -d '\r' <"$ROOT/tests/golden/Zentolog-Sakura77-games.tsv") ||
     fail "unreadable conditions changed the per-game table"
 note "an impossible day and five seats in vornix.ini were ignored"
@@ -83,7 +83,6 @@ write_conditions 'C:\logs\broken.txt' '<壊れた対局>1</壊れた対局>'
 start_vornix -e -q
 wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "tolerant reading: exit code $VORNIX_EXIT, expected 0"
-read_cp932 "$folder/分析結果.html" |
-    grep -qxF "読み飛ばした壊れた対局：<span style=\"font-size:20\">1</span> 件（$header_line 行目）<BR>" ||
+grep -qxF "読み飛ばした壊れた対局：<span style=\"font-size:20\">1</span> 件（$header_line 行目）<BR>" <(read_cp932 "$folder/分析結果.html") ||
     fail "the report does not count the skipped entry"
 note "a broken entry: its line in the fatal box; skipped and counted with 壊れた対局"
