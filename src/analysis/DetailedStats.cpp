@@ -36,14 +36,6 @@ static void addToSums(ConditionSums* sums, int rank, int score, double money)
     sums->money += money;
 }
 
-// FNV-1a over the text's bytes.
-static unsigned hashLobby(const char* lobby)
-{
-    unsigned hash = 2166136261u;
-    for (const unsigned char* p = (const unsigned char*)lobby; *p; p++) hash = (hash ^ *p) * 16777619u;
-    return hash;
-}
-
 static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
 {
     return row->hash == hash && strcmp(row->lobby, lobby) == 0;
@@ -55,7 +47,7 @@ static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
 static ConditionSums* lobbySums(const char* lobby)
 {
     DetailedStats* stats = &run.detailedStats;
-    unsigned hash = hashLobby(lobby);
+    unsigned hash = textHash(lobby);
     if (stats->lobbyCount > 0 && isLobby(&stats->lobbies[stats->latestLobby], hash, lobby))
         return &stats->lobbies[stats->latestLobby].sums;
     for (int i = 0; i < stats->lobbyCount; i++) {

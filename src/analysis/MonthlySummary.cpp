@@ -2,8 +2,8 @@
 
 #include "analysis/FatalError.h"
 #include "analysis/RunState.h"
-#include "text/Text.h"
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -32,19 +32,11 @@ static int sameMonth(const char* a, const char* b)
     return memcmp(a, b, MONTH_KEY_SIZE) == 0;
 }
 
-// FNV-1a over the key's bytes.
-static unsigned hashMonth(const char* month)
-{
-    unsigned hash = 2166136261u;
-    for (const unsigned char* p = (const unsigned char*)month; *p; p++) hash = (hash ^ *p) * 16777619u;
-    return hash;
-}
-
 // The index slot of month: the one holding its row, or the free one where it belongs.
 static int* indexSlot(const char* month)
 {
     unsigned mask = (unsigned)run.monthlySummary.indexSize - 1;
-    for (unsigned slot = hashMonth(month) & mask;; slot = (slot + 1) & mask) {
+    for (unsigned slot = textHash(month) & mask;; slot = (slot + 1) & mask) {
         int* entry = &run.monthlySummary.index[slot];
         if (*entry == 0 || sameMonth(run.monthlySummary.rows[*entry - 1].month, month)) return entry;
     }

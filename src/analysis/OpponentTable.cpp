@@ -4,6 +4,7 @@
 #include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <limits.h>
 #include <stdint.h>
@@ -17,17 +18,6 @@
 // quadratic cost over a long log. Its size is a power of two of at least twice the capacity, so it is
 // never more than half full.
 // The index is run.opponentTable.indexSlots, of indexSize slots.
-
-// FNV-1a over the name's bytes.
-static uint32_t hashName(const char* name)
-{
-    uint32_t hash = 2166136261u;
-    for (const unsigned char* p = (const unsigned char*)name; *p; p++) {
-        hash ^= *p;
-        hash *= 16777619u;
-    }
-    return hash;
-}
 
 // The slot that holds the record named name (whose hash is hash), or the free slot where it belongs.
 static size_t findSlot(const char* name, uint32_t hash)
@@ -46,7 +36,7 @@ static size_t findSlot(const char* name, uint32_t hash)
 // in insertion order would find it.
 static void enterInIndex(int i)
 {
-    uint32_t hash = hashName(run.opponentTable.records[i].name);
+    uint32_t hash = textHash(run.opponentTable.records[i].name);
     size_t slot = findSlot(run.opponentTable.records[i].name, hash);
     if (run.opponentTable.indexSlots[slot].record != 0) return;
     run.opponentTable.indexSlots[slot].hash = hash;
@@ -106,7 +96,7 @@ void clearOpponentTable(void)
 
 int findOrAddOpponent(const char* name)
 {
-    uint32_t hash = hashName(name);
+    uint32_t hash = textHash(name);
     size_t slot = run.opponentTable.indexSlots ? findSlot(name, hash) : 0;
     if (run.opponentTable.indexSlots && run.opponentTable.indexSlots[slot].record != 0) return run.opponentTable.indexSlots[slot].record - 1;
     int index = run.opponentTable.lastUsed + 1;
@@ -129,7 +119,7 @@ int findOrAddOpponent(const char* name)
 
 void prefetchOpponent(const char* name)
 {
-    if (run.opponentTable.indexSlots) __builtin_prefetch(&run.opponentTable.indexSlots[hashName(name) & (run.opponentTable.indexSize - 1)]);
+    if (run.opponentTable.indexSlots) __builtin_prefetch(&run.opponentTable.indexSlots[textHash(name) & (run.opponentTable.indexSize - 1)]);
 }
 
 // Adds the game with the seat to that opponent's record; s is the player's score.

@@ -2,27 +2,17 @@
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/OpponentTable.h"
+#include "text/Text.h"
 
 #include <stdint.h>
 #include <string.h>
 
 RivalGames rivalGames;
 
-// FNV-1a over the name's bytes.
-static uint32_t hashName(const char* name)
-{
-    uint32_t hash = 2166136261u;
-    for (const unsigned char* p = (const unsigned char*)name; *p; p++) {
-        hash ^= *p;
-        hash *= 16777619u;
-    }
-    return hash;
-}
-
 // The slot that holds name's number, or the free slot where it belongs (the index is never full).
 static int findSlot(const char* name)
 {
-    int slot = (int)(hashName(name) & (RIVAL_INDEX_SIZE - 1));
+    int slot = (int)(textHash(name) & (RIVAL_INDEX_SIZE - 1));
     while (rivalGames.index[slot] != 0 && strcmp(rivalGames.rivals[rivalGames.index[slot] - 1].name, name) != 0)
         slot = (slot + 1) & (RIVAL_INDEX_SIZE - 1);
     return slot;

@@ -4,6 +4,7 @@
 // are in text/Numbers.h.
 
 #include <stddef.h>
+#include <stdint.h>
 
 enum TextSize {
     ID_SIZE = 16,     // player IDs and opponent names: at most 15 bytes
@@ -37,5 +38,13 @@ size_t copyLogTextN(char* dst, size_t size, const char* src, size_t length);
 
 // The same for the whole of src.
 size_t copyLogText(char* dst, size_t size, const char* src);
+
+// FNV-1a over the text's bytes: the hash of the indexes of opponents, months and lobbies.
+inline uint32_t textHash(const char* text)
+{
+    uint32_t hash = 2166136261u;
+    for (const unsigned char* p = (const unsigned char*)text; *p; p++) hash = (hash ^ *p) * 16777619u;
+    return hash;
+}
 
 #endif

@@ -1,6 +1,7 @@
 #include "analysis/GameIntake.h"
 
 #include "support/GameLogText.h"
+#include "support/SelectionConditions.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,7 @@ static std::string gameOn(const std::string& date, const std::string& header, ch
 TEST(GameIntake, ConditionsSelectBesideTheRateRange)
 {
     struct Case {
-        const char* firstDay;
-        const char* lastDay;
-        const char* lobbies;
-        int gameLength, seats;
+        SelectionConditions conditions;
         int maxRate;
         const char* date;
         const char* header;
@@ -56,11 +54,7 @@ TEST(GameIntake, ConditionsSelectBesideTheRateRange)
         useTestSettings();
         std::vector<ReadGame> games = readLogGames(gameOn(c.date, c.header, c.flag, c.gameSeats));
         ASSERT_EQ(games.size(), 1u);
-        copyText(settings.firstDay, sizeof settings.firstDay, c.firstDay);
-        copyText(settings.lastDay, sizeof settings.lastDay, c.lastDay);
-        copyText(settings.lobbies, sizeof settings.lobbies, c.lobbies);
-        settings.gameLength = c.gameLength;
-        settings.seats = c.seats;
+        setConditions(c.conditions);
         settings.maxRate = c.maxRate;
         EXPECT_EQ(acceptGame(games[0].record()), c.selected);
     }

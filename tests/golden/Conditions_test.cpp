@@ -4,6 +4,7 @@
 #include "settings/AnalysisConditions.h"
 #include "settings/AppPaths.h"
 #include "support/GameLogText.h"
+#include "support/SelectionConditions.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -109,10 +110,7 @@ bool keepAll(const Entry&) { return true; }
 TEST(ConditionsIntegration, ARunWithConditionsIsARunOverTheEntriesWithinThem)
 {
     struct Case {
-        const char* firstDay;
-        const char* lastDay;
-        const char* lobbies;
-        int gameLength, seats;
+        SelectionConditions conditions;
         bool (*inside)(const Entry&);
         const char* rule;
     };
@@ -135,11 +133,7 @@ TEST(ConditionsIntegration, ARunWithConditionsIsARunOverTheEntriesWithinThem)
         SCOPED_TRACE(c.rule);
         RunFolder folder;
         useTestSettings();
-        copyText(settings.firstDay, sizeof settings.firstDay, c.firstDay);
-        copyText(settings.lastDay, sizeof settings.lastDay, c.lastDay);
-        copyText(settings.lobbies, sizeof settings.lobbies, c.lobbies);
-        settings.gameLength = c.gameLength;
-        settings.seats = c.seats;
+        setConditions(c.conditions);
         RunFiles withConditions = runFiles(joined(entries, keepAll));
         EXPECT_NE(fileBytes("分析結果.html").find("分析条件："), std::string::npos);
         useTestSettings();

@@ -2,14 +2,12 @@
 
 #include "analysis/RunState.h"
 #include "support/ReportCapture.h"
+#include "support/SelectionConditions.h"
 
 TEST(ConditionLines, NameTheConditionsSetInTheirOrder)
 {
     struct Case {
-        const char* firstDay;
-        const char* lastDay;
-        const char* lobbies;
-        int gameLength, seats;
+        SelectionConditions conditions;
         const char* line;
         const char* rule;
     };
@@ -27,11 +25,7 @@ TEST(ConditionLines, NameTheConditionsSetInTheirOrder)
         SCOPED_TRACE(c.rule);
         resetSettings();
         resetRunStateForReport();
-        copyText(settings.firstDay, sizeof settings.firstDay, c.firstDay);
-        copyText(settings.lastDay, sizeof settings.lastDay, c.lastDay);
-        copyText(settings.lobbies, sizeof settings.lobbies, c.lobbies);
-        settings.gameLength = c.gameLength;
-        settings.seats = c.seats;
+        setConditions(c.conditions);
         EXPECT_EQ(captureReport(writeConditionLines), c.line);
     }
 }
