@@ -12,10 +12,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-ID=$SAMPLE_ID
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 mkdir -p "$WINEPREFIX/drive_c/牌譜 データ"
 cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/牌譜 データ/Zentolog.txt"
 write_settings "$ID;Other1;" 'C:\牌譜 データ\Zentolog.txt' 50 1000 1 0 2

@@ -7,10 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-ID=$SAMPLE_ID
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 rm -rf "$folder"
 mkdir -p "$WINEPREFIX/drive_c/Kalvento/JAPANESE"
 cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/Kalvento/JAPANESE/Zentolog.txt"

@@ -10,9 +10,7 @@ set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
 MAIN=$MAIN_CAPTION
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 rm -rf "$folder"
 clear_opened
 

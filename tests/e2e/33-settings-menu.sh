@@ -9,9 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
 MAIN=$MAIN_CAPTION
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 clear_opened
 
 # The stored settings; with the argument 1 the trend-chart option is on.

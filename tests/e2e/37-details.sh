@@ -7,10 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
 MAIN=$MAIN_CAPTION
-ID=$SAMPLE_ID
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 clear_opened
 
 mkdir -p "$WINEPREFIX/drive_c/logs"

@@ -6,10 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
-ID=$SAMPLE_ID
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 clear_opened
 
 stored() {

@@ -12,10 +12,7 @@ source "$(dirname "$0")/gui.sh"
 
 MAIN=$MAIN_CAPTION
 CONDITIONS="分析条件"
-ID=$SAMPLE_ID
-start_display
-prepare_prefix
-folder=$(vornix_folder)
+begin_wine_check
 mkdir -p "$WINEPREFIX/drive_c/logs"
 cp "$ROOT/examples/Zentolog.txt" "$WINEPREFIX/drive_c/logs/Zentolog.txt"
 clear_opened

@@ -116,6 +116,15 @@ vornix_folder() {
     echo "$(appdata_folder)/vornix"
 }
 
+# The start of a check of the Windows program: a display and the prefix; sets ID to the sample log's
+# player and folder to the program's settings folder.
+begin_wine_check() {
+    ID=$SAMPLE_ID
+    start_display
+    prepare_prefix
+    folder=$(vornix_folder)
+}
+
 # Files the shell was asked to open since the last clear_opened, one per line (UTF-8, no CR).
 opened_files() {
     local log="$WINEPREFIX/drive_c/vornix-e2e/opened.txt"
