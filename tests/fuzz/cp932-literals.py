@@ -10,12 +10,25 @@ unchanged.
 
     cp932-literals.py SOURCE_ROOT OUTPUT_ROOT FILE...   (FILEs relative to SOURCE_ROOT)
 """
+import functools
 import os
+import subprocess
 import sys
 
 
+@functools.lru_cache(maxsize=None)
+def cp932_bytes(ch):
+    """The bytes GCC's -fexec-charset=CP932 gives: iconv's table, which maps a few characters
+    Python's codec lacks ("—" U+2014 is 81 5C, as U+2015)."""
+    try:
+        return ch.encode("cp932")
+    except UnicodeEncodeError:
+        return subprocess.run(["iconv", "-f", "UTF-8", "-t", "CP932"], input=ch.encode("utf-8"),
+                              stdout=subprocess.PIPE, check=True).stdout
+
+
 def escaped(ch):
-    return "".join("\\%03o" % b for b in ch.encode("cp932"))
+    return "".join("\\%03o" % b for b in cp932_bytes(ch))
 
 
 def convert(text):
