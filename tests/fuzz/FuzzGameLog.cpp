@@ -1,5 +1,5 @@
 // Fuzz target: any bytes as the game log, analysed in full for a fixed player ID that the seed logs
-// hold. A fatal error of the run is an expected outcome; a crash, a sanitizer report, a leak or a
+// hold, with the options chosen by the input's size. A fatal error of the run is an expected outcome; a crash, a sanitizer report, a leak or a
 // report that cannot be created is a fault.
 #include "FuzzPlatform.h"
 
@@ -36,6 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.minRate = 0;
     settings.maxRate = 20000;
     settings.colorScheme = (int)(size % 4);
+    // The options and the tolerant reading, each on for half of the sizes.
+    settings.trendCharts = (int)(size >> 2) & 1;
+    settings.details = (int)(size >> 3) & 1;
+    settings.rivals = (int)(size >> 4) & 1;
+    settings.skipBroken = (int)(size >> 5) & 1;
     if (!openLog("log.txt")) abort();
     if (setjmp(fuzzExit) == 0) {
         fuzzExitArmed = 1;
