@@ -38,8 +38,8 @@ for try in $(seq 20); do
     other=$(printf '%s\n' "$report" | grep -c "Hanakoさん" || true)
     if [ "$heading" -gt 0 ]; then own=Sakura77 foreign=Hanako; else own=Hanako foreign=Sakura77; fi
     [ "$heading" -gt 0 ] && [ "$other" -gt 0 ] && fail "try $try: the report mixes both runs"
-    printf '%s\n' "$report" | grep -q "href=\"file://[^\"]*${own}_" || fail "try $try: the report links none of $own's tables"
-    printf '%s\n' "$report" | grep -q "${foreign}_" && fail "try $try: $own's report links $foreign's tables"
+    grep -q "href=\"file://[^\"]*${own}_" <<<"$report" || fail "try $try: the report links none of $own's tables"
+    grep -q "${foreign}_" <<<"$report" && fail "try $try: $own's report links $foreign's tables"
     leftovers=$(ls out | grep '\.tmp$' || true)
     [ -z "$leftovers" ] || fail "try $try: temporary files left: $leftovers"
 done
