@@ -34,7 +34,8 @@ extern const char REPORT_FILE_NAME[];   // "分析結果.html"
 
 struct RunOutput {
     char name[TABLE_NAME_SIZE];   // its file name, at most 255 bytes
-    int created;                  // 1 when this run's file could be created
+    int created;                  // 1 when this run's file could be created (0 again when the run
+                                  // gave it up on purpose and told the user why)
     int written;                  // 1 when it was written in full and closed (and, once placed, took
                                   // its final name)
     OutputFile file;              // file.stream is open while the output is written

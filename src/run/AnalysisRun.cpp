@@ -28,6 +28,7 @@ static void makeRivalsPage(void)
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
+        run.outputs[OUTPUT_RIVALS].created = 0;   // given up, and said why: not a file that failed
         showWarningMessage(MESSAGE_LOG_CHANGED);
         return;
     }

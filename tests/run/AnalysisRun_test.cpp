@@ -221,6 +221,7 @@ TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
         run.progress = NULL;
         EXPECT_EQ(run.skippedEntries, 1) << "the second read does not count a skipped entry again";
         EXPECT_EQ(run.outputs[OUTPUT_RIVALS].written, !changed);
+        EXPECT_EQ(run.outputs[OUTPUT_RIVALS].created, !changed) << "a page given up is not also a write that failed";
         EXPECT_EQ(shownMessages, changed ? std::vector<std::string>{MESSAGE_LOG_CHANGED} : std::vector<std::string>{});
         std::string page = fileBytes("Me_対戦相手別.html");
         std::string report = fileBytes("分析結果.html");
