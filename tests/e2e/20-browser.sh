@@ -19,14 +19,11 @@ fail() {
 [ -x "$CHROMIUM" ] || fail "$CHROMIUM is missing; run scripts/setup"
 VERSION=$(cat "$ROOT/build/native/version.txt") || fail "the native build has no version.txt"
 
-# Writes the DOM of the HTML file $1 into $2, from a browser profile of its own.
+source "$ROOT/tests/e2e/browser.sh"
+
+# Writes the DOM of the HTML file $1 into $2.
 dump_dom() {
-    local profile
-    profile=$(mktemp -d "$WORK/profile-XXXXXX")
-    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-        --disable-background-networking --disable-component-update --disable-sync \
-        --user-data-dir="$profile" --dump-dom "file://$1" >"$2" 2>"$WORK/chromium.err" ||
-        fail "chromium could not load $1: $(tail -n 3 "$WORK/chromium.err")"
+    headless_chromium "$1" --dump-dom >"$2"
 }
 
 # Analyses log $1 for ID $2 into folder $3, loads the report and checks the DOM.
@@ -95,13 +92,7 @@ section_page() {
 
 # Takes a picture of the page $1 into $2, 800 pixels wide.
 picture() {
-    local profile
-    profile=$(mktemp -d "$WORK/profile-XXXXXX")
-    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-        --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-        --user-data-dir="$profile" --window-size=800,720 --screenshot="$2" \
-        "file://$1" >/dev/null 2>"$WORK/chromium.err" ||
-        fail "chromium could not take the picture of $1: $(tail -n 3 "$WORK/chromium.err")"
+    headless_chromium "$1" --window-size=800,720 --screenshot="$2" >/dev/null
 }
 
 for scheme in 0 1 2 3; do

@@ -22,16 +22,7 @@ fail() {
 [ -x "$CLI" ] || fail "$CLI is missing; build the native preset first"
 [ -x "$CHROMIUM" ] || fail "$CHROMIUM is missing; run scripts/setup"
 
-# Runs Chromium headless on the page $1 with the further options, from a profile of its own.
-chromium() {
-    local page=$1 profile
-    shift
-    profile=$(mktemp -d "$WORK/profile-XXXXXX")
-    timeout 120 "$CHROMIUM" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-        --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-        --user-data-dir="$profile" "$@" "file://$page" 2>"$WORK/chromium.err" ||
-        fail "chromium could not load $page: $(tail -n 3 "$WORK/chromium.err")"
-}
+source "$ROOT/tests/e2e/browser.sh"
 
 for scheme in 0 1 2 3; do
     out="$WORK/scheme$scheme"
@@ -39,17 +30,17 @@ for scheme in 0 1 2 3; do
     "$CLI" --log "$ROOT/examples/Zentolog.txt" --id "$id" --out "$out" --scheme "$scheme" --rivals >/dev/null ||
         fail "vornix-cli --rivals failed on scheme $scheme"
     page="$out/${id}_対戦相手別.html"
-    chromium "$page" --dump-dom >"$out.dom"
+    headless_chromium "$page" --dump-dom >"$out.dom"
     sections=$(grep -o '<h3 id="r[0-9]*">☆ [^<]*さんとの対戦成績 ☆</h3>' "$out.dom" | wc -l)
     [ "$sections" -gt 0 ] || fail "no section in the DOM of the page (scheme $scheme)"
     [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq "$sections" ] || fail "a section lacks its chart (scheme $scheme)"
-    chromium "$out/分析結果.html" --dump-dom >"$out.report.dom"
+    headless_chromium "$out/分析結果.html" --dump-dom >"$out.report.dom"
     grep -qF ">対戦相手別の成績</a>" "$out.report.dom" || fail "no link to the page (scheme $scheme)"
 
     # The head and the first section alone, in the page's own bytes.
     iconv -f CP932 -t UTF-8 "$page" |
         awk '/id="r2"/ { done = 1 } !done { print } END { print "</body></html>" }' | iconv -f UTF-8 -t CP932 >"$out/first.html"
-    chromium "$out/first.html" --window-size=800,900 --screenshot="$E2E_OUT/rivals-scheme$scheme.png" >/dev/null
+    headless_chromium "$out/first.html" --window-size=800,900 --screenshot="$E2E_OUT/rivals-scheme$scheme.png" >/dev/null
     lit=$(convert "$E2E_OUT/rivals-scheme$scheme.png" -fill black +opaque "${plus_colours[$scheme]}" \
         -fill white -opaque "${plus_colours[$scheme]}" -format '%[fx:round(mean*w*h)]' info:)
     [ "$lit" -ge 300 ] || fail "the chart of scheme $scheme shows little or nothing in ${plus_colours[$scheme]}"

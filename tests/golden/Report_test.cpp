@@ -37,18 +37,26 @@ static void expectGolden(const std::string& actual, const std::string& goldenNam
     EXPECT_TRUE(actual == expected) << "differs; this run's file is " << ACTUAL + goldenName;
 }
 
+// Analyses the sample log for its player with the settings as they are, into the current folder.
+// Returns runAnalysis's result, or -2 when the log does not open.
+static int analyseSample(void)
+{
+    copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    if (!openLog(SAMPLE_LOG.c_str())) return -2;
+    int result = runAnalysis();
+    closeLog();
+    return result;
+}
+
 TEST(ReportGolden, SampleLogInEachColourScheme)
 {
     for (int scheme = 0; scheme < 4; scheme++) {
         SCOPED_TRACE(scheme);
         RunFolder folder;
         useTestSettings();
-        copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
         settings.colorScheme = scheme;
-        getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-        ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
-        ASSERT_EQ(runAnalysis(), 1);
-        closeLog();
+        ASSERT_EQ(analyseSample(), 1);
 
         expectGolden(maskedReport(fileBytes("分析結果.html")), "report-Sakura77-scheme" + std::to_string(scheme) + ".html");
         expectGolden(fileBytes("Sakura77_ID別集計.xls"), "report-Sakura77-opponents.xls");
@@ -72,12 +80,8 @@ TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
 {
     RunFolder folder;
     useTestSettings();
-    copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
     settings.trendCharts = 1;
-    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-    ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
-    ASSERT_EQ(runAnalysis(), 1);
-    closeLog();
+    ASSERT_EQ(analyseSample(), 1);
 
     expectGolden(fileBytes("Sakura77_月別集計.xls"), "report-Sakura77-monthly.xls", 0);
     std::string report = maskedReport(fileBytes("分析結果.html"));
@@ -136,12 +140,8 @@ TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
 {
     RunFolder folder;
     useTestSettings();
-    copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
     settings.details = 1;
-    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-    ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
-    ASSERT_EQ(runAnalysis(), 1);
-    closeLog();
+    ASSERT_EQ(analyseSample(), 1);
     EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes(SAMPLE_LOG)));
     std::string report = maskedReport(fileBytes("分析結果.html"));
     report = cutOut(report, "<h3>☆ Sakura77さんの詳しい成績 ☆</h3>", "<h3>", 1);
