@@ -89,8 +89,7 @@ write_conditions 'C:\logs\Zentolog.txt' '<開始日>2024/06/01</開始日>' '<�
 start_vornix -e -q
 box=$(wait_window "エラー")
 texts=$(window_texts "エラー" | cut -f 2 | tr -d '\r')
-grep -qF "保存された期間の開始日が終了日より後になっています。期間を解除しました。" <<<"$texts" ||
-    fail "the box does not tell of the dropped period: $(tr '\n' ' ' <<<"$texts")"
+grep -qF "保存された期間の開始日が終了日より後になっています。" <<<"$texts" || fail "no box tells of the dropped period"
 click_at "$box" 8 8
 press "$box" Return
 wait_vornix_exit
