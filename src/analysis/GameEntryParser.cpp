@@ -75,6 +75,7 @@ static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
         if (line[0] == '<') {
             unreadLogLine(line);
             entry->cutAtHeader = headerLine;
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
         }
         if (!readPlayerName(line, entry->seats[i].name))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
