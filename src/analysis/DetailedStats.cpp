@@ -11,11 +11,22 @@
 #include <stdlib.h>
 #include <string.h>
 
+enum { LOBBY_GROWTH = 16, FIRST_LOBBY_INDEX_SIZE = 64 };
+
 void clearDetailedStats(void)
 {
     DetailedStats* stats = &run.detailedStats;
+    LobbySums* lobbies = stats->lobbies;
+    int lobbyCapacity = stats->lobbyCapacity;
+    int* lobbyIndex = stats->lobbyIndex;
+    int lobbyIndexSize = stats->lobbyIndexSize;
     ConditionSums* byRate = stats->byRate;
     memset(stats, 0, sizeof *stats);
+    stats->lobbies = lobbies;
+    stats->lobbyCapacity = lobbyCapacity;
+    stats->lobbyIndex = lobbyIndex;
+    stats->lobbyIndexSize = lobbyIndexSize;
+    if (lobbyIndex) memset(lobbyIndex, 0, sizeof(int) * (size_t)lobbyIndexSize);
     stats->byRate = byRate;
     if (byRate) memset(byRate, 0, sizeof(ConditionSums) * RATE_ROWS);
 }
@@ -41,24 +52,67 @@ static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
     return row->hash == hash && strcmp(row->lobby, lobby) == 0;
 }
 
-// The sums of the lobby: its own row while there is room for it, else the others' row. The log
-// mostly repeats its lobbies, so the previous game's is tried first; the hashes spare most text
-// comparisons.
+// The index slot of the lobby: the one holding its row, or the free one where it belongs.
+static int* lobbySlot(unsigned hash, const char* lobby)
+{
+    const DetailedStats* stats = &run.detailedStats;
+    unsigned mask = (unsigned)stats->lobbyIndexSize - 1;
+    for (unsigned slot = hash & mask;; slot = (slot + 1) & mask) {
+        int* entry = &stats->lobbyIndex[slot];
+        if (*entry == 0 || isLobby(&stats->lobbies[*entry - 1], hash, lobby)) return entry;
+    }
+}
+
+// Makes the index size slots and enters every row.
+static void rebuildLobbyIndex(int size)
+{
+    DetailedStats* stats = &run.detailedStats;
+    if (size != stats->lobbyIndexSize) {
+        int* index = (int*)realloc(stats->lobbyIndex, sizeof(int) * (size_t)size);
+        if (!index) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        stats->lobbyIndex = index;
+        stats->lobbyIndexSize = size;
+    }
+    memset(stats->lobbyIndex, 0, sizeof(int) * (size_t)size);
+    for (int i = 0; i < stats->lobbyCount; i++)
+        *lobbySlot(stats->lobbies[i].hash, stats->lobbies[i].lobby) = i + 1;
+}
+
+// Appends an empty row for the lobby, growing the rows and the index as needed; *slot is its free
+// index slot. Returns its number.
+static int appendLobby(int* slot, unsigned hash, const char* lobby)
+{
+    DetailedStats* stats = &run.detailedStats;
+    if (stats->lobbyCount == stats->lobbyCapacity) {
+        int capacity = stats->lobbyCapacity + (stats->lobbyCapacity / 2 > LOBBY_GROWTH ? stats->lobbyCapacity / 2 : LOBBY_GROWTH);
+        LobbySums* rows = (LobbySums*)realloc(stats->lobbies, sizeof(LobbySums) * (size_t)capacity);
+        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        stats->lobbies = rows;
+        stats->lobbyCapacity = capacity;
+    }
+    LobbySums* row = &stats->lobbies[stats->lobbyCount];
+    memset(row, 0, sizeof *row);
+    copyText(row->lobby, sizeof row->lobby, lobby);
+    row->hash = hash;
+    stats->lobbyCount++;
+    if (stats->lobbyCount * 2 >= stats->lobbyIndexSize)
+        rebuildLobbyIndex(stats->lobbyIndexSize ? stats->lobbyIndexSize * 2 : FIRST_LOBBY_INDEX_SIZE);
+    else
+        *slot = stats->lobbyCount;
+    return stats->lobbyCount - 1;
+}
+
+// The sums of the lobby's row, made at its first game. The log mostly repeats its lobbies, so the
+// previous game's is tried first.
 static ConditionSums* lobbySums(const char* lobby)
 {
     DetailedStats* stats = &run.detailedStats;
     unsigned hash = textHash(lobby);
     if (stats->lobbyCount > 0 && isLobby(&stats->lobbies[stats->latestLobby], hash, lobby))
         return &stats->lobbies[stats->latestLobby].sums;
-    for (int i = 0; i < stats->lobbyCount; i++) {
-        if (!isLobby(&stats->lobbies[i], hash, lobby)) continue;
-        stats->latestLobby = i;
-        return &stats->lobbies[i].sums;
-    }
-    if (stats->lobbyCount == MAX_LOBBIES) return &stats->otherLobbies;
-    stats->latestLobby = stats->lobbyCount++;
-    copyText(stats->lobbies[stats->latestLobby].lobby, LOG_LINE_SIZE, lobby);
-    stats->lobbies[stats->latestLobby].hash = hash;
+    if (!stats->lobbyIndex) rebuildLobbyIndex(FIRST_LOBBY_INDEX_SIZE);
+    int* slot = lobbySlot(hash, lobby);
+    stats->latestLobby = *slot ? *slot - 1 : appendLobby(slot, hash, lobby);
     return &stats->lobbies[stats->latestLobby].sums;
 }
 
@@ -99,10 +153,19 @@ void addGameToDetails(const GameEntry* game)
 // Lobby rows by falling number of games, ties in rising byte order of the text.
 static int compareLobbies(const void* a, const void* b)
 {
-    const LobbySums* x = &run.detailedStats.lobbies[*(const int*)a];
-    const LobbySums* y = &run.detailedStats.lobbies[*(const int*)b];
+    const LobbySums* x = (const LobbySums*)a;
+    const LobbySums* y = (const LobbySums*)b;
     if (x->sums.games != y->sums.games) return x->sums.games > y->sums.games ? -1 : 1;
     return strcmp(x->lobby, y->lobby);
+}
+
+static void addSums(ConditionSums* to, const ConditionSums* from)
+{
+    to->games += from->games;
+    for (int rank = 0; rank < 4; rank++) to->rankCounts[rank] += from->rankCounts[rank];
+    to->rankSum += from->rankSum;
+    to->scoreSum += from->scoreSum;
+    to->money += from->money;
 }
 
 static void visitRow(ConditionRow* row, const char* name, const ConditionSums* sums,
@@ -112,6 +175,23 @@ static void visitRow(ConditionRow* row, const char* name, const ConditionSums* s
     copyText(row->name, sizeof row->name, name);
     row->sums = sums;
     visit(row, context);
+}
+
+// The lobby rows: sorted in place (the index is made again for the new order), the first MAX_LOBBIES
+// each on its own, the rest in one.
+static void visitLobbyRows(ConditionRow* row, void (*visit)(const ConditionRow*, void*), void* context)
+{
+    DetailedStats* stats = &run.detailedStats;
+    if (stats->lobbyCount == 0) return;
+    qsort(stats->lobbies, (size_t)stats->lobbyCount, sizeof stats->lobbies[0], compareLobbies);
+    rebuildLobbyIndex(stats->lobbyIndexSize);
+    stats->latestLobby = 0;
+    ConditionSums others = {};
+    for (int i = 0; i < stats->lobbyCount; i++) {
+        if (i < MAX_LOBBIES) visitRow(row, stats->lobbies[i].lobby, &stats->lobbies[i].sums, visit, context);
+        else addSums(&others, &stats->lobbies[i].sums);
+    }
+    visitRow(row, "（その他）", &others, visit, context);
 }
 
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context)
@@ -125,12 +205,7 @@ void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), v
     visitRow(&row, "東風戦", &stats->byLength[0], visit, context);
     visitRow(&row, "半荘戦", &stats->byLength[1], visit, context);
     row.group = "ロビー";
-    int order[MAX_LOBBIES];
-    for (int i = 0; i < stats->lobbyCount; i++) order[i] = i;
-    qsort(order, (size_t)stats->lobbyCount, sizeof order[0], compareLobbies);
-    for (int i = 0; i < stats->lobbyCount; i++)
-        visitRow(&row, stats->lobbies[order[i]].lobby, &stats->lobbies[order[i]].sums, visit, context);
-    visitRow(&row, "（その他）", &stats->otherLobbies, visit, context);
+    visitLobbyRows(&row, visit, context);
     row.group = "レート";
     for (int rate = 0; stats->byRate && rate < RATE_ROWS; rate++) {
         if (!stats->byRate[rate].games) continue;

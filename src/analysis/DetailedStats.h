@@ -3,8 +3,8 @@
 // What the option 詳しい成績 counts: the player's accepted games summed by condition (seats, game
 // length, lobby, rate, time of day), the moments of rank, score and money over all of them, and the
 // rank, score and money of the latest 1,000 games in a ring for the recent-form comparison. Fed only
-// while settings.details is on; its size does not grow with the log (the lobbies are bounded, the
-// rates are a fixed table allocated at the first game).
+// while settings.details is on; its size grows only with the lobbies of the player's games (few in a
+// real log); the rates are a fixed table allocated at the first game.
 
 #include "analysis/Intervals.h"
 #include "analysis/LogReader.h"
@@ -12,7 +12,8 @@
 struct GameEntry;
 
 enum {
-    MAX_LOBBIES = 100,      // lobbies with a row of their own; later new ones are summed together
+    MAX_LOBBIES = 100,      // lobbies with a row of their own, those with the most games; the others
+                            // are summed together
     RATE_ROWS = 20001,      // the rates 0 to 20000
     HOUR_BANDS = 5          // 0-5, 6-11, 12-17, 18-23 and unknown
 };
@@ -43,10 +44,16 @@ struct DetailedStats {
     ConditionSums total;                  // every game
     ConditionSums bySeats[2];             // 0: four seats, 1: three seats (the entry's own)
     ConditionSums byLength[2];            // 0: game-length flag '0' (東風戦), 1: any other flag
-    LobbySums lobbies[MAX_LOBBIES];       // in the order they first came
+    LobbySums* lobbies;                   // every lobby of the games, in the order they first came
+                                          // until visitConditionRows sorts them; storage kept for the
+                                          // next run
     int lobbyCount;
+    int lobbyCapacity;
+    int* lobbyIndex;                      // open addressing by hash: row number + 1, 0 for a free
+                                          // slot; lobbyIndexSize slots, a power of two above twice
+                                          // the rows
+    int lobbyIndexSize;
     int latestLobby;                      // the previous game's lobby, tried first
-    ConditionSums otherLobbies;           // the games of lobbies beyond the first MAX_LOBBIES
     ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the first game, kept
                                           // for the next run
     ConditionSums byHour[HOUR_BANDS];
@@ -70,7 +77,7 @@ struct BlockFigures {
     int lasts;                    // fourth places in four-player games
 };
 
-// Empties the sums and the ring; the rate table keeps its storage.
+// Empties the sums and the ring; the lobby rows, their index and the rate table keep their storage.
 void clearDetailedStats(void);
 
 // The time band of a time text: 0 to 3 for hours 00-05, 06-11, 12-17 and 18-23 in its first two bytes,
@@ -78,12 +85,13 @@ void clearDetailedStats(void);
 int hourBand(const char* time);
 
 // Adds an accepted game to every sum and to the ring, when settings.details is 1 (else nothing
-// happens). Allocating the rate table ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+// happens). Growing the lobby rows or allocating the rate table ends the process with
+// MESSAGE_OUT_OF_MEMORY when memory runs out.
 void addGameToDetails(const GameEntry* game);
 
 // Calls visit for every row of the table by condition, in its order, leaving out conditions without
-// games: seats, game length, lobbies (most games first, ties in byte order, the others last), rates
-// rising, time bands.
+// games: seats, game length, lobbies (the MAX_LOBBIES with the most games, most first, ties in byte
+// order, then the others summed in one row), rates rising, time bands. Sorts the lobby rows so.
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context);
 
 // The figures of the `games` games that end `skip` games before the latest one; skip + games must not

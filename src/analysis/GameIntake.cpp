@@ -72,8 +72,9 @@ int acceptGame(const GameEntry* game)
     return 1;
 }
 
-// A broken entry: fatal, or counted when the tolerant reading is on (once: the second read of the
-// same log meets it again).
+// A broken entry: fatal, naming the line that failed, or counted when the tolerant reading is on
+// (once: the second read of the same log meets it again). An entry cut short by the next one's
+// header line is named by its own header line; that line then begins the next entry.
 static void passBrokenEntry(const GameEntry* game)
 {
     if (!settings.skipBroken) {
@@ -83,7 +84,8 @@ static void passBrokenEntry(const GameEntry* game)
         fatalError(format, game->fault, game->faultLine);
     }
     if (run.pass == PASS_RIVALS) return;   // counted by the first read
-    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = game->faultLine;
+    long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
+    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = line;
     run.skippedEntries++;
 }
 

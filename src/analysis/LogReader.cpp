@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "platform/platform.h"
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -29,6 +30,8 @@ static int readFailed;
 static int stamped;              // the stamp below was taken when the log was opened
 static long long stampSize;
 static long long stampTime;
+static char givenBack[LOG_LINE_SIZE];   // a line unreadLogLine gave back, when givenBackLine is not 0
+static long long givenBackLine;
 
 static void resetReader(void)
 {
@@ -43,6 +46,7 @@ static void resetReader(void)
     lastLineNumber = 0;
     readErrorsFatal = 1;
     readFailed = 0;
+    givenBackLine = 0;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -140,8 +144,20 @@ static int refillBlock(void)
     return blockLimit > blockPos;
 }
 
+void unreadLogLine(const char line[LOG_LINE_SIZE])
+{
+    copyLogText(givenBack, sizeof givenBack, line);
+    givenBackLine = lastLineNumber;
+}
+
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
+    if (givenBackLine) {
+        memcpy(buffer, givenBack, sizeof givenBack);
+        lastLineNumber = givenBackLine;
+        givenBackLine = 0;
+        return 1;
+    }
     size_t used = 0;
     lastLineNumber = lineBreaksRead + 1;
     while (!atEnd && used < LOG_LINE_SIZE - 1) {

@@ -39,6 +39,11 @@ void closeLog(void);
 // A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ.
 int readLogLine(char buffer[LOG_LINE_SIZE]);
 
+// Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
+// with its number, and reading goes on after it. For a header line that turns out to begin the next
+// entry.
+void unreadLogLine(const char line[LOG_LINE_SIZE]);
+
 // The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
 // the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.
 long long logLineNumber(void);

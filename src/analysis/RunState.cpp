@@ -19,6 +19,8 @@ static RunState initialRunState(void)
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
     state.monthlySummary.index = NULL;
+    state.detailedStats.lobbies = NULL;
+    state.detailedStats.lobbyIndex = NULL;
     state.detailedStats.byRate = NULL;
     state.startTime = 0;
     state.progress = NULL;

@@ -32,7 +32,8 @@ struct RunState {
                                     // is set; else 4 at the start, 3 once a 3-player entry within the
                                     // other conditions was read
     int skippedEntries;             // broken entries skipped by the tolerant reading
-    long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them
+    long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
+                                                  // header line of one cut short by the next)
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start

@@ -9,6 +9,8 @@
 #include "report/Report.h"
 #include "report/RivalChoice.h"
 #include "report/RivalsPage.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "text/Messages.h"
 
 // The page of each opponent: the log is read a second time through the same loop and selection, which
@@ -39,6 +41,12 @@ int runAnalysis(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    // A stored period that could never match was dropped; the run it was meant for is refused once,
+    // unless a period was set again since.
+    if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
+        showErrorMessage(MESSAGE_STORED_PERIOD_DROPPED);
+        return 0;
+    }
     createGameTable();
     readGames(acceptGame);
     if (run.playerTotals.games == 0) {

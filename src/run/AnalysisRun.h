@@ -8,7 +8,8 @@
 // each opponent, which is left out (the user told) when the file changed in between. Takes run.startTime, clears the run state, then calls run.progress
 // (when set) at every entry. Returns 1 when at least one game was accepted and the report has been
 // written (the table outcomes in run tell about the tables); 0 when no game matched (the user has been
-// told; nothing was replaced or created); -1 when the report could not be created or written (the
+// told; nothing was replaced or created), or at once, nothing read, when the settings file's period
+// was dropped as one that could never match (takeDroppedPeriodNotice; the user told why); -1 when the report could not be created or written (the
 // user has been told; the previous files stay). Fatal log errors do not return and replace nothing.
 // Every output is written under a name of its own run; the tables take their final names first, the
 // report links only those that did, and takes its own name last (should that fail, the tables give

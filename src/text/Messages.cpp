@@ -59,6 +59,8 @@ const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっていま
 const char MESSAGE_DATE_FORM[] = "日付は 2024/01/31 のように「年/月/日」で入力してください";
 const char MESSAGE_DATE_IMPOSSIBLE[] = "存在しない日付です";
 const char MESSAGE_PERIOD_REVERSED[] = "開始日が終了日より後になっています";
+const char MESSAGE_STORED_PERIOD_DROPPED[] =
+    "保存された期間の開始日が終了日より後になっています。期間を解除しました。";
 const char MESSAGE_LOBBY_UNLISTABLE[] = "ロビー名が空か、「;」を含んでいます";
 const char MESSAGE_TOO_MANY_LOBBIES[] = "選んだロビーが多すぎます（名前の合計は 239 バイトまで）";
 const char MESSAGE_AT_LINE[] = "（%lld 行目）";

@@ -59,6 +59,7 @@ extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 extern const char MESSAGE_DATE_FORM[];          // no day of the forms YYYY/MM/DD, YYYY-MM-DD, YYYY/M/D
 extern const char MESSAGE_DATE_IMPOSSIBLE[];    // a day the calendar lacks (2024/02/30)
 extern const char MESSAGE_PERIOD_REVERSED[];    // the first day after the last
+extern const char MESSAGE_STORED_PERIOD_DROPPED[];   // the same in vornix.ini: the period was dropped
 extern const char MESSAGE_LOBBY_UNLISTABLE[];   // an empty lobby or one holding ";"
 extern const char MESSAGE_TOO_MANY_LOBBIES[];   // the lobbies don't fit in the setting
 // The line added to a fatal log-format error: a format taking the physical line number (%lld).

@@ -81,22 +81,25 @@ TEST(DetailedStats, RowsOfAMixedRunInTheirGroupsAndOrder)
     EXPECT_EQ(run.detailedStats.total.rankSum, 11);
 }
 
-TEST(DetailedStats, LobbiesBeyondTheHundredthAreSummedLast)
+// Bug: the first 100 lobbies met had the rows, so a main lobby met later went to the others' row.
+TEST(DetailedStats, TheHundredLobbiesWithTheMostGamesHaveRows)
 {
     startRun();
-    char names[MAX_LOBBIES + 1][8];
-    for (int i = 0; i <= MAX_LOBBIES; i++) snprintf(names[i], sizeof names[i], "L%03d", i);
-    for (int i = 0; i <= MAX_LOBBIES; i++) accept({1, 4, '1', names[i], "12:00", 0, 0});
-    for (int extra : {50, 50, 20, 10, 100, 100, 100, 100}) accept({1, 4, '1', names[extra], "12:00", 0, 0});
+    char names[MAX_LOBBIES + 2][8];
+    for (int i = 0; i <= MAX_LOBBIES + 1; i++) snprintf(names[i], sizeof names[i], "L%03d", i);
+    for (int i = 0; i <= MAX_LOBBIES + 1; i++) accept({1, 4, '1', names[i], "12:00", 0, 0});
+    for (int extra : {50, 50, 20, 10, 101, 101, 101, 101}) accept({1, 4, '1', names[extra], "12:00", 0, 0});
     std::vector<std::string> lobbies;
     for (const std::string& row : conditionRows())
         if (row.rfind("ロビー", 0) == 0) lobbies.push_back(row);
     ASSERT_EQ(lobbies.size(), (size_t)MAX_LOBBIES + 1);
-    EXPECT_EQ(lobbies[0], "ロビー L050 3");
-    EXPECT_EQ(lobbies[1], "ロビー L010 2");   // ties in rising byte order
-    EXPECT_EQ(lobbies[2], "ロビー L020 2");
-    EXPECT_EQ(lobbies[3], "ロビー L000 1");
-    EXPECT_EQ(lobbies[MAX_LOBBIES], "ロビー （その他） 5");   // the 101st lobby, however many games
+    EXPECT_EQ(lobbies[0], "ロビー L101 5") << "met last, most games";
+    EXPECT_EQ(lobbies[1], "ロビー L050 3");
+    EXPECT_EQ(lobbies[2], "ロビー L010 2");   // ties in rising byte order
+    EXPECT_EQ(lobbies[3], "ロビー L020 2");
+    EXPECT_EQ(lobbies[MAX_LOBBIES - 1], "ロビー L098 1");
+    EXPECT_EQ(lobbies[MAX_LOBBIES], "ロビー （その他） 2") << "L099 and L100: one game, last in byte order";
+    EXPECT_EQ(conditionRows(), conditionRows()) << "visiting twice gives the same rows";
 }
 
 TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)

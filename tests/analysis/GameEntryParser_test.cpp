@@ -135,6 +135,14 @@ TEST(GameEntryParser, TolerantReadingGoesOnAfterTheLineThatFailed)
     char lines[SKIPPED_LINES_TEXT_SIZE];
     skippedLinesText(lines, sizeof lines);
     EXPECT_STREQ(lines, "5、13、21、29、37、45、53、61、69、77、…");
+
+    // Bug: an entry cut short by a crash swallowed the next, whose header stood for its third player.
+    std::string cut = "<卓(点50)：卓>\r\n 1:対局\r\n[2024/03/15 21:05]\r\n#Me 初段\r\n#A 初段\r\n";
+    games = readLogGames(cut + plainGame() + plainGame("次(点77)：卓>"));
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[1].entry.rate, 77);
+    EXPECT_EQ(run.skippedEntries, 1);
+    EXPECT_EQ(run.skippedLines[0], 1) << "named by its own header line";
 }
 
 TEST(GameEntryParser, ResultLineOfExactlyTheNeededLengthIsRead)

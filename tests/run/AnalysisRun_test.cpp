@@ -9,6 +9,8 @@
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"
 #include "support/RenameSeam.h"
+#include "settings/AppPaths.h"
+#include "settings/SettingsFile.h"
 #include "text/Messages.h"
 
 #include <algorithm>
@@ -40,15 +42,20 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
     struct Case {
         std::string log;
         int minRate;
+        const char* settingsFile;   // read before the run, when not NULL
+        const char* message;
         const char* rule;
     };
     const std::string other = gameEntry("卓(点50)：卓>", '1', {"W", "X", "Y", "Z"},
                                         resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     const Case cases[] = {
-        {"", 0, "an empty log"},
-        {"no entries here\r\n", 0, "a log without entries"},
-        {other + other, 0, "no entry of the ID"},
-        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, "every entry of the ID below the range"},
+        {"", 0, NULL, MESSAGE_NO_GAME, "an empty log"},
+        {"no entries here\r\n", 0, NULL, MESSAGE_NO_GAME, "a log without entries"},
+        {other + other, 0, NULL, MESSAGE_NO_GAME, "no entry of the ID"},
+        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, NULL, MESSAGE_NO_GAME,
+         "every entry of the ID below the range"},
+        {plainGame(), 0, "<KalventoID>Me;</KalventoID>\r\n<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n",
+         MESSAGE_STORED_PERIOD_DROPPED, "bug: a stored period that can never match read the whole log"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -56,10 +63,17 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
         useTestSettings();
         writePreviousFiles();
         settings.minRate = c.minRate;
+        if (c.settingsFile) {
+            writeBytes("vornix.ini", c.settingsFile);
+            copyText(appPaths.settingsPath, sizeof appPaths.settingsPath, "vornix.ini");
+            readSettingsFile();
+            remove("vornix.ini");
+        }
         clearRecordings();
         EXPECT_EQ(runLog(c.log), 0);
+        EXPECT_EQ(run.playerTotals.games, 0);
         ASSERT_EQ(shownMessages.size(), 1u);
-        EXPECT_EQ(shownMessages[0], MESSAGE_NO_GAME);
+        EXPECT_EQ(shownMessages[0], c.message);
         EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
         expectPreviousFilesOnly();
     }
