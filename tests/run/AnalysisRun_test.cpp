@@ -13,9 +13,12 @@
 
 #include <algorithm>
 #include <errno.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 // The previous run's files in the current folder.
 static const std::vector<std::string> PREVIOUS_FILES = {"Me_ID別集計.xls", "Me_戦績.xls", "分析結果.html"};
@@ -185,8 +188,10 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
         if (c.action == RENAME_FAILS) {
             EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
         }
-        // The next run removes what a killed one left and replaces all three.
+        // The next run removes what a killed one left, of outputs it does not make too, and replaces
+        // all three.
         closeLog();
+        writeBytes("Me_対戦相手別.html.99999999.1.tmp", "a killed run's with the page of each opponent");
         EXPECT_EQ(runLog(plainGame()), 1);
         EXPECT_EQ(folderNames().size(), 4u);
     }
@@ -194,39 +199,77 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
 
 // The second read for the page of each opponent: a log changed on the disk in between gives no page
 // and no links to it, and the user is told; an unchanged one gives both.
-static int changeLogInSecondRead;
+enum LogChange { UNCHANGED, APPENDED, REWRITTEN };
+static int logChangeInSecondRead;
 
 static void changeLogDuringSecondRead(void)
 {
-    if (run.pass != PASS_RIVALS || !changeLogInSecondRead) return;
-    FILE* log = fopen("log.txt", "ab");
-    fputs("\r\n", log);
+    if (run.pass != PASS_RIVALS || logChangeInSecondRead == UNCHANGED) return;
+    std::string bytes = fileBytes("log.txt");
+    FILE* log = fopen("log.txt", logChangeInSecondRead == APPENDED ? "ab" : "r+b");
+    if (logChangeInSecondRead == REWRITTEN) fseek(log, (long)bytes.rfind("+30"), SEEK_SET);
+    fputs(logChangeInSecondRead == APPENDED ? "\r\n" : "+31", log);   // +31: the last entry is broken
     fclose(log);
-    changeLogInSecondRead = 0;
+    logChangeInSecondRead = UNCHANGED;
 }
 
 TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
 {
-    for (int changed : {0, 1}) {
-        SCOPED_TRACE(changed ? "changed in the second read" : "unchanged");
+    struct Case {
+        int change;
+        int skipBroken;
+        const char* rule;
+    };
+    const Case cases[] = {
+        {UNCHANGED, 1, "unchanged"},
+        {APPENDED, 1, "grown in the second read"},
+        {REWRITTEN, 0, "bug: rewritten in place, a broken entry of the second read ended the run"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
         RunFolder folder;
         useTestSettings();
-        settings.rivals = settings.skipBroken = 1;
+        settings.rivals = 1;
+        settings.skipBroken = c.skipBroken;
         clearRecordings();
-        changeLogInSecondRead = changed;
+        logChangeInSecondRead = c.change;
         run.progress = changeLogDuringSecondRead;
         const std::string broken = "<一般ロビー(点50)：卓2>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n"
                                    ">1     +30 2     +10 3     -15 4     -24\r\n";
-        ASSERT_EQ(runLog(plainGame() + broken + plainGame()), 1);
+        std::string log = plainGame() + (c.skipBroken ? broken : "");
+        while (log.size() < 3 * 64 * 1024) log += plainGame();   // the change is read after the first block
+        ASSERT_EQ(runLog(log), 1);
         run.progress = NULL;
-        EXPECT_EQ(run.skippedEntries, 1) << "the second read does not count a skipped entry again";
+        int changed = c.change != UNCHANGED;
+        EXPECT_EQ(run.skippedEntries, c.skipBroken) << "the second read does not count a skipped entry again";
         EXPECT_EQ(run.outputs[OUTPUT_RIVALS].written, !changed);
         EXPECT_EQ(run.outputs[OUTPUT_RIVALS].created, !changed) << "a page given up is not also a write that failed";
         EXPECT_EQ(shownMessages, changed ? std::vector<std::string>{MESSAGE_LOG_CHANGED} : std::vector<std::string>{});
         std::string page = fileBytes("Me_対戦相手別.html");
         std::string report = fileBytes("分析結果.html");
-        EXPECT_EQ(page.find("<h3 id=\"r3\">☆ Cさんとの対戦成績 ☆</h3>") != std::string::npos, !changed);
-        EXPECT_EQ(report.find("#r3\">C</a>") != std::string::npos, !changed);
+        EXPECT_EQ(page.find("<h3 id=\"r43\">☆ Cさんとの対戦成績 ☆</h3>") != std::string::npos, !changed);
+        EXPECT_EQ(report.find("#r43\">C</a>") != std::string::npos, !changed);
         EXPECT_EQ(folderNames().size(), changed ? 4u : 5u) << "log, report, two tables (and the page)";
     }
+}
+
+// Bug: two runs into one folder could leave one's report beside the other's tables. A run that finds
+// the folder's lock held refuses, says which folder, and writes nothing; the holder's lock file stays.
+TEST(AnalysisRun, AFolderAnotherRunWritesIntoIsLeftAlone)
+{
+    RunFolder folder;
+    useTestSettings();
+    writePreviousFiles();
+    clearRecordings();
+    int held = open(FOLDER_LOCK_NAME, O_RDWR | O_CREAT, 0666);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    folderLockWait = 0;
+    EXPECT_EQ(runLog(plainGame()), ANALYSIS_FOLDER_BUSY);
+    folderLockWait = 30000;
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0].rfind(MESSAGE_FOLDER_BUSY, 0), 0u) << shownMessages[0];
+    EXPECT_NE(fileBytes(FOLDER_LOCK_NAME), "<missing>");
+    close(held);
+    removeFile(FOLDER_LOCK_NAME);
+    expectPreviousFilesOnly();
 }
