@@ -2,8 +2,7 @@
 # Native only, no Wine: on generated logs, vornix-cli --rivals writes a page whose every section agrees
 # with the opponent's row of the per-opponent table and, for its places and last games, with a count
 # made here from the per-game table; every opponent link of the report points to the anchor of the
-# page made of that opponent's name; and the report is, links aside, the report of the same run
-# without the option.
+# page made of its name; and the report is, links aside, the report of the same run without the option.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 cli="$ROOT/build/native/vornix-cli"
