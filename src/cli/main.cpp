@@ -124,7 +124,7 @@ int main(int argc, char** argv)
     closeLog();
     reportSkippedEntries();
     if (result == ANALYSIS_NO_GAME) return EXIT_REFUSED;
-    if (result == ANALYSIS_FOLDER_BUSY) return EXIT_OUTPUT_FAILED;   // told, nothing of this run written
+    if (result == ANALYSIS_FOLDER_BUSY) return EXIT_OUTPUT_FAILED;   // told; nothing of it written
     int missing = reportMissingOutputs(result == ANALYSIS_DONE);
     // The printed path is the run's answer: a stdout that can't take it is an output not written.
     if (result == ANALYSIS_DONE && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))

@@ -19,12 +19,12 @@ int folderLockWait = 30000;
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
 // 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
-// and no broken entry the first would have ended the run on.
+// no broken entry the first would have ended the run on, and no read error.
 static int secondReadMatches(void)
 {
     const ReadTally* first = &run.reads[PASS_MAIN];
     const ReadTally* second = &run.reads[PASS_RIVALS];
-    return !second->stopped && second->entries == first->entries && second->broken == first->broken &&
+    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
 
