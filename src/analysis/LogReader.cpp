@@ -25,7 +25,7 @@ static long long rawBytesRead;
 static long long fileSize = -1;
 static long long lineBreaksRead;   // line breaks given out so far
 static long long lastLineNumber;   // the physical line the last piece given out belongs to
-static int readErrorsFatal = 1;    // 0 for a listing: a read error then ends the log
+static int readErrorsFatal = 1;    // 0 for a listing and a second read: a read error then ends the log
 static int readFailed;
 static int stamped;              // the stamp below was taken when the log was opened
 static long long stampSize;
@@ -115,6 +115,7 @@ int rewindLog(void)
     long long size = fileSize;
     resetReader();
     fileSize = size;
+    readErrorsFatal = 0;   // the first read went through: a failing second one loses only what it adds
     clearerr(logFile);
     return 1;
 }

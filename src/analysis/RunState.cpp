@@ -36,6 +36,7 @@ void resetRunState(void)
     clearRivalGames();
     run.seatCount = settings.seats ? settings.seats : 4;
     run.skippedEntries = 0;
+    memset(run.reads, 0, sizeof run.reads);
     resetPlayerStats();
     clearTrends();
     clearDetailedStats();

@@ -25,6 +25,15 @@ enum RunPass {
     PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
 };
 
+// What one read of the log met, so that the second read can tell a log that changed under it.
+struct ReadTally {
+    long long entries;   // entries begun: lines that begin with "<"
+    long long bytes;     // bytes of the file consumed
+    int broken;          // broken entries among them
+    int stopped;         // 1 when a broken entry ended the read (the second one stops at the first
+                         // it meets without the tolerant reading: the first read met none)
+};
+
 struct RunState {
     int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
@@ -34,6 +43,7 @@ struct RunState {
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
                                                   // header line of one cut short by the next)
+    ReadTally reads[2];             // by RunPass, filled by readGames
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start

@@ -23,6 +23,18 @@ enum {
     POINTS_PER_LINE = 10
 };
 
+void formatRivalAnchor(char out[RIVAL_ANCHOR_SIZE], const char* name)
+{
+    static const char digits[] = "0123456789abcdef";
+    size_t used = 0;
+    out[used++] = 'r';
+    for (const unsigned char* at = (const unsigned char*)name; *at && used + 2 < RIVAL_ANCHOR_SIZE; at++) {
+        out[used++] = digits[*at >> 4];
+        out[used++] = digits[*at & 15];
+    }
+    out[used] = '\0';
+}
+
 static const char* amountClass(double amount)
 {
     return amount >= 0 ? "plus" : "minus";
@@ -142,12 +154,14 @@ static void writeRecentGames(const Rival* rival)
     reportPrintf("</table>\n");
 }
 
-static void writeSection(const Rival* rival, int number, const ColorScheme* scheme)
+static void writeSection(const Rival* rival, const ColorScheme* scheme)
 {
     char name[HTML_ID_SIZE];
+    char anchor[RIVAL_ANCHOR_SIZE];
     escapeHtml(name, sizeof name, rival->name);
+    formatRivalAnchor(anchor, rival->name);
     reportPrintf("<hr>\n");
-    reportPrintf("<h3 id=\"r%d\">☆ %sさんとの対戦成績 ☆</h3>\n", number, name);
+    reportPrintf("<h3 id=\"%s\">☆ %sさんとの対戦成績 ☆</h3>\n", anchor, name);
     reportPrintf("<div class=\"indent\">\n");
     writeFigures(rival);
     writePlaces(rival);
@@ -165,7 +179,7 @@ int writeRivalsPage(void)
     writeReportHead("Vornix ver. %s %sさんの対戦相手別の成績", programVersion, id);
     reportPrintf("<h3>☆ %sさんの対戦相手別の成績 ☆</h3>\n", id);
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], i + 1, scheme);
+    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], scheme);
     reportPrintf("<hr>\n");
     reportPrintf("</body></html>\n");
     reportStream = previous;

@@ -23,6 +23,7 @@ const char MESSAGE_REPORT_NOT_SHOWN[] = "結果ファイルを表示できませ
 const char MESSAGE_GUIDE_NOT_SHOWN[] = "取扱説明書を表示できませんでした。次のファイルを開いてください。\n";
 const char MESSAGE_SETTINGS_NOT_SAVED[] = "設定を保存できませんでした";
 const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
+const char MESSAGE_FOLDER_BUSY[] = "別の分析がこのフォルダに書き込み中です：";
 
 const char ID_PLACEHOLDER[] = "ここにIDを入力";
 const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";

@@ -32,6 +32,7 @@ extern const char MESSAGE_REPORT_NOT_SHOWN[];     // the shell could not open th
 extern const char MESSAGE_GUIDE_NOT_SHOWN[];      // the shell could not open the user guide; its path follows
 extern const char MESSAGE_SETTINGS_NOT_SAVED[];   // vornix.ini could not be written
 extern const char MESSAGE_NO_OUTPUT_FOLDER[];     // vornix-cli: --out can't be entered
+extern const char MESSAGE_FOLDER_BUSY[];          // another run writes into the output folder; its path follows
 
 // Texts of the Windows program set from the code.
 extern const char ID_PLACEHOLDER[];        // the ID box when no ID is known; never analysed
