@@ -14,10 +14,13 @@
 void clearDetailedStats(void)
 {
     DetailedStats* stats = &run.detailedStats;
-    ConditionSums* byRate = stats->byRate;
+    ConditionSums* byRate[GAME_KINDS];
+    for (int kind = 0; kind < GAME_KINDS; kind++) byRate[kind] = stats->kinds[kind].byRate;
     memset(stats, 0, sizeof *stats);
-    stats->byRate = byRate;
-    if (byRate) memset(byRate, 0, sizeof(ConditionSums) * RATE_ROWS);
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        stats->kinds[kind].byRate = byRate[kind];
+        if (byRate[kind]) memset(byRate[kind], 0, sizeof(ConditionSums) * RATE_ROWS);
+    }
 }
 
 int hourBand(const char* time)
@@ -44,103 +47,144 @@ static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
 // The sums of the lobby: its own row while there is room for it, else the others' row. The log
 // mostly repeats its lobbies, so the previous game's is tried first; the hashes spare most text
 // comparisons.
-static ConditionSums* lobbySums(const char* lobby)
+static ConditionSums* lobbySums(KindDetails* details, const char* lobby)
 {
-    DetailedStats* stats = &run.detailedStats;
     unsigned hash = textHash(lobby);
-    if (stats->lobbyCount > 0 && isLobby(&stats->lobbies[stats->latestLobby], hash, lobby))
-        return &stats->lobbies[stats->latestLobby].sums;
-    for (int i = 0; i < stats->lobbyCount; i++) {
-        if (!isLobby(&stats->lobbies[i], hash, lobby)) continue;
-        stats->latestLobby = i;
-        return &stats->lobbies[i].sums;
+    if (details->lobbyCount > 0 && isLobby(&details->lobbies[details->latestLobby], hash, lobby))
+        return &details->lobbies[details->latestLobby].sums;
+    for (int i = 0; i < details->lobbyCount; i++) {
+        if (!isLobby(&details->lobbies[i], hash, lobby)) continue;
+        details->latestLobby = i;
+        return &details->lobbies[i].sums;
     }
-    if (stats->lobbyCount == MAX_LOBBIES) return &stats->otherLobbies;
-    stats->latestLobby = stats->lobbyCount++;
-    copyText(stats->lobbies[stats->latestLobby].lobby, LOG_LINE_SIZE, lobby);
-    stats->lobbies[stats->latestLobby].hash = hash;
-    return &stats->lobbies[stats->latestLobby].sums;
+    if (details->lobbyCount == MAX_LOBBIES) return &details->otherLobbies;
+    details->latestLobby = details->lobbyCount++;
+    copyText(details->lobbies[details->latestLobby].lobby, LOG_LINE_SIZE, lobby);
+    details->lobbies[details->latestLobby].hash = hash;
+    return &details->lobbies[details->latestLobby].sums;
 }
 
-static ConditionSums* rateSums(int rate)
+static ConditionSums* rateSums(KindDetails* details, int rate)
 {
-    DetailedStats* stats = &run.detailedStats;
-    if (!stats->byRate) {
-        stats->byRate = (ConditionSums*)calloc(RATE_ROWS, sizeof(ConditionSums));
-        if (!stats->byRate) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    if (!details->byRate) {
+        details->byRate = (ConditionSums*)calloc(RATE_ROWS, sizeof(ConditionSums));
+        if (!details->byRate) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
     }
-    return &stats->byRate[rate >= 0 && rate < RATE_ROWS ? rate : 0];
+    return &details->byRate[rate >= 0 && rate < RATE_ROWS ? rate : 0];
 }
 
 void addGameToDetails(const GameEntry* game)
 {
     if (!settings.details) return;
     DetailedStats* stats = &run.detailedStats;
+    KindDetails* details = &stats->kinds[gameKind(game->seatCount)];
     double money = 0.0;
     for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
     const Seat* player = &game->seats[game->playerSeat];
     ConditionSums* rows[] = {
         &stats->total,
-        &stats->bySeats[game->seatCount == 3 ? 1 : 0],
-        &stats->byLength[game->gameLength == '0' ? 0 : 1],
-        lobbySums(game->lobby),
-        rateSums(game->rate),
-        &stats->byHour[hourBand(game->time)],
+        &details->total,
+        &details->byLength[game->gameLength == '0' ? 0 : 1],
+        lobbySums(details, game->lobby),
+        rateSums(details, game->rate),
+        &details->byHour[hourBand(game->time)],
     };
     for (ConditionSums* sums : rows) addToSums(sums, player->rank, player->score, money);
-    addToMoments(&stats->rank, player->rank);
-    addToMoments(&stats->score, player->score);
     addToMoments(&stats->money, money);
-    RecentGame* recent = &stats->ring[stats->ringNext];
+    addToMoments(&details->rank, player->rank);
+    addToMoments(&details->score, player->score);
+    addToMoments(&details->money, money);
+    RecentGame* recent = &details->ring[details->ringNext];
     *recent = RecentGame{ money, player->score, player->rank, game->seatCount };
-    stats->ringNext = (stats->ringNext + 1) % COMPARED_GAMES;
+    details->ringNext = (details->ringNext + 1) % COMPARED_GAMES;
 }
 
-// Lobby rows by falling number of games, ties in rising byte order of the text.
-static int compareLobbies(const void* a, const void* b)
+// Lobby a comes before lobby b: more games, or as many and the text first in byte order.
+static int lobbyBefore(const LobbySums* a, const LobbySums* b)
 {
-    const LobbySums* x = &run.detailedStats.lobbies[*(const int*)a];
-    const LobbySums* y = &run.detailedStats.lobbies[*(const int*)b];
-    if (x->sums.games != y->sums.games) return x->sums.games > y->sums.games ? -1 : 1;
-    return strcmp(x->lobby, y->lobby);
+    if (a->sums.games != b->sums.games) return a->sums.games > b->sums.games;
+    return strcmp(a->lobby, b->lobby) < 0;
 }
 
-static void visitRow(ConditionRow* row, const char* name, const ConditionSums* sums,
-                     void (*visit)(const ConditionRow*, void*), void* context)
+// The lobby numbers of details in the order of their rows (a hundred at most: an insertion sort).
+static void sortLobbies(const KindDetails* details, int order[MAX_LOBBIES])
+{
+    for (int i = 0; i < details->lobbyCount; i++) {
+        int j = i;
+        for (; j > 0 && lobbyBefore(&details->lobbies[i], &details->lobbies[order[j - 1]]); j--) order[j] = order[j - 1];
+        order[j] = i;
+    }
+}
+
+// What visitConditionRows hands on to each row.
+struct RowVisit {
+    ConditionRow row;
+    void (*visit)(const ConditionRow*, void*);
+    void* context;
+};
+
+static void visitRow(RowVisit* v, const char* name, const ConditionSums* sums)
 {
     if (sums->games == 0) return;
-    copyText(row->name, sizeof row->name, name);
-    row->sums = sums;
-    visit(row, context);
+    copyText(v->row.name, sizeof v->row.name, name);
+    v->row.sums = sums;
+    v->visit(&v->row, v->context);
+}
+
+static void visitLengths(RowVisit* v, const KindDetails* details)
+{
+    visitRow(v, "東風戦", &details->byLength[0]);
+    visitRow(v, "半荘戦", &details->byLength[1]);
+}
+
+static void visitLobbies(RowVisit* v, const KindDetails* details)
+{
+    int order[MAX_LOBBIES];
+    sortLobbies(details, order);
+    for (int i = 0; i < details->lobbyCount; i++) visitRow(v, details->lobbies[order[i]].lobby, &details->lobbies[order[i]].sums);
+    visitRow(v, "（その他）", &details->otherLobbies);
+}
+
+static void visitRates(RowVisit* v, const KindDetails* details)
+{
+    for (int rate = 0; details->byRate && rate < RATE_ROWS; rate++) {
+        if (!details->byRate[rate].games) continue;
+        char name[16];
+        snprintf(name, sizeof name, "%d", rate);
+        visitRow(v, name, &details->byRate[rate]);
+    }
+}
+
+static void visitHours(RowVisit* v, const KindDetails* details)
+{
+    static const char* const bands[HOUR_BANDS] = { "0-5時", "6-11時", "12-17時", "18-23時", "不明" };
+    for (int band = 0; band < HOUR_BANDS; band++) visitRow(v, bands[band], &details->byHour[band]);
 }
 
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context)
 {
     const DetailedStats* stats = &run.detailedStats;
-    ConditionRow row;
-    row.group = "人数";
-    visitRow(&row, "4人打ち", &stats->bySeats[0], visit, context);
-    visitRow(&row, "3人打ち", &stats->bySeats[1], visit, context);
-    row.group = "対局";
-    visitRow(&row, "東風戦", &stats->byLength[0], visit, context);
-    visitRow(&row, "半荘戦", &stats->byLength[1], visit, context);
-    row.group = "ロビー";
-    int order[MAX_LOBBIES];
-    for (int i = 0; i < stats->lobbyCount; i++) order[i] = i;
-    qsort(order, (size_t)stats->lobbyCount, sizeof order[0], compareLobbies);
-    for (int i = 0; i < stats->lobbyCount; i++)
-        visitRow(&row, stats->lobbies[order[i]].lobby, &stats->lobbies[order[i]].sums, visit, context);
-    visitRow(&row, "（その他）", &stats->otherLobbies, visit, context);
-    row.group = "レート";
-    for (int rate = 0; stats->byRate && rate < RATE_ROWS; rate++) {
-        if (!stats->byRate[rate].games) continue;
-        char name[16];
-        snprintf(name, sizeof name, "%d", rate);
-        visitRow(&row, name, &stats->byRate[rate], visit, context);
+    RowVisit v;
+    v.visit = visit;
+    v.context = context;
+    v.row.group = "人数";
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        v.row.kind = kind;
+        visitRow(&v, kindName(kind), &stats->kinds[kind].total);
     }
-    row.group = "時間帯";
-    static const char* const bands[HOUR_BANDS] = { "0-5時", "6-11時", "12-17時", "18-23時", "不明" };
-    for (int band = 0; band < HOUR_BANDS; band++) visitRow(&row, bands[band], &stats->byHour[band], visit, context);
+    static const struct {
+        const char* group;
+        void (*visitGroup)(RowVisit*, const KindDetails*);
+    } groups[] = {
+        { "対局", visitLengths }, { "ロビー", visitLobbies }, { "レート", visitRates }, { "時間帯", visitHours },
+    };
+    for (const auto& group : groups) {
+        v.row.group = group.group;
+        for (int kind = 0; kind < GAME_KINDS; kind++) {
+            v.row.kind = kind;
+            group.visitGroup(&v, &stats->kinds[kind]);
+        }
+    }
 }
 
 // Mean as sum / count and the squared deviations from it, over the values of a block.
@@ -154,10 +198,10 @@ static void blockMoments(Moments* moments, const double* values, int count)
     for (int i = 0; i < count; i++) moments->squares += (values[i] - moments->mean) * (values[i] - moments->mean);
 }
 
-void blockFigures(int skip, int games, BlockFigures* figures)
+void blockFigures(int kind, int skip, int games, BlockFigures* figures)
 {
     static double ranks[COMPARED_GAMES], scores[COMPARED_GAMES], money[COMPARED_GAMES];
-    const DetailedStats* stats = &run.detailedStats;
+    const KindDetails* stats = &run.detailedStats.kinds[kind];
     memset(figures, 0, sizeof *figures);
     for (int i = 0; i < games; i++) {
         int slot = ((stats->ringNext - 1 - skip - i) % COMPARED_GAMES + COMPARED_GAMES) % COMPARED_GAMES;

@@ -28,9 +28,10 @@ enum {
     MONTHS_SHOWN = 1200    // rows of the section's monthly table: a hundred years of real play
 };
 
-// The chart being drawn: its games and the values at the top and bottom edges of the plot.
+// The chart being drawn: its series, its games and the values at the top and bottom edges of the plot.
 struct Chart {
     const ColorScheme* scheme;
+    const TrendSeries* series;
     int games;
     double topValue;
     double bottomValue;
@@ -141,15 +142,16 @@ static double pointLongRank(const TrendPoint* point) { return point->longRankAve
 // One series as a line through the end of every bucket; a single game, which makes no line, as a dot.
 static void writeSeries(const Chart* chart, double (*value)(const TrendPoint*), const char* color, double width)
 {
-    if (run.trendSeries.count == 1) {
-        const TrendPoint* point = &run.trendSeries.points[0];
+    const TrendSeries* series = chart->series;
+    if (series->count == 1) {
+        const TrendPoint* point = &series->points[0];
         reportPrintf("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\"/>\n", xOf(chart, point->game),
                      yOf(chart, value(point)), width + 1.5, color);
     }
     reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" stroke-linejoin=\"round\" points=\"",
                  color, width);
-    for (int i = 0; i < run.trendSeries.count; i++) {
-        const TrendPoint* point = &run.trendSeries.points[i];
+    for (int i = 0; i < series->count; i++) {
+        const TrendPoint* point = &series->points[i];
         const char* separator = i == 0 ? "" : i % POINTS_PER_LINE == 0 ? "\n" : " ";
         reportPrintf("%s%.1f,%.1f", separator, xOf(chart, point->game), yOf(chart, value(point)));
     }
@@ -175,7 +177,7 @@ static void writeBalanceChart(const ColorScheme* scheme)
         high = fmax(high, run.trendSeries.points[i].balance);
     }
     double step = roundStep((high - low) / 4.0);
-    Chart chart = { scheme, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
+    Chart chart = { scheme, &run.trendSeries, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
     // Steps of 10,000 yen and more are labelled in 万, 億, 兆, ..., so that any amount fits the margin.
@@ -203,14 +205,15 @@ static void writeBalanceChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
-static void writeRankChart(const ColorScheme* scheme)
+// The moving averages of the rank over series, 1 at the top and `ranks` at the bottom, under title.
+static void writeRankChart(const ColorScheme* scheme, const TrendSeries* series, int ranks, const char* title)
 {
-    Chart chart = { scheme, run.trendSeries.games, 1.0, 4.0 };
-    openChart(&chart, "順位の推移");
+    Chart chart = { scheme, series, series->games, 1.0, (double)ranks };
+    openChart(&chart, title);
     static const char* const labels[] = { "1位", "2位", "3位", "4位" };
-    for (int rank = 1; rank <= 4; rank++) writeGridLine(&chart, rank, labels[rank - 1]);
+    for (int rank = 1; rank <= ranks; rank++) writeGridLine(&chart, rank, labels[rank - 1]);
     writeFrame(&chart);
-    const TrendPoint* last = &run.trendSeries.points[run.trendSeries.count - 1];
+    const TrendPoint* last = &series->points[series->count - 1];
     char text[64];
     snprintf(text, sizeof text, "直近20戦の平均 %.2f", last->shortRankAverage);
     writeLegend(PLOT_LEFT, scheme->plus.color, 1.5, text);
@@ -221,6 +224,21 @@ static void writeRankChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
+// The rank charts: one over every game, or in a history of both kinds one per kind over its own games
+// (a place means something only among games of one number of seats), its axis that kind's ranks.
+static void writeRankCharts(const ColorScheme* scheme)
+{
+    if (singleKind(run.playerTotals.kinds) >= 0) {
+        writeRankChart(scheme, &run.trendSeries, 4, "順位の推移");
+        return;
+    }
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        char title[64];
+        snprintf(title, sizeof title, "順位の推移（%s・%d 戦）", kindName(kind), run.kindTrends[kind].games);
+        writeRankChart(scheme, &run.kindTrends[kind], kindSeats(kind), title);
+    }
+}
+
 // The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
 // texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
 // says so, so that it stays as small as for any other log (the table file holds them all).
@@ -229,6 +247,7 @@ static void writeMonthTable(void)
     sortMonthlySummary();
     int count = run.monthlySummary.count;
     int first = count > MONTHS_SHOWN ? count - MONTHS_SHOWN : 0;
+    int mixed = singleKind(run.playerTotals.kinds) < 0;
     reportPrintf("<h4>月別成績</h4>\n");
     if (first > 0)
         reportPrintf("<p>%dか月分のうち、新しい%dか月分だけを載せています（古い%dか月分は月別集計ファイルにあります）。</p>\n",
@@ -240,9 +259,11 @@ static void writeMonthTable(void)
     reportPrintf("</tr>\n");
     for (int i = count - 1; i >= first; i--) {
         const MonthRow* row = &run.monthlySummary.rows[i];
-        char month[MONTH_KEY_SIZE * HTML_ESCAPE_GROWTH];
+        char label[MONTH_LABEL_SIZE];
+        char month[MONTH_LABEL_SIZE * HTML_ESCAPE_GROWTH];
         char figures[256];
-        escapeHtml(month, sizeof month, row->month);
+        formatMonthLabel(label, sizeof label, row, mixed);
+        escapeHtml(month, sizeof month, label);
         formatMonthFigures(figures, sizeof figures, row);
         reportPrintf("<tr><td class=\"recent\">%s</td>", month);
         // Every figure follows a tab; the money, last, is shown like the other amounts of the report.
@@ -264,7 +285,7 @@ void writeTrendsSection(void)
     reportPrintf("<h3>☆ %sさんの成績の推移 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeBalanceChart(scheme);
-    writeRankChart(scheme);
+    writeRankCharts(scheme);
     writeMonthTable();
     reportPrintf("</div>\n");
 }

@@ -14,8 +14,8 @@ TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
     for (int n = 0; n < 1300; n++) {
         char date[16];
         snprintf(date, sizeof date, "%07d", 9999999 - n);
-        addGameToMonth(date, 1, 10, 100.0);
-        addGameToTrendSeries(1, 100.0);
+        addGameToMonth(date, KIND_FOUR, 1, 10, 100.0);
+        addGameToTrendSeries(&run.trendSeries, 1, 100.0);
     }
     std::string html = captureReport(writeTrendsSection);
     EXPECT_EQ(occurrences(html, "<tr><td class=\"recent\">"), 1200);
@@ -46,8 +46,8 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
         resetRunStateForReport();
         copyText(settings.currentId, sizeof settings.currentId, "<x>");
         for (int n = 0; n < c.games; n++) {
-            addGameToMonth("2024/01/01", c.rank, 10, c.money);
-            addGameToTrendSeries(c.rank, c.money);
+            addGameToMonth("2024/01/01", KIND_FOUR, c.rank, 10, c.money);
+            addGameToTrendSeries(&run.trendSeries, c.rank, c.money);
         }
         std::string html = captureReport(writeTrendsSection);
         EXPECT_NE(html.find("<h3>☆ &lt;x&gt;さんの成績の推移 ☆</h3>\r\n"), std::string::npos);
