@@ -118,7 +118,7 @@ static void writeConditionRow(const ConditionRow* row, void* context)
     escapeHtml(name, sizeof name, row->name);
     formatConditionFigures(figures, sizeof figures, row->sums);
     reportPrintf("<tr><td class=\"recent\">%s</td><td class=\"recent\">%s</td>", row->group, name);
-    if (mixed) reportPrintf("<td class=\"recent\">%s</td>", kindName(row->kind));
+    if (mixed) reportPrintf("<td class=\"recent\">%d人</td>", kindSeats(row->kind));
     const char* field = figures + 1;
     for (int i = 0; i < 7; i++) {
         const char* tab = strchr(field, '\t');
@@ -135,7 +135,8 @@ static void writeConditionRow(const ConditionRow* row, void* context)
 }
 
 // The rows of the table file; in a history of both kinds each row of a condition is given per kind,
-// the kind in a column of its own after the condition.
+// the kind in a narrow column of its own after the condition ("4人"), so that the table still fits
+// a window of 800 pixels.
 static void writeConditions(void)
 {
     int mixed = singleKind(run.playerTotals.kinds) < 0;

@@ -239,6 +239,25 @@ static void writeRankCharts(const ColorScheme* scheme)
     }
 }
 
+// One row of the section's monthly table, with the figures of the monthly table file.
+static void writeMonthRow(const MonthRow* row, int mixed)
+{
+    char label[MONTH_LABEL_SIZE];
+    char month[MONTH_LABEL_SIZE * HTML_ESCAPE_GROWTH];
+    char figures[256];
+    formatMonthLabel(label, sizeof label, row, mixed);
+    escapeHtml(month, sizeof month, label);
+    formatMonthFigures(figures, sizeof figures, row);
+    reportPrintf("<tr><td class=\"recent\">%s</td>", month);
+    // Every figure follows a tab; the money, last, is shown like the other amounts of the report.
+    const char* field = figures + 1;
+    for (const char* tab; (tab = strchr(field, '\t')) != NULL; field = tab + 1)
+        reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
+    char money[64];
+    formatGrouped(money, sizeof money, row->money, 0);
+    reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", row->money < 0.0 ? "minus" : "plus", money);
+}
+
 // The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
 // texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
 // says so, so that it stays as small as for any other log (the table file holds them all).
@@ -257,22 +276,12 @@ static void writeMonthTable(void)
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    for (int i = count - 1; i >= first; i--) {
-        const MonthRow* row = &run.monthlySummary.rows[i];
-        char label[MONTH_LABEL_SIZE];
-        char month[MONTH_LABEL_SIZE * HTML_ESCAPE_GROWTH];
-        char figures[256];
-        formatMonthLabel(label, sizeof label, row, mixed);
-        escapeHtml(month, sizeof month, label);
-        formatMonthFigures(figures, sizeof figures, row);
-        reportPrintf("<tr><td class=\"recent\">%s</td>", month);
-        // Every figure follows a tab; the money, last, is shown like the other amounts of the report.
-        const char* field = figures + 1;
-        for (const char* tab; (tab = strchr(field, '\t')) != NULL; field = tab + 1)
-            reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
-        char money[64];
-        formatGrouped(money, sizeof money, row->money, 0);
-        reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", row->money < 0.0 ? "minus" : "plus", money);
+    // Newest month first; a month's four-player row before its three-player one.
+    for (int end = count - 1; end >= first;) {
+        int start = end;
+        while (start > first && strcmp(run.monthlySummary.rows[start - 1].month, run.monthlySummary.rows[end].month) == 0) start--;
+        for (int i = start; i <= end; i++) writeMonthRow(&run.monthlySummary.rows[i], mixed);
+        end = start - 1;
     }
     reportPrintf("</table>\n");
 }
