@@ -57,15 +57,11 @@ TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
     for (const GameEntry& g : games) addGameToRivals(&g);
     EXPECT_EQ(a->meetings, 4);
     // The places of each kind apart: games 1 and 3 have three seats.
-    const PlaceSums* mine = a->playerPlaces;
-    const PlaceSums* his = a->places;
-    EXPECT_EQ(std::vector<int>(mine[KIND_THREE].rankCounts, mine[KIND_THREE].rankCounts + 4), (std::vector<int>{ 1, 0, 0, 0 }));
+    const PlaceSums *mine = a->playerPlaces, *his = a->places;
     EXPECT_EQ(std::vector<int>(mine[KIND_FOUR].rankCounts, mine[KIND_FOUR].rankCounts + 4), (std::vector<int>{ 0, 0, 0, 2 }));
-    EXPECT_EQ(std::vector<int>(his[KIND_FOUR].rankCounts, his[KIND_FOUR].rankCounts + 4), (std::vector<int>{ 1, 1, 0, 0 }));
+    EXPECT_EQ(std::vector<int>(his[KIND_THREE].rankCounts, his[KIND_THREE].rankCounts + 4), (std::vector<int>{ 0, 1, 0, 0 }));
     EXPECT_EQ(mine[KIND_THREE].rankSum, 1 + 7) << "an odd rank still counts in the average";
-    EXPECT_EQ(his[KIND_THREE].rankSum, 2 + 0);
-    EXPECT_EQ(mine[KIND_FOUR].scoreSum + mine[KIND_THREE].scoreSum, 20 - 40 - 40 + 5);
-    EXPECT_EQ(his[KIND_FOUR].games, 2);
+    EXPECT_EQ(his[KIND_FOUR].scoreSum, 30 + 20);
     EXPECT_EQ(his[KIND_THREE].scoreSum, 10 - 5);
     EXPECT_FLOAT_EQ(a->runningBalance, 300.0f - 400.0f - 100.0f + 50.0f);
     EXPECT_EQ(recentRivalGame(a, 1)->share, -100.0f) << "the second seat of game 2 is a row of its own";

@@ -47,12 +47,10 @@ for i in range(0, len(sections), 3):
     assert (count, above, below) == (int(row[1]), int(row[2]), int(row[3])) == (len(games), above, below), name
     assert abs(balance - int(row[6])) <= 1, (name, balance, row[6])
     # The places of each kind apart, under the kind's name when the two met at both.
-    kinds = [(k, [g for g in games if g[9] == k]) for k in (4, 3)]
-    kinds = [(k, kind) for k, kind in kinds if kind]
+    kinds = [(k, kind) for k in (4, 3) if (kind := [g for g in games if g[9] == k])]
     for k, kind in kinds:
-        n, part = len(kind), body
-        if len(kinds) == 2:
-            part = body.split(f'<td class="id" colspan="7">{k}人打ち（{n} 戦）</td></tr>')[1]
+        n = len(kind)
+        part = body.split(f'<td class="id" colspan="7">{k}人打ち（{n} 戦）</td></tr>')[1] if len(kinds) == 2 else body
         for who, rank, score in (('自分', 4, 5), ('相手', 6, 7)):
             cells = [f'{sum(1 for g in kind if g[rank] == p)} 回 ({100.0 * sum(1 for g in kind if g[rank] == p) / n:.1f}%)'
                      if len(kinds) == 1 or p <= k else '―' for p in (1, 2, 3, 4)]

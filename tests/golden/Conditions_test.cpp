@@ -166,57 +166,31 @@ TEST(ConditionsIntegration, TolerantReadingIsAReadOfTheLogWithoutTheBrokenEntrie
 
 namespace {
 
-// The files of a run over log with the options that give place figures, of the games with `seats`
-// seats only (0: both kinds).
-RunFiles splitRun(const std::string& log, int seats, std::string* monthly, std::string* conditions)
+// A run with the options that give place figures over the games with `seats` seats (0: both kinds):
+// its report, monthly table and table by condition.
+std::vector<std::string> splitRun(const std::string& log, int seats)
 {
     useTestSettings();
     settings.seats = seats;
-    settings.trendCharts = 1;
-    settings.details = 1;
-    RunFiles files = runFiles(log);
-    *monthly = fileBytes("Me_月別集計.xls");
-    *conditions = fileBytes("Me_条件別集計.xls");
-    return files;
+    settings.trendCharts = settings.details = 1;
+    std::string report = runFiles(log).report;
+    return {report, fileBytes("Me_月別集計.xls"), fileBytes("Me_条件別集計.xls")};
 }
 
-// The lines of a table without its header whose first (mark 0) or last field carries the kind's
-// mark, the mark taken off; every line when the mark is empty.
-std::vector<std::string> kindLines(const std::string& table, const std::string& mark, int last)
+// The rows of a table (its header left out) that hold mark, its last occurrence taken off.
+std::vector<std::string> kindRows(const std::string& table, const std::string& mark)
 {
     std::vector<std::string> lines = crlfLines(table), kept;
-    for (size_t i = 1; i < lines.size(); i++) {
-        std::string line = lines[i];
-        size_t at = last ? line.rfind(mark) : line.find(mark);
-        if (mark.empty()) kept.push_back(line);
-        else if (at != std::string::npos && (!last || at + mark.size() == line.size())) kept.push_back(line.erase(at, mark.size()));
-    }
+    for (size_t i = 1; i < lines.size(); i++)
+        if (lines[i].rfind(mark) != std::string::npos) kept.push_back(lines[i].erase(lines[i].rfind(mark), mark.size()));
     return kept;
 }
 
-// The value cells of the report's first row labelled label.
-std::vector<std::string> rowCells(const std::string& report, const std::string& label)
-{
-    std::vector<std::string> cells;
-    size_t at = report.find("<tr><td>" + label + "：</td>");
-    size_t end = report.find("</tr>", at);
-    for (size_t cell; at != std::string::npos && (cell = report.find("class=\"rank\">", at)) < end; at = cell + 1)
-        cells.push_back(report.substr(cell + 13, report.find("</td>", cell) - cell - 13));
-    return cells;
-}
-
-// The report's text from the first `from` to the following `to`.
+// The text from the first `from` to the following `to`.
 std::string between(const std::string& text, const std::string& from, const std::string& to)
 {
-    size_t start = text.find(from);
-    if (start == std::string::npos) return "<missing>";
-    start += from.size();
-    return text.substr(start, text.find(to, start) - start);
-}
-
-int gamesOf(const std::string& report)
-{
-    return atoi(between(report, "闘牌回数：<span style=\"font-size:20\">", "<").c_str());
+    size_t start = text.find(from) + from.size();
+    return start < from.size() ? "<missing>" : text.substr(start, text.find(to, start) - start);
 }
 
 }  // namespace
@@ -227,26 +201,21 @@ TEST(ConditionsIntegration, AMixedRunGivesEachKindTheFiguresOfItsOwnRun)
 {
     std::string log = joined(generateEntries(600), keepAll);
     RunFolder folder;
-    std::string monthly[3], conditions[3];
-    RunFiles mixed = splitRun(log, 0, &monthly[0], &conditions[0]);
-    RunFiles four = splitRun(log, 4, &monthly[1], &conditions[1]);
-    RunFiles three = splitRun(log, 3, &monthly[2], &conditions[2]);
-    ASSERT_GE(gamesOf(three.report), 20) << "both kinds, each with its comparisons";
-    EXPECT_EQ(gamesOf(mixed.report), gamesOf(four.report) + gamesOf(three.report));
-    for (const char* label : {"平均順位", "平均得点", "1位率", "2位率", "3位率", "4位率"}) {
-        SCOPED_TRACE(label);
-        std::vector<std::string> cells = rowCells(mixed.report, label);
-        ASSERT_EQ(cells.size(), 2u);
-        EXPECT_EQ(cells[0], rowCells(four.report, label)[0]);
-        EXPECT_EQ(cells[1], std::string(label) == "4位率" ? "―" : rowCells(three.report, label)[0]);
+    std::vector<std::string> mixed = splitRun(log, 0), four = splitRun(log, 4), three = splitRun(log, 3);
+    auto games = [](const std::vector<std::string>& files) { return stoi(between(files[0], "闘牌回数：<span style=\"font-size:20\">", "<")); };
+    EXPECT_EQ(games(mixed), games(four) + games(three));
+    for (const std::string label : {"平均順位", "平均得点", "1位率", "2位率", "3位率", "4位率"}) {
+        // The mixed row's first cell is the four-player figure, its second the three-player one.
+        std::string row = "<tr><td>" + label + "：</td><td class=\"rank\">", cell = "</td><td class=\"rank\">";
+        EXPECT_EQ(between(mixed[0], row, cell), between(four[0], row, "</td>")) << label;
+        EXPECT_EQ(between(mixed[0], row + between(mixed[0], row, cell) + cell, "</td>"),
+                  label == "4位率" ? "―" : between(three[0], row, "</td>")) << label;
     }
-    EXPECT_EQ(kindLines(monthly[0], "（4人）", 0), kindLines(monthly[1], "", 0));
-    EXPECT_EQ(kindLines(monthly[0], "（3人）", 0), kindLines(monthly[2], "", 0));
-    EXPECT_EQ(kindLines(conditions[0], "\t4人打ち", 1), kindLines(conditions[1], "", 1));
-    EXPECT_EQ(kindLines(conditions[0], "\t3人打ち", 1), kindLines(conditions[2], "", 1));
+    EXPECT_EQ(kindRows(mixed[1], "（4人）"), kindRows(four[1], ""));
+    EXPECT_EQ(kindRows(mixed[1], "（3人）"), kindRows(three[1], ""));
+    EXPECT_EQ(kindRows(mixed[2], "\t4人打ち"), kindRows(four[2], ""));
+    EXPECT_EQ(kindRows(mixed[2], "\t3人打ち"), kindRows(three[2], ""));
     const std::string form = "<h4>最近の調子</h4>\r\n", note = "<p>「誤差の範囲」";
-    EXPECT_EQ(between(mixed.report, "4人打ち（" + std::to_string(gamesOf(four.report)) + " 戦）</p>\r\n", "<p>3人打ち"),
-              between(four.report, form, note));
-    EXPECT_EQ(between(mixed.report, "<p>3人打ち（" + std::to_string(gamesOf(three.report)) + " 戦）</p>\r\n", note),
-              between(three.report, form, note));
+    EXPECT_EQ(between(mixed[0], "<p>4人打ち（" + std::to_string(games(four)) + " 戦）</p>\r\n", "<p>3人打ち"), between(four[0], form, note));
+    EXPECT_EQ(between(mixed[0], "<p>3人打ち（" + std::to_string(games(three)) + " 戦）</p>\r\n", note), between(three[0], form, note));
 }

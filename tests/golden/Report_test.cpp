@@ -90,8 +90,8 @@ TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
     EXPECT_TRUE(report == fileBytes(GOLDEN + "report-Sakura77-scheme0.html"));
 }
 
-// The table by condition as computed here from the parser's records, apart from the run's sums: every
-// row of one kind, and with both kinds in the log each row names its kind in a last column.
+// The table by condition as computed here from the parser's records, apart from the run's sums.
+// Every row is of one kind; with both kinds in the log each names its kind in a last column.
 static std::string independentConditionTable(const std::string& log)
 {
     struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0; };
@@ -116,38 +116,28 @@ static std::string independentConditionTable(const std::string& log)
         }
     }
     bool mixed = seats.size() == 2;
+    const char* const kinds[] = {"4人打ち", "3人打ち"};
     std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支";
     table += mixed ? "\t人数\r\n" : "\r\n";
-    const char* kind = "";
-    auto row = [&](const char* group, const std::string& name, const Sums& s) {
+    auto row = [&](const char* group, const std::string& name, const Sums& s, int k) {
         char figures[1024];
         double n = s.games;
         snprintf(figures, sizeof figures, "\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f\t%.0f", s.games, s.rankSum / n,
                  100.0 * s.ranks[0] / n, 100.0 * s.ranks[1] / n, 100.0 * s.ranks[2] / n, 100.0 * s.ranks[3] / n,
                  s.scoreSum / n, s.money, s.money / n);
-        table += std::string(group) + "\t" + name + figures + (mixed ? std::string("\t") + kind : "") + "\r\n";
+        table += std::string(group) + "\t" + name + figures + (mixed ? std::string("\t") + kinds[k] : "") + "\r\n";
     };
-    const char* const kinds[] = {"4人打ち", "3人打ち"};
-    for (const char* name : kinds) if (seats.count(name)) row("人数", kind = name, seats[name]);
-    for (int k = 0; k < 2; k++) {
-        kind = kinds[k];
-        for (const char* name : {"東風戦", "半荘戦"}) if (lengths[k].count(name)) row("対局", name, lengths[k][name]);
-    }
+    for (int k = 0; k < 2; k++) if (seats.count(kinds[k])) row("人数", kinds[k], seats[kinds[k]], k);
+    for (int k = 0; k < 2; k++)
+        for (const char* name : {"東風戦", "半荘戦"}) if (lengths[k].count(name)) row("対局", name, lengths[k][name], k);
     for (int k = 0; k < 2; k++) {
         std::vector<std::pair<std::string, Sums>> sorted(lobbies[k].begin(), lobbies[k].end());
         std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second.games > b.second.games; });
-        kind = kinds[k];
-        for (const auto& lobby : sorted) row("ロビー", lobby.first, lobby.second);
+        for (const auto& lobby : sorted) row("ロビー", lobby.first, lobby.second, k);
     }
-    for (int k = 0; k < 2; k++) {
-        kind = kinds[k];
-        for (const auto& rate : rates[k]) row("レート", std::to_string(rate.first), rate.second);
-    }
-    for (int k = 0; k < 2; k++) {
-        kind = kinds[k];
-        for (const char* name : {"0-5時", "6-11時", "12-17時", "18-23時", "不明"})
-            if (bands[k].count(name)) row("時間帯", name, bands[k][name]);
-    }
+    for (int k = 0; k < 2; k++) for (const auto& rate : rates[k]) row("レート", std::to_string(rate.first), rate.second, k);
+    for (int k = 0; k < 2; k++)
+        for (const char* name : {"0-5時", "6-11時", "12-17時", "18-23時", "不明"}) if (bands[k].count(name)) row("時間帯", name, bands[k][name], k);
     return table;
 }
 

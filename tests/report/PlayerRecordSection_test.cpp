@@ -1,11 +1,11 @@
 #include "report/PlayerRecordSection.h"
 
-#include "analysis/RunState.h"
 #include "analysis/GameIntake.h"
+#include "analysis/RunState.h"
 #include "support/GameLogText.h"
 #include "support/ReportCapture.h"
 
-#include <stdlib.h>
+#include <numeric>
 
 static std::string recordSection(void)
 {
@@ -96,53 +96,30 @@ TEST(PlayerRecordSection, NumberFormats)
     EXPECT_EQ(occurrences(recordSection(), "位率："), 3) << "three seats give three rate rows";
 }
 
-// The rank rates of each column of the section's rate rows, in order ("―" is no rate).
-static std::vector<std::vector<double>> rateColumns(const std::string& section)
-{
-    std::vector<std::vector<double>> columns;
-    for (const std::string& line : crlfLines(section)) {
-        if (line.find("位率：") == std::string::npos) continue;
-        size_t column = 0;
-        for (size_t at = 0; (at = line.find("class=\"rank\">", at)) != std::string::npos; column++) {
-            at += 13;
-            if (columns.size() <= column) columns.resize(column + 1);
-            if (line.compare(at, 2, "―") != 0) columns[column].push_back(atof(line.c_str() + at));
-        }
-    }
-    return columns;
-}
-
-// The rank rows are those of the kind of the player's own accepted games, and each kind's rates sum to
-// 100 % within rounding. Bug: a three-player entry of other players once cut a four-player record to
-// three rows.
+// Each kind's rank rates sum to 100 % within rounding, in rows of the kind of the player's own
+// games. Bug: a three-player entry of other players once cut a four-player record to three rows.
 TEST(PlayerRecordSection, RankRowsFollowTheKindOfThePlayersGames)
 {
     const std::string fourth = gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"}, resultLine({{4, -25}, {1, 30}, {2, 10}, {3, -15}}));
-    const std::string othersThree = gameEntry("卓(点100)：卓>", '1', {"X", "Y", "Z", "=三人打ち"}, resultLine({{1, 20}, {2, 10}, {3, -30}}));
-    auto three = [](int rank) {
-        int score = rank == 1 ? 20 : rank == 2 ? 10 : -30;
-        return gameEntry("卓(点100)：卓>", '1', {"Me", "Y", "Z", "=三人打ち"}, resultLine({{rank, score}, {rank % 3 + 1, rank == 2 ? -30 : 10}, {(rank + 1) % 3 + 1, rank == 1 ? -30 : 20}}));
+    const std::string others = gameEntry("卓(点100)：卓>", '1', {"X", "Y", "Z", "=三人打ち"}, resultLine({{1, 20}, {2, 10}, {3, -30}}));
+    const std::string three = gameEntry("卓(点100)：卓>", '1', {"Me", "Y", "Z", "=三人打ち"}, resultLine({{2, 10}, {1, 20}, {3, -30}}));
+    const struct { std::string log; std::vector<size_t> rows; const char* rule; } cases[] = {
+        { others + fourth + fourth, {4}, "four rows for a four-player record among others' three-player entries" },
+        { fourth + three + plainGame() + three + fourth, {4, 3}, "a column per kind for both kinds" },
     };
-    struct Case {
-        std::string log;
-        std::vector<size_t> rows;   // rates per column
-        const char* rule;
-    } cases[] = {
-        { othersThree + fourth + fourth, {4}, "four rows for a four-player record among others' three-player entries" },
-        { three(1) + three(3) + three(2), {3}, "three rows for a three-player record" },
-        { fourth + three(1) + plainGame() + three(3) + fourth + three(2), {4, 3}, "a column per kind for both kinds" },
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
         useTestSettings();
         for (ReadGame& game : readLogGames(c.log)) ASSERT_TRUE(acceptGame(game.record()));
-        std::vector<std::vector<double>> columns = rateColumns(recordSection());
-        ASSERT_EQ(columns.size(), c.rows.size());
-        for (size_t i = 0; i < columns.size(); i++) {
+        std::vector<std::vector<double>> columns(c.rows.size());
+        for (const std::string& line : crlfLines(recordSection())) {
+            size_t at = line.find("位率：");
+            for (size_t column = 0; at != std::string::npos && (at = line.find("rank\">", at)) != std::string::npos; column++)
+                if (line.compare(at += 6, strlen("―"), "―") != 0) columns.at(column).push_back(atof(line.c_str() + at));
+        }
+        for (size_t i = 0; i < c.rows.size(); i++) {
             EXPECT_EQ(columns[i].size(), c.rows[i]);
-            double sum = 0;
-            for (double rate : columns[i]) sum += rate;
-            EXPECT_NEAR(sum, 100.0, 0.2);
+            EXPECT_NEAR(std::accumulate(columns[i].begin(), columns[i].end(), 0.0), 100.0, 0.2);
         }
     }
 }
