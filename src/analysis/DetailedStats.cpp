@@ -93,7 +93,6 @@ void addGameToDetails(const GameEntry* game)
     addToMoments(&stats->money, money);
     addToMoments(&details->rank, player->rank);
     addToMoments(&details->score, player->score);
-    addToMoments(&details->money, money);
     RecentGame* recent = &details->ring[details->ringNext];
     *recent = RecentGame{ money, player->score, player->rank, game->seatCount };
     details->ringNext = (details->ringNext + 1) % COMPARED_GAMES;
@@ -111,7 +110,8 @@ static void sortLobbies(const KindDetails* details, int order[MAX_LOBBIES])
 {
     for (int i = 0; i < details->lobbyCount; i++) {
         int j = i;
-        for (; j > 0 && lobbyBefore(&details->lobbies[i], &details->lobbies[order[j - 1]]); j--) order[j] = order[j - 1];
+        for (; j > 0 && lobbyBefore(&details->lobbies[i], &details->lobbies[order[j - 1]]); j--)
+            order[j] = order[j - 1];
         order[j] = i;
     }
 }
@@ -141,7 +141,8 @@ static void visitLobbies(RowVisit* v, const KindDetails* details)
 {
     int order[MAX_LOBBIES];
     sortLobbies(details, order);
-    for (int i = 0; i < details->lobbyCount; i++) visitRow(v, details->lobbies[order[i]].lobby, &details->lobbies[order[i]].sums);
+    for (int i = 0; i < details->lobbyCount; i++)
+        visitRow(v, details->lobbies[order[i]].lobby, &details->lobbies[order[i]].sums);
     visitRow(v, "（その他）", &details->otherLobbies);
 }
 

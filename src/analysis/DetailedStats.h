@@ -53,14 +53,14 @@ struct KindDetails {
     ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the kind's first game,
                                           // kept for the next run
     ConditionSums byHour[HOUR_BANDS];
-    Moments rank, score, money;           // over every game of the kind
+    Moments rank, score;                  // over every game of the kind
     RecentGame ring[COMPARED_GAMES];      // the kind's latest games; ringNext is the oldest once full
     int ringNext;
 };
 
 struct DetailedStats {
     ConditionSums total;                  // every game
-    Moments money;                        // over every game
+    Moments money;                        // over every game: money does not depend on the seats
     KindDetails kinds[GAME_KINDS];
 };
 
@@ -88,7 +88,8 @@ void clearDetailedStats(void);
 int hourBand(const char* time);
 
 // Adds an accepted game to the total and to every sum and the ring of its kind, when
-// settings.details is 1 (else nothing happens). Allocating a rate table ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+// settings.details is 1 (else nothing happens). Allocating a rate table ends the process with
+// MESSAGE_OUT_OF_MEMORY when memory runs out.
 void addGameToDetails(const GameEntry* game);
 
 // Calls visit for every row of the table by condition, in its order, leaving out conditions without

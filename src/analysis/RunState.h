@@ -56,7 +56,8 @@ inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
 // Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
 // game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep
-// their storage, the ring its slots (only its next-write index goes back to 0); startTime and progress stay.
+// their storage, the ring its slots (only its next-write index goes back to 0); startTime and
+// progress stay.
 void resetRunState(void);
 
 // The line numbers of the first skipped entries joined by "、", with "、…" after them when more were

@@ -47,7 +47,8 @@ static void writeRow(const ConditionRow* row, void* context)
 int writeConditionSummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_CONDITION_SUMMARY)) return 0;
-    TableFile table = { run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream, singleKind(run.playerTotals.kinds) < 0 };
+    TableFile table = { run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream,
+                        singleKind(run.playerTotals.kinds) < 0 };
     if (writeText(table.file, TABLE_HEADER) && writeText(table.file, table.mixed ? "\t人数\n" : "\n"))
         visitConditionRows(writeRow, &table);
     finishRunOutput(OUTPUT_CONDITION_SUMMARY);

@@ -64,8 +64,9 @@ static void writeKindColumns(void)
     for (int r = 1; r <= 4; r++) {
         reportPrintf("<tr><td>%d位率：</td>", r);
         for (int k = 0; k < GAME_KINDS; k++) {
+            double rate = (double)kinds[k].rankCounts[r - 1] / kinds[k].games * 100;
             if (r > kindSeats(k)) reportPrintf("<td class=\"rank\">―</td>");
-            else reportPrintf("<td class=\"rank\">%04.1f %%</td>", (double)kinds[k].rankCounts[r - 1] / kinds[k].games * 100);
+            else reportPrintf("<td class=\"rank\">%04.1f %%</td>", rate);
         }
         reportPrintf("</tr>\n");
     }

@@ -45,8 +45,9 @@ static void writePlacesRow(const char* who, const PlaceSums* sums, int ranks)
     int games = sums->games > 0 ? sums->games : 1;
     reportPrintf("<tr><td class=\"id\">%s</td>", who);
     for (int place = 0; place < 4; place++) {
+        double rate = 100.0 * sums->rankCounts[place] / games;
         if (place >= ranks) reportPrintf("<td class=\"rank\">―</td>");
-        else reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], 100.0 * sums->rankCounts[place] / games);
+        else reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
     }
     reportPrintf("<td class=\"rank\">%.2f 位</td><td class=\"rank\">%.2f 点</td></tr>\n",
                  (double)sums->rankSum / games, (double)sums->scoreSum / games);

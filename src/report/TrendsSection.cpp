@@ -177,7 +177,8 @@ static void writeBalanceChart(const ColorScheme* scheme)
         high = fmax(high, run.trendSeries.points[i].balance);
     }
     double step = roundStep((high - low) / 4.0);
-    Chart chart = { scheme, &run.trendSeries, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
+    Chart chart = { scheme, &run.trendSeries, run.trendSeries.games, ceil(high / step) * step,
+                    floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
     // Steps of 10,000 yen and more are labelled in 万, 億, 兆, ..., so that any amount fits the margin.
@@ -277,10 +278,11 @@ static void writeMonthTable(void)
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
     // Newest month first; a month's four-player row before its three-player one.
+    const MonthRow* rows = run.monthlySummary.rows;
     for (int end = count - 1; end >= first;) {
         int start = end;
-        while (start > first && strcmp(run.monthlySummary.rows[start - 1].month, run.monthlySummary.rows[end].month) == 0) start--;
-        for (int i = start; i <= end; i++) writeMonthRow(&run.monthlySummary.rows[i], mixed);
+        while (start > first && strcmp(rows[start - 1].month, rows[end].month) == 0) start--;
+        for (int i = start; i <= end; i++) writeMonthRow(&rows[i], mixed);
         end = start - 1;
     }
     reportPrintf("</table>\n");
