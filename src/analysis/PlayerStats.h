@@ -24,6 +24,8 @@ struct PlayerTotals {
     long long rankSum;       // sum of the player's ranks
     PlaceSums kinds[GAME_KINDS];   // the places and scores of the four- and of the three-player games
 };
+// rankCounts, rankSum and scoreSum are over every game: figures of their own only while every game is
+// of one kind (singleKind of kinds); a history of both kinds shows those of each kind instead.
 
 struct RecentResults {
     int slots[RECENT_SLOTS];   // the player's scores, in the order the games were accepted
