@@ -25,7 +25,7 @@ enum {
     PLOT_TOP = 28,
     PLOT_BOTTOM = 210,
     POINTS_PER_LINE = 10,  // polyline points per line of the file
-    MONTHS_SHOWN = 1200    // rows of the section's monthly table: a hundred years of real play
+    MONTHS_SHOWN = 1200    // months of the section's monthly table: a hundred years of real play
 };
 
 // The chart being drawn: its series, its games and the values at the top and bottom edges of the plot.
@@ -259,26 +259,40 @@ static void writeMonthRow(const MonthRow* row, int mixed)
     reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", row->money < 0.0 ? "minus" : "plus", money);
 }
 
+// The number of months of the sorted rows into *months, a month with rows of both kinds counted
+// once. Returns the first row of the newest MONTHS_SHOWN months: 0 when there are no more.
+static int firstShownRow(const MonthRow* rows, int count, int* months)
+{
+    int first = 0;
+    *months = 0;
+    for (int i = count - 1; i >= 0; i--) {
+        if (i < count - 1 && strcmp(rows[i].month, rows[i + 1].month) == 0) continue;
+        if (++*months == MONTHS_SHOWN + 1) first = i + 1;
+    }
+    return first;
+}
+
 // The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
 // texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
 // says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
     sortMonthlySummary();
+    const MonthRow* rows = run.monthlySummary.rows;
     int count = run.monthlySummary.count;
-    int first = count > MONTHS_SHOWN ? count - MONTHS_SHOWN : 0;
+    int months;
+    int first = firstShownRow(rows, count, &months);
     int mixed = singleKind(run.playerTotals.kinds) < 0;
     reportPrintf("<h4>月別成績</h4>\n");
     if (first > 0)
         reportPrintf("<p>%dか月分のうち、新しい%dか月分だけを載せています（古い%dか月分は月別集計ファイルにあります）。</p>\n",
-                     count, MONTHS_SHOWN, first);
+                     months, MONTHS_SHOWN, months - MONTHS_SHOWN);
     reportPrintf("<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "年月", "対局数", "勝ち", "負け", "引分", "平均順位",
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
     // Newest month first; a month's four-player row before its three-player one.
-    const MonthRow* rows = run.monthlySummary.rows;
     for (int end = count - 1; end >= first;) {
         int start = end;
         while (start > first && strcmp(rows[start - 1].month, rows[end].month) == 0) start--;
