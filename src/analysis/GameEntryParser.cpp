@@ -206,11 +206,9 @@ int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
     // A header line among the body lines abandons the entry; its text is kept here for the next try,
     // since the caller's header text stays in use.
     static char newHeader[LOG_LINE_SIZE];
-    int threeSeats = 0;
     // A header line among the body lines abandons the entry; the loop starts over with its text.
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        entry->threeSeatsRead = threeSeats;
         if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
         if (!readLogLine(line)) return ENTRY_LOG_ENDED;
@@ -219,7 +217,6 @@ int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
         int found;
         int players = readPlayerLines(entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
-        if (entry->seatCount == 3) entry->threeSeatsRead = threeSeats = 1;
         if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;

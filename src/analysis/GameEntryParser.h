@@ -26,7 +26,6 @@ struct GameEntry {
     int rate;                 // 0 to 20000
     int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
                               // with "="
-    int threeSeatsRead;       // 1 when this entry, or one it abandoned, had three seats
     int playerSeat;           // index of the analysed player's seat
     Seat seats[MAX_SEATS];
     const char* fault;        // a broken entry: the message of the check that failed (Messages.h)

@@ -111,9 +111,6 @@ void readGames(int (*take)(const GameEntry* game))
             tally->stopped = 1;
             break;
         }
-        // The report's rank rows follow the seats of the entries read within the conditions, unless
-        // the number of seats is one of them.
-        if (game.threeSeatsRead && !settings.seats && gameInsideConditions(&game)) run.seatCount = 3;
         if (read == ENTRY_LOG_ENDED) break;
         if (read == ENTRY_COMPLETE) take(&game);
     }

@@ -37,9 +37,6 @@ struct ReadTally {
 struct RunState {
     int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
-    int seatCount;                  // the rank rows of the report: settings.seats when that condition
-                                    // is set; else 4 at the start, 3 once a 3-player entry within the
-                                    // other conditions was read
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
                                                   // header line of one cut short by the next)
@@ -50,6 +47,7 @@ struct RunState {
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
+    TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
 
@@ -67,10 +65,10 @@ extern RunState run;
 // Number of records in use in the run's opponent table.
 inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
-// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: 4
-// seats (settings.seats when set), no game, no skipped entry,
-// no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
-// ring its slots (only its next-write index goes back to 0); startTime and progress stay.
+// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
+// game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep
+// their storage, the ring its slots (only its next-write index goes back to 0); startTime and
+// progress stay.
 void resetRunState(void);
 
 // The line numbers of the first skipped entries joined by "、", with "、…" after them when more were

@@ -32,7 +32,7 @@ for r in rows(on + '/Sakura77_戦績.xls'):
     me = next(s for s in seats if s[0] == 'Sakura77')
     for s in seats:
         if s is not me:
-            meetings.setdefault(s[0], []).append((r[0], r[1], r[2], r[3], int(me[1]), int(me[2]), int(s[1]), int(s[2]), s[3]))
+            meetings.setdefault(s[0], []).append((r[0], r[1], r[2], r[3], int(me[1]), int(me[2]), int(s[1]), int(s[2]), s[3], len(seats)))
 
 sections = re.split(r'<h3 id="r([0-9a-f]+)">☆ (.*?)さんとの対戦成績 ☆</h3>', page)[1:]
 names = {}
@@ -46,12 +46,17 @@ for i in range(0, len(sections), 3):
     count, above, below, balance = int(figures[1]), int(figures[2]), int(figures[3]), int(figures[4].replace(',', ''))
     assert (count, above, below) == (int(row[1]), int(row[2]), int(row[3])) == (len(games), above, below), name
     assert abs(balance - int(row[6])) <= 1, (name, balance, row[6])
-    for who, rank, score in (('自分', 4, 5), ('相手', 6, 7)):
-        n = len(games)
-        cells = [f'{sum(1 for g in games if g[rank] == p)} 回 ({100.0 * sum(1 for g in games if g[rank] == p) / n:.1f}%)' for p in (1, 2, 3, 4)]
-        cells += [f'{sum(g[rank] for g in games) / n:.2f} 位', f'{sum(g[score] for g in games) / n:.2f} 点']
-        shown = re.findall(r'<td class="rank">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', body)[1])
-        assert shown == cells, (name, who, shown, cells)
+    # The places of each kind apart, under the kind's name when the two met at both.
+    kinds = [(k, kind) for k in (4, 3) if (kind := [g for g in games if g[9] == k])]
+    for k, kind in kinds:
+        n = len(kind)
+        part = body.split(f'<td class="id" colspan="7">{k}人打ち（{n} 戦）</td></tr>')[1] if len(kinds) == 2 else body
+        for who, rank, score in (('自分', 4, 5), ('相手', 6, 7)):
+            cells = [f'{sum(1 for g in kind if g[rank] == p)} 回 ({100.0 * sum(1 for g in kind if g[rank] == p) / n:.1f}%)'
+                     if len(kinds) == 1 or p <= k else '―' for p in (1, 2, 3, 4)]
+            cells += [f'{sum(g[rank] for g in kind) / n:.2f} 位', f'{sum(g[score] for g in kind) / n:.2f} 点']
+            shown = re.findall(r'<td class="rank">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', part)[1])
+            assert shown == cells, (name, who, shown, cells)
     recent = re.findall(r'<tr><td>(.*?)</td><td>(.*?)</td><td class="id">(.*?)</td><td class="mony">(\d+)</td>'
                         r'<td class="rank">(-?\d+)位</td><td class="rank">([+-]\d+)</td><td class="rank">(-?\d+)位</td>'
                         r'<td class="rank">([+-]\d+)</td><td class="\w+">(-?\d+) 円</td></tr>', body)

@@ -58,14 +58,15 @@ inline void setOpponents(const std::vector<OpponentRecord>& records)
     for (size_t i = 0; i < records.size(); i++) run.opponentTable.records[i] = records[i];
     run.opponentTable.capacity = capacity;
     run.opponentTable.lastUsed = (int)records.size() - 1;
-    // The name index no longer matches the records: an empty one of the size the table keeps, so
-    // that a later read of a log in the same process starts from a sound table.
-    size_t slots = 1;
-    while (slots < 2 * (size_t)capacity) slots *= 2;
-    free(table.indexSlots);
-    table.indexSlots = (IndexSlot*)calloc(slots, sizeof(IndexSlot));
-    ASSERT_NE(table.indexSlots, nullptr);
-    table.indexSize = slots;
+    // The name index must stay twice the capacity: a later read of a log writes into it.
+    size_t size = 1;
+    while (size < 2 * (size_t)capacity) size *= 2;
+    if (table.indexSize < size) {
+        free(table.indexSlots);
+        table.indexSlots = (IndexSlot*)calloc(size, sizeof(IndexSlot));
+        ASSERT_NE(table.indexSlots, nullptr);
+        table.indexSize = size;
+    }
 }
 
 // n opponents named "p1".."pn" where p1 has the most games.
