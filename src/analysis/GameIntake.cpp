@@ -80,7 +80,7 @@ static void passBrokenEntry(const GameEntry* game)
         char format[64];
         copyText(format, sizeof format, "%s");
         appendText(format, sizeof format, MESSAGE_AT_LINE);
-        fatalError(format, game->fault, game->faultLine);
+        fatalEntryError(format, game->fault, game->faultLine);
     }
     if (run.pass == PASS_RIVALS) return;   // counted by the first read
     if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = game->faultLine;

@@ -9,7 +9,12 @@
 #include "report/Report.h"
 #include "report/RivalChoice.h"
 #include "report/RivalsPage.h"
+#include "settings/AnalysisConditions.h"
+#include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Text.h"
+
+#include <stdio.h>
 
 // The page of each opponent: the log is read a second time through the same loop and selection, which
 // then feed only the shared games of the chosen opponents. The page is written only when the file is
@@ -35,6 +40,26 @@ static void makeRivalsPage(void)
     writeRivalsPage();
 }
 
+// No game matched: the message names the rate range and the conditions the run applied, and what to
+// look at again.
+static void tellNoGame(void)
+{
+    char text[CONDITIONS_TEXT_SIZE + 512];
+    char line[CONDITIONS_TEXT_SIZE];
+    copyText(text, sizeof text, MESSAGE_NO_GAME);
+    snprintf(line, sizeof line, MESSAGE_NO_GAME_RATES, settings.minRate, settings.maxRate);
+    appendText(text, sizeof text, "\n");
+    appendText(text, sizeof text, line);
+    formatConditions(line, sizeof line);
+    if (line[0]) {
+        appendText(text, sizeof text, "\n");
+        appendText(text, sizeof text, line);
+    }
+    appendText(text, sizeof text, "\n");
+    appendText(text, sizeof text, line[0] ? MESSAGE_NO_GAME_ADVICE_CONDITIONS : MESSAGE_NO_GAME_ADVICE);
+    showErrorMessage(text);
+}
+
 int runAnalysis(void)
 {
     run.startTime = time(NULL);
@@ -44,7 +69,7 @@ int runAnalysis(void)
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
-        showErrorMessage(MESSAGE_NO_GAME);
+        tellNoGame();
         return 0;
     }
     // The table takes its final name together with the report, once that is complete.

@@ -40,15 +40,17 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
     struct Case {
         std::string log;
         int minRate;
+        int seats;   // a condition, named in the message
         const char* rule;
     };
     const std::string other = gameEntry("卓(点50)：卓>", '1', {"W", "X", "Y", "Z"},
                                         resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     const Case cases[] = {
-        {"", 0, "an empty log"},
-        {"no entries here\r\n", 0, "a log without entries"},
-        {other + other, 0, "no entry of the ID"},
-        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, "every entry of the ID below the range"},
+        {"", 0, 0, "an empty log"},
+        {"no entries here\r\n", 0, 0, "a log without entries"},
+        {other + other, 0, 0, "no entry of the ID"},
+        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, 0, "every entry of the ID below the range"},
+        {plainGame(), 0, 3, "every entry of the ID outside a condition"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -56,10 +58,14 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
         useTestSettings();
         writePreviousFiles();
         settings.minRate = c.minRate;
+        settings.seats = c.seats;
         clearRecordings();
         EXPECT_EQ(runLog(c.log), 0);
         ASSERT_EQ(shownMessages.size(), 1u);
-        EXPECT_EQ(shownMessages[0], MESSAGE_NO_GAME);
+        std::string range = "\nレートの範囲：" + std::to_string(c.minRate) + "～20000\n";
+        EXPECT_EQ(shownMessages[0], MESSAGE_NO_GAME + range +
+                                        (c.seats ? std::string("分析条件：3人打ち\n") + MESSAGE_NO_GAME_ADVICE_CONDITIONS
+                                                 : std::string(MESSAGE_NO_GAME_ADVICE)));
         EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
         expectPreviousFilesOnly();
     }

@@ -1,0 +1,75 @@
+#include "ui/RunProgress.h"
+
+#include "analysis/LogReader.h"
+#include "analysis/RunState.h"
+#include "settings/Settings.h"
+#include "ui/RunSummary.h"
+#include "ui/resource.h"
+
+enum { PROGRESS_INTERVAL_MS = 150 };
+
+static HWND progressDialog;
+static DWORD lastShown;
+static int shownPercent;
+
+// Serves the messages waiting for the dialog, the way the message loop does (the dialog manager
+// first); a WM_QUIT is put back for the loop.
+static void serveMessages(void)
+{
+    MSG message;
+    while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage((int)message.wParam);
+            return;
+        }
+        if (IsDialogMessageA(progressDialog, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// The share of the log read; with the page of each opponent the log is read twice, each read half.
+static int percentRead(void)
+{
+    long long size = logSize();
+    if (size <= 0) return 0;
+    int percent = (int)(logBytesRead() * 100 / size);
+    if (percent > 100) percent = 100;
+    if (!settings.rivals) return percent;
+    return run.pass == PASS_RIVALS ? 50 + percent / 2 : percent / 2;
+}
+
+// Called at every entry of the log: cheap until the interval has passed.
+static void onRunProgress(void)
+{
+    DWORD now = GetTickCount();
+    if (now - lastShown < PROGRESS_INTERVAL_MS) return;
+    lastShown = now;
+    int percent = percentRead();
+    if (percent != shownPercent) {
+        shownPercent = percent;
+        showRunProgress(progressDialog, percent);
+    }
+    serveMessages();
+}
+
+void startRunProgress(HWND dialog)
+{
+    if (!dialog) return;
+    progressDialog = dialog;
+    EnableWindow(GetDlgItem(dialog, IDC_RUN), FALSE);
+    shownPercent = 0;
+    showRunProgress(dialog, 0);
+    UpdateWindow(dialog);
+    lastShown = GetTickCount();
+    run.progress = onRunProgress;
+}
+
+void endRunProgress(HWND dialog)
+{
+    if (!dialog) return;
+    run.progress = NULL;
+    progressDialog = NULL;
+    EnableWindow(GetDlgItem(dialog, IDC_RUN), TRUE);
+    showRunSummary(dialog);
+}
