@@ -296,6 +296,15 @@ control_text() {
     window_texts "$1" | awk -F '\t' -v id="$id" '$1 == id { print $2; exit }'
 }
 
+# control_state TITLE NAME: prints "enabled visible" of the control NAME (1 or 0 each).
+control_state() {
+    local id file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt"
+    id=$(control_id "$2") || exit 1
+    rm -f "$file"
+    wine 'C:\vornix-e2e\window-text.exe' "$1" state "$id" >/dev/null 2>&1 || fail "no control $2 in '$1'"
+    tr -d '\r' <"$file" | cut -f 2,3 | tr '\t' ' '
+}
+
 # Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build
 # folder, where Readme.txt lies); its process id goes to VORNIX_PID.
 start_vornix() {

@@ -7,9 +7,15 @@
    (an empty title and 1 without an owner). window-text.exe TITLE focus ID puts the keyboard focus
    into the control with that id as the Tab key would (WM_NEXTDLGCTL: an edit box's text is
    selected, a push button becomes the default one); window-text.exe TITLE centre ID writes
-   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates. */
+   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates;
+   window-text.exe TITLE state ID writes "state", a tab, 1 when that control is enabled (else 0), a
+   tab and 1 when it is visible (else 0). window-text.exe TITLE watch ID OTHER SECONDS looks at the
+   window every 10 ms for that long (or until it is gone) and writes a line whenever the text of
+   control ID (its line breaks as "|") or whether control OTHER is enabled changed: the text, a tab
+   and 1 or 0; for what changes faster than the other calls could see. */
 #include <windows.h>
 #include <stdio.h>
+#include <string.h>
 
 /* WM_GETTEXT, not GetWindowText, which would not ask a control of another process. */
 static BOOL CALLBACK writeText(HWND control, LPARAM out)
@@ -46,6 +52,39 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
         if (!out) return 1;
         fprintf(out, "centre\t%ld\t%ld\r\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        return fclose(out) != 0;
+    }
+    if (count == 6 && lstrcmpW(arguments[2], L"watch") == 0) {
+        char last[1024] = "\001";
+        int lastEnabled = -1;
+        DWORD start = GetTickCount(), seconds = (DWORD)_wtoi(arguments[5]);
+        out = fopen("C:\\vornix-e2e\\window-watch.txt", "wb");
+        if (!out) return 1;
+        while (IsWindow(window) && GetTickCount() - start < seconds * 1000) {
+            char text[1024] = "";
+            DWORD_PTR length = 0;
+            char* c;
+            int enabled = IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0;
+            SendMessageTimeoutA(GetDlgItem(window, _wtoi(arguments[3])), WM_GETTEXT, sizeof text, (LPARAM)text,
+                                SMTO_ABORTIFHUNG, 5000, &length);
+            for (c = text; *c; c++)
+                if (*c == '\r' || *c == '\n') *c = '|';
+            if (strcmp(text, last) != 0 || enabled != lastEnabled) {
+                fprintf(out, "%s\t%d\r\n", text, enabled);
+                fflush(out);
+                strcpy(last, text);
+                lastEnabled = enabled;
+            }
+            Sleep(10);
+        }
+        return fclose(out) != 0;
+    }
+    if (count == 4 && lstrcmpW(arguments[2], L"state") == 0) {
+        HWND control = GetDlgItem(window, _wtoi(arguments[3]));
+        if (!control) return 1;
+        out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
+        if (!out) return 1;
+        fprintf(out, "state\t%d\t%d\r\n", IsWindowEnabled(control) != 0, IsWindowVisible(control) != 0);
         return fclose(out) != 0;
     }
     if (count > 3) {
