@@ -76,14 +76,14 @@ const char CLI_SKIPPED_ENTRIES[] = "vornix-cli: 読み飛ばした壊れた対�
 const char CLI_BAD_LENGTH[] = "%s には tonpu、hanchan、東風、半荘 のどれかを指定してください";
 
 const char CONDITIONS_NO_LOBBY_MEANS_ALL[] = "チェックがなければ、すべてのロビーを分析します。";
-const char CONDITIONS_LOBBIES_NOT_READ[] = "牌譜ファイル「%s」が開けないため、ロビーを読み込めませんでした。%s";
+const char CONDITIONS_LOBBIES_NOT_READ[] = "牌譜ファイルが開けず、ロビーを読めません：";
 const char CONDITIONS_ONLY_CHOSEN_SHOWN[] = "選んであったロビーだけを表示しています。";
 const char CONDITIONS_LOBBIES_CUT[] = "ロビーが多いため、最初の 100 個までを表示しています。";
 const char CONDITIONS_LOG_NOT_READ[] = "牌譜ファイルを最後まで読めませんでした。";
 const char MESSAGE_LOG_CHANGED[] =
     "分析中に牌譜ファイルが変更されたため、対戦相手別の成績は作成しませんでした。もう一度分析してください。";
 
-const char SUMMARY_LOG_MISSING[] = "※ 牌譜ファイルが開けません。「参照」で選んでください。";
+const char SUMMARY_LOG_MISSING[] = "※ 牌譜ファイルが開けません。\n　「参照」で選んでください。";
 const char SUMMARY_SKIP_BROKEN[] = "壊れた対局は飛ばして分析";
 const char SUMMARY_OUTPUTS[] = "追加：";
 const char SUMMARY_TREND_CHARTS[] = "推移グラフ";

@@ -81,9 +81,10 @@ extern const char CLI_SKIPPED_ENTRIES[];
 extern const char CLI_BAD_LENGTH[];             // %s the option: a value other than its four words
 
 // The 分析条件 dialog's note under its lobby list: what no check means, and why the list may lack a
-// lobby of the log (each on a line of its own after the first).
+// lobby of the log (each on a line of its own after the first). Each is short enough for one line
+// of the note, so that the note breaks only where a line ends.
 extern const char CONDITIONS_NO_LOBBY_MEANS_ALL[];
-extern const char CONDITIONS_LOBBIES_NOT_READ[]; // the log could not be opened: %s its path, %s what follows
+extern const char CONDITIONS_LOBBIES_NOT_READ[]; // the log could not be opened; its path follows
 extern const char CONDITIONS_ONLY_CHOSEN_SHOWN[];   // follows it when lobbies had been chosen
 extern const char CONDITIONS_LOBBIES_CUT[];      // more lobbies than the list holds
 extern const char CONDITIONS_LOG_NOT_READ[];     // a read error ended the listing early

@@ -72,8 +72,10 @@ static void setNote(HWND note, int opened, const char* logPath, const char* lobb
     copyText(text, sizeof text, CONDITIONS_NO_LOBBY_MEANS_ALL);
     char why[NOTE_SIZE];
     why[0] = '\0';
-    if (!opened) snprintf(why, sizeof why, CONDITIONS_LOBBIES_NOT_READ, logPath, lobbies[0] ? CONDITIONS_ONLY_CHOSEN_SHOWN : "");
-    else copyText(why, sizeof why, logLobbies.more ? CONDITIONS_LOBBIES_CUT : !logLobbies.readToEnd ? CONDITIONS_LOG_NOT_READ : "");
+    if (!opened) {
+        snprintf(why, sizeof why, "%s\n%s%s%s", CONDITIONS_LOBBIES_NOT_READ, logPath,
+                 lobbies[0] ? "\n" : "", lobbies[0] ? CONDITIONS_ONLY_CHOSEN_SHOWN : "");
+    } else copyText(why, sizeof why, logLobbies.more ? CONDITIONS_LOBBIES_CUT : !logLobbies.readToEnd ? CONDITIONS_LOG_NOT_READ : "");
     if (why[0]) {
         appendText(text, sizeof text, "\n");
         appendText(text, sizeof text, why);

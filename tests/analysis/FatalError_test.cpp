@@ -47,12 +47,10 @@ TEST(FatalErrorDeathTest, CallsEachRegisteredCleanupOnceInOrderAfterTheMessage)
 
 static jmp_buf handled;
 static std::string handledText;
-static int handledSkippable = -1;
 
 static void handleFatalError(const char* text, int skippable)
 {
-    handledText = text;
-    handledSkippable = skippable;
+    handledText = text + std::to_string(skippable);
     longjmp(handled, 1);
 }
 
@@ -63,9 +61,9 @@ TEST(FatalError, AHandlerTakesTheMessageInsteadOfTheProcessEnd)
     clearRecordings();
     setFatalErrorHandler(handleFatalError);
     if (setjmp(handled) == 0) fatalEntryError("%s%d", "x", 7);
-    EXPECT_EQ(handledText + std::to_string(handledSkippable), "x71") << "an entry the tolerant reading skips";
+    EXPECT_EQ(handledText, "x71") << "an entry the tolerant reading skips";
     if (setjmp(handled) == 0) fatalError("%s", "y");
-    EXPECT_EQ(handledText + std::to_string(handledSkippable), "y0");
+    EXPECT_EQ(handledText, "y0");
     setFatalErrorHandler(NULL);
     EXPECT_TRUE(shownMessages.empty()) << "the handler shows the message";
 }

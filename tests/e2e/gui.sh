@@ -39,11 +39,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a display number it finds free itself, and exports DISPLAY.
+# Starts Xvfb on a display number it finds free itself (its screen E2E_SCREEN, 800x600x24 unless
+# set), and exports DISPLAY.
 start_display() {
     local numberFile="$E2E_OUT/$CHECK_NAME.display" waited=0
     rm -f "$numberFile"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600x24}" -nolisten tcp 3>"$numberFile" 2>/dev/null &
     XVFB_PID=$!
     until [ -s "$numberFile" ]; do
         kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start"
@@ -294,15 +295,6 @@ control_text() {
     local id
     id=$(control_id "$2") || exit 1
     window_texts "$1" | awk -F '\t' -v id="$id" '$1 == id { print $2; exit }'
-}
-
-# control_state TITLE NAME: prints "enabled visible" of the control NAME (1 or 0 each).
-control_state() {
-    local id file="$WINEPREFIX/drive_c/vornix-e2e/window-text.txt"
-    id=$(control_id "$2") || exit 1
-    rm -f "$file"
-    wine 'C:\vornix-e2e\window-text.exe' "$1" state "$id" >/dev/null 2>&1 || fail "no control $2 in '$1'"
-    tr -d '\r' <"$file" | cut -f 2,3 | tr '\t' ' '
 }
 
 # Starts vornix.exe with the given switches from the folder given by VORNIX_CWD (default: the build

@@ -7,9 +7,8 @@
    (an empty title and 1 without an owner). window-text.exe TITLE focus ID puts the keyboard focus
    into the control with that id as the Tab key would (WM_NEXTDLGCTL: an edit box's text is
    selected, a push button becomes the default one); window-text.exe TITLE centre ID writes
-   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates;
-   window-text.exe TITLE state ID writes "state", a tab, 1 when that control is enabled (else 0), a
-   tab and 1 when it is visible (else 0). window-text.exe TITLE watch ID OTHER SECONDS looks at the
+   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates.
+   window-text.exe TITLE watch ID OTHER SECONDS looks at the
    window every 10 ms for that long (or until it is gone) and writes a line whenever the text of
    control ID (its line breaks as "|") or whether control OTHER is enabled changed: the text, a tab
    and 1 or 0; for what changes faster than the other calls could see. */
@@ -55,36 +54,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         return fclose(out) != 0;
     }
     if (count == 6 && lstrcmpW(arguments[2], L"watch") == 0) {
-        char last[1024] = "\001";
-        int lastEnabled = -1;
-        DWORD start = GetTickCount(), seconds = (DWORD)_wtoi(arguments[5]);
-        out = fopen("C:\\vornix-e2e\\window-watch.txt", "wb");
-        if (!out) return 1;
-        while (IsWindow(window) && GetTickCount() - start < seconds * 1000) {
-            char text[1024] = "";
-            DWORD_PTR length = 0;
-            char* c;
-            int enabled = IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0;
+        char text[1024], last[1024] = "\001", *c;
+        int enabled, lastEnabled = -1;
+        DWORD start = GetTickCount(), length = (DWORD)_wtoi(arguments[5]) * 1000;
+        if (!(out = fopen("C:\\vornix-e2e\\window-watch.txt", "wb"))) return 1;
+        for (; IsWindow(window) && GetTickCount() - start < length; Sleep(10)) {
+            enabled = IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0;
+            text[0] = '\0';
             SendMessageTimeoutA(GetDlgItem(window, _wtoi(arguments[3])), WM_GETTEXT, sizeof text, (LPARAM)text,
-                                SMTO_ABORTIFHUNG, 5000, &length);
-            for (c = text; *c; c++)
-                if (*c == '\r' || *c == '\n') *c = '|';
-            if (strcmp(text, last) != 0 || enabled != lastEnabled) {
-                fprintf(out, "%s\t%d\r\n", text, enabled);
-                fflush(out);
-                strcpy(last, text);
-                lastEnabled = enabled;
-            }
-            Sleep(10);
+                                SMTO_ABORTIFHUNG, 5000, NULL);
+            for (c = text; *c; c++) *c = *c == '\r' || *c == '\n' ? '|' : *c;
+            if (strcmp(text, last) == 0 && enabled == lastEnabled) continue;
+            fprintf(out, "%s\t%d\r\n", text, enabled);
+            fflush(out);
+            strcpy(last, text);
+            lastEnabled = enabled;
         }
-        return fclose(out) != 0;
-    }
-    if (count == 4 && lstrcmpW(arguments[2], L"state") == 0) {
-        HWND control = GetDlgItem(window, _wtoi(arguments[3]));
-        if (!control) return 1;
-        out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
-        if (!out) return 1;
-        fprintf(out, "state\t%d\t%d\r\n", IsWindowEnabled(control) != 0, IsWindowVisible(control) != 0);
         return fclose(out) != 0;
     }
     if (count > 3) {
