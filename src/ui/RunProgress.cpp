@@ -53,11 +53,22 @@ static void onRunProgress(void)
     serveMessages();
 }
 
+// Greys the menus of the menu bar during a run (their commands would be refused, and an open menu
+// would hold the run up), or enables them again.
+static void enableMenus(HWND dialog, int enable)
+{
+    HMENU menu = GetMenu(dialog);
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; i++) EnableMenuItem(menu, (UINT)i, MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(dialog);
+}
+
 void startRunProgress(HWND dialog)
 {
     if (!dialog) return;
     progressDialog = dialog;
     EnableWindow(GetDlgItem(dialog, IDC_RUN), FALSE);
+    enableMenus(dialog, 0);
     shownPercent = 0;
     showRunProgress(dialog, 0);
     UpdateWindow(dialog);
@@ -71,5 +82,6 @@ void endRunProgress(HWND dialog)
     run.progress = NULL;
     progressDialog = NULL;
     EnableWindow(GetDlgItem(dialog, IDC_RUN), TRUE);
+    enableMenus(dialog, 1);
     showRunSummary(dialog);
 }

@@ -6,11 +6,11 @@
 
 #include <windows.h>
 
-// Greys the Run button, shows 0 % and has the run's read loop call back. dialog may be NULL (the run
-// at start-up): nothing is shown then.
+// Greys the Run button and the menus, shows 0 % and has the run's read loop call back. dialog may be
+// NULL (the run at start-up): nothing is shown then.
 void startRunProgress(HWND dialog);
 
-// Stops the calls, enables the Run button and shows the line of the settings again.
+// Stops the calls, enables the Run button and the menus and shows the line of the settings again.
 void endRunProgress(HWND dialog);
 
 #endif
