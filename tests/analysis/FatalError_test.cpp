@@ -57,7 +57,6 @@ static void handleFatalError(const char* text, int skippable)
 // The windowed program keeps running after a broken log: the handler gets the message instead.
 TEST(FatalError, AHandlerTakesTheMessageInsteadOfTheProcessEnd)
 {
-    RunFolder folder;
     clearRecordings();
     setFatalErrorHandler(handleFatalError);
     if (setjmp(handled) == 0) fatalEntryError("%s%d", "x", 7);
