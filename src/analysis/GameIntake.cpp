@@ -93,8 +93,8 @@ void readGames(int (*take)(const GameEntry* game))
     GameEntry game;
     while (!logAtEnd()) {
         if (!readLogLine(line)) return;
+        if (run.progress) run.progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
-        if (run.progress) run.progress();
         int read = readGameEntry(line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {
             passBrokenEntry(&game);

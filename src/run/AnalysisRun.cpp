@@ -77,3 +77,13 @@ int runAnalysis(void)
     makeRivalsPage();
     return writeReport() ? 1 : -1;
 }
+
+int runPercentRead(void)
+{
+    long long size = logSize();
+    if (size <= 0) return 0;
+    long long read = logBytesRead();
+    int percent = (int)((read < size ? read : size) * 100 / size);
+    if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
+    return (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
+}

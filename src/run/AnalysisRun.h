@@ -16,4 +16,8 @@
 // report's leaves this run's tables beside the previous report (which then links them by name).
 int runAnalysis(void);
 
+// The share of the run's reading done so far, 0 to 100, for run.progress: with the page of each
+// opponent the log is read twice, and each read is half of it. 0 while the log's size is unknown.
+int runPercentRead(void);
+
 #endif

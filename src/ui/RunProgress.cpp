@@ -1,8 +1,7 @@
 #include "ui/RunProgress.h"
 
-#include "analysis/LogReader.h"
 #include "analysis/RunState.h"
-#include "settings/Settings.h"
+#include "run/AnalysisRun.h"
 #include "ui/RunSummary.h"
 #include "ui/resource.h"
 
@@ -28,24 +27,13 @@ static void serveMessages(void)
     }
 }
 
-// The share of the log read; with the page of each opponent the log is read twice, each read half.
-static int percentRead(void)
-{
-    long long size = logSize();
-    if (size <= 0) return 0;
-    int percent = (int)(logBytesRead() * 100 / size);
-    if (percent > 100) percent = 100;
-    if (!settings.rivals) return percent;
-    return run.pass == PASS_RIVALS ? 50 + percent / 2 : percent / 2;
-}
-
-// Called at every entry of the log: cheap until the interval has passed.
+// Called at every line of the log: cheap until the interval has passed.
 static void onRunProgress(void)
 {
     DWORD now = GetTickCount();
     if (now - lastShown < PROGRESS_INTERVAL_MS) return;
     lastShown = now;
-    int percent = percentRead();
+    int percent = runPercentRead();
     if (percent != shownPercent) {
         shownPercent = percent;
         showRunProgress(progressDialog, percent);
