@@ -15,7 +15,7 @@ enum {
     SUMMARY_GAP = 3          // dialog units between the line and the controls around it
 };
 
-// The template's places, in client pixels: the line's top and width, the buttons' tops and the
+// The template's places, in client pixels: the line's top, left and width, the buttons' tops and the
 // dialog's and the outer frame's heights.
 static int lineTop, lineLeft, lineWidth, runTop, exitTop, frameHeight, windowHeight;
 static int shownShift = -1;   // how far the buttons are moved now; -1 before the first layout
@@ -30,8 +30,6 @@ static RECT clientRect(HWND dialog, int control)
 
 void prepareRunSummary(HWND dialog)
 {
-    RECT gap = { 0, 0, 0, SUMMARY_GAP };
-    MapDialogRect(dialog, &gap);
     RECT line = clientRect(dialog, IDC_RUN_SUMMARY);
     lineTop = line.top;
     lineLeft = line.left;
@@ -50,8 +48,7 @@ int logPathReadable(const char* path)
 {
     FILE* file = path[0] ? openRegularFile(path) : NULL;
     if (!file) return 0;
-    fclose(file);   // only opened to find out; nothing was read
-    return 1;
+    return fclose(file) == 0;   // only opened to find out; nothing was read
 }
 
 static void appendLine(char* text, size_t size, const char* line)
