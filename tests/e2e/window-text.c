@@ -11,7 +11,8 @@
    window-text.exe TITLE watch ID OTHER SECONDS looks at the
    window every 10 ms for that long (or until it is gone) and writes a line whenever the text of
    control ID (its line breaks as "|") or whether control OTHER is enabled changed: the text, a tab
-   and 1 or 0; for what changes faster than the other calls could see. */
+   and 1 or 0 (a look during which OTHER changed is left out); for what changes faster than the
+   other calls could see. */
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>
@@ -63,6 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
             text[0] = '\0';
             SendMessageTimeoutA(GetDlgItem(window, _wtoi(arguments[3])), WM_GETTEXT, sizeof text, (LPARAM)text,
                                 SMTO_ABORTIFHUNG, 5000, NULL);
+            if (enabled != (IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0)) continue;   /* changed meanwhile */
             for (c = text; *c; c++) *c = *c == '\r' || *c == '\n' ? '|' : *c;
             if (strcmp(text, last) == 0 && enabled == lastEnabled) continue;
             fprintf(out, "%s\t%d\r\n", text, enabled);
