@@ -1,5 +1,7 @@
 #include "analysis/Intervals.h"
 
+#include "analysis/StudentT.h"
+
 #include <math.h>
 
 const double Z95 = 1.96;
@@ -18,10 +20,33 @@ double sampleVariance(const Moments* moments)
     return moments->squares / (moments->count - 1);
 }
 
+void subtractMoments(const Moments* whole, const Moments* part, Moments* rest)
+{
+    *rest = Moments{ whole->count - part->count, 0.0, 0.0 };
+    if (rest->count <= 0) {
+        *rest = Moments{ 0, 0.0, 0.0 };
+        return;
+    }
+    rest->mean = (whole->mean * whole->count - part->mean * part->count) / rest->count;
+    double delta = part->mean - rest->mean;
+    rest->squares = whole->squares - part->squares - delta * delta * part->count * rest->count / whole->count;
+    if (rest->squares < 0.0) rest->squares = 0.0;   // a rest without spread, less its rounding
+}
+
 double meanWidth(const Moments* moments)
 {
     if (moments->count < 2) return -1.0;
-    return Z95 * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
+    double t = tQuantile(0.975, moments->count - 1.0);
+    return t * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
+}
+
+int meanInterval(const Moments* moments, double lowest, double highest, double* low, double* high)
+{
+    if (moments->count < MIN_INTERVAL_GAMES) return 0;
+    double width = meanWidth(moments);
+    *low = moments->mean - width < lowest ? lowest : moments->mean - width;
+    *high = moments->mean + width > highest ? highest : moments->mean + width;
+    return 1;
 }
 
 void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercent)
