@@ -40,12 +40,18 @@ double meanWidth(const Moments* moments)
     return t * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
 }
 
+// value within lowest and highest: a mean of impossible ranks (a damaged log) still gives low <= high.
+static double clamp(double value, double lowest, double highest)
+{
+    return value < lowest ? lowest : value > highest ? highest : value;
+}
+
 int meanInterval(const Moments* moments, double lowest, double highest, double* low, double* high)
 {
     if (moments->count < MIN_INTERVAL_GAMES) return 0;
     double width = meanWidth(moments);
-    *low = moments->mean - width < lowest ? lowest : moments->mean - width;
-    *high = moments->mean + width > highest ? highest : moments->mean + width;
+    *low = clamp(moments->mean - width, lowest, highest);
+    *high = clamp(moments->mean + width, lowest, highest);
     return 1;
 }
 

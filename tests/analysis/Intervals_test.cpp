@@ -22,6 +22,7 @@ TEST(Intervals, MeanIntervalIsStudentsTWithinWhatIsPossible)
         {{2, 2, 2, 2}, 2.0, 0.0, 0, 0, 0, "no spread: width 0"},
         {{1, 2, 3, 4, 1, 2, 3, 4, 1, 2}, 2.3, 0.8294576, 1, 1.4705424, 3.1294576, "ten games: shown"},
         {{1, 1, 1, 1, 1, 1, 1, 1, 1, 4}, 1.3, 0.6786471, 1, 1.0, 1.9786471, "clipped at rank 1"},
+        {{9, 9, 9, 9, 9, 9, 9, 9, 9, 9}, 9.0, 0.0, 1, 4.0, 4.0, "impossible ranks: both edges at the last place"},
         {{1e9 + 1, 1e9 + 3}, 1e9 + 2, 12.7062047, 0, 0, 0, "large values lose no digits"},
     };
     for (const Case& c : cases) {
