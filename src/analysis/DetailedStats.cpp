@@ -11,13 +11,24 @@
 #include <stdlib.h>
 #include <string.h>
 
+enum { LOBBY_GROWTH = 16, FIRST_LOBBY_INDEX_SIZE = 64 };
+
 void clearDetailedStats(void)
 {
     DetailedStats* stats = &run.detailedStats;
-    ConditionSums* byRate = stats->byRate;
+    KindDetails kept[GAME_KINDS];
+    for (int kind = 0; kind < GAME_KINDS; kind++) kept[kind] = stats->kinds[kind];
     memset(stats, 0, sizeof *stats);
-    stats->byRate = byRate;
-    if (byRate) memset(byRate, 0, sizeof(ConditionSums) * RATE_ROWS);
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        KindDetails* details = &stats->kinds[kind];
+        details->lobbies = kept[kind].lobbies;
+        details->lobbyCapacity = kept[kind].lobbyCapacity;
+        details->lobbyIndex = kept[kind].lobbyIndex;
+        details->lobbyIndexSize = kept[kind].lobbyIndexSize;
+        if (details->lobbyIndex) memset(details->lobbyIndex, 0, sizeof(int) * (size_t)details->lobbyIndexSize);
+        details->byRate = kept[kind].byRate;
+        if (details->byRate) memset(details->byRate, 0, sizeof(ConditionSums) * RATE_ROWS);
+    }
 }
 
 int hourBand(const char* time)
@@ -41,106 +52,196 @@ static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
     return row->hash == hash && strcmp(row->lobby, lobby) == 0;
 }
 
-// The sums of the lobby: its own row while there is room for it, else the others' row. The log
-// mostly repeats its lobbies, so the previous game's is tried first; the hashes spare most text
-// comparisons.
-static ConditionSums* lobbySums(const char* lobby)
+// The index slot of the lobby: the one holding its row, or the free one where it belongs.
+static int* lobbySlot(const KindDetails* details, unsigned hash, const char* lobby)
 {
-    DetailedStats* stats = &run.detailedStats;
-    unsigned hash = textHash(lobby);
-    if (stats->lobbyCount > 0 && isLobby(&stats->lobbies[stats->latestLobby], hash, lobby))
-        return &stats->lobbies[stats->latestLobby].sums;
-    for (int i = 0; i < stats->lobbyCount; i++) {
-        if (!isLobby(&stats->lobbies[i], hash, lobby)) continue;
-        stats->latestLobby = i;
-        return &stats->lobbies[i].sums;
+    unsigned mask = (unsigned)details->lobbyIndexSize - 1;
+    for (unsigned slot = hash & mask;; slot = (slot + 1) & mask) {
+        int* entry = &details->lobbyIndex[slot];
+        if (*entry == 0 || isLobby(&details->lobbies[*entry - 1], hash, lobby)) return entry;
     }
-    if (stats->lobbyCount == MAX_LOBBIES) return &stats->otherLobbies;
-    stats->latestLobby = stats->lobbyCount++;
-    copyText(stats->lobbies[stats->latestLobby].lobby, LOG_LINE_SIZE, lobby);
-    stats->lobbies[stats->latestLobby].hash = hash;
-    return &stats->lobbies[stats->latestLobby].sums;
 }
 
-static ConditionSums* rateSums(int rate)
+// Makes the index size slots and enters every row.
+static void rebuildLobbyIndex(KindDetails* details, int size)
 {
-    DetailedStats* stats = &run.detailedStats;
-    if (!stats->byRate) {
-        stats->byRate = (ConditionSums*)calloc(RATE_ROWS, sizeof(ConditionSums));
-        if (!stats->byRate) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    if (size != details->lobbyIndexSize) {
+        int* index = (int*)realloc(details->lobbyIndex, sizeof(int) * (size_t)size);
+        if (!index) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        details->lobbyIndex = index;
+        details->lobbyIndexSize = size;
     }
-    return &stats->byRate[rate >= 0 && rate < RATE_ROWS ? rate : 0];
+    memset(details->lobbyIndex, 0, sizeof(int) * (size_t)size);
+    for (int i = 0; i < details->lobbyCount; i++)
+        *lobbySlot(details, details->lobbies[i].hash, details->lobbies[i].lobby) = i + 1;
+}
+
+// Appends an empty row for the lobby, growing the rows and the index as needed; *slot is its free
+// index slot. Returns its number.
+static int appendLobby(KindDetails* details, int* slot, unsigned hash, const char* lobby)
+{
+    if (details->lobbyCount == details->lobbyCapacity) {
+        int growth = details->lobbyCapacity / 2 > LOBBY_GROWTH ? details->lobbyCapacity / 2 : LOBBY_GROWTH;
+        int capacity = details->lobbyCapacity + growth;
+        LobbySums* rows = (LobbySums*)realloc(details->lobbies, sizeof(LobbySums) * (size_t)capacity);
+        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        details->lobbies = rows;
+        details->lobbyCapacity = capacity;
+    }
+    LobbySums* row = &details->lobbies[details->lobbyCount];
+    memset(row, 0, sizeof *row);
+    copyText(row->lobby, sizeof row->lobby, lobby);
+    row->hash = hash;
+    details->lobbyCount++;
+    if (details->lobbyCount * 2 >= details->lobbyIndexSize)
+        rebuildLobbyIndex(details, details->lobbyIndexSize ? details->lobbyIndexSize * 2 : FIRST_LOBBY_INDEX_SIZE);
+    else
+        *slot = details->lobbyCount;
+    return details->lobbyCount - 1;
+}
+
+// The sums of the lobby's row, made at its first game. The log mostly repeats its lobbies, so the
+// previous game's is tried first.
+static ConditionSums* lobbySums(KindDetails* details, const char* lobby)
+{
+    unsigned hash = textHash(lobby);
+    if (details->lobbyCount > 0 && isLobby(&details->lobbies[details->latestLobby], hash, lobby))
+        return &details->lobbies[details->latestLobby].sums;
+    if (!details->lobbyIndex) rebuildLobbyIndex(details, FIRST_LOBBY_INDEX_SIZE);
+    int* slot = lobbySlot(details, hash, lobby);
+    details->latestLobby = *slot ? *slot - 1 : appendLobby(details, slot, hash, lobby);
+    return &details->lobbies[details->latestLobby].sums;
+}
+
+static ConditionSums* rateSums(KindDetails* details, int rate)
+{
+    if (!details->byRate) {
+        details->byRate = (ConditionSums*)calloc(RATE_ROWS, sizeof(ConditionSums));
+        if (!details->byRate) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    }
+    return &details->byRate[rate >= 0 && rate < RATE_ROWS ? rate : 0];
 }
 
 void addGameToDetails(const GameEntry* game)
 {
     if (!settings.details) return;
     DetailedStats* stats = &run.detailedStats;
+    KindDetails* details = &stats->kinds[gameKind(game->seatCount)];
     double money = 0.0;
     for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
     const Seat* player = &game->seats[game->playerSeat];
     ConditionSums* rows[] = {
         &stats->total,
-        &stats->bySeats[game->seatCount == 3 ? 1 : 0],
-        &stats->byLength[game->gameLength == '0' ? 0 : 1],
-        lobbySums(game->lobby),
-        rateSums(game->rate),
-        &stats->byHour[hourBand(game->time)],
+        &details->total,
+        &details->byLength[game->gameLength == '0' ? 0 : 1],
+        lobbySums(details, game->lobby),
+        rateSums(details, game->rate),
+        &details->byHour[hourBand(game->time)],
     };
     for (ConditionSums* sums : rows) addToSums(sums, player->rank, player->score, money);
-    addToMoments(&stats->rank, player->rank);
-    addToMoments(&stats->score, player->score);
     addToMoments(&stats->money, money);
-    RecentGame* recent = &stats->ring[stats->ringNext];
+    addToMoments(&details->rank, player->rank);
+    addToMoments(&details->score, player->score);
+    RecentGame* recent = &details->ring[details->ringNext];
     *recent = RecentGame{ money, player->score, player->rank, game->seatCount };
-    stats->ringNext = (stats->ringNext + 1) % COMPARED_GAMES;
+    details->ringNext = (details->ringNext + 1) % COMPARED_GAMES;
 }
 
 // Lobby rows by falling number of games, ties in rising byte order of the text.
 static int compareLobbies(const void* a, const void* b)
 {
-    const LobbySums* x = &run.detailedStats.lobbies[*(const int*)a];
-    const LobbySums* y = &run.detailedStats.lobbies[*(const int*)b];
+    const LobbySums* x = (const LobbySums*)a;
+    const LobbySums* y = (const LobbySums*)b;
     if (x->sums.games != y->sums.games) return x->sums.games > y->sums.games ? -1 : 1;
     return strcmp(x->lobby, y->lobby);
 }
 
-static void visitRow(ConditionRow* row, const char* name, const ConditionSums* sums,
-                     void (*visit)(const ConditionRow*, void*), void* context)
+static void addSums(ConditionSums* to, const ConditionSums* from)
+{
+    to->games += from->games;
+    for (int rank = 0; rank < 4; rank++) to->rankCounts[rank] += from->rankCounts[rank];
+    to->rankSum += from->rankSum;
+    to->scoreSum += from->scoreSum;
+    to->money += from->money;
+}
+
+// What visitConditionRows hands on to each row.
+struct RowVisit {
+    ConditionRow row;
+    void (*visit)(const ConditionRow*, void*);
+    void* context;
+};
+
+static void visitRow(RowVisit* v, const char* name, const ConditionSums* sums)
 {
     if (sums->games == 0) return;
-    copyText(row->name, sizeof row->name, name);
-    row->sums = sums;
-    visit(row, context);
+    copyText(v->row.name, sizeof v->row.name, name);
+    v->row.sums = sums;
+    v->visit(&v->row, v->context);
+}
+
+static void visitLengths(RowVisit* v, KindDetails* details)
+{
+    visitRow(v, "東風戦", &details->byLength[0]);
+    visitRow(v, "半荘戦", &details->byLength[1]);
+}
+
+// The lobby rows: sorted in place (the index is made again for the new order), the first MAX_LOBBIES
+// each on its own, the rest in one.
+static void visitLobbies(RowVisit* v, KindDetails* details)
+{
+    if (details->lobbyCount == 0) return;
+    qsort(details->lobbies, (size_t)details->lobbyCount, sizeof details->lobbies[0], compareLobbies);
+    rebuildLobbyIndex(details, details->lobbyIndexSize);
+    details->latestLobby = 0;
+    ConditionSums others = {};
+    for (int i = 0; i < details->lobbyCount; i++) {
+        if (i < MAX_LOBBIES) visitRow(v, details->lobbies[i].lobby, &details->lobbies[i].sums);
+        else addSums(&others, &details->lobbies[i].sums);
+    }
+    visitRow(v, "（その他）", &others);
+}
+
+static void visitRates(RowVisit* v, KindDetails* details)
+{
+    for (int rate = 0; details->byRate && rate < RATE_ROWS; rate++) {
+        if (!details->byRate[rate].games) continue;
+        char name[16];
+        snprintf(name, sizeof name, "%d", rate);
+        visitRow(v, name, &details->byRate[rate]);
+    }
+}
+
+static void visitHours(RowVisit* v, KindDetails* details)
+{
+    static const char* const bands[HOUR_BANDS] = { "0-5時", "6-11時", "12-17時", "18-23時", "不明" };
+    for (int band = 0; band < HOUR_BANDS; band++) visitRow(v, bands[band], &details->byHour[band]);
 }
 
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context)
 {
-    const DetailedStats* stats = &run.detailedStats;
-    ConditionRow row;
-    row.group = "人数";
-    visitRow(&row, "4人打ち", &stats->bySeats[0], visit, context);
-    visitRow(&row, "3人打ち", &stats->bySeats[1], visit, context);
-    row.group = "対局";
-    visitRow(&row, "東風戦", &stats->byLength[0], visit, context);
-    visitRow(&row, "半荘戦", &stats->byLength[1], visit, context);
-    row.group = "ロビー";
-    int order[MAX_LOBBIES];
-    for (int i = 0; i < stats->lobbyCount; i++) order[i] = i;
-    qsort(order, (size_t)stats->lobbyCount, sizeof order[0], compareLobbies);
-    for (int i = 0; i < stats->lobbyCount; i++)
-        visitRow(&row, stats->lobbies[order[i]].lobby, &stats->lobbies[order[i]].sums, visit, context);
-    visitRow(&row, "（その他）", &stats->otherLobbies, visit, context);
-    row.group = "レート";
-    for (int rate = 0; stats->byRate && rate < RATE_ROWS; rate++) {
-        if (!stats->byRate[rate].games) continue;
-        char name[16];
-        snprintf(name, sizeof name, "%d", rate);
-        visitRow(&row, name, &stats->byRate[rate], visit, context);
+    DetailedStats* stats = &run.detailedStats;
+    RowVisit v;
+    v.visit = visit;
+    v.context = context;
+    v.row.group = "人数";
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        v.row.kind = kind;
+        visitRow(&v, kindName(kind), &stats->kinds[kind].total);
     }
-    row.group = "時間帯";
-    static const char* const bands[HOUR_BANDS] = { "0-5時", "6-11時", "12-17時", "18-23時", "不明" };
-    for (int band = 0; band < HOUR_BANDS; band++) visitRow(&row, bands[band], &stats->byHour[band], visit, context);
+    static const struct {
+        const char* group;
+        void (*visitGroup)(RowVisit*, KindDetails*);
+    } groups[] = {
+        { "対局", visitLengths }, { "ロビー", visitLobbies }, { "レート", visitRates }, { "時間帯", visitHours },
+    };
+    for (const auto& group : groups) {
+        v.row.group = group.group;
+        for (int kind = 0; kind < GAME_KINDS; kind++) {
+            v.row.kind = kind;
+            group.visitGroup(&v, &stats->kinds[kind]);
+        }
+    }
 }
 
 // Mean as sum / count and the squared deviations from it, over the values of a block.
@@ -154,10 +255,10 @@ static void blockMoments(Moments* moments, const double* values, int count)
     for (int i = 0; i < count; i++) moments->squares += (values[i] - moments->mean) * (values[i] - moments->mean);
 }
 
-void blockFigures(int skip, int games, BlockFigures* figures)
+void blockFigures(int kind, int skip, int games, BlockFigures* figures)
 {
     static double ranks[COMPARED_GAMES], scores[COMPARED_GAMES], money[COMPARED_GAMES];
-    const DetailedStats* stats = &run.detailedStats;
+    const KindDetails* stats = &run.detailedStats.kinds[kind];
     memset(figures, 0, sizeof *figures);
     for (int i = 0; i < games; i++) {
         int slot = ((stats->ringNext - 1 - skip - i) % COMPARED_GAMES + COMPARED_GAMES) % COMPARED_GAMES;

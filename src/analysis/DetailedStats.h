@@ -1,18 +1,21 @@
 #ifndef VORNIX_DETAILEDSTATS_H
 #define VORNIX_DETAILEDSTATS_H
 // What the option 詳しい成績 counts: the player's accepted games summed by condition (seats, game
-// length, lobby, rate, time of day), the moments of rank, score and money over all of them, and the
-// rank, score and money of the latest 1,000 games in a ring for the recent-form comparison. Fed only
-// while settings.details is on; its size does not grow with the log (the lobbies are bounded, the
-// rates are a fixed table allocated at the first game).
+// length, lobby, rate, time of day), the moments of rank, score and money, and the rank, score and
+// money of the latest 1,000 games in a ring for the recent-form comparison. A place means something
+// only among games of one number of seats, so all of that is kept per kind of game, in one record
+// for each; only the total and the money over every game are kept beside them. Fed only while
+// settings.details is on; its size grows only with the lobbies of the player's games (few in a real
+// log); the rates are a fixed table per kind allocated at the kind's first game.
 
+#include "analysis/GameKind.h"
 #include "analysis/Intervals.h"
 #include "analysis/LogReader.h"
 
 struct GameEntry;
 
 enum {
-    MAX_LOBBIES = 100,      // lobbies with a row of their own; later new ones are summed together
+    MAX_LOBBIES = 100,      // lobbies with a row of their own: those with the most games
     RATE_ROWS = 20001,      // the rates 0 to 20000
     HOUR_BANDS = 5          // 0-5, 6-11, 12-17, 18-23 and unknown
 };
@@ -39,26 +42,39 @@ struct RecentGame {
     int seatCount;
 };
 
-struct DetailedStats {
-    ConditionSums total;                  // every game
-    ConditionSums bySeats[2];             // 0: four seats, 1: three seats (the entry's own)
+// The figures of the games of one kind (GameKind).
+struct KindDetails {
+    ConditionSums total;                  // every game of the kind
     ConditionSums byLength[2];            // 0: game-length flag '0' (東風戦), 1: any other flag
-    LobbySums lobbies[MAX_LOBBIES];       // in the order they first came
-    int lobbyCount;
-    int latestLobby;                      // the previous game's lobby, tried first
-    ConditionSums otherLobbies;           // the games of lobbies beyond the first MAX_LOBBIES
-    ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the first game, kept
+    LobbySums* lobbies;                   // every lobby of the kind's games, in the order they first
+                                          // came until visitConditionRows sorts them; storage kept
                                           // for the next run
+    int lobbyCount;
+    int lobbyCapacity;
+    int* lobbyIndex;                      // open addressing by hash: row number + 1, 0 for a free
+                                          // slot; lobbyIndexSize slots, a power of two above twice
+                                          // the rows
+    int lobbyIndexSize;
+    int latestLobby;                      // the previous game's lobby, tried first
+    ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the kind's first game,
+                                          // kept for the next run
     ConditionSums byHour[HOUR_BANDS];
-    Moments rank, score, money;           // over every game
-    RecentGame ring[COMPARED_GAMES];      // the latest games; ringNext is the oldest once full
+    Moments rank, score;                  // over every game of the kind
+    RecentGame ring[COMPARED_GAMES];      // the kind's latest games; ringNext is the oldest once full
     int ringNext;
 };
 
-// One row of the table by condition.
+struct DetailedStats {
+    ConditionSums total;                  // every game
+    Moments money;                        // over every game: money does not depend on the seats
+    KindDetails kinds[GAME_KINDS];
+};
+
+// One row of the table by condition: the games of one kind within one condition.
 struct ConditionRow {
     const char* group;            // "人数", "対局", "ロビー", "レート", "時間帯"
     char name[LOG_LINE_SIZE];     // "4人打ち", a lobby text, a rate, "0-5時", ...
+    int kind;                     // GameKind of its games
     const ConditionSums* sums;
 };
 
@@ -70,24 +86,26 @@ struct BlockFigures {
     int lasts;                    // fourth places in four-player games
 };
 
-// Empties the sums and the ring; the rate table keeps its storage.
+// Empties the sums and the rings; the lobby rows, their indexes and the rate tables keep their storage.
 void clearDetailedStats(void);
 
 // The time band of a time text: 0 to 3 for hours 00-05, 06-11, 12-17 and 18-23 in its first two bytes,
 // 4 for a text that does not begin so.
 int hourBand(const char* time);
 
-// Adds an accepted game to every sum and to the ring, when settings.details is 1 (else nothing
-// happens). Allocating the rate table ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+// Adds an accepted game to the total and to every sum and the ring of its kind, when
+// settings.details is 1 (else nothing happens). Growing the lobby rows or allocating a rate table
+// ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
 void addGameToDetails(const GameEntry* game);
 
 // Calls visit for every row of the table by condition, in its order, leaving out conditions without
-// games: seats, game length, lobbies (most games first, ties in byte order, the others last), rates
-// rising, time bands.
+// games: seats, game length, lobbies (the MAX_LOBBIES with the most games, most first, ties in byte
+// order, then the others summed in one row), rates rising, time bands; within each group after the
+// seats, the four-player rows, then the three-player ones. Sorts the lobby rows so.
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context);
 
-// The figures of the `games` games that end `skip` games before the latest one; skip + games must not
-// be above the games counted nor above COMPARED_GAMES.
-void blockFigures(int skip, int games, BlockFigures* figures);
+// The figures of the `games` games of kind (GameKind) that end `skip` games before its latest one;
+// skip + games must not be above the kind's games counted nor above COMPARED_GAMES.
+void blockFigures(int kind, int skip, int games, BlockFigures* figures);
 
 #endif

@@ -59,8 +59,9 @@ static int broken(GameEntry* entry, const char* message, long long line)
 
 // Reads the player lines: four, or three and the "=" line. Returns ENTRY_LOG_ENDED when the log
 // ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
-// whether the analysed player sits in the entry (entry->playerSeat is then set).
-static int readPlayerLines(GameEntry* entry, int* found)
+// whether the analysed player sits in the entry (entry->playerSeat is then set). A header line in
+// their place (the entry was cut short) is given back for the next entry.
+static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
@@ -70,6 +71,11 @@ static int readPlayerLines(GameEntry* entry, int* found)
         if (i == 3 && line[0] == '=') {
             entry->seatCount = 3;
             break;
+        }
+        if (line[0] == '<') {
+            unreadLogLine(line);
+            entry->cutAtHeader = headerLine;
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
         }
         if (!readPlayerName(line, entry->seats[i].name))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
@@ -200,20 +206,17 @@ int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
     // A header line among the body lines abandons the entry; its text is kept here for the next try,
     // since the caller's header text stays in use.
     static char newHeader[LOG_LINE_SIZE];
-    int threeSeats = 0;
     // A header line among the body lines abandons the entry; the loop starts over with its text.
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        entry->threeSeatsRead = threeSeats;
         if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
         if (!readLogLine(line)) return ENTRY_LOG_ENDED;
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        int players = readPlayerLines(entry, &found);
+        int players = readPlayerLines(entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
-        if (entry->seatCount == 3) entry->threeSeatsRead = threeSeats = 1;
         if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;

@@ -26,11 +26,13 @@ struct GameEntry {
     int rate;                 // 0 to 20000
     int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
                               // with "="
-    int threeSeatsRead;       // 1 when this entry, or one it abandoned, had three seats
     int playerSeat;           // index of the analysed player's seat
     Seat seats[MAX_SEATS];
     const char* fault;        // a broken entry: the message of the check that failed (Messages.h)
     long long faultLine;      // a broken entry: the physical line of the log that failed it
+    long long cutAtHeader;    // a broken entry cut short by the header line of the next, which
+                              // stood for a player line and was given back (unreadLogLine): its own
+                              // header line's number; 0 for any other entry
 };
 
 // What readGameEntry found.
@@ -49,7 +51,9 @@ enum EntryRead {
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
 // player lines are checked in every entry, the result line, the sum and the rate only in one that
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
-// failing player line or the result line. headerLine is the header line's number (logLineNumber).
+// failing player line or the result line, except that a header line standing for a player line is
+// given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
+// line's number (logLineNumber).
 int readGameEntry(char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first

@@ -72,38 +72,47 @@ int acceptGame(const GameEntry* game)
     return 1;
 }
 
-// A broken entry: fatal, or counted when the tolerant reading is on (once: the second read of the
-// same log meets it again).
-static void passBrokenEntry(const GameEntry* game)
+// A broken entry: fatal, naming the line that failed, or counted when the tolerant reading is on
+// (once: the second read of the same log meets it again). An entry cut short by the next one's
+// header line is named by its own header line; that line then begins the next entry. In the second
+// read one the first did not skip means the log changed under the run: 0 then, the read gives up; 1
+// otherwise.
+static int passBrokenEntry(const GameEntry* game)
 {
+    if (!settings.skipBroken && run.pass == PASS_RIVALS) return 0;
     if (!settings.skipBroken) {
         char format[64];
         copyText(format, sizeof format, "%s");
         appendText(format, sizeof format, MESSAGE_AT_LINE);
         fatalError(format, game->fault, game->faultLine);
     }
-    if (run.pass == PASS_RIVALS) return;   // counted by the first read
-    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = game->faultLine;
+    if (run.pass == PASS_RIVALS) return 1;   // counted by the first read
+    long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
+    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = line;
     run.skippedEntries++;
+    return 1;
 }
 
 void readGames(int (*take)(const GameEntry* game))
 {
     char line[LOG_LINE_SIZE];
     GameEntry game;
+    ReadTally* tally = &run.reads[run.pass];
+    memset(tally, 0, sizeof *tally);
     while (!logAtEnd()) {
-        if (!readLogLine(line)) return;
+        if (!readLogLine(line)) break;
         if (line[0] != '<') continue;
         if (run.progress) run.progress();
+        tally->entries++;
         int read = readGameEntry(line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {
-            passBrokenEntry(&game);
-            continue;
+            tally->broken++;
+            if (passBrokenEntry(&game)) continue;
+            tally->stopped = 1;
+            break;
         }
-        // The report's rank rows follow the seats of the entries read within the conditions, unless
-        // the number of seats is one of them.
-        if (game.threeSeatsRead && !settings.seats && gameInsideConditions(&game)) run.seatCount = 3;
-        if (read == ENTRY_LOG_ENDED) return;
+        if (read == ENTRY_LOG_ENDED) break;
         if (read == ENTRY_COMPLETE) take(&game);
     }
+    tally->bytes = logBytesRead();
 }

@@ -23,7 +23,10 @@ int acceptGame(const GameEntry* game);
 // Reads the open game log to its end, the one read loop of a log: every entry goes to readGameEntry,
 // every complete game of the player to take (the run's is acceptGame). A broken entry ends the
 // process through fatalError, naming its line; with settings.skipBroken it is counted in run instead
-// and the read goes on after the line that failed. run.progress, when set, is called at every entry.
+// and the read goes on after the line that failed, or at the next entry's header line when that
+// stood for a player line (the entry was cut short); in the second read (PASS_RIVALS) one the tolerant
+// reading does not skip ends the read instead, as a sign that the log changed. What the read met is
+// tallied in run.reads[run.pass]. run.progress, when set, is called at every entry.
 void readGames(int (*take)(const GameEntry* game));
 
 #endif

@@ -3,6 +3,7 @@
 #include "analysis/FatalError.h"
 #include "platform/platform.h"
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -24,11 +25,13 @@ static long long rawBytesRead;
 static long long fileSize = -1;
 static long long lineBreaksRead;   // line breaks given out so far
 static long long lastLineNumber;   // the physical line the last piece given out belongs to
-static int readErrorsFatal = 1;    // 0 for a listing: a read error then ends the log
+static int readErrorsFatal = 1;    // 0 for a listing and a second read: a read error then ends the log
 static int readFailed;
 static int stamped;              // the stamp below was taken when the log was opened
 static long long stampSize;
 static long long stampTime;
+static char givenBack[LOG_LINE_SIZE];   // a line unreadLogLine gave back, when givenBackLine is not 0
+static long long givenBackLine;
 
 static void resetReader(void)
 {
@@ -43,6 +46,7 @@ static void resetReader(void)
     lastLineNumber = 0;
     readErrorsFatal = 1;
     readFailed = 0;
+    givenBackLine = 0;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -111,6 +115,7 @@ int rewindLog(void)
     long long size = fileSize;
     resetReader();
     fileSize = size;
+    readErrorsFatal = 0;   // the first read went through: a failing second one loses only what it adds
     clearerr(logFile);
     return 1;
 }
@@ -140,8 +145,20 @@ static int refillBlock(void)
     return blockLimit > blockPos;
 }
 
+void unreadLogLine(const char line[LOG_LINE_SIZE])
+{
+    copyLogText(givenBack, sizeof givenBack, line);
+    givenBackLine = lastLineNumber;
+}
+
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
+    if (givenBackLine) {
+        memcpy(buffer, givenBack, sizeof givenBack);
+        lastLineNumber = givenBackLine;
+        givenBackLine = 0;
+        return 1;
+    }
     size_t used = 0;
     lastLineNumber = lineBreaksRead + 1;
     while (!atEnd && used < LOG_LINE_SIZE - 1) {

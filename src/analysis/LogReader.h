@@ -24,8 +24,9 @@ int openLogToList(const char* path);
 int adoptLog(FILE* file);
 
 // Starts reading the open log again from its first byte, for a second read that must see what the
-// first saw. Returns 1 when the file's size and modification time are still those it had when it was
-// opened; 0 when they changed or can't be told (nothing is read then).
+// first saw; a read error then ends the log instead of the process, and logReadFailed tells of it.
+// Returns 1 when the file's size and modification time are still those it had when it was opened; 0
+// when they changed or can't be told (nothing is read then).
 int rewindLog(void);
 
 // 1 when the open log's size and modification time are still those it had when it was opened.
@@ -36,8 +37,14 @@ void closeLog(void);
 
 // Reads the next line into buffer: at most 79 bytes including the line break, then a zero. Returns 0
 // when the end-of-file indicator is set after the read (the buffer is then not to be used), 1 otherwise.
-// A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ.
+// A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ (but see
+// openLogToList and rewindLog).
 int readLogLine(char buffer[LOG_LINE_SIZE]);
+
+// Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
+// with its number, and reading goes on after it. For a header line that turns out to begin the next
+// entry.
+void unreadLogLine(const char line[LOG_LINE_SIZE]);
 
 // The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
 // the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.

@@ -27,19 +27,28 @@ void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
 
 // Keys are compared as their whole 8 bytes, zero after the text (the rows and the keys looked up
 // are zeroed first): one comparison of a word, in the byte order of strcmp.
-static int sameMonth(const char* a, const char* b)
+static int isRow(const MonthRow* row, const char* month, int kind)
 {
-    return memcmp(a, b, MONTH_KEY_SIZE) == 0;
+    return row->kind == kind && memcmp(row->month, month, MONTH_KEY_SIZE) == 0;
 }
 
-// The index slot of month: the one holding its row, or the free one where it belongs.
-static int* indexSlot(const char* month)
+// The index slot of month and kind: the one holding its row, or the free one where it belongs.
+static int* indexSlot(const char* month, int kind)
 {
     unsigned mask = (unsigned)run.monthlySummary.indexSize - 1;
-    for (unsigned slot = textHash(month) & mask;; slot = (slot + 1) & mask) {
+    for (unsigned slot = (textHash(month) + (unsigned)kind) & mask;; slot = (slot + 1) & mask) {
         int* entry = &run.monthlySummary.index[slot];
-        if (*entry == 0 || sameMonth(run.monthlySummary.rows[*entry - 1].month, month)) return entry;
+        if (*entry == 0 || isRow(&run.monthlySummary.rows[*entry - 1], month, kind)) return entry;
     }
+}
+
+// Month keys in byte order, the four-player row of a month before its three-player one.
+static int compareMonths(const void* a, const void* b)
+{
+    const MonthRow* x = (const MonthRow*)a;
+    const MonthRow* y = (const MonthRow*)b;
+    int order = memcmp(x->month, y->month, MONTH_KEY_SIZE);
+    return order ? order : x->kind - y->kind;
 }
 
 // Makes the index size slots (a power of two above twice the rows) and enters every row.
@@ -52,11 +61,15 @@ static void rebuildIndex(int size)
         run.monthlySummary.indexSize = size;
     }
     memset(run.monthlySummary.index, 0, sizeof(int) * (size_t)size);
-    for (int i = 0; i < run.monthlySummary.count; i++) *indexSlot(run.monthlySummary.rows[i].month) = i + 1;
+    for (int i = 0; i < run.monthlySummary.count; i++) {
+        const MonthRow* row = &run.monthlySummary.rows[i];
+        *indexSlot(row->month, row->kind) = i + 1;
+    }
 }
 
-// Appends an empty row for month, growing the rows and the index as needed. Returns its number.
-static int appendMonth(const char* month)
+// Appends an empty row for month and kind, growing the rows and the index as needed. Returns its
+// number.
+static int appendMonth(const char* month, int kind)
 {
     MonthlySummary* summary = &run.monthlySummary;
     if (summary->count == summary->capacity) {
@@ -69,33 +82,34 @@ static int appendMonth(const char* month)
     MonthRow* row = &summary->rows[summary->count];
     memset(row, 0, sizeof *row);
     copyText(row->month, sizeof row->month, month);
-    if (summary->count > 0 && memcmp(row[-1].month, row->month, MONTH_KEY_SIZE) > 0) summary->sorted = 0;
+    row->kind = kind;
+    if (summary->count > 0 && compareMonths(&row[-1], row) > 0) summary->sorted = 0;
     summary->count++;
     if (summary->count * 2 >= summary->indexSize) {
         rebuildIndex(summary->indexSize ? summary->indexSize * 2 : FIRST_INDEX_SIZE);
         return summary->count - 1;
     }
-    *indexSlot(row->month) = summary->count;
+    *indexSlot(row->month, kind) = summary->count;
     return summary->count - 1;
 }
 
-// The row of month, added when missing. The log is in time order, so the previous game's row is
-// tried first.
-static MonthRow* monthRow(const char* month)
+// The row of month and kind, added when missing. The log is in time order, so the previous game's
+// row is tried first.
+static MonthRow* monthRow(const char* month, int kind)
 {
     MonthlySummary* summary = &run.monthlySummary;
-    if (summary->latest < summary->count && sameMonth(summary->rows[summary->latest].month, month))
+    if (summary->latest < summary->count && isRow(&summary->rows[summary->latest], month, kind))
         return &summary->rows[summary->latest];
-    int* slot = summary->indexSize ? indexSlot(month) : NULL;
-    summary->latest = slot && *slot ? *slot - 1 : appendMonth(month);
+    int* slot = summary->indexSize ? indexSlot(month, kind) : NULL;
+    summary->latest = slot && *slot ? *slot - 1 : appendMonth(month, kind);
     return &summary->rows[summary->latest];
 }
 
-void addGameToMonth(const char* date, int rank, int score, double money)
+void addGameToMonth(const char* date, int kind, int rank, int score, double money)
 {
     char month[MONTH_KEY_SIZE];
     cutMonthKey(month, date);
-    MonthRow* row = monthRow(month);
+    MonthRow* row = monthRow(month, kind);
     row->games++;
     if (score > 0) row->wins++;
     else if (score < 0) row->losses++;
@@ -104,11 +118,6 @@ void addGameToMonth(const char* date, int rank, int score, double money)
     if (rank >= 1 && rank <= 4) row->rankCounts[rank - 1]++;
     row->scoreSum += score;
     row->money += money;
-}
-
-static int compareMonths(const void* a, const void* b)
-{
-    return memcmp(((const MonthRow*)a)->month, ((const MonthRow*)b)->month, MONTH_KEY_SIZE);
 }
 
 // 1 when every row comes before the one in front of it: a log kept newest first.

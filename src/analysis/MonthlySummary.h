@@ -1,15 +1,17 @@
 #ifndef VORNIX_MONTHLYSUMMARY_H
 #define VORNIX_MONTHLYSUMMARY_H
-// The player's accepted games counted by month: one row per month key, in ascending byte order of
-// the key once sortMonthlySummary has run. Fed only while the progress option (settings.trendCharts)
-// is on; the rows grow with the months of the log, not with its games. A game costs the same however
-// many months there are and in whatever order they come: a new month is appended and found again
-// through a hash index, and the rows are sorted once, after the last game.
+// The player's accepted games counted by month and kind of game: one row per month key and number of
+// seats, in ascending byte order of the key (four-player row first) once sortMonthlySummary has run.
+// Fed only while the progress option (settings.trendCharts) is on; the rows grow with the months of
+// the log, not with its games. A game costs the same however many months there are and in whatever
+// order they come: a new month is appended and found again through a hash index, and the rows are
+// sorted once, after the last game.
 
 enum { MONTH_KEY_SIZE = 8 };   // "YYYY/MM" and the terminating zero
 
 struct MonthRow {
     char month[MONTH_KEY_SIZE];   // the date text cut to at most 7 bytes at a character boundary
+    int kind;                     // GameKind of the row's games
     int games;
     int wins;                     // score above 0
     int losses;                   // score below 0
@@ -37,12 +39,14 @@ void clearMonthlySummary(void);
 // code page 932 character would straddle the seventh byte. The bytes after the text are zero.
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date);
 
-// Counts one game of the player into the row of its date's month, appending the row when the month
-// is new. Growing the storage ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
-void addGameToMonth(const char* date, int rank, int score, double money);
+// Counts one game of the player into the row of its date's month and its kind (GameKind), appending
+// the row when it is new. Growing the storage ends the process with MESSAGE_OUT_OF_MEMORY when memory
+// runs out.
+void addGameToMonth(const char* date, int kind, int rank, int score, double money);
 
-// Puts the rows in ascending byte order of their months; games may still be added afterwards. Every
-// reader of the rows calls it first; it costs nothing when they are in order already.
+// Puts the rows in ascending byte order of their months, a month's four-player row first; games may
+// still be added afterwards. Every reader of the rows calls it first; it costs nothing when they are
+// in order already.
 void sortMonthlySummary(void);
 
 #endif

@@ -80,6 +80,7 @@ void addGameToTotals(const GameEntry* game)
 {
     const Seat* player = &game->seats[game->playerSeat];
     countResult(player->score, player->rank);
+    addToPlaceSums(&run.playerTotals.kinds[gameKind(game->seatCount)], player->rank, player->score);
     countStreaks(player->score);
     rememberResult(player->score);
 }

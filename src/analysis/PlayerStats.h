@@ -2,6 +2,8 @@
 #define VORNIX_PLAYERSTATS_H
 // The analysed player's counters, streaks and ring of recent results, and the money shares of a game.
 
+#include "analysis/GameKind.h"
+
 struct GameEntry;
 
 enum { RECENT_SLOTS = 100 };
@@ -20,7 +22,10 @@ struct PlayerTotals {
     int longestLossStreak;   // 0 or at least 2
     long long scoreSum;      // sum of the player's scores (64 bits: absurd logs must not overflow)
     long long rankSum;       // sum of the player's ranks
+    PlaceSums kinds[GAME_KINDS];   // the places and scores of the four- and of the three-player games
 };
+// rankCounts, rankSum and scoreSum are over every game: figures of their own only while every game is
+// of one kind (singleKind of kinds); a history of both kinds shows those of each kind instead.
 
 struct RecentResults {
     int slots[RECENT_SLOTS];   // the player's scores, in the order the games were accepted
@@ -38,7 +43,8 @@ void resetPlayerStats(void);
 // float; every other seat, the player's own included, gets 0, and so does every seat when the rate is 0.
 void computeMoneyShares(GameEntry* game);
 
-// Adds the player's result in one accepted game to the totals, the streaks and the ring.
+// Adds the player's result in one accepted game to the totals, those of its kind, the streaks and
+// the ring.
 void addGameToTotals(const GameEntry* game);
 
 #endif

@@ -66,19 +66,13 @@ static void addPoint(Rival* rival)
     rival->points[bucket].balance = rival->runningBalance;
 }
 
-static void countPlace(int places[4], long long* rankSum, long long* scoreSum, const Seat* seat)
-{
-    if (seat->rank >= 1 && seat->rank <= 4) places[seat->rank - 1]++;
-    *rankSum += seat->rank;
-    *scoreSum += seat->score;
-}
-
 static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
 {
     const Seat* player = &game->seats[game->playerSeat];
     rival->meetings++;
-    countPlace(rival->playerPlaces, &rival->playerRankSum, &rival->playerScoreSum, player);
-    countPlace(rival->places, &rival->rankSum, &rival->scoreSum, seat);
+    int kind = gameKind(game->seatCount);
+    addToPlaceSums(&rival->playerPlaces[kind], player->rank, player->score);
+    addToPlaceSums(&rival->places[kind], seat->rank, seat->score);
     float balance = rival->runningBalance + seat->share;
     rival->runningBalance = balance;
     addPoint(rival);

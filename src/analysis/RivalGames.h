@@ -5,6 +5,7 @@
 // first read of the log (report/RivalChoice.h); the second read feeds their games here, so the memory
 // stays the same for a log of any length.
 
+#include "analysis/GameKind.h"
 #include "text/Text.h"
 
 struct GameEntry;
@@ -42,8 +43,8 @@ struct Rival {
     float balance;
     // Counted in the second read: a game counts once for each seat of the opponent, as in the table.
     int meetings;
-    int playerPlaces[4], places[4];   // finishes 1st to 4th; an odd rank has no counter
-    long long playerRankSum, rankSum, playerScoreSum, scoreSum;
+    PlaceSums playerPlaces[GAME_KINDS];   // the player's places in the shared games of each kind
+    PlaceSums places[GAME_KINDS];         // the opponent's
     float runningBalance;             // the shares summed in the order the table sums them
     RivalGame recent[RIVAL_RECENT_GAMES];   // a ring: meeting n at slot (n - 1) % 20
     RivalPoint points[RIVAL_POINTS];

@@ -21,14 +21,29 @@ int runMakesOutput(int kind)
     return !option || *option;
 }
 
+// The output's file name, from its row and settings.currentId.
+static void formRunOutputName(int kind, char name[TABLE_NAME_SIZE])
+{
+    const RunOutputRow* row = &runOutputRows[kind];
+    name[0] = '\0';
+    if (row->afterId) copyText(name, TABLE_NAME_SIZE, settings.currentId);
+    appendText(name, TABLE_NAME_SIZE, row->name);
+}
+
+void dropRunOutputLeftovers(void)
+{
+    char name[TABLE_NAME_SIZE];
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        formRunOutputName(kind, name);
+        removeStaleTemporaries(name);
+    }
+}
+
 int createRunOutput(int kind)
 {
     RunOutput* output = &run.outputs[kind];
-    const RunOutputRow* row = &runOutputRows[kind];
     discardRunOutput(kind);
-    output->name[0] = '\0';
-    if (row->afterId) copyText(output->name, sizeof output->name, settings.currentId);
-    appendText(output->name, sizeof output->name, row->name);
+    formRunOutputName(kind, output->name);
     output->created = createOutputFile(&output->file, output->name);
     return output->created;
 }

@@ -50,6 +50,10 @@ int runMakesOutput(int kind);
 // name is a folder or a file that can't be replaced (nothing is created then).
 int createRunOutput(int kind);
 
+// Removes what ended processes left of every output of settings.currentId, whether this run makes it
+// or not: the temporary files and the second names of previous files.
+void dropRunOutputLeftovers(void);
+
 // Flushes and closes the file if it is open; written tells whether every byte reached it (on a failure
 // the temporary file is removed). Returns written.
 int finishRunOutput(int kind);

@@ -8,18 +8,21 @@
 #include <stdio.h>
 #include <string.h>
 
-// The record before the first run, as resetRunState leaves it: 4 seats, an empty opponent table, no
+// The record before the first run, as resetRunState leaves it: an empty opponent table, no
 // storage yet, no progress hook. Every other field is zero.
 static RunState initialRunState(void)
 {
     RunState state = {};
-    state.seatCount = 4;
     state.opponentTable.records = NULL;
     state.opponentTable.lastUsed = -1;
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
     state.monthlySummary.index = NULL;
-    state.detailedStats.byRate = NULL;
+    for (KindDetails& details : state.detailedStats.kinds) {
+        details.lobbies = NULL;
+        details.lobbyIndex = NULL;
+        details.byRate = NULL;
+    }
     state.startTime = 0;
     state.progress = NULL;
     return state;
@@ -32,8 +35,8 @@ void resetRunState(void)
     run.pass = PASS_MAIN;
     clearOpponentTable();
     clearRivalGames();
-    run.seatCount = settings.seats ? settings.seats : 4;
     run.skippedEntries = 0;
+    memset(run.reads, 0, sizeof run.reads);
     resetPlayerStats();
     clearTrends();
     clearDetailedStats();

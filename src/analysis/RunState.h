@@ -25,20 +25,29 @@ enum RunPass {
     PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
 };
 
+// What one read of the log met, so that the second read can tell a log that changed under it.
+struct ReadTally {
+    long long entries;   // entries begun: lines that begin with "<"
+    long long bytes;     // bytes of the file consumed
+    int broken;          // broken entries among them
+    int stopped;         // 1 when a broken entry ended the read (the second one stops at the first
+                         // it meets without the tolerant reading: the first read met none)
+};
+
 struct RunState {
     int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
-    int seatCount;                  // the rank rows of the report: settings.seats when that condition
-                                    // is set; else 4 at the start, 3 once a 3-player entry within the
-                                    // other conditions was read
     int skippedEntries;             // broken entries skipped by the tolerant reading
-    long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them
+    long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
+                                                  // header line of one cut short by the next)
+    ReadTally reads[2];             // by RunPass, filled by readGames
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
+    TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
 
@@ -56,10 +65,10 @@ extern RunState run;
 // Number of records in use in the run's opponent table.
 inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
-// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: 4
-// seats (settings.seats when set), no game, no skipped entry,
-// no opponent, empty trends. The opponent table and the monthly summary keep their storage, the
-// ring its slots (only its next-write index goes back to 0); startTime and progress stay.
+// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
+// game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep
+// their storage, the ring its slots (only its next-write index goes back to 0); startTime and
+// progress stay.
 void resetRunState(void);
 
 // The line numbers of the first skipped entries joined by "、", with "、…" after them when more were

@@ -3,7 +3,8 @@
 // The player's progress over the run's games for the report's charts: the running money balance and
 // the moving averages of the rank over the last 20 and 100 games. The games fall into at most
 // TREND_POINTS buckets of equal span; when they are all full, neighbours merge pairwise and the span
-// doubles, so a log of any length costs the same memory. Fed only while settings.trendCharts is on.
+// doubles, so a log of any length costs the same memory. Fed only while settings.trendCharts is on:
+// the run's keeps every game, and one series per kind of game the ranks of that kind's games.
 
 enum {
     TREND_POINTS = 1000,       // buckets kept, an even number
@@ -31,9 +32,9 @@ struct TrendSeries {
 };
 
 // Empties the series (no game, span 1).
-void clearTrendSeries(void);
+void clearTrendSeries(TrendSeries* series);
 
 // Adds the next game: the player's rank and money. The last bucket then ends at this game.
-void addGameToTrendSeries(int rank, double money);
+void addGameToTrendSeries(TrendSeries* series, int rank, double money);
 
 #endif

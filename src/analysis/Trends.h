@@ -1,7 +1,8 @@
 #ifndef VORNIX_TRENDS_H
 #define VORNIX_TRENDS_H
 // What the progress option adds to a run: while settings.trendCharts is 1, each accepted game goes
-// into the monthly summary and the chart series as well. Every run clears both at its start.
+// into the monthly summary and the chart series (the run's and its kind's) as well. Every run clears
+// them at its start.
 
 struct GameEntry;
 

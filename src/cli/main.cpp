@@ -2,8 +2,9 @@
 // were written, with the report's path on stdout, or the usage after --help; 1 when the log is
 // malformed or could not be read to its end; 2 after bad arguments, an ID a file name can't hold, a
 // log that can't be opened or is no regular file, an output folder that can't be entered, --min
-// greater than --max, a period whose first day lies after its last, or no matching game; 3 when an output could not be created or written in full (each is named on stderr;
-// the report's path is printed when the report itself was written).
+// greater than --max, a period whose first day lies after its last, or no matching game; 3 when an
+// output could not be created or written in full (each is named on stderr; the report's path is
+// printed when the report itself was written), or another run held the output folder all the wait.
 #include "analysis/LogReader.h"
 #include "analysis/RunState.h"
 #include "cli/CliOptions.h"
@@ -122,10 +123,11 @@ int main(int argc, char** argv)
     clearProgress();
     closeLog();
     reportSkippedEntries();
-    if (result == 0) return EXIT_REFUSED;
-    int missing = reportMissingOutputs(result == 1);
+    if (result == ANALYSIS_NO_GAME) return EXIT_REFUSED;
+    if (result == ANALYSIS_FOLDER_BUSY) return EXIT_OUTPUT_FAILED;   // told; nothing of it written
+    int missing = reportMissingOutputs(result == ANALYSIS_DONE);
     // The printed path is the run's answer: a stdout that can't take it is an output not written.
-    if (result == 1 && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))
+    if (result == ANALYSIS_DONE && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))
         missing = 1;
     return missing ? EXIT_OUTPUT_FAILED : 0;
 }

@@ -39,6 +39,12 @@ static void removeIfStale(const char* rest, void* context)
     if (outputNameState(stale) != OUTPUT_NAME_IN_THE_WAY) removeFile(stale);
 }
 
+void removeStaleTemporaries(const char* name)
+{
+    StaleSearch search = {name, currentProcessId()};
+    forEachNameStartingWith(name, removeIfStale, &search);
+}
+
 enum { CREATE_TRIES = 100 };   // names taken by others (planted, or of an earlier process of this id)
 
 int createOutputFile(OutputFile* file, const char* name)
@@ -48,8 +54,7 @@ int createOutputFile(OutputFile* file, const char* name)
     int state = outputNameState(file->name);
     file->inTheWay = state == OUTPUT_NAME_IN_THE_WAY;
     if (state != OUTPUT_NAME_FREE && state != OUTPUT_NAME_FILE) return 0;
-    StaleSearch search = {file->name, currentProcessId()};
-    forEachNameStartingWith(file->name, removeIfStale, &search);
+    removeStaleTemporaries(file->name);
     for (int i = 0; i < CREATE_TRIES && !file->stream; i++) {
         if (!formatTemporaryName(file->temporaryName, sizeof file->temporaryName, file->name)) return 0;
         file->stream = createNewFile(file->temporaryName);

@@ -41,6 +41,10 @@ extern int (*replaceOutputName)(const char* from, const char* to);
 // file->stream open, 0 otherwise.
 int createOutputFile(OutputFile* file, const char* name);
 
+// Removes the temporary files of the final name that processes which are gone left (their own and
+// their previous files' second names); those of running processes stay.
+void removeStaleTemporaries(const char* name);
+
 // Flushes and closes the stream. Returns 1 when no write, the flush nor the close failed (the file is
 // complete); 0 otherwise, with the temporary file removed. 0 as well when no stream is open.
 int finishOutputFile(OutputFile* file);

@@ -85,6 +85,19 @@ int syncFile(FILE* file);
 // Deletes a file. Returns 1 on success, 0 on failure.
 int removeFile(const char* name);
 
+// Takes the lock file `name` for this process: created when missing, held open and locked so that
+// no other process takes it until releaseFolderLock or the end of this process, however it ends (the
+// system lets go of a killed process's lock). Returns 1 when taken; 0 when another process holds it
+// (try again later); -1 when it can't be taken at all (the folder can't be written, something else
+// than a regular file has the name, a file system without locks). One lock per process.
+int takeFolderLock(const char* name);
+
+// Removes the lock file taken by takeFolderLock, then lets go of the lock; nothing when none is held.
+void releaseFolderLock(void);
+
+// Waits about the given milliseconds.
+void sleepMilliseconds(int milliseconds);
+
 // 1 if path names an existing directory, 0 otherwise.
 int directoryExists(const char* path);
 
@@ -161,10 +174,11 @@ int argumentToCp932(const char* text, char* out, size_t size);
 int argumentFitsCp932(const char* text);
 
 // Writes into out the link target ("file:///...") of the file `name` in the output folder, cut to
-// size - 1 bytes. Windows: "file:///" folder "\" name, unchanged. POSIX: the outputs are written
-// by relative name into the current directory, so the link is built from the native current
-// directory (folder is not used) and name in UTF-8, percent-encoded outside the unreserved URL
-// characters and "/".
+// size - 1 bytes. Windows: "file:///" folder "\" name, with "#", "%" and the other bytes a URL can't
+// hold percent-encoded (platform/FileLink.h) and double-byte characters as they are. POSIX: the
+// outputs are written by relative name into the current directory, so the link is built from the
+// native current directory (folder is not used) and name in UTF-8, percent-encoded outside the
+// unreserved URL characters and "/".
 void formatFileLink(char* out, size_t size, const char* folder, const char* name);
 
 #endif

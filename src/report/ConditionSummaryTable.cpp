@@ -8,7 +8,13 @@
 #include <stdio.h>
 
 static const char TABLE_HEADER[] =
-    "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支\n";
+    "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支";
+
+// The file's context for each row: the stream and whether the rows name their kind.
+struct TableFile {
+    FILE* file;
+    int mixed;
+};
 
 void formatConditionFigures(char* out, size_t size, const ConditionSums* sums)
 {
@@ -22,7 +28,7 @@ void formatConditionFigures(char* out, size_t size, const ConditionSums* sums)
 // Writes one row; a failed write shows in the stream's error flag, which finishRunOutput checks.
 static void writeRow(const ConditionRow* row, void* context)
 {
-    FILE* file = (FILE*)context;
+    const TableFile* table = (const TableFile*)context;
     char line[2 * LOG_LINE_SIZE + 1024];
     copyText(line, sizeof line, row->group);
     appendText(line, sizeof line, "\t");
@@ -30,15 +36,21 @@ static void writeRow(const ConditionRow* row, void* context)
     char figures[1024];
     formatConditionFigures(figures, sizeof figures, row->sums);
     appendText(line, sizeof line, figures);
+    if (table->mixed) {
+        appendText(line, sizeof line, "\t");
+        appendText(line, sizeof line, kindName(row->kind));
+    }
     appendText(line, sizeof line, "\n");
-    writeText(file, line);
+    writeText(table->file, line);
 }
 
 int writeConditionSummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_CONDITION_SUMMARY)) return 0;
-    FILE* file = run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream;
-    if (writeText(file, TABLE_HEADER)) visitConditionRows(writeRow, file);
+    TableFile table = { run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream,
+                        singleKind(run.playerTotals.kinds) < 0 };
+    if (writeText(table.file, TABLE_HEADER) && writeText(table.file, table.mixed ? "\t人数\n" : "\n"))
+        visitConditionRows(writeRow, &table);
     finishRunOutput(OUTPUT_CONDITION_SUMMARY);
     return 1;
 }

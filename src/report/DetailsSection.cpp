@@ -47,45 +47,78 @@ static void writeLine(const char* label, const char* cellClass, const char* text
     reportPrintf("<tr><td>%s：</td><td class=\"%s\">%s%s</td></tr>\n", label, cellClass, text, unit);
 }
 
-static void writeRateLines(const char* topLabel, const char* lastLabel, const ConditionSums* sums, int lastRank)
+// The label of a figure of one kind: label alone in a run of one kind, else "label（4人打ち・N 戦）".
+static void kindLabel(char* out, size_t size, const char* label, int kind, int mixed)
 {
-    char text[128];
-    formatRateInterval(text, sizeof text, sums->rankCounts[0], sums->games);
-    writeLine(topLabel, "recent", text, "");
-    formatRateInterval(text, sizeof text, sums->rankCounts[lastRank - 1], sums->games);
-    writeLine(lastLabel, "recent", text, "");
+    if (!mixed) copyText(out, size, label);
+    else snprintf(out, size, "%s（%s・%d 戦）", label, kindName(kind), run.detailedStats.kinds[kind].total.games);
 }
 
-// 通算: the total money, the three means with their intervals, the top and last rates.
+// The top and last rates of the games of one kind: "トップ率" of the four-player games and
+// "トップ率（3人打ち）" in a run of one kind, every label with its kind and games in a run of both.
+static void writeRateLines(int kind, int mixed)
+{
+    const ConditionSums* sums = &run.detailedStats.kinds[kind].total;
+    const char* const labels[] = { "トップ率", "ラス率" };
+    const int ranks[] = { 1, kindSeats(kind) };
+    for (int i = 0; i < 2; i++) {
+        char label[128];
+        char text[128];
+        if (mixed || kind == KIND_FOUR) kindLabel(label, sizeof label, labels[i], kind, mixed);
+        else snprintf(label, sizeof label, "%s（3人打ち）", labels[i]);
+        formatRateInterval(text, sizeof text, sums->rankCounts[ranks[i] - 1], sums->games);
+        writeLine(label, "recent", text, "");
+    }
+}
+
+// The average rank and score of the games of one kind, with their intervals.
+static void writeKindMeans(int kind, int mixed)
+{
+    const KindDetails* details = &run.detailedStats.kinds[kind];
+    const ConditionSums* sums = &details->total;
+    char label[128];
+    char text[1024];
+    kindLabel(label, sizeof label, "平均順位", kind, mixed);
+    formatMeanInterval(text, sizeof text, (double)sums->rankSum / sums->games, meanWidth(&details->rank), 2);
+    writeLine(label, "recent", text, " 位");
+    kindLabel(label, sizeof label, "平均得点", kind, mixed);
+    formatMeanInterval(text, sizeof text, (double)sums->scoreSum / sums->games, meanWidth(&details->score), 2);
+    writeLine(label, "recent", text, " 点");
+}
+
+// 通算: the total money, the means with their intervals, the top and last rates. The place figures
+// are those of one kind: in a history of both kinds each is given per kind, its games named.
 static void writeTotals(void)
 {
     const DetailedStats* stats = &run.detailedStats;
     const ConditionSums* total = &stats->total;
+    int only = singleKind(run.playerTotals.kinds);
+    int mixed = only < 0;
     char text[1024];
     reportPrintf("<h4>通算</h4>\n<table cellspacing=\"0\">\n");
     formatGrouped(text, sizeof text, total->money, 0);
     writeLine("通算収支", total->money < 0.0 ? "minus" : "plus", text, " 円");
-    formatMeanInterval(text, sizeof text, (double)total->rankSum / total->games, meanWidth(&stats->rank), 2);
-    writeLine("平均順位", "recent", text, " 位");
-    formatMeanInterval(text, sizeof text, (double)total->scoreSum / total->games, meanWidth(&stats->score), 2);
-    writeLine("平均得点", "recent", text, " 点");
+    for (int kind = 0; kind < GAME_KINDS; kind++)
+        if (kind == only || mixed) writeKindMeans(kind, mixed);
     formatMeanInterval(text, sizeof text, total->money / total->games, meanWidth(&stats->money), 0);
     writeLine("1戦あたり収支", "recent", text, " 円");
-    writeRateLines("トップ率", "ラス率", &stats->bySeats[0], 4);
-    if (stats->bySeats[1].games) writeRateLines("トップ率（3人打ち）", "ラス率（3人打ち）", &stats->bySeats[1], 3);
+    writeRateLines(KIND_FOUR, mixed);
+    if (stats->kinds[KIND_THREE].total.games) writeRateLines(KIND_THREE, mixed);
     reportPrintf("</table>\n");
     reportPrintf("<p>「±」の後の数は95 %%信頼区間の幅です：本当の実力による値は、ほぼ確実（95 %%）にこの範囲の中にあり、対局数が多いほど範囲は狭くなります。</p>\n");
 }
 
 // One row of the record by condition, with the figures of the table file; the money shown like the
 // report's other amounts.
-static void writeConditionRow(const ConditionRow* row, void*)
+static void writeConditionRow(const ConditionRow* row, void* context)
 {
+    int mixed = *(const int*)context;
     char name[LOG_LINE_SIZE * HTML_ESCAPE_GROWTH];
     char figures[1024];
     escapeHtml(name, sizeof name, row->name);
     formatConditionFigures(figures, sizeof figures, row->sums);
     reportPrintf("<tr><td class=\"recent\">%s</td><td class=\"recent\">%s</td>", row->group, name);
+    if (mixed) reportPrintf("<td class=\"recent\">%d人</td>", kindSeats(row->kind));
     const char* field = figures + 1;
     for (int i = 0; i < 7; i++) {
         const char* tab = strchr(field, '\t');
@@ -101,14 +134,19 @@ static void writeConditionRow(const ConditionRow* row, void*)
     reportPrintf("</tr>\n");
 }
 
+// The rows of the table file; in a history of both kinds each row of a condition is given per kind,
+// the kind in a narrow column of its own after the condition ("4人"), so that the table still fits
+// a window of 800 pixels.
 static void writeConditions(void)
 {
+    int mixed = singleKind(run.playerTotals.kinds) < 0;
     reportPrintf("<h4>条件別成績</h4>\n<table cellspacing=\"0\">\n<tr>");
-    static const char* const headings[] = { "区分", "条件", "対局数", "平均順位", "1位率", "2位率", "3位率",
+    static const char* const headings[] = { "区分", "条件", "人数", "対局数", "平均順位", "1位率", "2位率", "3位率",
                                             "4位率", "平均得点", "収支", "1戦あたり収支" };
-    for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
+    for (const char* heading : headings)
+        if (mixed || heading != headings[2]) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    visitConditionRows(writeConditionRow, NULL);
+    visitConditionRows(writeConditionRow, &mixed);
     reportPrintf("</table>\n");
 }
 
@@ -149,11 +187,11 @@ static void writeRateRow(const char* label, int lastHits, int lastGames, int bef
     reportPrintf("<td class=\"recent\">%s</td></tr>\n", VERDICTS[compareVerdict(difference, width, lowerIsBetter) + 1]);
 }
 
-static void writeComparison(int size)
+static void writeComparison(int kind, int size)
 {
     BlockFigures last, before;
-    blockFigures(0, size, &last);
-    blockFigures(size, size, &before);
+    blockFigures(kind, 0, size, &last);
+    blockFigures(kind, size, size, &before);
     reportPrintf("<table cellspacing=\"0\">\n<tr><td></td><td class=\"center\">直近%d戦</td>", size);
     reportPrintf("<td class=\"center\">その前の%d戦</td><td class=\"center\">差</td>", size);
     reportPrintf("<td class=\"center\">95 %%幅</td><td class=\"center\">判定</td></tr>\n");
@@ -165,17 +203,31 @@ static void writeComparison(int size)
     reportPrintf("</table>\n");
 }
 
+// The comparisons of the games of one kind, from blocks of that kind's games only. Returns 1 when
+// there was one.
+static int writeKindForm(int kind)
+{
+    int sizes[MAX_COMPARISONS];
+    int count = comparisonSizes(run.detailedStats.kinds[kind].total.games, sizes);
+    if (count == 0) reportPrintf("<p>対局が20戦に満たないため、比べていません。</p>\n");
+    for (int i = 0; i < count; i++) writeComparison(kind, sizes[i]);
+    return count > 0;
+}
+
+// The latest games against the ones before, of one kind: in a history of both kinds, for each kind
+// under its name and number of games.
 static void writeRecentForm(void)
 {
     reportPrintf("<h4>最近の調子</h4>\n");
-    int sizes[MAX_COMPARISONS];
-    int count = comparisonSizes(run.detailedStats.total.games, sizes);
-    if (count == 0) {
-        reportPrintf("<p>対局が20戦に満たないため、比べていません。</p>\n");
-        return;
+    int only = singleKind(run.playerTotals.kinds);
+    int compared = 0;
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        if (only >= 0 && kind != only) continue;
+        if (only < 0) reportPrintf("<p>%s（%d 戦）</p>\n", kindName(kind), run.detailedStats.kinds[kind].total.games);
+        compared |= writeKindForm(kind);
     }
-    for (int i = 0; i < count; i++) writeComparison(sizes[i]);
-    reportPrintf("<p>「誤差の範囲」は、差が95 %%幅より小さく、実力が変わらなくても偶然のばらつきで起こりうる程度だという意味です。</p>\n");
+    if (compared)
+        reportPrintf("<p>「誤差の範囲」は、差が95 %%幅より小さく、実力が変わらなくても偶然のばらつきで起こりうる程度だという意味です。</p>\n");
 }
 
 void writeDetailsSection(void)

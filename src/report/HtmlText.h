@@ -13,8 +13,9 @@ enum {
 
 // Copies text into out (size bytes) with "&" as "&amp;", "<" as "&lt;", ">" as "&gt;" and """ as
 // "&quot;"; every other byte is kept (none of the four can be the second byte of a code page 932
-// character). Cuts before a byte or entity that no longer fits, so an entity is never split; out is
-// always terminated when size is not 0. Returns the length written.
+// character), except a first byte of a two-byte character that ends the text, which is dropped (the
+// log cuts names inside a character). Cuts before a byte, entity or two-byte character that no longer
+// fits, so none is split; out is always terminated when size is not 0. Returns the length written.
 size_t escapeHtml(char* out, size_t size, const char* text);
 
 #endif

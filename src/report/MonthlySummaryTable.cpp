@@ -8,6 +8,7 @@
 #include "text/Text.h"
 
 #include <stdio.h>
+#include <string.h>
 
 static const char TABLE_HEADER[] =
     "年月\t対局数\t勝ち\t負け\t引分\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\n";
@@ -38,14 +39,22 @@ void formatMonthFigures(char* out, size_t size, const MonthRow* row)
     if (size > 0) out[at < size ? at : size - 1] = '\0';
 }
 
+void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed)
+{
+    copyText(out, size, row->month);
+    if (mixed) appendText(out, size, row->kind == KIND_THREE ? "（3人）" : "（4人）");
+}
+
 static int writeLines(FILE* file)
 {
     if (!writeText(file, TABLE_HEADER)) return 0;
     sortMonthlySummary();
-    char line[MONTH_KEY_SIZE + 256];
+    int mixed = singleKind(run.playerTotals.kinds) < 0;
+    char line[MONTH_LABEL_SIZE + 256];
     for (int i = 0; i < run.monthlySummary.count; i++) {
         const MonthRow* row = &run.monthlySummary.rows[i];
-        size_t length = copyText(line, sizeof line, row->month);
+        formatMonthLabel(line, MONTH_LABEL_SIZE, row, mixed);
+        size_t length = strlen(line);
         formatMonthFigures(line + length, sizeof line - length - 1, row);
         appendText(line, sizeof line, "\n");
         if (!writeText(file, line)) return 0;

@@ -15,6 +15,12 @@ struct MonthRow;
 // rank, the four rank rates in percent, average score and money. Cut to fit size (never in practice).
 void formatMonthFigures(char* out, size_t size, const MonthRow* row);
 
+enum { MONTH_LABEL_SIZE = 32 };   // a month key and "（4人）"
+
+// The 年月 of a row: its month key, followed in a history of both kinds (mixed 1) by the seats of its
+// games, "2024/01（4人）", so that no row mixes the places of the two kinds. Cut to fit size.
+void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed);
+
 // Forms the table's name in its run output from settings.currentId and writes the header and
 // one line per row of run.monthlySummary, oldest month first, into that file's temporary file in the
 // current directory, which it then closes. Returns 1 when the file was created, 0 when not (nothing

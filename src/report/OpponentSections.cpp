@@ -5,6 +5,7 @@
 #include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
+#include "report/RivalsPage.h"
 #include "settings/Settings.h"
 #include "text/Numbers.h"
 #include "text/Text.h"
@@ -37,9 +38,13 @@ void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
     escapeHtml(name, sizeof name, record->name);
     reportPrintf("<tr>");
     reportPrintf("<td class=\"mony\">%2d：</td>", number);
-    int rival = rivalsPageHref ? findRival(record->name) : 0;
-    if (rival) reportPrintf("<td class=\"id\"><a href=\"%s#r%d\">%s</a></td>", rivalsPageHref, rival, name);
-    else reportPrintf("<td class=\"id\">%s</td>", name);
+    if (rivalsPageHref && findRival(record->name)) {
+        char anchor[RIVAL_ANCHOR_SIZE];
+        formatRivalAnchor(anchor, record->name);
+        reportPrintf("<td class=\"id\"><a href=\"%s#%s\">%s</a></td>", rivalsPageHref, anchor, name);
+    } else {
+        reportPrintf("<td class=\"id\">%s</td>", name);
+    }
     reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
     reportPrintf("<td class=\"mony\">%d/</td>", record->above);
     reportPrintf("<td class=\"mony\">%d</td>", record->below);

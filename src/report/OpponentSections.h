@@ -26,7 +26,7 @@ void writeBalanceRanking(void);
 void writeMarginRanking(void);
 
 // From now on, the name of each opponent with a page of its own (analysis/RivalGames.h) links to its
-// section: pageHref (HTML-escaped, kept by the caller) and "#r" and its number. NULL: no links.
+// section: pageHref (HTML-escaped, kept by the caller), "#" and the section's anchor. NULL: no links.
 void linkOpponentNames(const char* pageHref);
 
 // One opponent row: its place `number`, the name (HTML-escaped), games, above/below and balance.

@@ -34,15 +34,51 @@ static void writeAverages(void)
     reportPrintf("</table>\n");
 }
 
-// The right cell: the rate of each finishing rank, one row per seat of the run.
+// The right cell: the rate of each finishing rank, one row per seat of the kind of the player's games.
 static void writeRankRates(void)
 {
     const PlayerTotals* t = &run.playerTotals;
-    int ranks = run.seatCount < MAX_SEATS ? run.seatCount : MAX_SEATS;
+    int ranks = kindSeats(singleKind(t->kinds));
     reportPrintf("<table cellspacing=\"0\">\n");
     for (int r = 1; r <= ranks; r++)
         reportPrintf("<tr><td>%d位率：</td><td class=\"rank\">%04.1f %%</td></tr>\n",
                      r, (double)t->rankCounts[r - 1] / t->games * 100);
+    reportPrintf("</table>\n");
+}
+
+// A history of both kinds, left cell: the averages and the rank rates with a column per kind, each
+// over its own games ("―" for a rank the kind lacks), so that each column sums to 100 %.
+static void writeKindColumns(void)
+{
+    const PlaceSums* kinds = run.playerTotals.kinds;
+    reportPrintf("<table cellspacing=\"0\">\n<tr><td></td>");
+    for (int k = 0; k < GAME_KINDS; k++)
+        reportPrintf("<td class=\"center\">%s（%d 戦）</td>", kindName(k), kinds[k].games);
+    reportPrintf("</tr>\n<tr><td>平均順位：</td>");
+    for (int k = 0; k < GAME_KINDS; k++)
+        reportPrintf("<td class=\"rank\">%6.2f 位</td>", (double)kinds[k].rankSum / kinds[k].games);
+    reportPrintf("</tr>\n<tr><td>平均得点：</td>");
+    for (int k = 0; k < GAME_KINDS; k++)
+        reportPrintf("<td class=\"rank\">%6.2f 点</td>", (double)kinds[k].scoreSum / kinds[k].games);
+    reportPrintf("</tr>\n");
+    for (int r = 1; r <= 4; r++) {
+        reportPrintf("<tr><td>%d位率：</td>", r);
+        for (int k = 0; k < GAME_KINDS; k++) {
+            double rate = (double)kinds[k].rankCounts[r - 1] / kinds[k].games * 100;
+            if (r > kindSeats(k)) reportPrintf("<td class=\"rank\">―</td>");
+            else reportPrintf("<td class=\"rank\">%04.1f %%</td>", rate);
+        }
+        reportPrintf("</tr>\n");
+    }
+    reportPrintf("</table>\n");
+}
+
+// A history of both kinds, right cell: the records, which do not depend on the seats.
+static void writeRecords(void)
+{
+    reportPrintf("<table cellspacing=\"0\">\n");
+    reportPrintf("<tr><td>最高得点：</td><td class=\"rank\">%d 点</td></tr>\n", run.playerTotals.bestScore);
+    reportPrintf("<tr><td>最低得点：</td><td class=\"rank\">%d 点</td></tr>\n", run.playerTotals.worstScore);
     reportPrintf("</table>\n");
 }
 
@@ -56,9 +92,12 @@ void writePlayerRecordSection(void)
     reportPrintf("<div class=\"indentmargin\">\n");
     reportPrintf("<table>\n");
     reportPrintf("<tr><td valign=top>\n");
-    writeAverages();
+    int mixed = singleKind(run.playerTotals.kinds) < 0;
+    if (mixed) writeKindColumns();
+    else writeAverages();
     reportPrintf("</td><td valign=top>\n");
-    writeRankRates();
+    if (mixed) writeRecords();
+    else writeRankRates();
     reportPrintf("</td></tr>\n");
     reportPrintf("</table>\n");
     reportPrintf("</div>\n");

@@ -39,17 +39,25 @@ static void writeDownloadLink(const char* tableName, const char* label)
     reportPrintf("<LI><a href=\"%s\">%s</a></LI>\n", href, label);
 }
 
-// The page of each opponent takes its name before the report's sections are written, so that the
-// names in them link only to a page in place; should the report fail, it gives its name back too.
-static void placeRivalsPage(void)
+// The opponent sections link into a finished page of each opponent, which takes its name right
+// before the report, with nothing slow between them.
+static void linkRivalsPage(void)
 {
     static char link[LINK_SIZE];
     static char href[HTML_LINK_SIZE];
     linkOpponentNames(NULL);
-    if (!runMakesOutput(OUTPUT_RIVALS) || !placeRunOutput(OUTPUT_RIVALS)) return;
+    if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return;
     formatFileLink(link, sizeof link, appPaths.outputFolder, run.outputs[OUTPUT_RIVALS].name);
     escapeHtml(href, sizeof href, link);
     linkOpponentNames(href);
+}
+
+// The page the report links takes its name. Returns 0 when that failed: the report, which links it,
+// must not take its name then.
+static int placeRivalsPage(void)
+{
+    if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return 1;
+    return placeRunOutput(OUTPUT_RIVALS);
 }
 
 // 1 when the output has a link and was written in full.
@@ -129,19 +137,20 @@ int writeReport(void)
 {
     if (!createRunOutput(OUTPUT_REPORT)) return reportNotCreated();
     reportStream = run.outputs[OUTPUT_REPORT].file.stream;
-    placeRivalsPage();
+    linkRivalsPage();
     writeSections();
     linkOpponentNames(NULL);
-    // The tables take their names first and the report links only those that did; it takes its own
-    // name last, and should it fail, the tables give theirs back. The body is on the disk before, so
-    // that little is left to write between the first rename and the last.
+    // The tables take their names first and the report links only those that did; the page its
+    // sections link and then the report take theirs last, and should either fail, the tables give
+    // theirs back. The body is on the disk before, so that little is left to write between the first
+    // rename and the last.
     syncFile(reportStream);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
-        if (kind != OUTPUT_REPORT) placeRunOutput(kind);
+        if (kind != OUTPUT_REPORT && kind != OUTPUT_RIVALS) placeRunOutput(kind);
     writeDownloads();
     writeFooter();
     reportStream = NULL;
-    if (!finishRunOutput(OUTPUT_REPORT) || !placeRunOutput(OUTPUT_REPORT))
+    if (!finishRunOutput(OUTPUT_REPORT) || !placeRivalsPage() || !placeRunOutput(OUTPUT_REPORT))
         return reportFailed(MESSAGE_REPORT_NOT_WRITTEN);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) keepRunOutput(kind);
     return 1;

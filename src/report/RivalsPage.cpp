@@ -23,6 +23,18 @@ enum {
     POINTS_PER_LINE = 10
 };
 
+void formatRivalAnchor(char out[RIVAL_ANCHOR_SIZE], const char* name)
+{
+    static const char digits[] = "0123456789abcdef";
+    size_t used = 0;
+    out[used++] = 'r';
+    for (const unsigned char* at = (const unsigned char*)name; *at && used + 2 < RIVAL_ANCHOR_SIZE; at++) {
+        out[used++] = digits[*at >> 4];
+        out[used++] = digits[*at & 15];
+    }
+    out[used] = '\0';
+}
+
 static const char* amountClass(double amount)
 {
     return amount >= 0 ? "plus" : "minus";
@@ -40,25 +52,41 @@ static void writeFigures(const Rival* rival)
     reportPrintf("</table>\n");
 }
 
-static void writePlacesRow(const char* who, const int places[4], long long rankSum, long long scoreSum,
-                           int meetings)
+static void writePlacesRow(const char* who, const PlaceSums* sums, int ranks)
 {
+    int games = sums->games > 0 ? sums->games : 1;
     reportPrintf("<tr><td class=\"id\">%s</td>", who);
-    for (int place = 0; place < 4; place++)
-        reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", places[place], 100.0 * places[place] / meetings);
+    for (int place = 0; place < 4; place++) {
+        double rate = 100.0 * sums->rankCounts[place] / games;
+        if (place >= ranks) reportPrintf("<td class=\"rank\">―</td>");
+        else reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
+    }
     reportPrintf("<td class=\"rank\">%.2f 位</td><td class=\"rank\">%.2f 点</td></tr>\n",
-                 (double)rankSum / meetings, (double)scoreSum / meetings);
+                 (double)sums->rankSum / games, (double)sums->scoreSum / games);
 }
 
+// The places of both in the shared games: one pair of rows, or, when the two met at tables of both
+// kinds, a pair per kind named with its games (a place means something only among games of one
+// number of seats).
 static void writePlaces(const Rival* rival)
 {
-    int meetings = rival->meetings > 0 ? rival->meetings : 1;
+    int only = singleKind(rival->playerPlaces);
     reportPrintf("<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td></td><td class=\"center\">1位</td><td class=\"center\">2位</td>"
                  "<td class=\"center\">3位</td><td class=\"center\">4位</td>"
                  "<td class=\"center\">平均順位</td><td class=\"center\">平均得点</td></tr>\n");
-    writePlacesRow("自分", rival->playerPlaces, rival->playerRankSum, rival->playerScoreSum, meetings);
-    writePlacesRow("相手", rival->places, rival->rankSum, rival->scoreSum, meetings);
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        if (only >= 0) {
+            if (kind != only) continue;
+            writePlacesRow("自分", &rival->playerPlaces[kind], 4);
+            writePlacesRow("相手", &rival->places[kind], 4);
+            continue;
+        }
+        reportPrintf("<tr><td class=\"id\" colspan=\"7\">%s（%d 戦）</td></tr>\n", kindName(kind),
+                     rival->playerPlaces[kind].games);
+        writePlacesRow("自分", &rival->playerPlaces[kind], kindSeats(kind));
+        writePlacesRow("相手", &rival->places[kind], kindSeats(kind));
+    }
     reportPrintf("</table>\n");
 }
 
@@ -142,12 +170,14 @@ static void writeRecentGames(const Rival* rival)
     reportPrintf("</table>\n");
 }
 
-static void writeSection(const Rival* rival, int number, const ColorScheme* scheme)
+static void writeSection(const Rival* rival, const ColorScheme* scheme)
 {
     char name[HTML_ID_SIZE];
+    char anchor[RIVAL_ANCHOR_SIZE];
     escapeHtml(name, sizeof name, rival->name);
+    formatRivalAnchor(anchor, rival->name);
     reportPrintf("<hr>\n");
-    reportPrintf("<h3 id=\"r%d\">☆ %sさんとの対戦成績 ☆</h3>\n", number, name);
+    reportPrintf("<h3 id=\"%s\">☆ %sさんとの対戦成績 ☆</h3>\n", anchor, name);
     reportPrintf("<div class=\"indent\">\n");
     writeFigures(rival);
     writePlaces(rival);
@@ -165,7 +195,7 @@ int writeRivalsPage(void)
     writeReportHead("Vornix ver. %s %sさんの対戦相手別の成績", programVersion, id);
     reportPrintf("<h3>☆ %sさんの対戦相手別の成績 ☆</h3>\n", id);
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], i + 1, scheme);
+    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], scheme);
     reportPrintf("<hr>\n");
     reportPrintf("</body></html>\n");
     reportStream = previous;

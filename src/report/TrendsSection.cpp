@@ -25,12 +25,13 @@ enum {
     PLOT_TOP = 28,
     PLOT_BOTTOM = 210,
     POINTS_PER_LINE = 10,  // polyline points per line of the file
-    MONTHS_SHOWN = 1200    // rows of the section's monthly table: a hundred years of real play
+    MONTHS_SHOWN = 1200    // months of the section's monthly table: a hundred years of real play
 };
 
-// The chart being drawn: its games and the values at the top and bottom edges of the plot.
+// The chart being drawn: its series, its games and the values at the top and bottom edges of the plot.
 struct Chart {
     const ColorScheme* scheme;
+    const TrendSeries* series;
     int games;
     double topValue;
     double bottomValue;
@@ -141,15 +142,16 @@ static double pointLongRank(const TrendPoint* point) { return point->longRankAve
 // One series as a line through the end of every bucket; a single game, which makes no line, as a dot.
 static void writeSeries(const Chart* chart, double (*value)(const TrendPoint*), const char* color, double width)
 {
-    if (run.trendSeries.count == 1) {
-        const TrendPoint* point = &run.trendSeries.points[0];
+    const TrendSeries* series = chart->series;
+    if (series->count == 1) {
+        const TrendPoint* point = &series->points[0];
         reportPrintf("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\"/>\n", xOf(chart, point->game),
                      yOf(chart, value(point)), width + 1.5, color);
     }
     reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" stroke-linejoin=\"round\" points=\"",
                  color, width);
-    for (int i = 0; i < run.trendSeries.count; i++) {
-        const TrendPoint* point = &run.trendSeries.points[i];
+    for (int i = 0; i < series->count; i++) {
+        const TrendPoint* point = &series->points[i];
         const char* separator = i == 0 ? "" : i % POINTS_PER_LINE == 0 ? "\n" : " ";
         reportPrintf("%s%.1f,%.1f", separator, xOf(chart, point->game), yOf(chart, value(point)));
     }
@@ -175,7 +177,8 @@ static void writeBalanceChart(const ColorScheme* scheme)
         high = fmax(high, run.trendSeries.points[i].balance);
     }
     double step = roundStep((high - low) / 4.0);
-    Chart chart = { scheme, run.trendSeries.games, ceil(high / step) * step, floor(low / step) * step };
+    Chart chart = { scheme, &run.trendSeries, run.trendSeries.games, ceil(high / step) * step,
+                    floor(low / step) * step };
     if (chart.topValue == chart.bottomValue) chart.topValue += step;
     openChart(&chart, "収支の推移");
     // Steps of 10,000 yen and more are labelled in 万, 億, 兆, ..., so that any amount fits the margin.
@@ -203,14 +206,15 @@ static void writeBalanceChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
-static void writeRankChart(const ColorScheme* scheme)
+// The moving averages of the rank over series, 1 at the top and `ranks` at the bottom, under title.
+static void writeRankChart(const ColorScheme* scheme, const TrendSeries* series, int ranks, const char* title)
 {
-    Chart chart = { scheme, run.trendSeries.games, 1.0, 4.0 };
-    openChart(&chart, "順位の推移");
+    Chart chart = { scheme, series, series->games, 1.0, (double)ranks };
+    openChart(&chart, title);
     static const char* const labels[] = { "1位", "2位", "3位", "4位" };
-    for (int rank = 1; rank <= 4; rank++) writeGridLine(&chart, rank, labels[rank - 1]);
+    for (int rank = 1; rank <= ranks; rank++) writeGridLine(&chart, rank, labels[rank - 1]);
     writeFrame(&chart);
-    const TrendPoint* last = &run.trendSeries.points[run.trendSeries.count - 1];
+    const TrendPoint* last = &series->points[series->count - 1];
     char text[64];
     snprintf(text, sizeof text, "直近20戦の平均 %.2f", last->shortRankAverage);
     writeLegend(PLOT_LEFT, scheme->plus.color, 1.5, text);
@@ -221,37 +225,79 @@ static void writeRankChart(const ColorScheme* scheme)
     reportPrintf("</svg>\n");
 }
 
+// The rank charts: one over every game, or in a history of both kinds one per kind over its own games
+// (a place means something only among games of one number of seats), its axis that kind's ranks.
+static void writeRankCharts(const ColorScheme* scheme)
+{
+    if (singleKind(run.playerTotals.kinds) >= 0) {
+        writeRankChart(scheme, &run.trendSeries, 4, "順位の推移");
+        return;
+    }
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        char title[64];
+        snprintf(title, sizeof title, "順位の推移（%s・%d 戦）", kindName(kind), run.kindTrends[kind].games);
+        writeRankChart(scheme, &run.kindTrends[kind], kindSeats(kind), title);
+    }
+}
+
+// One row of the section's monthly table, with the figures of the monthly table file.
+static void writeMonthRow(const MonthRow* row, int mixed)
+{
+    char label[MONTH_LABEL_SIZE];
+    char month[MONTH_LABEL_SIZE * HTML_ESCAPE_GROWTH];
+    char figures[256];
+    formatMonthLabel(label, sizeof label, row, mixed);
+    escapeHtml(month, sizeof month, label);
+    formatMonthFigures(figures, sizeof figures, row);
+    reportPrintf("<tr><td class=\"recent\">%s</td>", month);
+    // Every figure follows a tab; the money, last, is shown like the other amounts of the report.
+    const char* field = figures + 1;
+    for (const char* tab; (tab = strchr(field, '\t')) != NULL; field = tab + 1)
+        reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
+    char money[64];
+    formatGrouped(money, sizeof money, row->money, 0);
+    reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", row->money < 0.0 ? "minus" : "plus", money);
+}
+
+// The number of months of the sorted rows into *months, a month with rows of both kinds counted
+// once. Returns the first row of the newest MONTHS_SHOWN months: 0 when there are no more.
+static int firstShownRow(const MonthRow* rows, int count, int* months)
+{
+    int first = 0;
+    *months = 0;
+    for (int i = count - 1; i >= 0; i--) {
+        if (i < count - 1 && strcmp(rows[i].month, rows[i + 1].month) == 0) continue;
+        if (++*months == MONTHS_SHOWN + 1) first = i + 1;
+    }
+    return first;
+}
+
 // The monthly rows, newest first, with the figures of the monthly table file. Only a log whose date
 // texts are not dates has more months than MONTHS_SHOWN; the page then shows the newest of them and
 // says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
     sortMonthlySummary();
+    const MonthRow* rows = run.monthlySummary.rows;
     int count = run.monthlySummary.count;
-    int first = count > MONTHS_SHOWN ? count - MONTHS_SHOWN : 0;
+    int months;
+    int first = firstShownRow(rows, count, &months);
+    int mixed = singleKind(run.playerTotals.kinds) < 0;
     reportPrintf("<h4>月別成績</h4>\n");
     if (first > 0)
         reportPrintf("<p>%dか月分のうち、新しい%dか月分だけを載せています（古い%dか月分は月別集計ファイルにあります）。</p>\n",
-                     count, MONTHS_SHOWN, first);
+                     months, MONTHS_SHOWN, months - MONTHS_SHOWN);
     reportPrintf("<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "年月", "対局数", "勝ち", "負け", "引分", "平均順位",
                                             "1位率", "2位率", "3位率", "4位率", "平均得点", "収支" };
     for (const char* heading : headings) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    for (int i = count - 1; i >= first; i--) {
-        const MonthRow* row = &run.monthlySummary.rows[i];
-        char month[MONTH_KEY_SIZE * HTML_ESCAPE_GROWTH];
-        char figures[256];
-        escapeHtml(month, sizeof month, row->month);
-        formatMonthFigures(figures, sizeof figures, row);
-        reportPrintf("<tr><td class=\"recent\">%s</td>", month);
-        // Every figure follows a tab; the money, last, is shown like the other amounts of the report.
-        const char* field = figures + 1;
-        for (const char* tab; (tab = strchr(field, '\t')) != NULL; field = tab + 1)
-            reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
-        char money[64];
-        formatGrouped(money, sizeof money, row->money, 0);
-        reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", row->money < 0.0 ? "minus" : "plus", money);
+    // Newest month first; a month's four-player row before its three-player one.
+    for (int end = count - 1; end >= first;) {
+        int start = end;
+        while (start > first && strcmp(rows[start - 1].month, rows[end].month) == 0) start--;
+        for (int i = start; i <= end; i++) writeMonthRow(&rows[i], mixed);
+        end = start - 1;
     }
     reportPrintf("</table>\n");
 }
@@ -264,7 +310,7 @@ void writeTrendsSection(void)
     reportPrintf("<h3>☆ %sさんの成績の推移 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeBalanceChart(scheme);
-    writeRankChart(scheme);
+    writeRankCharts(scheme);
     writeMonthTable();
     reportPrintf("</div>\n");
 }

@@ -9,12 +9,32 @@
 #include "report/Report.h"
 #include "report/RivalChoice.h"
 #include "report/RivalsPage.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
+#include "settings/AppPaths.h"
 #include "text/Messages.h"
+#include "text/Text.h"
+
+const char FOLDER_LOCK_NAME[] = "vornix.lock";
+int folderLockWait = 30000;
+
+enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
+
+// 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
+// no broken entry the first would have ended the run on, and no read error.
+static int secondReadMatches(void)
+{
+    const ReadTally* first = &run.reads[PASS_MAIN];
+    const ReadTally* second = &run.reads[PASS_RIVALS];
+    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
+           second->bytes == first->bytes;
+}
 
 // The page of each opponent: the log is read a second time through the same loop and selection, which
 // then feed only the shared games of the chosen opponents. The page is written only when the file is
-// the one the first read saw (same size and modification time, before and after); otherwise the user
-// is told and the page is left out, like a table that could not be written.
+// the one the first read saw (same size and modification time, before and after, and the same
+// entries and bytes read); otherwise the user is told and the page is left out, like a table that
+// could not be written.
 static void makeRivalsPage(void)
 {
     if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
@@ -24,7 +44,7 @@ static void makeRivalsPage(void)
         run.pass = PASS_RIVALS;
         readGames(acceptGame);
         run.pass = PASS_MAIN;
-        unchanged = logUnchanged();
+        unchanged = logUnchanged() && secondReadMatches();
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
@@ -35,20 +55,58 @@ static void makeRivalsPage(void)
     writeRivalsPage();
 }
 
-int runAnalysis(void)
+// Waits up to folderLockWait for the lock of the current directory. Returns 0 when another run held
+// it all that time; 1 when this run has it, or when the folder can't be locked at all (its outputs
+// then can't be created either, and say so themselves).
+static int lockOutputFolder(void)
+{
+    for (int waited = 0;; waited += FOLDER_LOCK_POLL) {
+        if (takeFolderLock(FOLDER_LOCK_NAME) != 0) return 1;
+        if (waited >= folderLockWait) return 0;
+        sleepMilliseconds(FOLDER_LOCK_POLL);
+    }
+}
+
+static int refuseBusyFolder(void)
+{
+    char text[PATH_SIZE + 256];
+    copyText(text, sizeof text, MESSAGE_FOLDER_BUSY);
+    appendText(text, sizeof text, appPaths.outputFolder);
+    showErrorMessage(text);
+    return ANALYSIS_FOLDER_BUSY;
+}
+
+// The run inside its locked folder.
+static int analyseLog(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    // A stored period that could never match was dropped; the run it was meant for is refused once,
+    // unless a period was set again since.
+    if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
+        showErrorMessage(MESSAGE_STORED_PERIOD_DROPPED);
+        return 0;
+    }
+    dropRunOutputLeftovers();
     createGameTable();
     readGames(acceptGame);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
         showErrorMessage(MESSAGE_NO_GAME);
-        return 0;
+        return ANALYSIS_NO_GAME;
     }
     // The table takes its final name together with the report, once that is complete.
     finishGameTable();
     makeRivalsPage();
-    return writeReport() ? 1 : -1;
+    return writeReport() ? ANALYSIS_DONE : ANALYSIS_REPORT_FAILED;
+}
+
+int runAnalysis(void)
+{
+    if (!lockOutputFolder()) return refuseBusyFolder();
+    onFatalError(releaseFolderLock);
+    int result = analyseLog();
+    releaseFolderLock();
+    return result;
 }

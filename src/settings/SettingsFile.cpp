@@ -93,8 +93,18 @@ static void readSettingLine(const char* line)
     applySetting(setting, valueText);
 }
 
+static int periodDropped;
+
+int takeDroppedPeriodNotice(void)
+{
+    int dropped = periodDropped;
+    periodDropped = 0;
+    return dropped;
+}
+
 int readSettingsFile(void)
 {
+    periodDropped = 0;
     FILE* file = openFile(appPaths.settingsPath, "rb");
     if (!file) {
         applyDefaults();
@@ -105,6 +115,11 @@ int readSettingsFile(void)
     char line[PATH_SIZE];
     while (fgets(line, sizeof line, file)) readSettingLine(line);
     fclose(file);
+    if (checkPeriod(settings.firstDay, settings.lastDay)) {
+        settings.firstDay[0] = '\0';
+        settings.lastDay[0] = '\0';
+        periodDropped = 1;
+    }
     return 1;
 }
 

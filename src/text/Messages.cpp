@@ -23,6 +23,7 @@ const char MESSAGE_REPORT_NOT_SHOWN[] = "結果ファイルを表示できませ
 const char MESSAGE_GUIDE_NOT_SHOWN[] = "取扱説明書を表示できませんでした。次のファイルを開いてください。\n";
 const char MESSAGE_SETTINGS_NOT_SAVED[] = "設定を保存できませんでした";
 const char MESSAGE_NO_OUTPUT_FOLDER[] = "出力フォルダを開けません";
+const char MESSAGE_FOLDER_BUSY[] = "別の分析がこのフォルダに書き込み中です：";
 
 const char ID_PLACEHOLDER[] = "ここにIDを入力";
 const char LOG_CHOOSER_TITLE[] = "牌譜ファイルの選択";
@@ -59,6 +60,8 @@ const char CLI_MIN_ABOVE_MAX[] = "--min が --max より大きくなっていま
 const char MESSAGE_DATE_FORM[] = "日付は 2024/01/31 のように「年/月/日」で入力してください";
 const char MESSAGE_DATE_IMPOSSIBLE[] = "存在しない日付です";
 const char MESSAGE_PERIOD_REVERSED[] = "開始日が終了日より後になっています";
+const char MESSAGE_STORED_PERIOD_DROPPED[] =
+    "保存された期間の開始日が終了日より後になっています。期間を解除しました。";
 const char MESSAGE_LOBBY_UNLISTABLE[] = "ロビー名が空か、「;」を含んでいます";
 const char MESSAGE_TOO_MANY_LOBBIES[] = "選んだロビーが多すぎます（名前の合計は 239 バイトまで）";
 const char MESSAGE_AT_LINE[] = "（%lld 行目）";

@@ -32,6 +32,7 @@ extern const char MESSAGE_REPORT_NOT_SHOWN[];     // the shell could not open th
 extern const char MESSAGE_GUIDE_NOT_SHOWN[];      // the shell could not open the user guide; its path follows
 extern const char MESSAGE_SETTINGS_NOT_SAVED[];   // vornix.ini could not be written
 extern const char MESSAGE_NO_OUTPUT_FOLDER[];     // vornix-cli: --out can't be entered
+extern const char MESSAGE_FOLDER_BUSY[];          // another run writes into the output folder; its path follows
 
 // Texts of the Windows program set from the code.
 extern const char ID_PLACEHOLDER[];        // the ID box when no ID is known; never analysed
@@ -59,6 +60,7 @@ extern const char CLI_MIN_ABOVE_MAX[];    // --min greater than --max
 extern const char MESSAGE_DATE_FORM[];          // no day of the forms YYYY/MM/DD, YYYY-MM-DD, YYYY/M/D
 extern const char MESSAGE_DATE_IMPOSSIBLE[];    // a day the calendar lacks (2024/02/30)
 extern const char MESSAGE_PERIOD_REVERSED[];    // the first day after the last
+extern const char MESSAGE_STORED_PERIOD_DROPPED[];   // the same in vornix.ini: the period was dropped
 extern const char MESSAGE_LOBBY_UNLISTABLE[];   // an empty lobby or one holding ";"
 extern const char MESSAGE_TOO_MANY_LOBBIES[];   // the lobbies don't fit in the setting
 // The line added to a fatal log-format error: a format taking the physical line number (%lld).

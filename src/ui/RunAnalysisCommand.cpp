@@ -80,9 +80,14 @@ static int allTablesWritten(void)
     return 1;
 }
 
-// Opens the report in the output folder; when the shell can't, the message names its full path.
+// Opens the report in the output folder; when the shell can't, the message names its full path,
+// except with "-q": nobody is there to close it, and the run's outcome stands.
 static void openReport(void)
 {
+    if (launchOptions.quitAfterRun) {
+        shellOpen(REPORT_FILE_NAME);
+        return;
+    }
     char path[PATH_SIZE];
     if (!joinPath(path, sizeof path, appPaths.outputFolder, REPORT_FILE_NAME))
         copyText(path, sizeof path, REPORT_FILE_NAME);
@@ -94,14 +99,15 @@ static int runWithOpenLog(HWND dialog)
     enterOutputFolder();
     enableRunButton(dialog, FALSE);
     int result = runAnalysis();
-    if (result < 0) exitProcess(1);   // the report's own message has been shown
-    int outcome = RUN_REFUSED;
-    if (result) {
+    if (result == ANALYSIS_REPORT_FAILED) exitProcess(1);   // the report's own message has been shown
+    int outcome = result == ANALYSIS_FOLDER_BUSY ? RUN_INCOMPLETE : RUN_REFUSED;
+    if (result == ANALYSIS_DONE) {
+        // The ID is kept before the report opens, whose message box the user may close the program over.
+        rememberCurrentId();
+        refreshIdCombo(dialog);
         tellTableFailures();
         outcome = allTablesWritten() ? RUN_DONE : RUN_INCOMPLETE;
         openReport();
-        rememberCurrentId();
-        refreshIdCombo(dialog);
     }
     closeLog();
     enableRunButton(dialog, TRUE);

@@ -48,7 +48,8 @@ static void accept(const Game& g)
 static void collect(const ConditionRow* row, void* context)
 {
     auto* rows = (std::vector<std::string>*)context;
-    rows->push_back(std::string(row->group) + " " + row->name + " " + std::to_string(row->sums->games));
+    rows->push_back(std::string(row->group) + " " + row->name + " " + std::to_string(row->sums->games) +
+                    (row->kind == KIND_THREE ? " (3)" : ""));
 }
 
 static std::vector<std::string> conditionRows(void)
@@ -69,34 +70,38 @@ TEST(DetailedStats, RowsOfAMixedRunInTheirGroupsAndOrder)
         {1, 3, '1', "一般", "9:05", 20000, 5},   // a single digit: 不明
     };
     for (const Game& g : games) accept(g);
+    // No row mixes the kinds: each group gives the four-player rows, then the three-player ones.
     const std::vector<std::string> expected = {
-        "人数 4人打ち 3", "人数 3人打ち 2",
-        "対局 東風戦 1", "対局 半荘戦 4",
-        "ロビー 一般 2", "ロビー 上級 2", "ロビー 三人 1",   // a tie in byte order of the text
-        "レート 0 1", "レート 50 1", "レート 100 2", "レート 20000 1",
-        "時間帯 0-5時 1", "時間帯 6-11時 1", "時間帯 18-23時 1", "時間帯 不明 2",
+        "人数 4人打ち 3", "人数 3人打ち 2 (3)",
+        "対局 東風戦 1", "対局 半荘戦 2", "対局 半荘戦 2 (3)",
+        "ロビー 上級 2", "ロビー 一般 1", "ロビー 一般 1 (3)", "ロビー 三人 1 (3)",   // a tie in byte order
+        "レート 0 1", "レート 50 1", "レート 100 1", "レート 100 1 (3)", "レート 20000 1 (3)",
+        "時間帯 0-5時 1", "時間帯 6-11時 1", "時間帯 不明 1", "時間帯 18-23時 1 (3)", "時間帯 不明 1 (3)",
     };
     EXPECT_EQ(conditionRows(), expected);
-    EXPECT_EQ(run.detailedStats.bySeats[1].rankCounts[0], 1);
+    EXPECT_EQ(run.detailedStats.kinds[KIND_THREE].total.rankCounts[0], 1);
     EXPECT_EQ(run.detailedStats.total.rankSum, 11);
 }
 
-TEST(DetailedStats, LobbiesBeyondTheHundredthAreSummedLast)
+// Bug: the first 100 lobbies met had the rows, so a main lobby met later went to the others' row.
+TEST(DetailedStats, TheHundredLobbiesWithTheMostGamesHaveRows)
 {
     startRun();
-    char names[MAX_LOBBIES + 1][8];
-    for (int i = 0; i <= MAX_LOBBIES; i++) snprintf(names[i], sizeof names[i], "L%03d", i);
-    for (int i = 0; i <= MAX_LOBBIES; i++) accept({1, 4, '1', names[i], "12:00", 0, 0});
-    for (int extra : {50, 50, 20, 10, 100, 100, 100, 100}) accept({1, 4, '1', names[extra], "12:00", 0, 0});
+    char names[MAX_LOBBIES + 2][8];
+    for (int i = 0; i <= MAX_LOBBIES + 1; i++) snprintf(names[i], sizeof names[i], "L%03d", i);
+    for (int i = 0; i <= MAX_LOBBIES + 1; i++) accept({1, 4, '1', names[i], "12:00", 0, 0});
+    for (int extra : {50, 50, 20, 10, 101, 101, 101, 101}) accept({1, 4, '1', names[extra], "12:00", 0, 0});
     std::vector<std::string> lobbies;
     for (const std::string& row : conditionRows())
         if (row.rfind("ロビー", 0) == 0) lobbies.push_back(row);
     ASSERT_EQ(lobbies.size(), (size_t)MAX_LOBBIES + 1);
-    EXPECT_EQ(lobbies[0], "ロビー L050 3");
-    EXPECT_EQ(lobbies[1], "ロビー L010 2");   // ties in rising byte order
-    EXPECT_EQ(lobbies[2], "ロビー L020 2");
-    EXPECT_EQ(lobbies[3], "ロビー L000 1");
-    EXPECT_EQ(lobbies[MAX_LOBBIES], "ロビー （その他） 5");   // the 101st lobby, however many games
+    EXPECT_EQ(lobbies[0], "ロビー L101 5") << "met last, most games";
+    EXPECT_EQ(lobbies[1], "ロビー L050 3");
+    EXPECT_EQ(lobbies[2], "ロビー L010 2");   // ties in rising byte order
+    EXPECT_EQ(lobbies[3], "ロビー L020 2");
+    EXPECT_EQ(lobbies[MAX_LOBBIES - 1], "ロビー L098 1");
+    EXPECT_EQ(lobbies[MAX_LOBBIES], "ロビー （その他） 2") << "L099 and L100: one game, last in byte order";
+    EXPECT_EQ(conditionRows(), conditionRows()) << "visiting twice gives the same rows";
 }
 
 TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)
@@ -105,14 +110,17 @@ TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)
     // Game i scores i; the last 200 are three-player games, ranked 1 when i is odd.
     for (int i = 1; i <= 1200; i++)
         accept({i > 1000 ? (i % 2 ? 1 : 3) : (i % 4) + 1, i > 1000 ? 3 : 4, '1', "一般", "12:00", 0, i});
-    BlockFigures last, before;
-    blockFigures(0, 500, &last);
-    blockFigures(500, 500, &before);
-    EXPECT_EQ(last.score.mean, 950.5);     // 701 to 1200
-    EXPECT_EQ(before.score.mean, 450.5);   // 201 to 700
-    EXPECT_EQ(last.fourPlayerGames, 300);
-    EXPECT_EQ(last.tops, 75);              // i % 4 == 0 among 701..1000
-    EXPECT_EQ(before.lasts, 125);          // i % 4 == 3 among 201..700
+    // Each kind's blocks are of its own games only.
+    BlockFigures last, before, three;
+    blockFigures(KIND_FOUR, 0, 500, &last);
+    blockFigures(KIND_FOUR, 500, 500, &before);
+    blockFigures(KIND_THREE, 0, 100, &three);
+    EXPECT_EQ(last.score.mean, 750.5);     // 501 to 1000
+    EXPECT_EQ(before.score.mean, 250.5);   // 1 to 500
+    EXPECT_EQ(three.score.mean, 1150.5);   // 1101 to 1200
+    EXPECT_EQ(last.fourPlayerGames, 500);
+    EXPECT_EQ(last.tops, 125);             // i % 4 == 0 among 501..1000
+    EXPECT_EQ(before.lasts, 125);          // i % 4 == 3 among 1..500
     EXPECT_NEAR(sampleVariance(&last.score), 500.0 * 501.0 / 12.0, 1e-6);   // n (n + 1) / 12 of 1..n
 }
 

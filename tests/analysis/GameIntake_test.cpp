@@ -59,23 +59,3 @@ TEST(GameIntake, ConditionsSelectBesideTheRateRange)
         EXPECT_EQ(acceptGame(games[0].record()), c.selected);
     }
 }
-
-// With the number of seats as a condition the report's rank rows are that many, whatever was read;
-// with other conditions only the entries within them count.
-TEST(GameIntake, TheSeatsConditionSetsTheRankRows)
-{
-    useTestSettings();
-    std::string log = gameOn("2024/03/15", "卓：卓>", '1', 3) + plainGame();
-    readLogGames(log);
-    EXPECT_EQ(run.seatCount, 3);
-    settings.seats = 4;
-    readLogGames(log);
-    EXPECT_EQ(run.seatCount, 4);
-    settings.seats = 3;
-    readLogGames(plainGame());
-    EXPECT_EQ(run.seatCount, 3);
-    settings.seats = 0;
-    copyText(settings.lobbies, sizeof settings.lobbies, "一般ロビー;");
-    readLogGames(log);
-    EXPECT_EQ(run.seatCount, 4) << "a three-player entry outside the conditions is not counted";
-}

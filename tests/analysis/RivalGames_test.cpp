@@ -56,12 +56,13 @@ TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
     };
     for (const GameEntry& g : games) addGameToRivals(&g);
     EXPECT_EQ(a->meetings, 4);
-    EXPECT_EQ(std::vector<int>(a->playerPlaces, a->playerPlaces + 4), (std::vector<int>{ 1, 0, 0, 2 }));
-    EXPECT_EQ(std::vector<int>(a->places, a->places + 4), (std::vector<int>{ 1, 2, 0, 0 }));
-    EXPECT_EQ(a->playerRankSum, 1 + 4 + 4 + 7) << "an odd rank still counts in the average";
-    EXPECT_EQ(a->rankSum, 2 + 1 + 2 + 0);
-    EXPECT_EQ(a->playerScoreSum, 20 - 40 - 40 + 5);
-    EXPECT_EQ(a->scoreSum, 10 + 30 + 20 - 5);
+    // The places of each kind apart: games 1 and 3 have three seats.
+    const PlaceSums *mine = a->playerPlaces, *his = a->places;
+    EXPECT_EQ(std::vector<int>(mine[KIND_FOUR].rankCounts, mine[KIND_FOUR].rankCounts + 4), (std::vector<int>{ 0, 0, 0, 2 }));
+    EXPECT_EQ(std::vector<int>(his[KIND_THREE].rankCounts, his[KIND_THREE].rankCounts + 4), (std::vector<int>{ 0, 1, 0, 0 }));
+    EXPECT_EQ(mine[KIND_THREE].rankSum, 1 + 7) << "an odd rank still counts in the average";
+    EXPECT_EQ(his[KIND_FOUR].scoreSum, 30 + 20);
+    EXPECT_EQ(his[KIND_THREE].scoreSum, 10 - 5);
     EXPECT_FLOAT_EQ(a->runningBalance, 300.0f - 400.0f - 100.0f + 50.0f);
     EXPECT_EQ(recentRivalGame(a, 1)->share, -100.0f) << "the second seat of game 2 is a row of its own";
     EXPECT_EQ(findRival("B"), 0) << "an opponent not chosen is not counted";

@@ -25,14 +25,14 @@ TEST(TrendSeries, BucketsMergeAndKeepTheValuesAtTheirEnds)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        clearTrendSeries();
+        clearTrendSeries(&run.trendSeries);
         // Money and ranks that wander: the sums up to each game are the expectations.
         std::vector<double> balance(c.games + 1, 0.0);
         std::vector<long long> rankSum(c.games + 1, 0);
         for (int n = 1; n <= c.games; n++) {
             double money = (double)(n * 7919LL % 2001) - 1000.5;
             int rank = n * 31 % 5;   // 0 to 4: an odd rank now and then
-            addGameToTrendSeries(rank, money);
+            addGameToTrendSeries(&run.trendSeries, rank, money);
             balance[n] = balance[n - 1] + money;
             rankSum[n] = rankSum[n - 1] + rank;
         }

@@ -103,7 +103,8 @@ for scheme in 0 1 2 3; do
     [ -s "$out/${id}_月別集計.xls" ] || fail "no monthly table with --trends (scheme $scheme)"
     dump_dom "$out/分析結果.html" "$out.dom"
     grep -qF "<h3>☆ ${id}さんの成績の推移 ☆</h3>" "$out.dom" || fail "no progress section in the DOM (scheme $scheme)"
-    [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq 2 ] || fail "the progress section lacks its two charts (scheme $scheme)"
+    # The sample's history holds both kinds: the balance, and a rank chart per kind.
+    [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq 3 ] || fail "the progress section lacks its three charts (scheme $scheme)"
     grep -qF ">月別集計ファイル</a>" "$out.dom" || fail "no link to the monthly table (scheme $scheme)"
 
     iconv -f CP932 -t UTF-8 "$out/分析結果.html" >"$out.utf8.html"

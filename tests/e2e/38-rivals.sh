@@ -38,10 +38,25 @@ wait_vornix_exit
 [ "$VORNIX_EXIT" = 0 ] || fail "with the option: exit code $VORNIX_EXIT, expected 0"
 page="$folder/${ID}_対戦相手別.html"
 [ -s "$page" ] || fail "with the option: ${ID}_対戦相手別.html is missing in the program folder"
-read_cp932 "$page" | grep -o '<h3 id="r[0-9]*">' | sed 's/.*id="\(r[0-9]*\)".*/\1/' | sort >"$E2E_OUT/38-anchors.txt"
-read_cp932 "$folder/分析結果.html" | grep -o "${ID}_対戦相手別\.html#r[0-9]*\"" |
-    sed 's/.*#\(r[0-9]*\)"/\1/' | sort -u >"$E2E_OUT/38-links.txt"
+read_cp932 "$page" | grep -o '<h3 id="r[0-9a-f]*">' | sed 's/.*id="\(r[0-9a-f]*\)".*/\1/' | sort >"$E2E_OUT/38-anchors.txt"
+read_cp932 "$folder/分析結果.html" | grep -o "${ID}_対戦相手別\.html#r[0-9a-f]*\"" |
+    sed 's/.*#\(r[0-9a-f]*\)"/\1/' | sort -u >"$E2E_OUT/38-links.txt"
 [ -s "$E2E_OUT/38-links.txt" ] || fail "with the option: the report's names link nowhere"
 cmp -s "$E2E_OUT/38-anchors.txt" "$E2E_OUT/38-links.txt" || fail "the report's links and the page's anchors differ"
 grep -qF ">対戦相手別の成績</a>" <(read_cp932 "$folder/分析結果.html") || fail "no download link to the page"
 note "with the option stored, -e -q wrote the page and the report links into its $(wc -l <"$E2E_OUT/38-links.txt") anchors"
+
+# An ID with "#" and "%": every link of the report resolves to its file, and a name's to an anchor.
+"$NATIVE_BUILD/tests/tools/vornix-loggen" --games 300 --opponents 40 --player 'No#1%' "$WINEPREFIX/drive_c/hash.txt"
+write_settings "No#1%;" 'C:\hash.txt' 0 20000 1 0 0
+printf '<対戦相手別>1</対戦相手別>\r\n' | iconv -f UTF-8 -t CP932 >>"$folder/vornix.ini"
+start_vornix -e -q
+wait_vornix_exit
+python3 - "$WINEPREFIX/drive_c" "$folder/分析結果.html" <<'PY' || fail "the ID No#1%: exit code $VORNIX_EXIT, or a link resolves to nothing"
+import re, sys, urllib.parse
+target = lambda path: open(sys.argv[1] + urllib.parse.unquote_to_bytes(path).replace(b'\\', b'/').decode('cp932'), 'rb').read()
+links = re.findall(rb'href="file:///C:([^"#]*)#?([^"]*)"', open(sys.argv[2], 'rb').read())
+assert len(links) > 3 and all(b'id="' + anchor + b'"' in target(path) if anchor else target(path) for path, anchor in links)
+PY
+[ "$VORNIX_EXIT" = 0 ] || fail "the ID No#1%: exit code $VORNIX_EXIT, expected 0"
+note "the ID No#1%: every link of the report resolves"

@@ -3,7 +3,7 @@
 # its three files equal vornix-cli's with the same conditions as options (links and processing time
 # aside), and the report names them. A broken entry ends the run with a box whose second line names
 # its line; with 壊れた対局 stored, the run skips it, ends with 0 and the report counts it. A stored day
-# that is no day is ignored.
+# that is no day is ignored; a stored period whose first day lies after its last refuses the run.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -83,3 +83,16 @@ wait_vornix_exit
 grep -qxF "読み飛ばした壊れた対局：<span style=\"font-size:20\">1</span> 件（$header_line 行目）<BR>" <(read_cp932 "$folder/分析結果.html") ||
     fail "the report does not count the skipped entry"
 note "a broken entry: its line in the fatal box; skipped and counted with 壊れた対局"
+
+# A stored period whose first day lies after its last: the run is refused before reading, told why.
+write_conditions 'C:\logs\Zentolog.txt' '<開始日>2024/06/01</開始日>' '<終了日>2024/01/01</終了日>'
+start_vornix -e -q
+box=$(wait_window "エラー")
+texts=$(window_texts "エラー" | cut -f 2 | tr -d '\r')
+grep -qF "保存された期間の開始日が終了日より後になっています。" <<<"$texts" || fail "no box tells of the dropped period"
+click_at "$box" 8 8
+press "$box" Return
+wait_vornix_exit
+[ "$VORNIX_EXIT" = 2 ] || fail "a reversed stored period: exit code $VORNIX_EXIT, expected 2"
+[ -z "$(ls "$folder" | grep -v '^vornix\.ini$')" ] || fail "a reversed stored period wrote: $(ls "$folder")"
+note "a reversed stored period: refused with its box, exit code 2, nothing written"

@@ -2,7 +2,9 @@
 # Native only, no Wine: vornix-cli killed (SIGKILL, as by power loss or the task manager) while it
 # reads a long log, and again while it writes the report, leaves the previous three output files byte
 # for byte as they were; the next complete run removes what the killed ones left and leaves no
-# temporary file behind.
+# temporary file behind. Killed with --rivals at random points, the report on disk never links an
+# opponent's name to another opponent's section of the page, and the next plain run removes the page's
+# left-overs too.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 cli="$ROOT/build/native/vornix-cli"
@@ -67,4 +69,24 @@ leftovers=$(ls out | grep '\.tmp$' || true)
 for name in "${outputs[@]}"; do
     cmp -s "previous/$name" "out/$name" && fail "$name was not replaced by the complete run"
 done
+
+# Killed --rivals runs over another log's report: each name links to its opponent's section or none.
+"$ROOT/build/native/tests/tools/vornix-loggen" --games 3000 --opponents 400 --seed 7 other.txt
+"$cli" --log other.txt --id Sakura77 --out out --rivals >/dev/null || fail "the run on the other log failed"
+for at in $(shuf -i 0-900 -n 8); do
+    "$cli" --log log.txt --id Sakura77 --out out --rivals >/dev/null 2>&1 &
+    pid=$!
+    sleep "$((at / 1000)).$(printf %03d $((at % 1000)))"
+    kill -KILL "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true
+    pid=
+    python3 - out <<'PY' || fail "a --rivals run killed at $at ms: a link lands on another opponent"
+import re, sys
+text = lambda name: open(sys.argv[1] + '/' + name, 'rb').read().decode('cp932', 'replace')
+sections = dict(re.findall(r'<h3 id="(r[0-9a-f]+)">☆ (.*?)さんとの', text('Sakura77_対戦相手別.html')))
+assert all(sections.get(anchor, name) == name for anchor, name in re.findall(r'#(r[0-9a-f]+)">(.*?)<', text('分析結果.html')))
+PY
+done
+"$cli" --log other.txt --id Sakura77 --out out >/dev/null || fail "the plain run after the killed ones failed"
+leftovers=$(ls out | grep '\.tmp$\|^vornix\.lock$' || true)
+[ -z "$leftovers" ] || fail "left behind by a plain run after killed --rivals runs: $leftovers"
 echo "a killed vornix-cli leaves the previous output files as they were"

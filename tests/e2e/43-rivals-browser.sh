@@ -31,7 +31,7 @@ for scheme in 0 1 2 3; do
         fail "vornix-cli --rivals failed on scheme $scheme"
     page="$out/${id}_対戦相手別.html"
     headless_chromium "$page" --dump-dom >"$out.dom"
-    sections=$(grep -o '<h3 id="r[0-9]*">☆ [^<]*さんとの対戦成績 ☆</h3>' "$out.dom" | wc -l)
+    sections=$(grep -o '<h3 id="r[0-9a-f]*">☆ [^<]*さんとの対戦成績 ☆</h3>' "$out.dom" | wc -l)
     [ "$sections" -gt 0 ] || fail "no section in the DOM of the page (scheme $scheme)"
     [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq "$sections" ] || fail "a section lacks its chart (scheme $scheme)"
     headless_chromium "$out/分析結果.html" --dump-dom >"$out.report.dom"
@@ -39,7 +39,7 @@ for scheme in 0 1 2 3; do
 
     # The head and the first section alone, in the page's own bytes.
     iconv -f CP932 -t UTF-8 "$page" |
-        awk '/id="r2"/ { done = 1 } !done { print } END { print "</body></html>" }' | iconv -f UTF-8 -t CP932 >"$out/first.html"
+        awk '/<h3 id="r/ && ++n == 2 { done = 1 } !done { print } END { print "</body></html>" }' | iconv -f UTF-8 -t CP932 >"$out/first.html"
     headless_chromium "$out/first.html" --window-size=800,900 --screenshot="$E2E_OUT/rivals-scheme$scheme.png" >/dev/null
     lit=$(convert "$E2E_OUT/rivals-scheme$scheme.png" -fill black +opaque "${plus_colours[$scheme]}" \
         -fill white -opaque "${plus_colours[$scheme]}" -format '%[fx:round(mean*w*h)]' info:)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Native only, no Wine: on generated logs, vornix-cli --rivals writes a page whose every section agrees
 # with the opponent's row of the per-opponent table and, for its places and last games, with a count
-# made here from the per-game table; every opponent link of the report points to an anchor of the
-# page; and the report is, links aside, the report of the same run without the option.
+# made here from the per-game table; every opponent link of the report points to the anchor of the
+# page made of its name; and the report is, links aside, the report of the same run without the option.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 cli="$ROOT/build/native/vornix-cli"
@@ -32,26 +32,31 @@ for r in rows(on + '/Sakura77_戦績.xls'):
     me = next(s for s in seats if s[0] == 'Sakura77')
     for s in seats:
         if s is not me:
-            meetings.setdefault(s[0], []).append((r[0], r[1], r[2], r[3], int(me[1]), int(me[2]), int(s[1]), int(s[2]), s[3]))
+            meetings.setdefault(s[0], []).append((r[0], r[1], r[2], r[3], int(me[1]), int(me[2]), int(s[1]), int(s[2]), s[3], len(seats)))
 
-sections = re.split(r'<h3 id="r(\d+)">☆ (.*?)さんとの対戦成績 ☆</h3>', page)[1:]
+sections = re.split(r'<h3 id="r([0-9a-f]+)">☆ (.*?)さんとの対戦成績 ☆</h3>', page)[1:]
 names = {}
 assert 0 < len(sections) // 3 <= 110, len(sections)
 for i in range(0, len(sections), 3):
-    number, name, body = int(sections[i]), html.unescape(sections[i + 1]), sections[i + 2]
-    assert number == i // 3 + 1 and name not in names, (number, name)
-    names[name] = number
+    anchor, name, body = sections[i], html.unescape(sections[i + 1]), sections[i + 2]
+    assert anchor == name.encode('cp932').hex() and name not in names, (anchor, name)
+    names[name] = anchor
     row, games = table[name], meetings[name]
     figures = re.search(r'対局数</td><td class="mony">(\d+) 回.*?(\d+) / (\d+)</td>.*?収支</td><td class="\w+">(-?[\d,]+) 円', body, re.S)
     count, above, below, balance = int(figures[1]), int(figures[2]), int(figures[3]), int(figures[4].replace(',', ''))
     assert (count, above, below) == (int(row[1]), int(row[2]), int(row[3])) == (len(games), above, below), name
     assert abs(balance - int(row[6])) <= 1, (name, balance, row[6])
-    for who, rank, score in (('自分', 4, 5), ('相手', 6, 7)):
-        n = len(games)
-        cells = [f'{sum(1 for g in games if g[rank] == p)} 回 ({100.0 * sum(1 for g in games if g[rank] == p) / n:.1f}%)' for p in (1, 2, 3, 4)]
-        cells += [f'{sum(g[rank] for g in games) / n:.2f} 位', f'{sum(g[score] for g in games) / n:.2f} 点']
-        shown = re.findall(r'<td class="rank">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', body)[1])
-        assert shown == cells, (name, who, shown, cells)
+    # The places of each kind apart, under the kind's name when the two met at both.
+    kinds = [(k, kind) for k in (4, 3) if (kind := [g for g in games if g[9] == k])]
+    for k, kind in kinds:
+        n = len(kind)
+        part = body.split(f'<td class="id" colspan="7">{k}人打ち（{n} 戦）</td></tr>')[1] if len(kinds) == 2 else body
+        for who, rank, score in (('自分', 4, 5), ('相手', 6, 7)):
+            cells = [f'{sum(1 for g in kind if g[rank] == p)} 回 ({100.0 * sum(1 for g in kind if g[rank] == p) / n:.1f}%)'
+                     if len(kinds) == 1 or p <= k else '―' for p in (1, 2, 3, 4)]
+            cells += [f'{sum(g[rank] for g in kind) / n:.2f} 位', f'{sum(g[score] for g in kind) / n:.2f} 点']
+            shown = re.findall(r'<td class="rank">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', part)[1])
+            assert shown == cells, (name, who, shown, cells)
     recent = re.findall(r'<tr><td>(.*?)</td><td>(.*?)</td><td class="id">(.*?)</td><td class="mony">(\d+)</td>'
                         r'<td class="rank">(-?\d+)位</td><td class="rank">([+-]\d+)</td><td class="rank">(-?\d+)位</td>'
                         r'<td class="rank">([+-]\d+)</td><td class="\w+">(-?\d+) 円</td></tr>', body)
@@ -60,10 +65,10 @@ for i in range(0, len(sections), 3):
     points = re.search(r'points="([^"]*)"', body)[1].split()
     assert 1 <= len(points) <= 200, len(points)
 
-links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_%E5%AF%BE%E6%88%A6%E7%9B%B8%E6%89%8B%E5%88%A5\.html#r(\d+)">(.*?)</a></td>', report)
-assert links and all(names[html.unescape(n)] == int(r) for r, n in links), 'a link to a missing anchor'
+links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_%E5%AF%BE%E6%88%A6%E7%9B%B8%E6%89%8B%E5%88%A5\.html#r([0-9a-f]+)">(.*?)</a></td>', report)
+assert links and all(names[html.unescape(n)] == r for r, n in links), 'a link to a missing anchor'
 assert set(html.unescape(n) for _, n in links) == set(names), 'every section is linked'
-unlinked = re.sub(r'<a href="[^"]*#r\d+">(.*?)</a>', r'\1', report)
+unlinked = re.sub(r'<a href="[^"]*#r[0-9a-f]+">(.*?)</a>', r'\1', report)
 unlinked = re.sub(r"<LI><a href=\"[^\"]*\">対戦相手別の成績</a></LI>\r\n", "", unlinked)
 strip = lambda t: re.sub(r'Data processing time : \d+ sec', '', t).replace(on, '').replace(off, '')
 assert strip(unlinked) == strip(plain), 'the report changed beyond its links'

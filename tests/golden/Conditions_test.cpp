@@ -163,3 +163,59 @@ TEST(ConditionsIntegration, TolerantReadingIsAReadOfTheLogWithoutTheBrokenEntrie
     useTestSettings();
     expectSameFiles(tolerant, runFiles(joined(entries, keepAll)));
 }
+
+namespace {
+
+// A run with the options that give place figures over the games with `seats` seats (0: both kinds):
+// its report, monthly table and table by condition.
+std::vector<std::string> splitRun(const std::string& log, int seats)
+{
+    useTestSettings();
+    settings.seats = seats;
+    settings.trendCharts = settings.details = 1;
+    std::string report = runFiles(log).report;
+    return {report, fileBytes("Me_月別集計.xls"), fileBytes("Me_条件別集計.xls")};
+}
+
+// The rows of a table (its header left out) that hold mark, its last occurrence taken off.
+std::vector<std::string> kindRows(const std::string& table, const std::string& mark)
+{
+    std::vector<std::string> lines = crlfLines(table), kept;
+    for (size_t i = 1; i < lines.size(); i++)
+        if (lines[i].rfind(mark) != std::string::npos) kept.push_back(lines[i].erase(lines[i].rfind(mark), mark.size()));
+    return kept;
+}
+
+// The text from the first `from` to the following `to`.
+std::string between(const std::string& text, const std::string& from, const std::string& to)
+{
+    size_t start = text.find(from) + from.size();
+    return start < from.size() ? "<missing>" : text.substr(start, text.find(to, start) - start);
+}
+
+}  // namespace
+
+// A history of both kinds gives each place figure of a kind as the run of that kind alone does; the
+// figures that do not depend on the seats are over both.
+TEST(ConditionsIntegration, AMixedRunGivesEachKindTheFiguresOfItsOwnRun)
+{
+    std::string log = joined(generateEntries(600), keepAll);
+    RunFolder folder;
+    std::vector<std::string> mixed = splitRun(log, 0), four = splitRun(log, 4), three = splitRun(log, 3);
+    auto games = [](const std::vector<std::string>& files) { return stoi(between(files[0], "闘牌回数：<span style=\"font-size:20\">", "<")); };
+    EXPECT_EQ(games(mixed), games(four) + games(three));
+    for (const std::string label : {"平均順位", "平均得点", "1位率", "2位率", "3位率", "4位率"}) {
+        // The mixed row's first cell is the four-player figure, its second the three-player one.
+        std::string row = "<tr><td>" + label + "：</td><td class=\"rank\">", cell = "</td><td class=\"rank\">";
+        EXPECT_EQ(between(mixed[0], row, cell), between(four[0], row, "</td>")) << label;
+        EXPECT_EQ(between(mixed[0], row + between(mixed[0], row, cell) + cell, "</td>"),
+                  label == "4位率" ? "―" : between(three[0], row, "</td>")) << label;
+    }
+    EXPECT_EQ(kindRows(mixed[1], "（4人）"), kindRows(four[1], ""));
+    EXPECT_EQ(kindRows(mixed[1], "（3人）"), kindRows(three[1], ""));
+    EXPECT_EQ(kindRows(mixed[2], "\t4人打ち"), kindRows(four[2], ""));
+    EXPECT_EQ(kindRows(mixed[2], "\t3人打ち"), kindRows(three[2], ""));
+    const std::string form = "<h4>最近の調子</h4>\r\n", note = "<p>「誤差の範囲」";
+    EXPECT_EQ(between(mixed[0], "<p>4人打ち（" + std::to_string(games(four)) + " 戦）</p>\r\n", "<p>3人打ち"), between(four[0], form, note));
+    EXPECT_EQ(between(mixed[0], "<p>3人打ち（" + std::to_string(games(three)) + " 戦）</p>\r\n", note), between(three[0], form, note));
+}

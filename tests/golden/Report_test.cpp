@@ -91,12 +91,12 @@ TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
 }
 
 // The table by condition as computed here from the parser's records, apart from the run's sums.
+// Every row is of one kind; with both kinds in the log each names its kind in a last column.
 static std::string independentConditionTable(const std::string& log)
 {
-    struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0; int first = 0; };
-    std::map<std::string, Sums> seats, lengths, lobbies, bands;
-    std::map<int, Sums> rates;
-    int order = 0;
+    struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0; };
+    std::map<std::string, Sums> seats, lengths[2], lobbies[2], bands[2];
+    std::map<int, Sums> rates[2];
     for (ReadGame& read : readLogGames(log)) {
         const GameEntry* g = read.record();
         const Seat& me = g->seats[g->playerSeat];
@@ -105,9 +105,9 @@ static std::string independentConditionTable(const std::string& log)
         int hour = isdigit((unsigned char)g->time[0]) && isdigit((unsigned char)g->time[1])
                        ? (g->time[0] - '0') * 10 + g->time[1] - '0' : 99;
         const char* band = hour < 6 ? "0-5時" : hour < 12 ? "6-11時" : hour < 18 ? "12-17時" : hour < 24 ? "18-23時" : "不明";
-        if (!lobbies.count(read.lobby)) lobbies[read.lobby].first = order++;
-        for (Sums* s : {&seats[g->seatCount == 3 ? "3人打ち" : "4人打ち"], &lengths[g->gameLength == '0' ? "東風戦" : "半荘戦"],
-                        &lobbies[read.lobby], &rates[g->rate], &bands[band]}) {
+        int k = g->seatCount == 3;
+        for (Sums* s : {&seats[k ? "3人打ち" : "4人打ち"], &lengths[k][g->gameLength == '0' ? "東風戦" : "半荘戦"],
+                        &lobbies[k][read.lobby], &rates[k][g->rate], &bands[k][band]}) {
             s->games++;
             if (me.rank >= 1 && me.rank <= 4) s->ranks[me.rank - 1]++;
             s->rankSum += me.rank;
@@ -115,22 +115,29 @@ static std::string independentConditionTable(const std::string& log)
             s->money += money;
         }
     }
-    std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支\r\n";
-    auto row = [&](const char* group, const std::string& name, const Sums& s) {
+    bool mixed = seats.size() == 2;
+    const char* const kinds[] = {"4人打ち", "3人打ち"};
+    std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支";
+    table += mixed ? "\t人数\r\n" : "\r\n";
+    auto row = [&](const char* group, const std::string& name, const Sums& s, int k) {
         char figures[1024];
         double n = s.games;
-        snprintf(figures, sizeof figures, "\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f\t%.0f\r\n", s.games, s.rankSum / n,
+        snprintf(figures, sizeof figures, "\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f\t%.0f", s.games, s.rankSum / n,
                  100.0 * s.ranks[0] / n, 100.0 * s.ranks[1] / n, 100.0 * s.ranks[2] / n, 100.0 * s.ranks[3] / n,
                  s.scoreSum / n, s.money, s.money / n);
-        table += std::string(group) + "\t" + name + figures;
+        table += std::string(group) + "\t" + name + figures + (mixed ? std::string("\t") + kinds[k] : "") + "\r\n";
     };
-    for (const char* name : {"4人打ち", "3人打ち"}) if (seats.count(name)) row("人数", name, seats[name]);
-    for (const char* name : {"東風戦", "半荘戦"}) if (lengths.count(name)) row("対局", name, lengths[name]);
-    std::vector<std::pair<std::string, Sums>> sorted(lobbies.begin(), lobbies.end());
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second.games > b.second.games; });
-    for (const auto& lobby : sorted) row("ロビー", lobby.first, lobby.second);
-    for (const auto& rate : rates) row("レート", std::to_string(rate.first), rate.second);
-    for (const char* name : {"0-5時", "6-11時", "12-17時", "18-23時", "不明"}) if (bands.count(name)) row("時間帯", name, bands[name]);
+    for (int k = 0; k < 2; k++) if (seats.count(kinds[k])) row("人数", kinds[k], seats[kinds[k]], k);
+    for (int k = 0; k < 2; k++)
+        for (const char* name : {"東風戦", "半荘戦"}) if (lengths[k].count(name)) row("対局", name, lengths[k][name], k);
+    for (int k = 0; k < 2; k++) {
+        std::vector<std::pair<std::string, Sums>> sorted(lobbies[k].begin(), lobbies[k].end());
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second.games > b.second.games; });
+        for (const auto& lobby : sorted) row("ロビー", lobby.first, lobby.second, k);
+    }
+    for (int k = 0; k < 2; k++) for (const auto& rate : rates[k]) row("レート", std::to_string(rate.first), rate.second, k);
+    for (int k = 0; k < 2; k++)
+        for (const char* name : {"0-5時", "6-11時", "12-17時", "18-23時", "不明"}) if (bands[k].count(name)) row("時間帯", name, bands[k][name], k);
     return table;
 }
 

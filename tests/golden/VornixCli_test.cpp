@@ -159,7 +159,7 @@ static std::vector<std::string> linkedPaths(const std::string& report)
     const std::string start = "href=\"file://";
     for (size_t at = report.find(start); at != std::string::npos; at = report.find(start, at + 1)) {
         std::string path;
-        for (size_t i = at + start.size(); report[i] != '"'; i++) {
+        for (size_t i = at + start.size(); report[i] != '"' && report[i] != '#'; i++) {
             if (report[i] != '%') { path += report[i]; continue; }
             path += (char)std::stoi(report.substr(i + 1, 2), nullptr, 16);
             i += 2;
@@ -179,6 +179,7 @@ TEST(VornixCli, NativePathsOfAnyCharactersAndLengthWork)
         {u8"dé", u8"outé", u8"café.txt", "characters outside code page 932"},
         {deep, "", "log.txt", "a working folder deeper than 300 bytes"},
         {deep, u8"出力é", "log.txt", "both"},
+        {"No#1 100%", "", "log.txt", "a \"#\" and a \"%\" in the folder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);

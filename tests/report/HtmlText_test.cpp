@@ -19,6 +19,8 @@ TEST(HtmlText, EscapesTheFourSpecialBytesOnly)
         { "it's", "it's", "a single quote stays" },
         { "C:\\ソ表\\", "C:\\ソ表\\", "code page 932 characters whose second byte is 0x5C stay whole" },
         { "<ソ&>", "&lt;ソ&amp;&gt;", "double-byte characters between escaped bytes" },
+        { "Xあいうえお\x82", "Xあいうえお", "a name cut inside a character loses the lone first byte" },
+        { "\x82\x82", "\x82\x82", "a first byte as a second byte is kept" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);

@@ -1,7 +1,11 @@
 #include "report/PlayerRecordSection.h"
 
+#include "analysis/GameIntake.h"
 #include "analysis/RunState.h"
+#include "support/GameLogText.h"
 #include "support/ReportCapture.h"
+
+#include <numeric>
 
 static std::string recordSection(void)
 {
@@ -53,7 +57,7 @@ TEST(PlayerRecordSection, SingleWinInFirstPlaceByteForByte)
 TEST(PlayerRecordSection, NumberFormats)
 {
     resetRunStateForReport();
-    run.seatCount = 3;
+    run.playerTotals.kinds[KIND_THREE].games = 20;
     settings.minRate = 50;
     settings.maxRate = 1000;
     run.playerTotals.games = 20;
@@ -90,4 +94,32 @@ TEST(PlayerRecordSection, NumberFormats)
         EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << c.line;
     }
     EXPECT_EQ(occurrences(recordSection(), "位率："), 3) << "three seats give three rate rows";
+}
+
+// Each kind's rank rates sum to 100 % within rounding, in rows of the kind of the player's own
+// games. Bug: a three-player entry of other players once cut a four-player record to three rows.
+TEST(PlayerRecordSection, RankRowsFollowTheKindOfThePlayersGames)
+{
+    const std::string fourth = gameEntry("卓(点100)：卓>", '1', {"Me", "A", "B", "C"}, resultLine({{4, -25}, {1, 30}, {2, 10}, {3, -15}}));
+    const std::string others = gameEntry("卓(点100)：卓>", '1', {"X", "Y", "Z", "=三人打ち"}, resultLine({{1, 20}, {2, 10}, {3, -30}}));
+    const std::string three = gameEntry("卓(点100)：卓>", '1', {"Me", "Y", "Z", "=三人打ち"}, resultLine({{2, 10}, {1, 20}, {3, -30}}));
+    const struct { std::string log; std::vector<size_t> rows; const char* rule; } cases[] = {
+        { others + fourth + fourth, {4}, "four rows for a four-player record among others' three-player entries" },
+        { fourth + three + plainGame() + three + fourth, {4, 3}, "a column per kind for both kinds" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        useTestSettings();
+        for (ReadGame& game : readLogGames(c.log)) ASSERT_TRUE(acceptGame(game.record()));
+        std::vector<std::vector<double>> columns(c.rows.size());
+        for (const std::string& line : crlfLines(recordSection())) {
+            size_t at = line.find("位率：");
+            for (size_t column = 0; at != std::string::npos && (at = line.find("rank\">", at)) != std::string::npos; column++)
+                if (line.compare(at += 6, strlen("―"), "―") != 0) columns.at(column).push_back(atof(line.c_str() + at));
+        }
+        for (size_t i = 0; i < c.rows.size(); i++) {
+            EXPECT_EQ(columns[i].size(), c.rows[i]);
+            EXPECT_NEAR(std::accumulate(columns[i].begin(), columns[i].end(), 0.0), 100.0, 0.2);
+        }
+    }
 }

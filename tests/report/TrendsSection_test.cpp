@@ -14,8 +14,8 @@ TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
     for (int n = 0; n < 1300; n++) {
         char date[16];
         snprintf(date, sizeof date, "%07d", 9999999 - n);
-        addGameToMonth(date, 1, 10, 100.0);
-        addGameToTrendSeries(1, 100.0);
+        addGameToMonth(date, KIND_FOUR, 1, 10, 100.0);
+        addGameToTrendSeries(&run.trendSeries, 1, 100.0);
     }
     std::string html = captureReport(writeTrendsSection);
     EXPECT_EQ(occurrences(html, "<tr><td class=\"recent\">"), 1200);
@@ -23,6 +23,17 @@ TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
               std::string::npos);
     EXPECT_LT(html.find("9999999"), html.find("9998800"));
     EXPECT_EQ(html.find("9998799"), std::string::npos);
+    // With both kinds a month's two rows are one of the 1,200 months.
+    resetRunStateForReport();
+    for (int n = 0; n < 2600; n++) {
+        addGameToMonth(std::to_string(9999999 - n / 2).c_str(), n % 2, 1, 10, 100.0);
+        addGameToTrendSeries(&run.kindTrends[n % 2], 1, 100.0);
+        addToPlaceSums(&run.playerTotals.kinds[n % 2], 1, 10);
+    }
+    addGameToTrendSeries(&run.trendSeries, 1, 100.0);
+    html = captureReport(writeTrendsSection);
+    EXPECT_EQ(occurrences(html, "<tr><td class=\"recent\">"), 2400);
+    EXPECT_NE(html.find("<p>1300か月分のうち、新しい1200か月分だけを"), std::string::npos);
 }
 
 // Whatever the balance and the ranks, both charts are drawn and every point of their lines lies
@@ -46,8 +57,8 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
         resetRunStateForReport();
         copyText(settings.currentId, sizeof settings.currentId, "<x>");
         for (int n = 0; n < c.games; n++) {
-            addGameToMonth("2024/01/01", c.rank, 10, c.money);
-            addGameToTrendSeries(c.rank, c.money);
+            addGameToMonth("2024/01/01", KIND_FOUR, c.rank, 10, c.money);
+            addGameToTrendSeries(&run.trendSeries, c.rank, c.money);
         }
         std::string html = captureReport(writeTrendsSection);
         EXPECT_NE(html.find("<h3>☆ &lt;x&gt;さんの成績の推移 ☆</h3>\r\n"), std::string::npos);

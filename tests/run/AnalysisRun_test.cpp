@@ -9,13 +9,17 @@
 #include "report/Report.h"
 #include "support/RecordingPlatform.h"
 #include "support/RenameSeam.h"
+#include "settings/AppPaths.h"
+#include "settings/SettingsFile.h"
 #include "text/Messages.h"
 
 #include <algorithm>
 #include <errno.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
+#include <sys/file.h>
 
 // The previous run's files in the current folder.
 static const std::vector<std::string> PREVIOUS_FILES = {"Me_ID別集計.xls", "Me_戦績.xls", "分析結果.html"};
@@ -40,15 +44,20 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
     struct Case {
         std::string log;
         int minRate;
+        const char* settingsFile;   // read before the run, when not NULL
+        const char* message;
         const char* rule;
     };
     const std::string other = gameEntry("卓(点50)：卓>", '1', {"W", "X", "Y", "Z"},
                                         resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     const Case cases[] = {
-        {"", 0, "an empty log"},
-        {"no entries here\r\n", 0, "a log without entries"},
-        {other + other, 0, "no entry of the ID"},
-        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, "every entry of the ID below the range"},
+        {"", 0, NULL, MESSAGE_NO_GAME, "an empty log"},
+        {"no entries here\r\n", 0, NULL, MESSAGE_NO_GAME, "a log without entries"},
+        {other + other, 0, NULL, MESSAGE_NO_GAME, "no entry of the ID"},
+        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, NULL, MESSAGE_NO_GAME,
+         "every entry of the ID below the range"},
+        {plainGame(), 0, "<KalventoID>Me;</KalventoID>\r\n<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n",
+         MESSAGE_STORED_PERIOD_DROPPED, "bug: a stored period that can never match read the whole log"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -56,10 +65,17 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
         useTestSettings();
         writePreviousFiles();
         settings.minRate = c.minRate;
+        if (c.settingsFile) {
+            writeBytes("vornix.ini", c.settingsFile);
+            copyText(appPaths.settingsPath, sizeof appPaths.settingsPath, "vornix.ini");
+            readSettingsFile();
+            remove("vornix.ini");
+        }
         clearRecordings();
         EXPECT_EQ(runLog(c.log), 0);
+        EXPECT_EQ(run.playerTotals.games, 0);
         ASSERT_EQ(shownMessages.size(), 1u);
-        EXPECT_EQ(shownMessages[0], MESSAGE_NO_GAME);
+        EXPECT_EQ(shownMessages[0], c.message);
         EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
         expectPreviousFilesOnly();
     }
@@ -187,46 +203,71 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
         }
         // The next run removes what a killed one left and replaces all three.
         closeLog();
+        writeBytes("Me_対戦相手別.html.99999999.1.tmp", "");   // bug: kept, as this run makes no page
         EXPECT_EQ(runLog(plainGame()), 1);
         EXPECT_EQ(folderNames().size(), 4u);
     }
 }
 
 // The second read for the page of each opponent: a log changed on the disk in between gives no page
-// and no links to it, and the user is told; an unchanged one gives both.
-static int changeLogInSecondRead;
+// and no links to it, and the user is told; an unchanged one gives both. Bug: a log rewritten in place
+// (a broken entry in the second read, the tolerant reading off) ended the whole run.
+enum LogChange { UNCHANGED, APPENDED, REWRITTEN };
+static int logChangeInSecondRead;
 
 static void changeLogDuringSecondRead(void)
 {
-    if (run.pass != PASS_RIVALS || !changeLogInSecondRead) return;
-    FILE* log = fopen("log.txt", "ab");
-    fputs("\r\n", log);
-    fclose(log);
-    changeLogInSecondRead = 0;
+    if (run.pass != PASS_RIVALS || logChangeInSecondRead == UNCHANGED) return;
+    // Grown, or rewritten in place with its last entry broken: its scores no longer sum to 0.
+    std::string bytes = fileBytes("log.txt");
+    writeBytes("log.txt", logChangeInSecondRead == APPENDED ? bytes + "\r\n" : bytes.replace(bytes.rfind("+30"), 3, "+31"));
+    logChangeInSecondRead = UNCHANGED;
 }
 
 TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
 {
-    for (int changed : {0, 1}) {
-        SCOPED_TRACE(changed ? "changed in the second read" : "unchanged");
+    for (int change : {UNCHANGED, APPENDED, REWRITTEN}) {
+        SCOPED_TRACE(change);
         RunFolder folder;
         useTestSettings();
-        settings.rivals = settings.skipBroken = 1;
+        settings.rivals = 1;
+        settings.skipBroken = change != REWRITTEN;
         clearRecordings();
-        changeLogInSecondRead = changed;
+        logChangeInSecondRead = change;
         run.progress = changeLogDuringSecondRead;
         const std::string broken = "<一般ロビー(点50)：卓2>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n"
                                    ">1     +30 2     +10 3     -15 4     -24\r\n";
-        ASSERT_EQ(runLog(plainGame() + broken + plainGame()), 1);
+        std::string log = plainGame() + (settings.skipBroken ? broken : "");
+        while (log.size() < 3 * 64 * 1024) log += plainGame();   // the change is read after the first block
+        ASSERT_EQ(runLog(log), 1);
         run.progress = NULL;
-        EXPECT_EQ(run.skippedEntries, 1) << "the second read does not count a skipped entry again";
+        int changed = change != UNCHANGED;
+        EXPECT_EQ(run.skippedEntries, settings.skipBroken) << "the second read does not count a skipped entry again";
         EXPECT_EQ(run.outputs[OUTPUT_RIVALS].written, !changed);
         EXPECT_EQ(run.outputs[OUTPUT_RIVALS].created, !changed) << "a page given up is not also a write that failed";
         EXPECT_EQ(shownMessages, changed ? std::vector<std::string>{MESSAGE_LOG_CHANGED} : std::vector<std::string>{});
         std::string page = fileBytes("Me_対戦相手別.html");
         std::string report = fileBytes("分析結果.html");
-        EXPECT_EQ(page.find("<h3 id=\"r3\">☆ Cさんとの対戦成績 ☆</h3>") != std::string::npos, !changed);
-        EXPECT_EQ(report.find("#r3\">C</a>") != std::string::npos, !changed);
+        EXPECT_EQ(page.find("<h3 id=\"r43\">☆ Cさんとの対戦成績 ☆</h3>") != std::string::npos, !changed);
+        EXPECT_EQ(report.find("#r43\">C</a>") != std::string::npos, !changed);
         EXPECT_EQ(folderNames().size(), changed ? 4u : 5u) << "log, report, two tables (and the page)";
     }
+}
+
+// Bug: two runs into one folder could leave one's report beside the other's tables. A run that finds
+// the folder's lock held refuses, says which folder, and writes nothing; the holder's lock file stays.
+TEST(AnalysisRun, AFolderAnotherRunWritesIntoIsLeftAlone)
+{
+    RunFolder folder;
+    useTestSettings();
+    writePreviousFiles();
+    clearRecordings();
+    int held = open(FOLDER_LOCK_NAME, O_RDWR | O_CREAT, 0666);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    folderLockWait = 0;
+    EXPECT_EQ(runLog(plainGame()), ANALYSIS_FOLDER_BUSY);
+    folderLockWait = 30000;
+    EXPECT_EQ(shownMessages.at(0).rfind(MESSAGE_FOLDER_BUSY, 0), 0u) << shownMessages.size();
+    EXPECT_EQ(close(held) + removeFile(FOLDER_LOCK_NAME), 1) << "the holder's lock file is still there";
+    expectPreviousFilesOnly();
 }

@@ -116,6 +116,8 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<開始日>2024-3-5</開始日>\r\n", "firstDay", "2024/03/05", "a day as typed is stored" },
         { "<終了日>2024/02/30</終了日>\r\n", "lastDay", "", "an impossible day is ignored" },
         { "<開始日>soon</開始日>\r\n", "firstDay", "", "a word is ignored" },
+        { "<開始日>2024/06/01</開始日>\r\n<終了日>2024/06/01</終了日>\r\n", "lastDay", "2024/06/01",
+          "a period of one day is kept" },
         { "<ロビー>上級;一般;</ロビー>\r\n", "lobbies", "上級;一般;", "lobbies" },
         { "<ロビー>上級</ロビー>\r\n", "lobbies", "", "a lobby without its ; is ignored" },
         { "<対局>1</対局>\r\n", "gameLength", "1", "東風戦" },
@@ -123,6 +125,8 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<人数>3</人数>\r\n", "seats", "3", "three seats" },
         { "<人数>2</人数>\r\n", "seats", "0", "two seats stay off" },
         { "<壊れた対局>1</壊れた対局>\r\n", "skipBroken", "1", "tolerant reading" },
+        { "<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n", "lastDay", "",
+          "a period that can never match is dropped whole" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -130,7 +134,11 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         resetSettings();
         EXPECT_EQ(readSettingsFile(), 1);
         EXPECT_EQ(fieldText(c.field), c.expected);
+        const bool last = &c == &cases[sizeof cases / sizeof cases[0] - 1];   // the one dropping a period
+        EXPECT_EQ(takeDroppedPeriodNotice(), last);
     }
+    EXPECT_STREQ(settings.firstDay, "") << "the last case: its first day went too";
+    EXPECT_EQ(takeDroppedPeriodNotice(), 0) << "told once";
 }
 
 TEST_F(SettingsFile, LinesAreReadInPiecesOf261Bytes)

@@ -58,6 +58,15 @@ inline void setOpponents(const std::vector<OpponentRecord>& records)
     for (size_t i = 0; i < records.size(); i++) run.opponentTable.records[i] = records[i];
     run.opponentTable.capacity = capacity;
     run.opponentTable.lastUsed = (int)records.size() - 1;
+    // The name index must stay twice the capacity: a later read of a log writes into it.
+    size_t size = 1;
+    while (size < 2 * (size_t)capacity) size *= 2;
+    if (table.indexSize < size) {
+        free(table.indexSlots);
+        table.indexSlots = (IndexSlot*)calloc(size, sizeof(IndexSlot));
+        ASSERT_NE(table.indexSlots, nullptr);
+        table.indexSize = size;
+    }
 }
 
 // n opponents named "p1".."pn" where p1 has the most games.

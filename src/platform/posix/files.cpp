@@ -10,7 +10,9 @@
 #include <stdlib.h>
 #include <string.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 FILE* openFile(const char* name, const char* mode)
@@ -88,6 +90,51 @@ int removeFile(const char* name)
 {
     // unlink, not remove: like DeleteFileA, this never deletes a directory.
     return unlink(nativePath(name).c_str()) == 0;
+}
+
+static int lockDescriptor = -1;
+static std::string lockPath;
+
+int takeFolderLock(const char* name)
+{
+    if (lockDescriptor >= 0) return -1;
+    std::string path = nativePath(name);
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat opened, named;
+    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        int held = errno == EWOULDBLOCK;
+        close(fd);
+        return held ? 0 : -1;
+    }
+    // The holder before removes the name before it lets go: a lock on a file that no longer has the
+    // name locks nothing, and the next try opens the file that has it now.
+    if (stat(path.c_str(), &named) != 0 || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino) {
+        close(fd);
+        return 0;
+    }
+    lockDescriptor = fd;
+    lockPath = path;
+    return 1;
+}
+
+void releaseFolderLock(void)
+{
+    if (lockDescriptor < 0) return;
+    unlink(lockPath.c_str());
+    close(lockDescriptor);
+    lockDescriptor = -1;
+}
+
+void sleepMilliseconds(int milliseconds)
+{
+    struct timespec pause = {milliseconds / 1000, (long)(milliseconds % 1000) * 1000000L};
+    while (nanosleep(&pause, &pause) != 0 && errno == EINTR) {
+    }
 }
 
 int directoryExists(const char* path)

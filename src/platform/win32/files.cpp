@@ -8,6 +8,7 @@
 #include <shlobj.h>
 #include <string.h>
 
+#include "platform/FileLink.h"
 #include "text/Text.h"
 
 FILE* openFile(const char* name, const char* mode)
@@ -106,6 +107,47 @@ int syncFile(FILE* file)
 int removeFile(const char* name)
 {
     return DeleteFileA(name) != 0;
+}
+
+static HANDLE lockHandle = INVALID_HANDLE_VALUE;
+
+// Opened without sharing, so that no other process opens it while this one holds it, and deleted by
+// the system when the handle closes, at the end of the process however it ends.
+static HANDLE openLockFile(const char* name)
+{
+    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE | DELETE, 0, NULL, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, NULL);
+}
+
+int takeFolderLock(const char* name)
+{
+    if (lockHandle != INVALID_HANDLE_VALUE) return -1;
+    for (int attempt = 0; attempt < 2; attempt++) {
+        lockHandle = openLockFile(name);
+        if (lockHandle != INVALID_HANDLE_VALUE) return 1;
+        DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION) return 0;
+        if (error != ERROR_ACCESS_DENIED) return -1;
+        // Denied: a file held by a process that is closing it (its deletion pending), or a folder
+        // that can't be written, a read-only file or a folder in the way.
+        DWORD attributes = GetFileAttributesA(name);
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            return attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY) ? -1 : 0;
+        if (GetLastError() == ERROR_ACCESS_DENIED) return 0;
+    }
+    return -1;
+}
+
+void releaseFolderLock(void)
+{
+    if (lockHandle == INVALID_HANDLE_VALUE) return;
+    CloseHandle(lockHandle);
+    lockHandle = INVALID_HANDLE_VALUE;
+}
+
+void sleepMilliseconds(int milliseconds)
+{
+    Sleep((DWORD)milliseconds);
 }
 
 int directoryExists(const char* path)
@@ -224,7 +266,5 @@ int argumentFitsCp932(const char*)
 void formatFileLink(char* out, size_t size, const char* folder, const char* name)
 {
     copyText(out, size, "file:///");
-    appendText(out, size, folder);
-    appendText(out, size, "\\");
-    appendText(out, size, name);
+    if (appendLinkPath(out, size, folder) && appendLinkPath(out, size, "\\")) appendLinkPath(out, size, name);
 }
