@@ -69,33 +69,3 @@ void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercen
     *lowPercent = (low < 0.0 ? 0.0 : low) * 100.0;
     *highPercent = (high > 1.0 ? 1.0 : high) * 100.0;
 }
-
-double meanDifferenceWidth(const Moments* a, const Moments* b)
-{
-    return Z95 * sqrt(sampleVariance(a) / a->count + sampleVariance(b) / b->count);
-}
-
-double rateDifferenceWidth(double p1, int n1, double p2, int n2)
-{
-    return Z95 * sqrt(p1 * (1.0 - p1) / n1 + p2 * (1.0 - p2) / n2);
-}
-
-int comparisonSizes(int games, int sizes[MAX_COMPARISONS])
-{
-    if (games < 200) {
-        if (games / 2 < 10) return 0;
-        sizes[0] = games / 2;
-        return 1;
-    }
-    sizes[0] = 100;
-    if (games < COMPARED_GAMES) return 1;
-    sizes[1] = COMPARED_GAMES / 2;
-    return 2;
-}
-
-int compareVerdict(double difference, double width, int lowerIsBetter)
-{
-    if (fabs(difference) <= width) return 0;
-    int rose = difference > 0.0;
-    return rose != lowerIsBetter ? 1 : -1;
-}

@@ -1,8 +1,7 @@
 #ifndef VORNIX_INTERVALS_H
 #define VORNIX_INTERVALS_H
-// 95 % confidence intervals: of a mean (Student's t with the sample standard deviation), of a rate
-// (Wilson's score interval), and of the difference of two means or two rates; and the blocks of the
-// recent-form comparison.
+// 95 % confidence intervals: of a mean (Student's t with the sample standard deviation) and of a
+// rate (Wilson's score interval); the moments of the values they stand on.
 
 // A running mean and sum of squared deviations (Welford's update: no loss of digits on large sums).
 struct Moments {
@@ -36,24 +35,5 @@ int meanInterval(const Moments* moments, double lowest, double highest, double* 
 
 // Wilson's interval of hits out of trials, in percent, kept within 0 to 100. trials must be above 0.
 void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercent);
-
-// The half width of the difference of two means: Z95 * sqrt(v1 / n1 + v2 / n2) with the sample
-// variances v; both counts must be above 0.
-double meanDifferenceWidth(const Moments* a, const Moments* b);
-
-// The half width of the difference of two rates (0 to 1) of n1 and n2 trials, both above 0:
-// Z95 * sqrt(p1 (1 - p1) / n1 + p2 (1 - p2) / n2).
-double rateDifferenceWidth(double p1, int n1, double p2, int n2);
-
-enum { MAX_COMPARISONS = 2, COMPARED_GAMES = 1000 };   // the largest comparison: 500 against 500
-
-// The block sizes N of the recent-form comparisons for a run of `games` games, into sizes (at most
-// MAX_COMPARISONS): 100 from 200 games on, and 500 as well from 1,000 on; below 200 games, half the
-// games rounded down when that is at least 10. Returns how many there are (0 to 2).
-int comparisonSizes(int games, int sizes[MAX_COMPARISONS]);
-
-// The verdict of a difference (later block minus earlier) against its width: 1 improved, -1 worse, 0
-// within chance (not larger than the width). lowerIsBetter: a fall is an improvement.
-int compareVerdict(double difference, double width, int lowerIsBetter);
 
 #endif

@@ -58,13 +58,8 @@ TEST(Intervals, WilsonIntervalStaysWithinZeroAndHundred)
     }
 }
 
-TEST(Intervals, DifferenceWidths)
+TEST(Intervals, MomentsOfTheRest)
 {
-    Moments a = momentsOf({1, 3});        // variance 2
-    Moments b = momentsOf({2, 2, 2, 6});  // variance 4
-    EXPECT_NEAR(meanDifferenceWidth(&a, &b), 1.96 * 1.4142135623730951, 1e-12);   // sqrt(2/2 + 4/4)
-    EXPECT_NEAR(rateDifferenceWidth(0.5, 100, 0.2, 100), 1.96 * 0.06403124237, 1e-9);   // sqrt(.0025 + .0016)
-    EXPECT_EQ(rateDifferenceWidth(0.0, 10, 1.0, 10), 0.0);
     Moments whole = momentsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     Moments part = momentsOf({6, 7, 8, 9, 10});
     Moments rest;
@@ -72,40 +67,4 @@ TEST(Intervals, DifferenceWidths)
     EXPECT_EQ(rest.count, 5);
     EXPECT_NEAR(rest.mean, 3.0, 1e-12);
     EXPECT_NEAR(rest.squares, 10.0, 1e-9);
-}
-
-TEST(Intervals, ComparisonBlocksByTheNumberOfGames)
-{
-    struct Case { int games; std::vector<int> sizes; const char* rule; };
-    const Case cases[] = {
-        {19, {}, "below 20 games: half would be below 10"},
-        {20, {10}, "20 games: 10 against 10"},
-        {199, {99}, "199: half rounded down"},
-        {200, {100}, "from 200 games on: 100"},
-        {999, {100}, "999: still only 100"},
-        {1000, {100, 500}, "from 1,000 games on: 500 as well"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        int sizes[MAX_COMPARISONS] = {};
-        int count = comparisonSizes(c.games, sizes);
-        EXPECT_EQ(std::vector<int>(sizes, sizes + count), c.sizes);
-    }
-}
-
-TEST(Intervals, VerdictsNeedADifferenceLargerThanItsWidth)
-{
-    struct Case { double difference, width; int lowerIsBetter, verdict; const char* rule; };
-    const Case cases[] = {
-        {0.5, 0.4, 0, 1, "a rise beyond the width is better"},
-        {-0.5, 0.4, 0, -1, "a fall beyond the width is worse"},
-        {-0.5, 0.4, 1, 1, "a fall of the rank or the last rate is better"},
-        {0.5, 0.4, 1, -1, "a rise of the rank is worse"},
-        {0.4, 0.4, 0, 0, "equal to the width: chance"},
-        {0.0, 0.0, 0, 0, "no difference without spread: chance"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        EXPECT_EQ(compareVerdict(c.difference, c.width, c.lowerIsBetter), c.verdict);
-    }
 }
