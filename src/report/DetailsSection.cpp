@@ -143,8 +143,7 @@ static void writeConditionRow(const ConditionRow* row, void* context)
         Moments rank;
         rankMoments(row->sums, &rank);
         formatMeanRange(range, sizeof range, &rank, 1.0, kindSeats(row->kind), 2);
-        reportPrintf("<td class=\"recent\">%s</td>", range);
-        reportPrintf("<td class=\"recent\">%s</td>", mark < 0 ? "良い" : mark > 0 ? "悪い" : "");
+        reportPrintf("<td class=\"recent\">%s%s</td>", range, mark < 0 ? " 良い" : mark > 0 ? " 悪い" : "");
     }
     char money[400];
     const double amounts[] = { row->sums->money, row->sums->money / row->sums->games };
@@ -164,18 +163,18 @@ static void writeConditions(void)
     signed char* marks = conditionRowMarks(&rows.count);
     rows.marks = marks;
     reportPrintf("<h4>条件別成績</h4>\n<table cellspacing=\"0\">\n<tr>");
-    static const char* const headings[] = { "区分", "条件", "人数", "対局数", "平均順位", "平均順位の95%範囲",
-                                            "区分内の差", "1位率", "2位率", "3位率", "4位率", "平均得点", "収支",
-                                            "1戦あたり収支" };
+    static const char* const headings[] = { "区分", "条件", "人数", "対局数", "平均順位", "95%範囲", "1位率",
+                                            "2位率", "3位率", "4位率", "平均得点", "収支", "1戦あたり収支" };
     for (const char* heading : headings)
         if (rows.mixed || heading != headings[2]) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
     visitConditionRows(writeConditionRow, &rows);
     free(marks);
     reportPrintf("</table>\n");
-    reportPrintf("<p>「区分内の差」の「良い」「悪い」は、その行の平均順位が同じ区分・同じ人数のほかの対局と比べて、"
-                 "表のすべての行をまとめて見ても偶然では説明しにくいほど違うときだけ付けます。印のない行は、"
-                 "差がないという意味ではなく、この戦数では分からないという意味です。</p>\n");
+    reportPrintf("<p>「95%%範囲」は平均順位の範囲です。その後の「良い」「悪い」は、その行の平均順位が同じ区分・"
+                 "同じ人数のほかの対局と比べて、表のすべての行をまとめて見ても偶然では説明しにくいほど違うときだけ"
+                 "付けます。付いていない行は、差がないという意味ではなく、この戦数では分からないという意味です。"
+                 "</p>\n");
 }
 
 static const char* const FORM_LABELS[FORM_ROWS] = { "平均順位", "平均得点", "1戦あたり収支", "トップ率", "ラス率" };
