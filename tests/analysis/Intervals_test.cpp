@@ -57,14 +57,3 @@ TEST(Intervals, WilsonIntervalStaysWithinZeroAndHundred)
         EXPECT_LE(high, 100.0);
     }
 }
-
-TEST(Intervals, MomentsOfTheRest)
-{
-    Moments whole = momentsOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    Moments part = momentsOf({6, 7, 8, 9, 10});
-    Moments rest;
-    subtractMoments(&whole, &part, &rest);   // 1 to 5: mean 3, squares 10
-    EXPECT_EQ(rest.count, 5);
-    EXPECT_NEAR(rest.mean, 3.0, 1e-12);
-    EXPECT_NEAR(rest.squares, 10.0, 1e-9);
-}

@@ -18,7 +18,6 @@ TEST(TwoSampleTests, WelchAndFisherAgainstHandWorkedValues)
     struct Mean { std::vector<double> a, b; double p; const char* rule; };
     const Mean means[] = {
         {{1, 2, 3, 4, 1, 2, 3, 4, 1, 2}, {1, 1, 2, 1, 2, 1, 1, 3, 1, 2, 1, 1}, 0.0514799023, "t 2.1318, df 13.81"},
-        {{1}, {1, 4, 2}, 1.0, "one value: no test"},
         {{2, 2}, {2, 2, 2}, 1.0, "no spread, equal means"},
         {{1, 1}, {4, 4, 4}, 0.0, "no spread, different means"},
     };
@@ -32,7 +31,6 @@ TEST(TwoSampleTests, WelchAndFisherAgainstHandWorkedValues)
         {0, 10, 3, 10, 0.2105263158, "lasts 0 of 10 against 3 of 10: nothing to tell"},
         {30, 100, 15, 100, 0.0171490228, "30 % against 15 % of 100"},
         {5, 50, 5, 50, 1.0, "equal rates"},
-        {1, 1, 0, 1, 1.0, "one game each"},
     };
     for (const Rate& r : rates) {
         SCOPED_TRACE(r.rule);

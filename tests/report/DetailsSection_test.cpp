@@ -8,15 +8,11 @@ static void acceptGames(int n, int rank, int score)
 {
     for (int i = 0; i < n; i++) {
         GameEntry entry = {};
-        entry.gameLength = '1';
-        snprintf(entry.time, sizeof entry.time, "12:00");
-        entry.lobby = "一般";
-        entry.room = "卓1";
+        entry.lobby = entry.room = "一般";
         entry.seatCount = 4;
-        entry.seats[0] = Seat{"Sakura77", rank, score, 0.0f};
+        entry.seats[0] = Seat{"abc", rank, score, 0.0f};
         entry.seats[1] = Seat{"A", rank == 1 ? 2 : 1, -score, 0.0f};
-        for (int seat = 2; seat < 4; seat++) entry.seats[seat] = Seat{"B", seat + 1, 0, 0.0f};
-        computeMoneyShares(&entry);
+        entry.seats[2] = entry.seats[3] = Seat{"B", 3, 0, 0.0f};
         ASSERT_TRUE(acceptGame(&entry));
     }
 }
@@ -37,7 +33,6 @@ TEST(DetailsSection, RangesShowFromTenGamesAndAVerdictOnlyWhenEarned)
         SCOPED_TRACE(c.rule);
         resetRunStateForReport();
         settings.details = 1;
-        copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
         acceptGames(c.before, 4, -30);
         acceptGames(c.after, 1, 30);
         std::string html = captureReport(writeDetailsSection);
