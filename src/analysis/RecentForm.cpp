@@ -3,6 +3,7 @@
 #include "analysis/Holm.h"
 #include "analysis/TwoSampleTests.h"
 
+#include <assert.h>
 #include <stdio.h>
 
 const int FORM_DECIMALS[FORM_ROWS] = { 2, 2, 0, 1, 1 };
@@ -79,6 +80,7 @@ void compareFormBlocks(const FormBlock* latest, const FormBlock* earlier, FormRo
 
 void decideFormRows(FormRow* rows, int count)
 {
+    assert(count <= FORM_MAX_FAMILY);
     double pValues[FORM_MAX_FAMILY] = {};
     double sorted[FORM_MAX_FAMILY];
     for (int i = 0; i < count; i++) pValues[i] = rows[i].pValue;
@@ -86,7 +88,7 @@ void decideFormRows(FormRow* rows, int count)
     for (int i = 0; i < count; i++) {
         FormRow* row = &rows[i];
         row->verdict = 0;
-        if (row->pValue >= limit || row->difference == 0.0) continue;
+        if (!(row->pValue < limit) || row->difference == 0.0) continue;
         row->verdict = (row->difference > 0.0) != (row->lowerIsBetter != 0) ? 1 : -1;
     }
 }

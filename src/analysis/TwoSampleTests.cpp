@@ -14,7 +14,8 @@ double welchPValue(const Moments* a, const Moments* b)
     if (va + vb <= 0.0) return difference == 0.0 ? 1.0 : 0.0;
     double t = difference / sqrt(va + vb);
     double df = (va + vb) * (va + vb) / (va * va / (a->count - 1) + vb * vb / (b->count - 1));
-    return tTwoSidedTail(t, df);
+    double p = tTwoSidedTail(t, df);
+    return p >= 0.0 && p <= 1.0 ? p : 1.0;   // amounts beyond any double's range tell nothing
 }
 
 static double logChoose(int n, int k)
