@@ -2,6 +2,7 @@
 
 #include "analysis/FatalError.h"
 #include "platform/platform.h"
+#include "text/Bytes.h"
 #include "text/Messages.h"
 #include "text/Text.h"
 
@@ -125,7 +126,7 @@ int rewindLog(void)
 static int refillBlock(void)
 {
     size_t kept = blockFill - blockPos;
-    memmove(block, block + blockPos, kept);
+    moveBytes(block, block + blockPos, kept);
     blockPos = 0;
     blockFill = kept;
     if (logFile && !fileEnded) {
@@ -154,7 +155,7 @@ void unreadLogLine(const char line[LOG_LINE_SIZE])
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
     if (givenBackLine) {
-        memcpy(buffer, givenBack, sizeof givenBack);
+        copyBytes(buffer, givenBack, sizeof givenBack);
         lastLineNumber = givenBackLine;
         givenBackLine = 0;
         return 1;
@@ -172,10 +173,10 @@ int readLogLine(char buffer[LOG_LINE_SIZE])
         size_t available = blockLimit - blockPos;
         size_t scan = available < room + 1 ? available : room + 1;
         const char* from = block + blockPos;
-        const char* lineFeed = (const char*)memchr(from, '\n', scan);
+        const char* lineFeed = findByte(from, '\n', scan);
         if (lineFeed && lineFeed > from && lineFeed[-1] == '\r') {
             size_t text = (size_t)(lineFeed - from) - 1;   // the bytes before the CR
-            memcpy(buffer + used, from, text);
+            copyBytes(buffer + used, from, text);
             buffer[used + text] = '\n';
             used += text + 1;
             blockPos += text + 2;
@@ -184,7 +185,7 @@ int readLogLine(char buffer[LOG_LINE_SIZE])
         size_t take = lineFeed ? (size_t)(lineFeed - from) + 1 : scan;
         int lineEnds = lineFeed && take <= room;
         if (take > room) take = room;   // a full piece; what follows, an LF too, is the next line
-        memcpy(buffer + used, from, take);
+        copyBytes(buffer + used, from, take);
         used += take;
         blockPos += take;
         if (lineEnds) break;

@@ -1,5 +1,7 @@
 #include "platform/TextRow.h"
 
+#include "text/Bytes.h"
+
 #include <math.h>
 #include <string.h>
 
@@ -17,7 +19,7 @@ static void appendRaw(TextRow* row, const char* bytes, size_t length)
         fwrite(bytes, 1, length, row->file);
         return;
     }
-    memcpy(row->bytes + row->length, bytes, length);
+    copyBytes(row->bytes + row->length, bytes, length);
     row->length += length;
 }
 
@@ -25,7 +27,7 @@ void rowBytes(TextRow* row, const char* bytes, size_t length)
 {
     const char* end = bytes + length;
     for (;;) {
-        const char* lineFeed = (const char*)memchr(bytes, '\n', (size_t)(end - bytes));
+        const char* lineFeed = findByte(bytes, '\n', (size_t)(end - bytes));
         if (!lineFeed) break;
         appendRaw(row, bytes, (size_t)(lineFeed - bytes));
         appendRaw(row, "\r\n", 2);
@@ -36,7 +38,7 @@ void rowBytes(TextRow* row, const char* bytes, size_t length)
 
 void rowText(TextRow* row, const char* text)
 {
-    rowBytes(row, text, strlen(text));
+    rowBytes(row, text, textLength(text));
 }
 
 // "00" to "99": two digits per division.
