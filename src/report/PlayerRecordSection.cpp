@@ -13,8 +13,7 @@
 static void writeCounts(void)
 {
     const PlayerTotals* t = &run.playerTotals;
-    reportPrintf("分析範囲： 点<span style=\"font-size:20;\">%d</span> 円から点<span style=\"font-size:20;\">%d</span> 円までの対局<BR>\n",
-                 settings.minRate, settings.maxRate);
+    writeRangeLine();
     writeConditionLines();
     reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
     reportPrintf(" （ <span style=\"font-size:20\">%d</span> 勝 <span style=\"font-size:20\">%d</span> 敗 <span style=\"font-size:20\">%d</span> 引分 ）<BR>\n",

@@ -40,14 +40,15 @@ static void writeDownloadLink(const char* tableName, const char* label)
 }
 
 // The opponent sections link into a finished page of each opponent, which takes its name right
-// before the report, with nothing slow between them.
+// before the report, with nothing slow between them. The page sits beside the report, so the link
+// is relative: it holds in a copied or moved folder.
 static void linkRivalsPage(void)
 {
     static char link[LINK_SIZE];
     static char href[HTML_LINK_SIZE];
     linkOpponentNames(NULL);
     if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return;
-    formatFileLink(link, sizeof link, appPaths.outputFolder, run.outputs[OUTPUT_RIVALS].name);
+    formatSiblingLink(link, sizeof link, run.outputs[OUTPUT_RIVALS].name);
     escapeHtml(href, sizeof href, link);
     linkOpponentNames(href);
 }
