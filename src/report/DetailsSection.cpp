@@ -203,6 +203,22 @@ static void writeComparison(int kind, int size)
     reportPrintf("</table>\n");
 }
 
+void formatFormVerdict(char* out, size_t size, int kind)
+{
+    int sizes[MAX_COMPARISONS];
+    if (comparisonSizes(run.detailedStats.kinds[kind].total.games, sizes) == 0) {
+        copyText(out, size, "対局が20戦に満たないため、比べていません");
+        return;
+    }
+    BlockFigures last, before;
+    blockFigures(kind, 0, sizes[0], &last);
+    blockFigures(kind, sizes[0], sizes[0], &before);
+    double difference = last.rank.mean - before.rank.mean;
+    int verdict = compareVerdict(difference, meanDifferenceWidth(&last.rank, &before.rank), 1);
+    snprintf(out, size, "直近%d戦の平均順位 %.2f（その前の%d戦 %.2f）：%s", sizes[0], last.rank.mean, sizes[0],
+             before.rank.mean, VERDICTS[verdict + 1]);
+}
+
 // The comparisons of the games of one kind, from blocks of that kind's games only. Returns 1 when
 // there was one.
 static int writeKindForm(int kind)

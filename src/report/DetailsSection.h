@@ -12,6 +12,11 @@ void formatMeanInterval(char* out, size_t size, double mean, double width, int d
 // "値 %（下限～上限 %）" of hits out of trials with Wilson's interval, one decimal; "—" without trials.
 void formatRateInterval(char* out, size_t size, int hits, int trials);
 
+// The verdict line of 最近の調子 for the games of kind, as the section judges them: the average rank
+// of the latest block against the block before it, the verdict of the section's first comparison
+// ("直近100戦の平均順位 2.31（その前の100戦 2.45）：向上"), or why nothing was compared. Cut to size - 1.
+void formatFormVerdict(char* out, size_t size, int kind);
+
 // Writes the section from run.detailedStats (at least one game).
 void writeDetailsSection(void);
 

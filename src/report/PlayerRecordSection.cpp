@@ -7,6 +7,7 @@
 #include "report/ConditionLines.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
+#include "report/SummarySection.h"
 #include "settings/Settings.h"
 
 // Range, number of games with wins, losses and draws, and the number of opponents.
@@ -86,6 +87,7 @@ void writePlayerRecordSection(void)
     char id[HTML_ID_SIZE];
     escapeHtml(id, sizeof id, settings.currentId);
     reportPrintf("<h3>☆ %sさんの戦績 ☆</h3>\n", id);
+    if (settings.details) writeSummarySection();
     reportPrintf("<div class=\"indent\">\n");
     writeCounts();
     reportPrintf("<div class=\"indentmargin\">\n");

@@ -7,6 +7,7 @@
 #include "report/ConditionSummaryTable.h"
 #include "report/DetailsSection.h"
 #include "report/HtmlText.h"
+#include "report/LatestGamesSection.h"
 #include "report/MonthlySummaryTable.h"
 #include "report/OpponentOrder.h"
 #include "report/OpponentSections.h"
@@ -96,6 +97,7 @@ static void writeSections(void)
 {
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
+    if (settings.details) writeLatestGamesSection();
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     if (settings.details) writeDetailsSection();
