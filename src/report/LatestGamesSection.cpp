@@ -23,14 +23,16 @@ static void writeGame(const LatestGame* game)
     const char* moneyClass = fabs(game->money) < 0.5 ? "recent" : game->money < 0.0 ? "minus" : "plus";
     reportPrintf("<tr><td>%s</td><td>%s</td><td class=\"id\">%s</td><td class=\"mony\">%d</td>", date, time, lobby,
                  game->rate);
-    reportPrintf("<td class=\"center\">%d人</td><td class=\"rank\">%d位</td><td class=\"rank\">%+d</td>",
+    reportPrintf("<td class=\"center\">%d人</td><td class=\"recent\">%d位</td><td class=\"recent\">%+d</td>",
                  game->seatCount, game->rank, game->score);
     reportPrintf("<td class=\"%s\">%s 円</td>", moneyClass, money);
-    for (int i = 0; i < 3; i++) {
-        if (i < game->seatCount - 1) writeOpponentNameCell(game->opponents[i]);
-        else reportPrintf("<td></td>");
+    // The names may wrap, so that a row of three of them still fits a window of 800 pixels.
+    reportPrintf("<td class=\"id\" style=\"white-space: normal;\">");
+    for (int i = 0; i < game->seatCount - 1 && i < MAX_SEATS - 1; i++) {
+        if (i) reportPrintf("、");
+        writeOpponentName(game->opponents[i]);
     }
-    reportPrintf("</tr>\n");
+    reportPrintf("</td></tr>\n");
 }
 
 void writeLatestGamesSection(void)
@@ -43,7 +45,7 @@ void writeLatestGamesSection(void)
     reportPrintf("<div class=\"indent\">\n<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td>日付</td><td>時刻</td><td class=\"id\">ロビー</td><td class=\"center\">レート</td>"
                  "<td class=\"center\">人数</td><td class=\"center\" colspan=\"2\">順位・得点</td>"
-                 "<td class=\"center\">収支</td><td class=\"id\" colspan=\"3\">対戦相手</td></tr>\n");
+                 "<td class=\"center\">収支</td><td class=\"id\">対戦相手</td></tr>\n");
     for (int i = 0; i < shown; i++) writeGame(latestGame(latest, i));
     reportPrintf("</table>\n</div>\n");
 }

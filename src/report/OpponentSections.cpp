@@ -32,16 +32,16 @@ void linkOpponentNames(const char* pageHref)
     rivalsPageHref = pageHref;
 }
 
-void writeOpponentNameCell(const char* name)
+void writeOpponentName(const char* name)
 {
     char escaped[HTML_ID_SIZE];
     escapeHtml(escaped, sizeof escaped, name);
     if (rivalsPageHref && findRival(name)) {
         char anchor[RIVAL_ANCHOR_SIZE];
         formatRivalAnchor(anchor, name);
-        reportPrintf("<td class=\"id\"><a href=\"%s#%s\">%s</a></td>", rivalsPageHref, anchor, escaped);
+        reportPrintf("<a href=\"%s#%s\">%s</a>", rivalsPageHref, anchor, escaped);
     } else {
-        reportPrintf("<td class=\"id\">%s</td>", escaped);
+        reportPrintf("%s", escaped);
     }
 }
 
@@ -49,7 +49,9 @@ void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
 {
     reportPrintf("<tr>");
     reportPrintf("<td class=\"mony\">%2d：</td>", number);
-    writeOpponentNameCell(record->name);
+    reportPrintf("<td class=\"id\">");
+    writeOpponentName(record->name);
+    reportPrintf("</td>");
     reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
     reportPrintf("<td class=\"mony\">%d/</td>", record->above);
     reportPrintf("<td class=\"mony\">%d</td>", record->below);

@@ -29,9 +29,8 @@ void writeMarginRanking(void);
 // section: pageHref (HTML-escaped, kept by the caller), "#" and the section's anchor. NULL: no links.
 void linkOpponentNames(const char* pageHref);
 
-// The cell of an opponent's name: "<td class="id">", the name HTML-escaped, linked to its section
-// while names link and the opponent has one, "</td>".
-void writeOpponentNameCell(const char* name);
+// An opponent's name, HTML-escaped, linked to its section while names link and the opponent has one.
+void writeOpponentName(const char* name);
 
 // One opponent row: its place `number`, the name (HTML-escaped), games, above/below and balance.
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd);

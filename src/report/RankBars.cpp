@@ -27,14 +27,15 @@ static void placeFill(const ColorScheme* scheme, int place, int seats, const cha
 void writeRankBars(const ColorScheme* scheme, const PlaceSums* sums, int kind)
 {
     int seats = kindSeats(kind);
-    char shares[4][64];
+    char shares[4][32];
     char label[256];
     snprintf(label, sizeof label, "%sの順位分布：", kindName(kind));
     for (int place = 1; place <= seats; place++) {
         snprintf(shares[place - 1], sizeof shares[0], "%.1f %%", 100.0 * sums->rankCounts[place - 1] / sums->games);
-        char part[96];
-        snprintf(part, sizeof part, "%s%d位 %s", place > 1 ? "、" : "", place, shares[place - 1]);
+        char part[32];
+        snprintf(part, sizeof part, "%s%d位 ", place > 1 ? "、" : "", place);
         appendText(label, sizeof label, part);
+        appendText(label, sizeof label, shares[place - 1]);
     }
     reportPrintf("<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\" role=\"img\" aria-label=\"%s\""
                  " font-size=\"12\" fill=\"%s\" style=\"display: block; margin: 2 0 6 0;\">\n",

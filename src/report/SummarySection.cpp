@@ -52,8 +52,14 @@ static void writeKinds(void)
         if (kinds[kind].games) writeKindRow(kind);
     reportPrintf("</table>\n");
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int kind = 0; kind < GAME_KINDS; kind++)
-        if (kinds[kind].games) writeRankBars(scheme, &kinds[kind], kind);
+    reportPrintf("<table cellspacing=\"0\">\n");
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        if (!kinds[kind].games) continue;
+        reportPrintf("<tr><td valign=\"top\">%s</td><td>\n", kindName(kind));
+        writeRankBars(scheme, &kinds[kind], kind);
+        reportPrintf("</td></tr>\n");
+    }
+    reportPrintf("</table>\n");
     for (int kind = 0; kind < GAME_KINDS; kind++) {
         if (!kinds[kind].games) continue;
         char verdict[256];

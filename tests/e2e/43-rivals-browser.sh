@@ -2,6 +2,9 @@
 # A real browser reads the page of each opponent: headless Chromium loads the sample log's page on
 # each colour scheme; its DOM holds a section per opponent with its anchor and chart, and a picture of
 # the first section (build/e2e/rivals-scheme*.png) shows the balance line in the scheme's colour.
+# With 詳しい成績 too, from a copy of the output folder moved elsewhere, every link between the report
+# and the page lands on an anchor of the DOM it names; pictures of the top of the report at 1280 and
+# 800 pixels in build/e2e/top-scheme*-*.png.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 CLI="$ROOT/build/native/vornix-cli"
@@ -26,9 +29,10 @@ source "$ROOT/tests/e2e/browser.sh"
 
 for scheme in 0 1 2 3; do
     out="$WORK/scheme$scheme"
-    mkdir -p "$out"
-    "$CLI" --log "$ROOT/examples/Zentolog.txt" --id "$id" --out "$out" --scheme "$scheme" --rivals >/dev/null ||
-        fail "vornix-cli --rivals failed on scheme $scheme"
+    mkdir -p "$WORK/written"
+    "$CLI" --log "$ROOT/examples/Zentolog.txt" --id "$id" --out "$WORK/written" --scheme "$scheme" --rivals \
+        --details >/dev/null || fail "vornix-cli --rivals failed on scheme $scheme"
+    mv "$WORK/written" "$out"
     page="$out/${id}_対戦相手別.html"
     headless_chromium "$page" --dump-dom >"$out.dom"
     sections=$(grep -o '<h3 id="r[0-9a-f]*">☆ [^<]*さんとの対戦成績 ☆</h3>' "$out.dom" | wc -l)
@@ -36,6 +40,27 @@ for scheme in 0 1 2 3; do
     [ "$(grep -o '<svg ' "$out.dom" | wc -l)" -eq "$sections" ] || fail "a section lacks its chart (scheme $scheme)"
     headless_chromium "$out/分析結果.html" --dump-dom >"$out.report.dom"
     grep -qF ">対戦相手別の成績</a>" "$out.report.dom" || fail "no link to the page (scheme $scheme)"
+    headless_chromium "$page" --dump-dom >"$out.page.dom"
+    python3 - "$out" "$out.report.dom" "$out.page.dom" <<'PY' || fail "a link between the pages lands nowhere (scheme $scheme)"
+import os, re, sys, urllib.parse
+folder = sys.argv[1]
+doms = {'分析結果.html': sys.argv[2], [n for n in os.listdir(folder) if n.endswith('_対戦相手別.html')][0]: sys.argv[3]}
+text = {name: open(dom, encoding='utf-8').read() for name, dom in doms.items()}
+checked = 0
+for name, dom in text.items():
+    for href in re.findall(r'href="([^"]*)"', dom):
+        if href.startswith('file:'): continue   # the downloads: absolute, as they always were
+        path, _, anchor = href.partition('#')
+        target = urllib.parse.unquote(path) if path else name
+        assert os.path.exists(os.path.join(folder, target)), href
+        assert not anchor or 'id="%s"' % anchor in text[target], href
+        checked += 1
+assert checked > 100, checked
+PY
+    for width in 1280 800; do
+        headless_chromium "$out/分析結果.html" --window-size=$width,900 \
+            --screenshot="$E2E_OUT/top-scheme$scheme-$width.png" >/dev/null
+    done
 
     # The head and the first section alone, in the page's own bytes.
     iconv -f CP932 -t UTF-8 "$page" |
