@@ -52,10 +52,10 @@ static void writePlacesRow(const char* who, const PlaceSums* sums, int ranks)
     reportPrintf("<tr><td class=\"id\">%s</td>", who);
     for (int place = 0; place < 4; place++) {
         double rate = 100.0 * sums->rankCounts[place] / games;
-        if (place >= ranks) reportPrintf("<td class=\"rank\">―</td>");
-        else reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
+        if (place >= ranks) reportPrintf("<td class=\"recent\">―</td>");
+        else reportPrintf("<td class=\"recent\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
     }
-    reportPrintf("<td class=\"rank\">%.2f 位</td><td class=\"rank\">%.2f 点</td></tr>\n",
+    reportPrintf("<td class=\"recent\">%.2f 位</td><td class=\"recent\">%.2f 点</td></tr>\n",
                  (double)sums->rankSum / games, (double)sums->scoreSum / games);
 }
 
@@ -92,7 +92,7 @@ static void writeChart(const Rival* rival, const ColorScheme* scheme)
     double balances[RIVAL_POINTS];
     for (int i = 0; i < rival->pointCount; i++) {
         games[i] = rival->points[i].game;
-        balances[i] = rival->points[i].balance;
+        balances[i] = trunc(rival->points[i].balance);   // whole yen as the header writes them
     }
     ChartLine line = { games, balances, rival->pointCount };
     writeBalanceChart(scheme, "収支の推移", "この相手との収支（円）", rival->meetings, &line);
