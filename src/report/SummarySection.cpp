@@ -70,7 +70,9 @@ static void writeKinds(void)
 
 void writeSummarySection(void)
 {
-    reportPrintf("<div class=\"indentmargin\" id=\"summary\">\n");
+    // A frame of the text's colour sets the box apart from the record below it.
+    reportPrintf("<div class=\"indentmargin\" id=\"summary\""
+                 " style=\"border: 1px solid; padding: 4 10 4 10; display: inline-block;\">\n");
     writeMoney();
     writeKinds();
     writeConditionLines();

@@ -151,7 +151,7 @@ TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
     ASSERT_EQ(analyseSample(), 1);
     EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes(SAMPLE_LOG)));
     std::string report = maskedReport(fileBytes("分析結果.html"));
-    report = cutOut(report, "<div class=\"indentmargin\" id=\"summary\">", "<div class=\"indent\">", 1);
+    report = cutOut(report, "<div class=\"indentmargin\" id=\"summary\"", "<div class=\"indent\">", 1);
     report = cutOut(report, "<h3 id=\"latest\">", "<h3>", 1);
     report = cutOut(report, "<h3>☆ Sakura77さんの詳しい成績 ☆</h3>", "<h3>", 1);
     report = cutOut(report, "<LI><a href=\"file:///OUTPUT/Sakura77_%E6%9D%A1", "</LI>\r\n", 0);
