@@ -1,5 +1,6 @@
 #include "analysis/DetailedStats.h"
 
+#include "analysis/ConditionContrasts.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
@@ -43,6 +44,7 @@ static void addToSums(ConditionSums* sums, int rank, int score, double money)
     sums->games++;
     if (rank >= 1 && rank <= 4) sums->rankCounts[rank - 1]++;
     sums->rankSum += rank;
+    sums->rankSquares += (double)rank * rank;
     sums->scoreSum += score;
     sums->money += money;
 }
@@ -142,9 +144,10 @@ void addGameToDetails(const GameEntry* game)
     addToMoments(&stats->money, money);
     addToMoments(&details->rank, player->rank);
     addToMoments(&details->score, player->score);
+    addToMoments(&details->money, money);
     RecentGame* recent = &details->ring[details->ringNext];
     *recent = RecentGame{ money, player->score, player->rank, game->seatCount };
-    details->ringNext = (details->ringNext + 1) % COMPARED_GAMES;
+    details->ringNext = (details->ringNext + 1) % FORM_MAX_LATEST;
 }
 
 // Lobby rows by falling number of games, ties in rising byte order of the text.
@@ -244,34 +247,75 @@ void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), v
     }
 }
 
-// Mean as sum / count and the squared deviations from it, over the values of a block.
-static void blockMoments(Moments* moments, const double* values, int count)
+void rankMoments(const ConditionSums* sums, Moments* moments)
 {
-    double sum = 0.0;
-    for (int i = 0; i < count; i++) sum += values[i];
-    moments->count = count;
-    moments->mean = sum / count;
-    moments->squares = 0.0;
-    for (int i = 0; i < count; i++) moments->squares += (values[i] - moments->mean) * (values[i] - moments->mean);
+    *moments = Moments{ sums->games, 0.0, 0.0 };
+    if (sums->games == 0) return;
+    moments->mean = (double)sums->rankSum / sums->games;
+    moments->squares = sums->rankSquares - moments->mean * (double)sums->rankSum;
+    if (moments->squares < 0.0) moments->squares = 0.0;   // no spread, less the rounding
 }
 
-void blockFigures(int kind, int skip, int games, BlockFigures* figures)
+int kindFormBlocks(int kind, FormBlock* latest, FormBlock* earlier)
 {
-    static double ranks[COMPARED_GAMES], scores[COMPARED_GAMES], money[COMPARED_GAMES];
-    const KindDetails* stats = &run.detailedStats.kinds[kind];
-    memset(figures, 0, sizeof *figures);
+    const KindDetails* details = &run.detailedStats.kinds[kind];
+    int games = latestBlockGames(details->total.games);
+    if (games == 0) return 0;
+    int seats = kindSeats(kind);
+    *latest = FormBlock{};
     for (int i = 0; i < games; i++) {
-        int slot = ((stats->ringNext - 1 - skip - i) % COMPARED_GAMES + COMPARED_GAMES) % COMPARED_GAMES;
-        const RecentGame* game = &stats->ring[slot];
-        ranks[i] = game->rank;
-        scores[i] = game->score;
-        money[i] = game->money;
-        if (game->seatCount == 3) continue;
-        figures->fourPlayerGames++;
-        figures->tops += game->rank == 1;
-        figures->lasts += game->rank == 4;
+        int slot = ((details->ringNext - 1 - i) % FORM_MAX_LATEST + FORM_MAX_LATEST) % FORM_MAX_LATEST;
+        const RecentGame* game = &details->ring[slot];
+        addToFormBlock(latest, game->rank, game->score, game->money, seats);
     }
-    blockMoments(&figures->rank, ranks, games);
-    blockMoments(&figures->score, scores, games);
-    blockMoments(&figures->money, money, games);
+    const FormBlock whole = { details->rank, details->score, details->money, details->total.rankCounts[0],
+                              details->total.rankCounts[seats - 1] };
+    earlierBlock(&whole, latest, earlier);
+    return 1;
+}
+
+// The rows of the table by condition as contrasts: a group is the rows of one condition and kind.
+struct ContrastCollection {
+    ContrastRow* rows;
+    int count;
+    const char* group;
+    int kind;
+    int groups;
+};
+
+static void countRow(const ConditionRow*, void* context)
+{
+    (*(int*)context)++;
+}
+
+static void collectRow(const ConditionRow* row, void* context)
+{
+    ContrastCollection* collection = (ContrastCollection*)context;
+    if (collection->count == 0 || strcmp(row->group, collection->group) != 0 || row->kind != collection->kind)
+        collection->groups++;
+    collection->group = row->group;
+    collection->kind = row->kind;
+    ContrastRow* contrast = &collection->rows[collection->count++];
+    rankMoments(row->sums, &contrast->rank);
+    contrast->group = collection->groups;
+    contrast->mark = 0;
+}
+
+signed char* conditionRowMarks(int* count)
+{
+    int rows = 0;
+    visitConditionRows(countRow, &rows);
+    size_t size = rows > 0 ? (size_t)rows : 1;
+    ContrastRow* contrasts = (ContrastRow*)malloc(size * sizeof(ContrastRow));
+    double* scratch = (double*)malloc(2 * size * sizeof(double));
+    signed char* marks = (signed char*)malloc(size);
+    if (!contrasts || !scratch || !marks) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    ContrastCollection collection = { contrasts, 0, "", 0, 0 };
+    visitConditionRows(collectRow, &collection);
+    markContrasts(contrasts, rows, scratch);
+    for (int i = 0; i < rows; i++) marks[i] = (signed char)contrasts[i].mark;
+    free(contrasts);
+    free(scratch);
+    *count = rows;
+    return marks;
 }

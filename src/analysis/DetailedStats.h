@@ -2,7 +2,7 @@
 #define VORNIX_DETAILEDSTATS_H
 // What the option 詳しい成績 counts: the player's accepted games summed by condition (seats, game
 // length, lobby, rate, time of day), the moments of rank, score and money, and the rank, score and
-// money of the latest 1,000 games in a ring for the recent-form comparison. A place means something
+// money of the latest 500 games of each kind in a ring for the recent form. A place means something
 // only among games of one number of seats, so all of that is kept per kind of game, in one record
 // for each; only the total and the money over every game are kept beside them. Fed only while
 // settings.details is on; its size grows only with the lobbies of the player's games (few in a real
@@ -11,6 +11,7 @@
 #include "analysis/GameKind.h"
 #include "analysis/Intervals.h"
 #include "analysis/LogReader.h"
+#include "analysis/RecentForm.h"
 
 struct GameEntry;
 
@@ -24,6 +25,7 @@ struct ConditionSums {
     int games;
     int rankCounts[4];   // games finished 1st to 4th; another rank counts only in rankSum
     long long rankSum;
+    double rankSquares;  // the sum of the squared ranks, for the spread of the rank
     long long scoreSum;
     double money;        // the player's money: every share added in double
 };
@@ -60,7 +62,8 @@ struct KindDetails {
                                           // kept for the next run
     ConditionSums byHour[HOUR_BANDS];
     Moments rank, score;                  // over every game of the kind
-    RecentGame ring[COMPARED_GAMES];      // the kind's latest games; ringNext is the oldest once full
+    Moments money;                        // over every game of the kind, for its recent form
+    RecentGame ring[FORM_MAX_LATEST];     // the kind's latest games; ringNext is the oldest once full
     int ringNext;
 };
 
@@ -78,13 +81,8 @@ struct ConditionRow {
     const ConditionSums* sums;
 };
 
-// The figures of a block of consecutive games of the ring.
-struct BlockFigures {
-    Moments rank, score, money;   // over every game of the block (mean = sum / count)
-    int fourPlayerGames;
-    int tops;                     // first places in four-player games
-    int lasts;                    // fourth places in four-player games
-};
+// The ranks of a row's games as moments (for the interval and the tests of the average rank).
+void rankMoments(const ConditionSums* sums, Moments* moments);
 
 // Empties the sums and the rings; the lobby rows, their indexes and the rate tables keep their storage.
 void clearDetailedStats(void);
@@ -104,8 +102,14 @@ void addGameToDetails(const GameEntry* game);
 // seats, the four-player rows, then the three-player ones. Sorts the lobby rows so.
 void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context);
 
-// The figures of the `games` games of kind (GameKind) that end `skip` games before its latest one;
-// skip + games must not be above the kind's games counted nor above COMPARED_GAMES.
-void blockFigures(int kind, int skip, int games, BlockFigures* figures);
+// The latest block of the kind's games (latestBlockGames of them) and the earlier block (every
+// earlier game of the kind). Returns 0, leaving both unchanged, when the kind has too few games.
+int kindFormBlocks(int kind, FormBlock* latest, FormBlock* earlier);
+
+// The marks of the rows of the table by condition, in the order of visitConditionRows, into a new
+// array of *count values (markContrasts: -1 a better average rank than the rest of its group and
+// kind, 1 worse, 0 none) that the caller frees. Running out of memory ends the process with
+// MESSAGE_OUT_OF_MEMORY.
+signed char* conditionRowMarks(int* count);
 
 #endif

@@ -13,6 +13,12 @@ enum { FATAL_MESSAGE_SIZE = 256 };
 // The layers above analysis clean up their unfinished outputs through these, in this order.
 static void (*cleanups[FATAL_CLEANUP_SLOTS])(void);
 static int cleanupCount;
+static void (*fatalHandler)(const char* text, int skippable);
+
+void setFatalErrorHandler(void (*handler)(const char* text, int skippable))
+{
+    fatalHandler = handler;
+}
 
 void onFatalError(void (*cleanup)(void))
 {
@@ -22,16 +28,28 @@ void onFatalError(void (*cleanup)(void))
     if (cleanupCount < FATAL_CLEANUP_SLOTS) cleanups[cleanupCount++] = cleanup;
 }
 
-void fatalError(const char* format, ...)
+[[noreturn]] static void endRun(const char* format, va_list args, int skippable)
 {
     char text[FATAL_MESSAGE_SIZE];
-    va_list args;
-    va_start(args, format);
     vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    showErrorMessage(text);
+    if (!fatalHandler) showErrorMessage(text);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
     releaseOpponentTable();
+    if (fatalHandler) fatalHandler(text, skippable);
     exitProcess(1);
+}
+
+void fatalError(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    endRun(format, args, 0);
+}
+
+void fatalEntryError(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    endRun(format, args, 1);
 }

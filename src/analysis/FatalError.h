@@ -10,6 +10,15 @@ enum { FATAL_CLEANUP_SLOTS = 4 };
 // opponent table and ends the process with exit code 1.
 [[noreturn]] void fatalError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// The same for an entry the tolerant reading (settings.skipBroken) would have skipped.
+[[noreturn]] void fatalEntryError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A front end that keeps running after a failed run: once set, fatalError drops the run's files, calls
+// the cleanups and releases the opponent table as above, then hands the message to handler instead of
+// showing it and ending the process; skippable is 1 for fatalEntryError. handler must not return (it
+// leaves the run, as with longjmp). NULL, the start: the message box and exit code 1.
+void setFatalErrorHandler(void (*handler)(const char* text, int skippable));
+
 // Has fatalError call cleanup before it releases the opponent table; a cleanup already registered is
 // not added again, so a run may register its own at every start. At most FATAL_CLEANUP_SLOTS cleanups;
 // registering more is a programming error (assert).

@@ -86,7 +86,7 @@ static int passBrokenEntry(const GameEntry* game)
         char format[64];
         copyText(format, sizeof format, "%s");
         appendText(format, sizeof format, MESSAGE_AT_LINE);
-        fatalError(format, game->fault, game->faultLine);
+        fatalEntryError(format, game->fault, game->faultLine);
     }
     if (run.pass == PASS_RIVALS) return 1;   // counted by the first read
     long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
@@ -103,8 +103,8 @@ void readGames(int (*take)(const GameEntry* game))
     memset(tally, 0, sizeof *tally);
     while (!logAtEnd()) {
         if (!readLogLine(line)) break;
+        if (run.progress) run.progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
-        if (run.progress) run.progress();
         tally->entries++;
         int read = readGameEntry(line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {

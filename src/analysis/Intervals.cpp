@@ -1,5 +1,7 @@
 #include "analysis/Intervals.h"
 
+#include "analysis/StudentT.h"
+
 #include <math.h>
 
 const double Z95 = 1.96;
@@ -18,10 +20,39 @@ double sampleVariance(const Moments* moments)
     return moments->squares / (moments->count - 1);
 }
 
+void subtractMoments(const Moments* whole, const Moments* part, Moments* rest)
+{
+    *rest = Moments{ whole->count - part->count, 0.0, 0.0 };
+    if (rest->count <= 0) {
+        *rest = Moments{ 0, 0.0, 0.0 };
+        return;
+    }
+    rest->mean = (whole->mean * whole->count - part->mean * part->count) / rest->count;
+    double delta = part->mean - rest->mean;
+    rest->squares = whole->squares - part->squares - delta * delta * part->count * rest->count / whole->count;
+    if (rest->squares < 0.0) rest->squares = 0.0;   // a rest without spread, less its rounding
+}
+
 double meanWidth(const Moments* moments)
 {
     if (moments->count < 2) return -1.0;
-    return Z95 * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
+    double t = tQuantile(0.975, moments->count - 1.0);
+    return t * sqrt(sampleVariance(moments)) / sqrt((double)moments->count);
+}
+
+// value within lowest and highest: a mean of impossible ranks (a damaged log) still gives low <= high.
+static double clamp(double value, double lowest, double highest)
+{
+    return value < lowest ? lowest : value > highest ? highest : value;
+}
+
+int meanInterval(const Moments* moments, double lowest, double highest, double* low, double* high)
+{
+    if (moments->count < MIN_INTERVAL_GAMES) return 0;
+    double width = meanWidth(moments);
+    *low = clamp(moments->mean - width, lowest, highest);
+    *high = clamp(moments->mean + width, lowest, highest);
+    return 1;
 }
 
 void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercent)
@@ -37,34 +68,4 @@ void wilsonInterval(int hits, int trials, double* lowPercent, double* highPercen
     double high = centre + half;
     *lowPercent = (low < 0.0 ? 0.0 : low) * 100.0;
     *highPercent = (high > 1.0 ? 1.0 : high) * 100.0;
-}
-
-double meanDifferenceWidth(const Moments* a, const Moments* b)
-{
-    return Z95 * sqrt(sampleVariance(a) / a->count + sampleVariance(b) / b->count);
-}
-
-double rateDifferenceWidth(double p1, int n1, double p2, int n2)
-{
-    return Z95 * sqrt(p1 * (1.0 - p1) / n1 + p2 * (1.0 - p2) / n2);
-}
-
-int comparisonSizes(int games, int sizes[MAX_COMPARISONS])
-{
-    if (games < 200) {
-        if (games / 2 < 10) return 0;
-        sizes[0] = games / 2;
-        return 1;
-    }
-    sizes[0] = 100;
-    if (games < COMPARED_GAMES) return 1;
-    sizes[1] = COMPARED_GAMES / 2;
-    return 2;
-}
-
-int compareVerdict(double difference, double width, int lowerIsBetter)
-{
-    if (fabs(difference) <= width) return 0;
-    int rose = difference > 0.0;
-    return rose != lowerIsBetter ? 1 : -1;
 }

@@ -1,40 +1,64 @@
 #include "analysis/LobbyList.h"
 
 #include "analysis/GameEntryParser.h"
+#include "analysis/SeatMatch.h"
 #include "text/Text.h"
 
 #include <string.h>
 
-// Counts one entry of the lobby (length bytes of header).
-static void countLobby(LogLobbies* lobbies, const char* header, size_t length)
+// Counts one entry of the lobby (length bytes of header). Returns its row; NULL beyond the capacity.
+static LobbyCount* countLobby(LogLobbies* lobbies, const char* header, size_t length)
 {
     for (int i = 0; i < lobbies->count; i++) {
         LobbyCount* row = &lobbies->rows[i];
         if (strlen(row->lobby) == length && memcmp(row->lobby, header, length) == 0) {
             row->entries++;
-            return;
+            return row;
         }
     }
     if (lobbies->count == LOBBY_LIST_CAPACITY) {
         lobbies->more = 1;
-        return;
+        return NULL;
     }
     LobbyCount* row = &lobbies->rows[lobbies->count++];
     copyLogTextN(row->lobby, sizeof row->lobby, header, length);
     row->entries = 1;
+    return row;
 }
 
-int listLogLobbies(const char* path, LogLobbies* lobbies)
+// Reads the player lines after an entry's date line and counts the entry in row's games when one
+// names id. Returns 0 at the log's end, -1 when a line beginning with "<" (the next entry, left in
+// line) cut the entry short, 1 otherwise.
+static int countPlayer(LobbyCount* row, const char* id, char line[LOG_LINE_SIZE])
+{
+    for (int seat = 0; seat < 4; seat++) {
+        if (!readLogLine(line)) return 0;
+        if (line[0] == '<') return -1;
+        if (row && playerLineNamesId(line, id)) {
+            row->games++;
+            row = NULL;
+        }
+    }
+    return 1;
+}
+
+int listLogLobbies(const char* path, const char* id, LogLobbies* lobbies)
 {
     memset(lobbies, 0, sizeof *lobbies);
     if (!openLogToList(path)) return 0;
     char line[LOG_LINE_SIZE];
-    while (readLogLine(line)) {
+    int pending = 0;   // line holds the next header already
+    while (pending || readLogLine(line)) {
+        pending = 0;
         if (line[0] != '<') continue;
         size_t length;
-        if (findLobby(line + 1, &length)) countLobby(lobbies, line + 1, length);
+        LobbyCount* row = findLobby(line + 1, &length) ? countLobby(lobbies, line + 1, length) : NULL;
         // The flag line and the date line are no headers, whatever they begin with.
         if (!readLogLine(line) || !readLogLine(line)) break;
+        if (!id || !id[0]) continue;
+        int read = countPlayer(row, id, line);
+        if (read == 0) break;
+        pending = read < 0;
     }
     lobbies->readToEnd = !logReadFailed();
     closeLog();

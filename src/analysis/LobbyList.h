@@ -10,6 +10,7 @@ enum { LOBBY_LIST_CAPACITY = 100 };
 struct LobbyCount {
     char lobby[LOG_LINE_SIZE];   // as the per-game table writes it, at most 78 bytes
     int entries;                 // entries of the log in that lobby, of every player
+    int games;                   // of them, those with a player line naming the ID (0 without one)
 };
 
 struct LogLobbies {
@@ -21,8 +22,10 @@ struct LogLobbies {
 
 // Lists the lobbies of the log at path (code page 932) into *lobbies. An entry is a line beginning
 // with "<" (not the two lines after such a line); one whose header can't be split is not counted.
+// With an id (not NULL or empty), the entries whose player lines (up to four) name it are counted
+// in games too.
 // Never ends the process. Returns 0 when the log can't be opened (*lobbies then empty), 1 otherwise.
 // Uses the one game log of the process and closes it: not for use while a run reads the log.
-int listLogLobbies(const char* path, LogLobbies* lobbies);
+int listLogLobbies(const char* path, const char* id, LogLobbies* lobbies);
 
 #endif

@@ -57,7 +57,7 @@ struct RunState {
 
     // The run driver's: not cleared by resetRunState.
     time_t startTime;               // taken as the run's very first step
-    void (*progress)(void);         // when set, called by the read loop at every entry of the log, for
+    void (*progress)(void);         // when set, called by the read loop at every line of the log, for
                                     // a progress display (logBytesRead and logSize tell how far the run
                                     // has come); NULL, the default: nothing is called
 };

@@ -25,13 +25,11 @@ enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
 static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
 static int shownPercent = -1;   // the share of the log last shown; -1: no progress line
 
-// The share of the run's reading done so far, redrawn in place on stderr when it changes. With the
-// page of each opponent the log is read twice: each read is half of it. The cursor goes back to the
-// start of the line, so that a message of a fatal error writes over it.
+// The share of the run's reading done so far, redrawn in place on stderr when it changes. The cursor
+// goes back to the start of the line, so that a message of a fatal error writes over it.
 static void showProgress(void)
 {
-    int percent = (int)(logBytesRead() * 100 / logSize());
-    if (runMakesOutput(OUTPUT_RIVALS)) percent = (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
+    int percent = runPercentRead();
     if (percent == shownPercent) return;
     shownPercent = percent;
     fprintf(stderr, "vornix-cli: %3d%%\r", percent);

@@ -3,12 +3,13 @@
 #include "analysis/DetailedStats.h"
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
+#include "report/RangeText.h"
 #include "text/Text.h"
 
 #include <stdio.h>
 
 static const char TABLE_HEADER[] =
-    "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支";
+    "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支\t平均順位の95%範囲";
 
 // The file's context for each row: the stream and whether the rows name their kind.
 struct TableFile {
@@ -36,6 +37,12 @@ static void writeRow(const ConditionRow* row, void* context)
     char figures[1024];
     formatConditionFigures(figures, sizeof figures, row->sums);
     appendText(line, sizeof line, figures);
+    Moments rank;
+    rankMoments(row->sums, &rank);
+    char range[1000];
+    formatMeanRange(range, sizeof range, &rank, 1.0, kindSeats(row->kind), 2);
+    appendText(line, sizeof line, "\t");
+    appendText(line, sizeof line, range);
     if (table->mixed) {
         appendText(line, sizeof line, "\t");
         appendText(line, sizeof line, kindName(row->kind));

@@ -14,7 +14,8 @@ struct ConditionSums;
 // in percent, average score, money and money per game. sums->games must be above 0. Cut to fit size.
 void formatConditionFigures(char* out, size_t size, const ConditionSums* sums);
 
-// Writes the header and one line per row of visitConditionRows ("区分", "条件", the figures, and in a
+// Writes the header and one line per row of visitConditionRows ("区分", "条件", the figures, the 95%
+// range of the average rank ("平均順位の95%範囲", "—" below 10 games), and in a
 // history of both kinds a last column "人数" with the row's kind, so that the other columns stay where
 // they are in every run) into the table's temporary file, which it then closes. Returns 1 when the
 // file was created, 0 when not (nothing written); the outcome's written flag tells whether every byte

@@ -1,20 +1,13 @@
 #ifndef VORNIX_DETAILSSECTION_H
 #define VORNIX_DETAILSSECTION_H
-// The report's section of the option 詳しい成績: the totals with their 95 % intervals, the record by
-// condition, and the latest games against the ones before them.
+// The report's section of the option 詳しい成績: the totals with their 95% ranges, the record by
+// condition, and the latest games of each kind against the earlier ones.
 
 #include <stddef.h>
 
-// "値 ± 幅" of a mean with decimals 2, or whole and grouped with decimals 0 ("1,234 ± 56"); a width
-// below 0 (fewer than 2 games) is "—". Cut to size - 1 bytes.
-void formatMeanInterval(char* out, size_t size, double mean, double width, int decimals);
-
-// "値 %（下限～上限 %）" of hits out of trials with Wilson's interval, one decimal; "—" without trials.
-void formatRateInterval(char* out, size_t size, int hits, int trials);
-
-// The verdict line of 最近の調子 for the games of kind, as the section judges them: the average rank
-// of the latest block against the block before it, the verdict of the section's first comparison
-// ("直近100戦の平均順位 2.31（その前の100戦 2.45）：向上"), or why nothing was compared. Cut to size - 1.
+// The verdicts of 最近の調子 for the games of kind (GameKind) in one line, as the section gives them:
+// "直近100戦をそれ以前の400戦と比べて、" and each row with a verdict ("平均順位は向上、…"), or
+// "はっきりした差はない" when none has, or why nothing was compared. Cut to size - 1 bytes.
 void formatFormVerdict(char* out, size_t size, int kind);
 
 // Writes the section from run.detailedStats (at least one game).

@@ -9,11 +9,14 @@
 #include "report/Report.h"
 #include "report/RivalChoice.h"
 #include "report/RivalsPage.h"
+#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "settings/AppPaths.h"
 #include "text/Messages.h"
 #include "text/Text.h"
+
+#include <stdio.h>
 
 const char FOLDER_LOCK_NAME[] = "vornix.lock";
 int folderLockWait = 30000;
@@ -55,6 +58,26 @@ static void makeRivalsPage(void)
     writeRivalsPage();
 }
 
+// No game matched: the message names the rate range and the conditions the run applied, and what to
+// look at again.
+static void tellNoGame(void)
+{
+    char text[CONDITIONS_TEXT_SIZE + 512];
+    char line[CONDITIONS_TEXT_SIZE];
+    copyText(text, sizeof text, MESSAGE_NO_GAME);
+    snprintf(line, sizeof line, MESSAGE_NO_GAME_RATES, settings.minRate, settings.maxRate);
+    appendText(text, sizeof text, "\n");
+    appendText(text, sizeof text, line);
+    formatConditions(line, sizeof line);
+    if (line[0]) {
+        appendText(text, sizeof text, "\n");
+        appendText(text, sizeof text, line);
+    }
+    appendText(text, sizeof text, "\n");
+    appendText(text, sizeof text, line[0] ? MESSAGE_NO_GAME_ADVICE_CONDITIONS : MESSAGE_NO_GAME_ADVICE);
+    showErrorMessage(text);
+}
+
 // Waits up to folderLockWait for the lock of the current directory. Returns 0 when another run held
 // it all that time; 1 when this run has it, or when the folder can't be locked at all (its outputs
 // then can't be created either, and say so themselves).
@@ -85,7 +108,7 @@ static int analyseLog(void)
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
         showErrorMessage(MESSAGE_STORED_PERIOD_DROPPED);
-        return 0;
+        return ANALYSIS_NO_GAME;
     }
     dropRunOutputLeftovers();
     createGameTable();
@@ -93,7 +116,7 @@ static int analyseLog(void)
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
-        showErrorMessage(MESSAGE_NO_GAME);
+        tellNoGame();
         return ANALYSIS_NO_GAME;
     }
     // The table takes its final name together with the report, once that is complete.
@@ -109,4 +132,14 @@ int runAnalysis(void)
     int result = analyseLog();
     releaseFolderLock();
     return result;
+}
+
+int runPercentRead(void)
+{
+    long long size = logSize();
+    if (size <= 0) return 0;
+    long long read = logBytesRead();
+    int percent = (int)((read < size ? read : size) * 100 / size);
+    if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
+    return (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
 }

@@ -30,4 +30,8 @@ extern int folderLockWait;              // milliseconds a run waits for another'
 // report's links land on the same opponent's section or on none.
 int runAnalysis(void);
 
+// The share of the run's reading done so far, 0 to 100, for run.progress: with the page of each
+// opponent the log is read twice, and each read is half of it. 0 while the log's size is unknown.
+int runPercentRead(void);
+
 #endif

@@ -1,6 +1,7 @@
 #include "settings/AnalysisConditions.h"
 
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -122,4 +123,37 @@ void clearConditions(void)
     settings.gameLength = 0;
     settings.seats = 0;
     settings.skipBroken = 0;
+}
+
+// Appends the separator before every part but the first, then the part.
+static void appendPart(char* out, size_t size, int* parts, const char* part)
+{
+    if ((*parts)++) appendText(out, size, "、");
+    appendText(out, size, part);
+}
+
+void formatConditions(char* out, size_t size)
+{
+    if (size) out[0] = '\0';
+    if (!selectionConditionsSet()) return;
+    int parts = 0;
+    char part[LOBBY_LIST_SIZE + 16];
+    appendText(out, size, "分析条件：");
+    if (settings.firstDay[0] || settings.lastDay[0]) {
+        snprintf(part, sizeof part, "%s～%s", settings.firstDay, settings.lastDay);
+        appendPart(out, size, &parts, part);
+    }
+    if (settings.lobbies[0]) {
+        copyText(part, sizeof part, "ロビー：");
+        for (const char* item = settings.lobbies; *item;) {
+            size_t length = strcspn(item, ";");
+            if (item != settings.lobbies) appendText(part, sizeof part, "・");
+            size_t used = strlen(part);
+            copyTextN(part + used, sizeof part - used, item, length);
+            item += length + (item[length] == ';');
+        }
+        appendPart(out, size, &parts, part);
+    }
+    if (settings.gameLength) appendPart(out, size, &parts, settings.gameLength == LENGTH_TONPU ? "東風戦" : "半荘戦");
+    if (settings.seats) appendPart(out, size, &parts, settings.seats == 3 ? "3人打ち" : "4人打ち");
 }

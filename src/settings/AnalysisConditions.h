@@ -48,4 +48,11 @@ int selectionConditionsSet(void);
 // Turns every analysis condition off, the tolerant reading too ("条件を解除").
 void clearConditions(void);
 
+enum { CONDITIONS_TEXT_SIZE = LOBBY_LIST_SIZE + 96 };   // "分析条件：", a period, every lobby, length, seats
+
+// Writes the selection conditions that are set as the report names them, in plain text:
+// "分析条件：2024/01/15～2024/02/29、ロビー：A・B、半荘戦、4人打ち" (period, lobbies, game length,
+// seats, joined by "、"); empty when none is set. Cut to size - 1 bytes.
+void formatConditions(char* out, size_t size);
+
 #endif

@@ -8,6 +8,11 @@ const char MESSAGE_NO_ID[] = "分析するIDを設定してください";
 const char MESSAGE_ID_NOT_A_FILE_NAME[] = "IDにファイル名に使えない文字が含まれています";
 const char MESSAGE_LOG_NOT_OPENED[] = "牌譜ファイルが開けません";
 const char MESSAGE_NO_GAME[] = "指定された条件での対局データは含まれていませんでした。";
+const char MESSAGE_NO_GAME_RATES[] = "レートの範囲：%d～%d";
+const char MESSAGE_NO_GAME_ADVICE[] = "ID とレートの範囲を見直してください。";
+const char MESSAGE_NO_GAME_ADVICE_CONDITIONS[] = "ID、レートの範囲、分析条件（設定メニュー）を見直してください。";
+const char MESSAGE_LOG_NOT_FOUND[] = "牌譜ファイルが開けません：\n%s\n「参照」で牌譜ファイルを選んでください。";
+const char MESSAGE_SKIP_BROKEN_QUESTION[] = "壊れた対局を飛ばして分析を続けますか？";
 
 const char MESSAGE_MALFORMED_ENTRY[] = "牌譜データ処理中にエラーが発生しました。\n";
 const char MESSAGE_NONZERO_SUM[] = "合計が０でない得点データが見つかりました。\n";
@@ -65,13 +70,26 @@ const char MESSAGE_STORED_PERIOD_DROPPED[] =
 const char MESSAGE_LOBBY_UNLISTABLE[] = "ロビー名が空か、「;」を含んでいます";
 const char MESSAGE_TOO_MANY_LOBBIES[] = "選んだロビーが多すぎます（名前の合計は 239 バイトまで）";
 const char MESSAGE_AT_LINE[] = "（%lld 行目）";
-const char CONDITION_LOBBY_ITEM[] = "%s（%d 件）";
+const char CONDITION_LOBBY_ITEM_OWN[] = "%s（自分の対局 %d）";
+const char CONDITION_LOBBY_ITEM_ALL[] = "%s（全員の対局 %d 件）";
+const char CONDITION_LOBBY_UNNAMED[] = "（名前なし）";
+const char CONDITIONS_DAY_IMPOSSIBLE[] = "%s「%s」は存在しない日付です";
+const char CONDITIONS_DAY_REFUSED[] = "%s「%s」：%s";
 const char CLI_SKIPPED_ENTRIES[] = "vornix-cli: 読み飛ばした壊れた対局: %d 件（%s 行目）\n";
 const char CLI_BAD_LENGTH[] = "%s には tonpu、hanchan、東風、半荘 のどれかを指定してください";
 
 const char CONDITIONS_NO_LOBBY_MEANS_ALL[] = "チェックがなければ、すべてのロビーを分析します。";
-const char CONDITIONS_LOG_NOT_LISTED[] = "牌譜ファイルが開けないため、選んだロビーだけを表示しています。";
+const char CONDITIONS_LOBBIES_NOT_READ[] = "牌譜ファイルが開けず、ロビーを読めません：";
+const char CONDITIONS_ONLY_CHOSEN_SHOWN[] = "選んであったロビーだけを表示しています。";
 const char CONDITIONS_LOBBIES_CUT[] = "ロビーが多いため、最初の 100 個までを表示しています。";
 const char CONDITIONS_LOG_NOT_READ[] = "牌譜ファイルを最後まで読めませんでした。";
 const char MESSAGE_LOG_CHANGED[] =
     "分析中に牌譜ファイルが変更されたため、対戦相手別の成績は作成しませんでした。もう一度分析してください。";
+
+const char SUMMARY_LOG_MISSING[] = "※ 牌譜ファイルが開けません。\n　「参照」で選んでください。";
+const char SUMMARY_SKIP_BROKEN[] = "壊れた対局は飛ばして分析";
+const char SUMMARY_OUTPUTS[] = "追加：";
+const char SUMMARY_TREND_CHARTS[] = "推移グラフ";
+const char SUMMARY_DETAILS[] = "詳しい成績";
+const char SUMMARY_RIVALS[] = "対戦相手別の成績";
+const char SUMMARY_PROGRESS[] = "分析中… 牌譜の %d%% を読みました";

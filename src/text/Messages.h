@@ -13,6 +13,12 @@ extern const char MESSAGE_NO_ID[];                // the ID box holds the placeh
 extern const char MESSAGE_ID_NOT_A_FILE_NAME[];   // the ID holds a character a file name can't hold
 extern const char MESSAGE_LOG_NOT_OPENED[];       // the log can't be opened or is no regular file
 extern const char MESSAGE_NO_GAME[];              // no game of the ID within the rate range
+extern const char MESSAGE_NO_GAME_RATES[];        // its line naming the range: %d and %d
+extern const char MESSAGE_NO_GAME_ADVICE[];       // its last line without a condition set
+extern const char MESSAGE_NO_GAME_ADVICE_CONDITIONS[];   // the same with a condition set
+extern const char MESSAGE_LOG_NOT_FOUND[];        // the Windows program's: %s the log's full path
+// The Windows program's question after a fatal error the tolerant reading would have skipped.
+extern const char MESSAGE_SKIP_BROKEN_QUESTION[];
 
 // Fatal errors of a run (fatalError): the process then ends with exit code 1. The four that end in
 // a line feed are formats for fatalError as they stand.
@@ -65,20 +71,35 @@ extern const char MESSAGE_LOBBY_UNLISTABLE[];   // an empty lobby or one holding
 extern const char MESSAGE_TOO_MANY_LOBBIES[];   // the lobbies don't fit in the setting
 // The line added to a fatal log-format error: a format taking the physical line number (%lld).
 extern const char MESSAGE_AT_LINE[];
-// The dialog's lobby list: a format taking the lobby and its number of entries in the log (%d).
-extern const char CONDITION_LOBBY_ITEM[];
+// The dialog's lobby list: formats taking the lobby and a number (%d).
+extern const char CONDITION_LOBBY_ITEM_OWN[];   // the ID's games in that lobby
+extern const char CONDITION_LOBBY_ITEM_ALL[];   // the entries of every player, the ID box holding none
+extern const char CONDITION_LOBBY_UNNAMED[];    // shown for a lobby whose name is empty
+extern const char CONDITIONS_DAY_IMPOSSIBLE[];  // a day the calendar lacks: %s the box, %s the text
+extern const char CONDITIONS_DAY_REFUSED[];     // another refusal: %s the box, %s the text, %s why
 // vornix-cli: the tolerant reading's skipped entries, a format taking their number (%d) and the line
 // numbers of the first ten (%s); a line feed ends it.
 extern const char CLI_SKIPPED_ENTRIES[];
 extern const char CLI_BAD_LENGTH[];             // %s the option: a value other than its four words
 
 // The 分析条件 dialog's note under its lobby list: what no check means, and why the list may lack a
-// lobby of the log (each on a line of its own after the first).
+// lobby of the log (each on a line of its own after the first). Each is short enough for one line
+// of the note, so that the note breaks only where a line ends.
 extern const char CONDITIONS_NO_LOBBY_MEANS_ALL[];
-extern const char CONDITIONS_LOG_NOT_LISTED[];   // the log could not be opened
+extern const char CONDITIONS_LOBBIES_NOT_READ[]; // the log could not be opened; its path follows
+extern const char CONDITIONS_ONLY_CHOSEN_SHOWN[];   // follows it when lobbies had been chosen
 extern const char CONDITIONS_LOBBIES_CUT[];      // more lobbies than the list holds
 extern const char CONDITIONS_LOG_NOT_READ[];     // a read error ended the listing early
 // The page of each opponent.
 extern const char MESSAGE_LOG_CHANGED[];   // the log changed between its two reads: no page
+
+// The main dialog's line of what the next run uses, and of its progress.
+extern const char SUMMARY_LOG_MISSING[];    // the log path names no file that can be read
+extern const char SUMMARY_SKIP_BROKEN[];    // the tolerant reading is on
+extern const char SUMMARY_OUTPUTS[];        // before the optional outputs, joined by "・"
+extern const char SUMMARY_TREND_CHARTS[];
+extern const char SUMMARY_DETAILS[];
+extern const char SUMMARY_RIVALS[];
+extern const char SUMMARY_PROGRESS[];       // %d the share of the log read, in per cent
 
 #endif

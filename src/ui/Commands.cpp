@@ -193,6 +193,7 @@ static const CommandEntry commands[] = {
     { IDM_ABOUT, aboutCommand },
     { IDM_TREND_CHARTS, trendChartsCommand },
     { IDM_CONDITIONS, conditionsCommand },
+    { IDC_RUN_SUMMARY, conditionsCommand },
     { IDM_DETAILS, detailsCommand },
     { IDM_RIVALS, rivalsCommand },
 };
@@ -201,6 +202,9 @@ INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
     WORD id = LOWORD(wParam);
+    // While a run reads the log the dialog is served from its progress: only a close is taken, and it
+    // waits for the run's end (ui/MainDialog.h).
+    if (analysisInProgress() && id != IDC_EXIT) return TRUE;
     for (const CommandEntry& entry : commands) {
         if (entry.id != id) continue;
         entry.handler(dialog, id);

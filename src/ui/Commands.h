@@ -6,7 +6,7 @@
 
 // Runs the command whose id is the low word of wParam; the notification code and lParam are
 // ignored, so a button, a menu item and an accelerator with the same id do the same. Unknown ids are
-// ignored. Returns TRUE when the id was in the table (the dialog manager makes nothing of it).
+// ignored. While a run is in progress only the close (IDC_EXIT) is taken. Returns TRUE when the id was in the table (the dialog manager makes nothing of it).
 INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam);
 
 #endif

@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 #include <imm.h>
+#include <stdio.h>
+#include <string.h>
 
 #include "platform/platform.h"
 #include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
+#include "text/Messages.h"
 #include "text/Text.h"
 #include "ui/LobbyChecklist.h"
 #include "ui/resource.h"
@@ -40,10 +43,15 @@ static INT_PTR onInitDialog(HWND dialog)
     setMessageOwner(dialog);
     prepareDayBox(dialog, IDC_CONDITION_FIRST_DAY, settings.firstDay);
     prepareDayBox(dialog, IDC_CONDITION_LAST_DAY, settings.lastDay);
-    char logPath[PATH_SIZE] = "";
-    if (conditionsOwner) GetDlgItemTextA(conditionsOwner, IDC_LOG_PATH, logPath, sizeof logPath);
+    char logPath[PATH_SIZE] = "", id[ID_SIZE] = "";
+    if (conditionsOwner) {
+        GetDlgItemTextA(conditionsOwner, IDC_LOG_PATH, logPath, sizeof logPath);
+        char text[PATH_SIZE];
+        GetDlgItemTextA(conditionsOwner, IDC_ID_COMBO, text, sizeof text);
+        if (strcmp(text, ID_PLACEHOLDER) != 0) copyText(id, sizeof id, text);
+    }
     fillLobbyChecklist(GetDlgItem(dialog, IDC_CONDITION_LOBBIES), GetDlgItem(dialog, IDC_CONDITION_LOBBY_NOTE),
-                       logPath, settings.lobbies);
+                       logPath, id, settings.lobbies);
     for (const RadioChoice& choice : radioChoices) {
         int button = choice.first;
         for (int i = 0; i <= choice.last - choice.first; i++)
@@ -63,14 +71,18 @@ static void refuse(HWND dialog, int control, const char* message)
     SendMessageA(box, EM_SETSEL, 0, -1);
 }
 
-// Reads a day box into day. Returns 0 after refusing it.
-static int readDayBox(HWND dialog, int control, char day[DATE_SIZE])
+// Reads a day box into day. Returns 0 after refusing it, the box and what it holds named.
+static int readDayBox(HWND dialog, int control, const char* name, char day[DATE_SIZE])
 {
     char text[DAY_BOX_LIMIT + 1];
     GetDlgItemTextA(dialog, control, text, sizeof text);
     const char* refusal = readDateInput(text, day);
-    if (refusal) refuse(dialog, control, refusal);
-    return refusal == NULL;
+    if (!refusal) return 1;
+    char message[DAY_BOX_LIMIT + 256];
+    if (refusal == MESSAGE_DATE_IMPOSSIBLE) snprintf(message, sizeof message, CONDITIONS_DAY_IMPOSSIBLE, name, text);
+    else snprintf(message, sizeof message, CONDITIONS_DAY_REFUSED, name, text, refusal);
+    refuse(dialog, control, message);
+    return 0;
 }
 
 // Everything is checked before anything is stored: a refusal leaves settings and the dialog as they
@@ -78,8 +90,8 @@ static int readDayBox(HWND dialog, int control, char day[DATE_SIZE])
 static void onOk(HWND dialog)
 {
     char firstDay[DATE_SIZE], lastDay[DATE_SIZE], lobbies[LOBBY_LIST_SIZE];
-    if (!readDayBox(dialog, IDC_CONDITION_FIRST_DAY, firstDay)) return;
-    if (!readDayBox(dialog, IDC_CONDITION_LAST_DAY, lastDay)) return;
+    if (!readDayBox(dialog, IDC_CONDITION_FIRST_DAY, "開始日", firstDay)) return;
+    if (!readDayBox(dialog, IDC_CONDITION_LAST_DAY, "終了日", lastDay)) return;
     const char* refusal = checkPeriod(firstDay, lastDay);
     if (refusal) {
         refuse(dialog, IDC_CONDITION_FIRST_DAY, refusal);

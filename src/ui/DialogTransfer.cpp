@@ -6,6 +6,7 @@
 #include "text/Numbers.h"
 #include "text/Text.h"
 #include "ui/ConditionsDialog.h"
+#include "ui/RunSummary.h"
 #include "ui/resource.h"
 
 static int readRate(HWND dialog, int control)
@@ -59,24 +60,28 @@ void showTrendCharts(HWND dialog)
 {
     UINT state = settings.trendCharts ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_TREND_CHARTS, MF_BYCOMMAND | state);
+    showRunSummary(dialog);
 }
 
 void showConditions(HWND dialog)
 {
     UINT state = conditionsDialogSet() ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_CONDITIONS, MF_BYCOMMAND | state);
+    showRunSummary(dialog);
 }
 
 void showDetails(HWND dialog)
 {
     UINT state = settings.details ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_DETAILS, MF_BYCOMMAND | state);
+    showRunSummary(dialog);
 }
 
 void showRivals(HWND dialog)
 {
     UINT state = settings.rivals ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_RIVALS, MF_BYCOMMAND | state);
+    showRunSummary(dialog);
 }
 
 void showLogPath(HWND dialog)
@@ -86,4 +91,5 @@ void showLogPath(HWND dialog)
     int length = (int)strlen(settings.logPath);
     SendDlgItemMessageA(dialog, IDC_LOG_PATH, EM_SETSEL, length, length);
     SendDlgItemMessageA(dialog, IDC_LOG_PATH, EM_SCROLLCARET, 0, 0);
+    showRunSummary(dialog);
 }

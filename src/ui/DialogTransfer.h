@@ -10,6 +10,8 @@
 // item (the conditions' dialog) is used.
 void readFromDialog(HWND dialog);
 
+// Each show... function below also brings the line of what the next run uses up to date.
+
 // Shows settings in the controls and in the check marks of "推移グラフも作成する", "詳しい成績も作成する",
 // "対戦相手別の成績も作成する" and "分析条件...". With fillList the remembered IDs are also appended to the
 // ID box's drop-down list; that happens only once, when the dialog is first shown.
@@ -25,7 +27,8 @@ void showDetails(HWND dialog);
 // Checks the menu item "対戦相手別の成績も作成する" when settings.rivals is on, else unchecks it.
 void showRivals(HWND dialog);
 
-// Shows settings.logPath in the log path box, scrolled so that its end, the file name, is visible.
+// Shows settings.logPath in the log path box, scrolled so that its end, the file name, is visible;
+// the line under the boxes tells when it names no file that can be read.
 void showLogPath(HWND dialog);
 
 #endif

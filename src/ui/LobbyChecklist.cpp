@@ -64,30 +64,44 @@ static void prepareList(HWND list)
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
 }
 
-static void setNote(HWND note, int opened)
+// What no check means, and why the list may lack a lobby of the log: a log that could not be opened
+// is named (and the lobbies listed said to be only those chosen before, when there are such).
+static void setNote(HWND note, int opened, const char* logPath, const char* lobbies)
 {
     char text[NOTE_SIZE];
     copyText(text, sizeof text, CONDITIONS_NO_LOBBY_MEANS_ALL);
-    const char* why = !opened ? CONDITIONS_LOG_NOT_LISTED
-                    : logLobbies.more ? CONDITIONS_LOBBIES_CUT
-                    : !logLobbies.readToEnd ? CONDITIONS_LOG_NOT_READ : NULL;
-    if (why) {
+    char why[NOTE_SIZE];
+    why[0] = '\0';
+    if (!opened) {
+        snprintf(why, sizeof why, "%s\n%s%s%s", CONDITIONS_LOBBIES_NOT_READ, logPath,
+                 lobbies[0] ? "\n" : "", lobbies[0] ? CONDITIONS_ONLY_CHOSEN_SHOWN : "");
+    } else copyText(why, sizeof why, logLobbies.more ? CONDITIONS_LOBBIES_CUT : !logLobbies.readToEnd ? CONDITIONS_LOG_NOT_READ : "");
+    if (why[0]) {
         appendText(text, sizeof text, "\n");
         appendText(text, sizeof text, why);
     }
     SetWindowTextA(note, text);
 }
 
-void fillLobbyChecklist(HWND list, HWND note, const char* logPath, const char* lobbies)
+// The item of a lobby of the log: its name ("（名前なし）" when empty) and the ID's games in it, or
+// with no ID the entries of every player.
+static void formatItem(char* text, size_t size, const LobbyCount* row, const char* id)
+{
+    const char* name = row->lobby[0] ? row->lobby : CONDITION_LOBBY_UNNAMED;
+    if (id[0]) snprintf(text, size, CONDITION_LOBBY_ITEM_OWN, name, row->games);
+    else snprintf(text, size, CONDITION_LOBBY_ITEM_ALL, name, row->entries);
+}
+
+void fillLobbyChecklist(HWND list, HWND note, const char* logPath, const char* id, const char* lobbies)
 {
     prepareList(list);
     HCURSOR previous = SetCursor(LoadCursor(NULL, IDC_WAIT));   // a long log takes a moment
-    int opened = listLogLobbies(logPath, &logLobbies);
+    int opened = listLogLobbies(logPath, id, &logLobbies);
     SetCursor(previous);
     char text[ITEM_TEXT_SIZE];
     for (int i = 0; i < logLobbies.count; i++) {
         const LobbyCount* row = &logLobbies.rows[i];
-        snprintf(text, sizeof text, CONDITION_LOBBY_ITEM, row->lobby, row->entries);
+        formatItem(text, sizeof text, row, id);
         addItem(list, text, row->lobby, listHoldsItem(lobbies, row->lobby, strlen(row->lobby)));
     }
     // A stored lobby stays chosen when this log (or the part of it listed) lacks it.
@@ -96,14 +110,14 @@ void fillLobbyChecklist(HWND list, HWND note, const char* logPath, const char* l
         char* end = strchr(lobby, ';');
         if (!end) break;
         *end = '\0';
-        if (!logListsLobby(lobby)) addItem(list, lobby, lobby, 1);
+        if (!logListsLobby(lobby)) addItem(list, lobby[0] ? lobby : CONDITION_LOBBY_UNNAMED, lobby, 1);
         lobby = end + 1;
     }
     LVITEMA focus = {};
     focus.stateMask = LVIS_FOCUSED;
     focus.state = LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, 0, (LPARAM)&focus);   // Space then checks the first lobby
-    setNote(note, opened);
+    setNote(note, opened, logPath, lobbies);
 }
 
 const char* readLobbyChecklist(HWND list, char* lobbies, size_t size)

@@ -11,6 +11,7 @@
 #include "ui/DialogTransfer.h"
 #include "ui/IdCombo.h"
 #include "ui/RunAnalysisCommand.h"
+#include "ui/RunSummary.h"
 #include "ui/resource.h"
 
 static int closeRequested;
@@ -30,6 +31,7 @@ static INT_PTR onInitDialog(HWND dialog)
     if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, (LPARAM)icon);
     ImmAssociateContext(GetDlgItem(dialog, IDC_MIN_RATE), NULL);
     ImmAssociateContext(GetDlgItem(dialog, IDC_MAX_RATE), NULL);
+    prepareRunSummary(dialog);
     writeToDialog(dialog, true);
     makePlaceholderAHint(dialog);
     setMessageOwner(dialog);

@@ -1,7 +1,10 @@
 #include "ui/RunAnalysisCommand.h"
 
+#include <setjmp.h>
+#include <stdio.h>
 #include <string.h>
 
+#include "analysis/FatalError.h"
 #include "analysis/LogReader.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
@@ -10,7 +13,10 @@
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
+#include "ui/DialogTransfer.h"
 #include "ui/IdCombo.h"
+#include "ui/RunProgress.h"
+#include "ui/RunSummary.h"
 #include "ui/ShellOpen.h"
 #include "ui/resource.h"
 #include "text/Messages.h"
@@ -23,9 +29,59 @@ int analysisInProgress(void)
     return running;
 }
 
-static void enableRunButton(HWND dialog, BOOL enable)
+enum { FATAL_TEXT_SIZE = 512 };
+
+// A fatal error of a run from the dialog comes back here instead of ending the process.
+static jmp_buf runLeft;
+static char fatalText[FATAL_TEXT_SIZE];
+static int fatalSkippable;
+
+[[noreturn]] static void leaveRun(const char* text, int skippable)
 {
-    if (dialog) EnableWindow(GetDlgItem(dialog, IDC_RUN), enable);
+    copyText(fatalText, sizeof fatalText, text);
+    fatalSkippable = skippable;
+    longjmp(runLeft, 1);
+}
+
+// Runs the analysis into *result. Returns 1 when a fatal error of the log ended it: only for a run
+// from the dialog (the run's files withdrawn, its message in fatalText); at start-up the process ends
+// there, as vornix-cli does. Nothing between here and fatalError holds a resource that a jump would
+// leak: the run record keeps its files, the log stays open for the caller to close.
+static int analyse(HWND dialog, int* result)
+{
+    if (!dialog) {
+        *result = runAnalysis();
+        return 0;
+    }
+    setFatalErrorHandler(leaveRun);
+    if (setjmp(runLeft)) {
+        setFatalErrorHandler(NULL);
+        return 1;
+    }
+    *result = runAnalysis();
+    setFatalErrorHandler(NULL);
+    return 0;
+}
+
+static int runChecked(HWND dialog);
+
+// After a fatal error of the log: the message, and for an entry the tolerant reading would skip the
+// offer to run again with it on (the setting turned on as the 分析条件 dialog's check box does).
+// Returns the outcome of that run, or RUN_FAILED.
+static int offerToSkipBroken(HWND dialog)
+{
+    if (!fatalSkippable) {
+        showErrorMessage(fatalText);
+        return RUN_FAILED;
+    }
+    char text[FATAL_TEXT_SIZE + 128];
+    copyText(text, sizeof text, fatalText);
+    appendText(text, sizeof text, "\n\n");
+    appendText(text, sizeof text, MESSAGE_SKIP_BROKEN_QUESTION);
+    if (MessageBoxA(dialog, text, MESSAGE_CAPTION, MB_YESNO | MB_ICONERROR) != IDYES) return RUN_FAILED;
+    settings.skipBroken = 1;
+    showConditions(dialog);
+    return runChecked(dialog);
 }
 
 // The output files go to the desktop or to the program folder; the report links to the tables there.
@@ -97,8 +153,13 @@ static void openReport(void)
 static int runWithOpenLog(HWND dialog)
 {
     enterOutputFolder();
-    enableRunButton(dialog, FALSE);
-    int result = runAnalysis();
+    startRunProgress(dialog);
+    int result = ANALYSIS_NO_GAME;
+    if (analyse(dialog, &result)) {
+        closeLog();
+        endRunProgress(dialog);
+        return offerToSkipBroken(dialog);
+    }
     if (result == ANALYSIS_REPORT_FAILED) exitProcess(1);   // the report's own message has been shown
     int outcome = result == ANALYSIS_FOLDER_BUSY ? RUN_INCOMPLETE : RUN_REFUSED;
     if (result == ANALYSIS_DONE) {
@@ -110,7 +171,7 @@ static int runWithOpenLog(HWND dialog)
         openReport();
     }
     closeLog();
-    enableRunButton(dialog, TRUE);
+    endRunProgress(dialog);
     return outcome;
 }
 
@@ -125,7 +186,10 @@ static int runChecked(HWND dialog)
         return RUN_REFUSED;
     }
     if (!openLog(settings.logPath)) {
-        showErrorMessage(MESSAGE_LOG_NOT_OPENED);
+        char text[PATH_SIZE + 256];
+        snprintf(text, sizeof text, MESSAGE_LOG_NOT_FOUND, settings.logPath);
+        showErrorMessage(text);
+        if (dialog) showRunSummary(dialog);
         return RUN_REFUSED;
     }
     return runWithOpenLog(dialog);

@@ -14,6 +14,11 @@
 // Static texts and group boxes (never addressed)
 #define IDC_STATIC_TEXT 1000
 
+// The main dialog's outer frame, and its line of what the next run uses (and of a run's progress);
+// a click on the line opens the 分析条件 dialog
+#define IDC_MAIN_FRAME 1001
+#define IDC_RUN_SUMMARY 1002
+
 // Ends the program (button "終了", menu "終了", Ctrl+Q, Esc); "閉じる" in the About box
 #define IDC_EXIT 2
 

@@ -110,18 +110,33 @@ TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)
     // Game i scores i; the last 200 are three-player games, ranked 1 when i is odd.
     for (int i = 1; i <= 1200; i++)
         accept({i > 1000 ? (i % 2 ? 1 : 3) : (i % 4) + 1, i > 1000 ? 3 : 4, '1', "一般", "12:00", 0, i});
-    // Each kind's blocks are of its own games only.
-    BlockFigures last, before, three;
-    blockFigures(KIND_FOUR, 0, 500, &last);
-    blockFigures(KIND_FOUR, 500, 500, &before);
-    blockFigures(KIND_THREE, 0, 100, &three);
-    EXPECT_EQ(last.score.mean, 750.5);     // 501 to 1000
-    EXPECT_EQ(before.score.mean, 250.5);   // 1 to 500
-    EXPECT_EQ(three.score.mean, 1150.5);   // 1101 to 1200
-    EXPECT_EQ(last.fourPlayerGames, 500);
-    EXPECT_EQ(last.tops, 125);             // i % 4 == 0 among 501..1000
-    EXPECT_EQ(before.lasts, 125);          // i % 4 == 3 among 1..500
+    // Each kind's blocks are of its own games only: its latest half against every earlier game.
+    FormBlock last, before, three, threeBefore;
+    ASSERT_TRUE(kindFormBlocks(KIND_FOUR, &last, &before));
+    ASSERT_TRUE(kindFormBlocks(KIND_THREE, &three, &threeBefore));
+    EXPECT_NEAR(last.score.mean, 750.5, 1e-9);     // 501 to 1000
+    EXPECT_NEAR(before.score.mean, 250.5, 1e-9);   // 1 to 500
+    EXPECT_NEAR(three.score.mean, 1150.5, 1e-9);   // 1101 to 1200
+    EXPECT_EQ(last.tops, 125);                     // i % 4 == 0 among 501..1000
+    EXPECT_EQ(before.lasts, 125);                  // i % 4 == 3 among 1..500
     EXPECT_NEAR(sampleVariance(&last.score), 500.0 * 501.0 / 12.0, 1e-6);   // n (n + 1) / 12 of 1..n
+    EXPECT_NEAR(sampleVariance(&before.score), 500.0 * 501.0 / 12.0, 1e-3);
+}
+
+// A group is the rows of one condition and one kind: the seats' rows are never set against each other.
+TEST(DetailedStats, MarksSetARowOnlyAgainstItsGroupOfItsKind)
+{
+    startRun();
+    for (int i = 0; i < 40; i++) {
+        accept({1, 4, '0', "一般", "12:00", 0, 10});
+        accept({4, 4, '1', "一般", "12:00", 0, -10});
+        accept({3, 3, '0', "一般", "12:00", 0, -10});
+    }
+    int count = 0;
+    signed char* marks = conditionRowMarks(&count);
+    // 人数 4, 3; 対局 東風 半荘 (4), 東風 (3); then one row per kind for the lobby, rate and time band.
+    EXPECT_EQ(std::vector<int>(marks, marks + count), std::vector<int>({0, 0, -1, 1, 0, 0, 0, 0, 0, 0, 0}));
+    free(marks);
 }
 
 TEST(DetailedStats, NothingIsCountedWithTheOptionOff)

@@ -5,6 +5,7 @@
 #include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
+#include <setjmp.h>
 #include <stdio.h>
 #include <string>
 
@@ -42,4 +43,26 @@ TEST(FatalErrorDeathTest, CallsEachRegisteredCleanupOnceInOrderAfterTheMessage)
             fatalError("%s", "x");
         },
         ::testing::ExitedWithCode(1), "message: 78\ncleanup: first\ncleanup: second\n$");
+}
+
+static jmp_buf handled;
+static std::string handledText;
+
+static void handleFatalError(const char* text, int skippable)
+{
+    handledText = text + std::to_string(skippable);
+    longjmp(handled, 1);
+}
+
+// The windowed program keeps running after a broken log: the handler gets the message instead.
+TEST(FatalError, AHandlerTakesTheMessageInsteadOfTheProcessEnd)
+{
+    clearRecordings();
+    setFatalErrorHandler(handleFatalError);
+    if (setjmp(handled) == 0) fatalEntryError("%s%d", "x", 7);
+    EXPECT_EQ(handledText, "x71") << "an entry the tolerant reading skips";
+    if (setjmp(handled) == 0) fatalError("%s", "y");
+    EXPECT_EQ(handledText, "y0");
+    setFatalErrorHandler(NULL);
+    EXPECT_TRUE(shownMessages.empty()) << "the handler shows the message";
 }

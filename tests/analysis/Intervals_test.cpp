@@ -10,22 +10,30 @@ static Moments momentsOf(const std::vector<double>& values)
     return moments;
 }
 
-// Widths worked out by hand: 1.96 * s / sqrt(n).
-TEST(Intervals, MeanWidthIsTheNormalIntervalOfTheSampleDeviation)
+// Widths worked out by hand: t * s / sqrt(n), t the 97.5 % quantile of n - 1 degrees of freedom
+// (12.7062 at 1, 4.30265 at 2, 2.26216 at 9); the interval kept within the ranks 1 to 4.
+TEST(Intervals, MeanIntervalIsStudentsTWithinWhatIsPossible)
 {
-    struct Case { std::vector<double> values; double mean, width; const char* rule; };
+    struct Case { std::vector<double> values; double mean, width; int shown; double low, high; const char* rule; };
     const Case cases[] = {
-        {{3}, 3.0, -1.0, "one game: no width"},
-        {{1, 3}, 2.0, 1.96 * 1.4142135623730951 / 1.4142135623730951, "two games: s = sqrt(2), n = 2"},
-        {{2, 2, 2, 2}, 2.0, 0.0, "no spread: width 0"},
-        {{1, 2, 3, 4}, 2.5, 1.96 * 1.2909944487358056 / 2.0, "s = sqrt(5/3), n = 4"},
-        {{1e9 + 1, 1e9 + 3}, 1e9 + 2, 1.96, "large values lose no digits"},
+        {{3}, 3.0, -1.0, 0, 0, 0, "one game: no width"},
+        {{1, 4}, 2.5, 19.0593071, 0, 0, 0, "two games: t of 1 degree, and too few to show"},
+        {{1, 1, 2}, 4.0 / 3.0, 1.4342176, 0, 0, 0, "three games: t of 2 degrees"},
+        {{2, 2, 2, 2}, 2.0, 0.0, 0, 0, 0, "no spread: width 0"},
+        {{1, 2, 3, 4, 1, 2, 3, 4, 1, 2}, 2.3, 0.8294576, 1, 1.4705424, 3.1294576, "ten games: shown"},
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 4}, 1.3, 0.6786471, 1, 1.0, 1.9786471, "clipped at rank 1"},
+        {{9, 9, 9, 9, 9, 9, 9, 9, 9, 9}, 9.0, 0.0, 1, 4.0, 4.0, "impossible ranks: both edges at the last place"},
+        {{1e9 + 1, 1e9 + 3}, 1e9 + 2, 12.7062047, 0, 0, 0, "large values lose no digits"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         Moments moments = momentsOf(c.values);
         EXPECT_NEAR(moments.mean, c.mean, 1e-9);
-        EXPECT_NEAR(meanWidth(&moments), c.width, 1e-9);
+        EXPECT_NEAR(meanWidth(&moments), c.width, 1e-6);
+        double low = 0, high = 0;
+        EXPECT_EQ(meanInterval(&moments, 1.0, 4.0, &low, &high), c.shown);
+        EXPECT_NEAR(low, c.low, 1e-6);
+        EXPECT_NEAR(high, c.high, 1e-6);
     }
 }
 
@@ -47,50 +55,5 @@ TEST(Intervals, WilsonIntervalStaysWithinZeroAndHundred)
         EXPECT_NEAR(high, c.high, 1e-5);
         EXPECT_GE(low, 0.0);
         EXPECT_LE(high, 100.0);
-    }
-}
-
-TEST(Intervals, DifferenceWidths)
-{
-    Moments a = momentsOf({1, 3});        // variance 2
-    Moments b = momentsOf({2, 2, 2, 6});  // variance 4
-    EXPECT_NEAR(meanDifferenceWidth(&a, &b), 1.96 * 1.4142135623730951, 1e-12);   // sqrt(2/2 + 4/4)
-    EXPECT_NEAR(rateDifferenceWidth(0.5, 100, 0.2, 100), 1.96 * 0.06403124237, 1e-9);   // sqrt(.0025 + .0016)
-    EXPECT_EQ(rateDifferenceWidth(0.0, 10, 1.0, 10), 0.0);
-}
-
-TEST(Intervals, ComparisonBlocksByTheNumberOfGames)
-{
-    struct Case { int games; std::vector<int> sizes; const char* rule; };
-    const Case cases[] = {
-        {19, {}, "below 20 games: half would be below 10"},
-        {20, {10}, "20 games: 10 against 10"},
-        {199, {99}, "199: half rounded down"},
-        {200, {100}, "from 200 games on: 100"},
-        {999, {100}, "999: still only 100"},
-        {1000, {100, 500}, "from 1,000 games on: 500 as well"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        int sizes[MAX_COMPARISONS] = {};
-        int count = comparisonSizes(c.games, sizes);
-        EXPECT_EQ(std::vector<int>(sizes, sizes + count), c.sizes);
-    }
-}
-
-TEST(Intervals, VerdictsNeedADifferenceLargerThanItsWidth)
-{
-    struct Case { double difference, width; int lowerIsBetter, verdict; const char* rule; };
-    const Case cases[] = {
-        {0.5, 0.4, 0, 1, "a rise beyond the width is better"},
-        {-0.5, 0.4, 0, -1, "a fall beyond the width is worse"},
-        {-0.5, 0.4, 1, 1, "a fall of the rank or the last rate is better"},
-        {0.5, 0.4, 1, -1, "a rise of the rank is worse"},
-        {0.4, 0.4, 0, 0, "equal to the width: chance"},
-        {0.0, 0.0, 0, 0, "no difference without spread: chance"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rule);
-        EXPECT_EQ(compareVerdict(c.difference, c.width, c.lowerIsBetter), c.verdict);
     }
 }

@@ -111,7 +111,7 @@ conditions=$(open_conditions)
 press "$conditions" ctrl+a
 type_text "$conditions" "2024/02/30"
 press "$conditions" Return
-expect_refusal "存在しない日付です"
+expect_refusal "開始日「2024/02/30」は存在しない日付です"
 press "$conditions" ctrl+a
 type_text "$conditions" "2024/03/01"
 press "$conditions" Return

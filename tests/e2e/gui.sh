@@ -39,11 +39,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a display number it finds free itself, and exports DISPLAY.
+# Starts Xvfb on a display number it finds free itself (its screen E2E_SCREEN, 800x600x24 unless
+# set), and exports DISPLAY.
 start_display() {
     local numberFile="$E2E_OUT/$CHECK_NAME.display" waited=0
     rm -f "$numberFile"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600x24}" -nolisten tcp 3>"$numberFile" 2>/dev/null &
     XVFB_PID=$!
     until [ -s "$numberFile" ]; do
         kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start"

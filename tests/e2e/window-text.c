@@ -7,9 +7,15 @@
    (an empty title and 1 without an owner). window-text.exe TITLE focus ID puts the keyboard focus
    into the control with that id as the Tab key would (WM_NEXTDLGCTL: an edit box's text is
    selected, a push button becomes the default one); window-text.exe TITLE centre ID writes
-   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates. */
+   "centre", a tab, x, a tab and y: the middle of that control in screen coordinates.
+   window-text.exe TITLE watch ID OTHER SECONDS looks at the
+   window every 10 ms for that long (or until it is gone) and writes a line whenever the text of
+   control ID (its line breaks as "|") or whether control OTHER is enabled changed: the text, a tab
+   and 1 or 0 (a look during which OTHER changed is left out); for what changes faster than the
+   other calls could see. */
 #include <windows.h>
 #include <stdio.h>
+#include <string.h>
 
 /* WM_GETTEXT, not GetWindowText, which would not ask a control of another process. */
 static BOOL CALLBACK writeText(HWND control, LPARAM out)
@@ -46,6 +52,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         out = fopen("C:\\vornix-e2e\\window-text.txt", "wb");
         if (!out) return 1;
         fprintf(out, "centre\t%ld\t%ld\r\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        return fclose(out) != 0;
+    }
+    if (count == 6 && lstrcmpW(arguments[2], L"watch") == 0) {
+        char text[1024], last[1024] = "\001", *c;
+        int enabled, lastEnabled = -1;
+        DWORD start = GetTickCount(), length = (DWORD)_wtoi(arguments[5]) * 1000;
+        if (!(out = fopen("C:\\vornix-e2e\\window-watch.txt", "wb"))) return 1;
+        for (; IsWindow(window) && GetTickCount() - start < length; Sleep(10)) {
+            enabled = IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0;
+            text[0] = '\0';
+            SendMessageTimeoutA(GetDlgItem(window, _wtoi(arguments[3])), WM_GETTEXT, sizeof text, (LPARAM)text,
+                                SMTO_ABORTIFHUNG, 5000, NULL);
+            if (enabled != (IsWindowEnabled(GetDlgItem(window, _wtoi(arguments[4]))) != 0)) continue;   /* changed meanwhile */
+            for (c = text; *c; c++) *c = *c == '\r' || *c == '\n' ? '|' : *c;
+            if (strcmp(text, last) == 0 && enabled == lastEnabled) continue;
+            fprintf(out, "%s\t%d\r\n", text, enabled);
+            fflush(out);
+            strcpy(last, text);
+            lastEnabled = enabled;
+        }
         return fclose(out) != 0;
     }
     if (count > 3) {

@@ -2,6 +2,7 @@
 // the committed expectations. The processing time and the folder in the links depend on the machine
 // and are masked. VORNIX_UPDATE_GOLDEN=1 writes this run's files over the expectations.
 #include "support/GameLogText.h"
+#include "report/RangeText.h"
 #include "settings/AppPaths.h"
 
 #include <gtest/gtest.h>
@@ -94,7 +95,7 @@ TEST(ReportGolden, ProgressOptionAddsOnlyItsSectionTableAndLink)
 // Every row is of one kind; with both kinds in the log each names its kind in a last column.
 static std::string independentConditionTable(const std::string& log)
 {
-    struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0; };
+    struct Sums { int games = 0, ranks[4] = {}; long long rankSum = 0, scoreSum = 0; double money = 0, rankSquares = 0; };
     std::map<std::string, Sums> seats, lengths[2], lobbies[2], bands[2];
     std::map<int, Sums> rates[2];
     for (ReadGame& read : readLogGames(log)) {
@@ -111,13 +112,14 @@ static std::string independentConditionTable(const std::string& log)
             s->games++;
             if (me.rank >= 1 && me.rank <= 4) s->ranks[me.rank - 1]++;
             s->rankSum += me.rank;
+            s->rankSquares += (double)me.rank * me.rank;
             s->scoreSum += me.score;
             s->money += money;
         }
     }
     bool mixed = seats.size() == 2;
     const char* const kinds[] = {"4人打ち", "3人打ち"};
-    std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支";
+    std::string table = "区分\t条件\t対局数\t平均順位\t1位率\t2位率\t3位率\t4位率\t平均得点\t収支\t1戦あたり収支\t平均順位の95%範囲";
     table += mixed ? "\t人数\r\n" : "\r\n";
     auto row = [&](const char* group, const std::string& name, const Sums& s, int k) {
         char figures[1024];
@@ -125,7 +127,10 @@ static std::string independentConditionTable(const std::string& log)
         snprintf(figures, sizeof figures, "\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f\t%.0f", s.games, s.rankSum / n,
                  100.0 * s.ranks[0] / n, 100.0 * s.ranks[1] / n, 100.0 * s.ranks[2] / n, 100.0 * s.ranks[3] / n,
                  s.scoreSum / n, s.money, s.money / n);
-        table += std::string(group) + "\t" + name + figures + (mixed ? std::string("\t") + kinds[k] : "") + "\r\n";
+        Moments rank = {s.games, s.rankSum / n, s.rankSquares - s.rankSum * (s.rankSum / n)};
+        char range[256];
+        formatMeanRange(range, sizeof range, &rank, 1.0, k ? 3.0 : 4.0, 2);
+        table += std::string(group) + "\t" + name + figures + "\t" + range + (mixed ? std::string("\t") + kinds[k] : "") + "\r\n";
     };
     for (int k = 0; k < 2; k++) if (seats.count(kinds[k])) row("人数", kinds[k], seats[kinds[k]], k);
     for (int k = 0; k < 2; k++)

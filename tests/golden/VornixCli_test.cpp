@@ -76,7 +76,7 @@ TEST(VornixCli, RefusalsAndFatalErrorsHaveTheirExitCodes)
         {log + " --id Nobody", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\n", "no game of the ID"},
         {"--log missing.txt --id Sakura77 --min 500 --max 10", 2, u8"エラー: --min が --max より大きくなっています\n",
          "--min greater than --max: refused before the log is opened"},
-        {log + " --id Sakura77 --min 1 --max 9", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\n",
+        {log + " --id Sakura77 --min 1 --max 9", 2, u8"エラー: 指定された条件での対局データは含まれていませんでした。\nレートの範囲：1～9\n",
          "no game in the range"},
         {"--log bad.txt --id Me", 1, u8"エラー: 実在しないレートです。\n（1 行目）\n", "an impossible rate, its line named"},
         {"--log bad.txt --id Me --skip-bad", 2, u8"vornix-cli: 読み飛ばした壊れた対局: 1 件（1 行目）\n",

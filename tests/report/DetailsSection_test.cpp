@@ -1,31 +1,41 @@
 #include "report/DetailsSection.h"
 
-#include <gtest/gtest.h>
-#include <string>
+#include "support/ReportCapture.h"
+#include "analysis/GameIntake.h"
 
-TEST(DetailsSection, IntervalTexts)
+// Accepts n four-player games of the player at seat 0 with rank and score, the other seats balancing.
+static void acceptGames(int n, int rank, int score)
 {
-    char text[256];
-    struct Mean { double mean, width; int decimals; const char* expected; };
-    const Mean means[] = {
-        {2.5, -1.0, 2, "2.50 ± —"},            // one game: no width
-        {2.456, 0.1234, 2, "2.46 ± 0.12"},
-        {-12345.4, 6789.6, 0, "-12,345 ± 6,790"},
-    };
-    for (const Mean& m : means) {
-        SCOPED_TRACE(m.expected);
-        formatMeanInterval(text, sizeof text, m.mean, m.width, m.decimals);
-        EXPECT_STREQ(text, m.expected);
+    for (int i = 0; i < n; i++) {
+        GameEntry entry = {};
+        entry.lobby = entry.room = "一般";
+        entry.seatCount = 4;
+        entry.seats[0] = Seat{"abc", rank, score, 0.0f};
+        entry.seats[1] = Seat{"A", rank == 1 ? 2 : 1, -score, 0.0f};
+        entry.seats[2] = entry.seats[3] = Seat{"B", 3, 0, 0.0f};
+        ASSERT_TRUE(acceptGame(&entry));
     }
-    struct Rate { int hits, trials; const char* expected; };
-    const Rate rates[] = {
-        {0, 0, "—"},
-        {0, 10, "0.0 %（0.0～27.8 %）"},
-        {10, 10, "100.0 %（72.2～100.0 %）"},
+}
+
+TEST(DetailsSection, RangesShowFromTenGamesAndAVerdictOnlyWhenEarned)
+{
+    struct Case { int before, after; std::vector<const char*> present; const char* rule; };
+    const Case cases[] = {
+        {9, 0, {"<td class=\"recent\">4.00 位</td><td class=\"recent\">—</td><td class=\"recent\">9 戦</td>",
+                "<p>対局が100戦に満たないため、比べていません。</p>"}, "nine games: no range, no comparison"},
+        {100, 100, {"<td class=\"center\">直近100戦</td><td class=\"center\">それ以前の100戦</td>",
+                    "<tr><td>平均順位</td><td class=\"recent\">1.00 位</td><td class=\"recent\">4.00 位</td>"
+                    "<td class=\"recent\">-3.00 順位</td><td class=\"recent\">向上</td></tr>",
+                    "<td class=\"recent\">0 円</td><td class=\"recent\">はっきりした差はない</td>"},
+         "100 games at rank 4, then 100 at rank 1"},
     };
-    for (const Rate& r : rates) {
-        SCOPED_TRACE(r.expected);
-        formatRateInterval(text, sizeof text, r.hits, r.trials);
-        EXPECT_STREQ(text, r.expected);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        resetRunStateForReport();
+        settings.details = 1;
+        acceptGames(c.before, 4, -30);
+        acceptGames(c.after, 1, 30);
+        std::string html = captureReport(writeDetailsSection);
+        for (const char* text : c.present) EXPECT_NE(html.find(text), std::string::npos) << text;
     }
 }

@@ -38,7 +38,7 @@ TEST(SummarySection, FiguresEqualTheRecordAndTheDetailedSection)
     EXPECT_EQ(firstMatch(summary, "通算収支：</td><td class=\"\\w+\">([^<]*)</td>"),
               firstMatch(details, "通算収支：</td><td class=\"\\w+\">([^<]*)</td>"));
     EXPECT_EQ(firstMatch(summary, "1戦あたり収支：</td><td class=\"recent\">([-0-9,]+) 円"),
-              firstMatch(details, "1戦あたり収支：</td><td class=\"recent\">([-0-9,]+) ±"));
+              firstMatch(details, "1戦あたり収支：</td><td class=\"recent\">([-0-9,]+) 円"));
     EXPECT_NE(summary.find("<tr><td>4人打ち</td><td class=\"rank\">2 戦</td><td class=\"rank\">1.00 位</td>"
                            "<td class=\"rank\">100.0 %</td><td class=\"rank\">100.0 %</td><td class=\"rank\">0.0 %</td>"),
               std::string::npos);
@@ -46,7 +46,19 @@ TEST(SummarySection, FiguresEqualTheRecordAndTheDetailedSection)
     EXPECT_NE(summary.find("<tr><td>3人打ち</td><td class=\"rank\">3 戦</td><td class=\"rank\">1.67 位</td>"
                            "<td class=\"rank\">33.3 %</td><td class=\"rank\">100.0 %</td><td class=\"rank\">0.0 %</td>"),
               std::string::npos);
-    EXPECT_NE(summary.find("最近の調子（3人打ち）：対局が20戦に満たないため"), std::string::npos);
+    EXPECT_NE(summary.find("最近の調子（3人打ち）：対局が100戦に満たないため"), std::string::npos);
+
+    // 60 last places, then 60 first places: the verdicts the section gives, in one line.
+    std::string log;
+    for (int n = 0; n < 120; n++)
+        log += n < 60 ? gameEntry("一般(点100)：卓>", '1', {"Me", "A", "B", "C"}, resultLine({{4, -25}, {1, 30}, {2, 10}, {3, -15}}))
+                      : plainGame();
+    ASSERT_EQ(analyseLog(log), 1);
+    summary = captureReport(writeSummarySection);
+    details = captureReport(writeDetailsSection);
+    EXPECT_NE(summary.find("最近の調子（4人打ち）：直近60戦をそれ以前の60戦と比べて、平均順位は向上、平均得点は向上、"
+                           "1戦あたり収支は向上、トップ率は向上、ラス率は向上<BR>"), std::string::npos);
+    EXPECT_EQ(occurrences(details, "<td class=\"recent\">向上</td></tr>"), 5);
 }
 
 // Fewer than 20 games: every one of them, newest first, and no row left over from the ring's slots.

@@ -44,19 +44,21 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
     struct Case {
         std::string log;
         int minRate;
+        int seats;                  // a condition, named in the message
         const char* settingsFile;   // read before the run, when not NULL
-        const char* message;
+        const char* message;        // NULL: the no-game message
         const char* rule;
     };
     const std::string other = gameEntry("卓(点50)：卓>", '1', {"W", "X", "Y", "Z"},
                                         resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     const Case cases[] = {
-        {"", 0, NULL, MESSAGE_NO_GAME, "an empty log"},
-        {"no entries here\r\n", 0, NULL, MESSAGE_NO_GAME, "a log without entries"},
-        {other + other, 0, NULL, MESSAGE_NO_GAME, "no entry of the ID"},
-        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, NULL, MESSAGE_NO_GAME,
+        {"", 0, 0, NULL, NULL, "an empty log"},
+        {"no entries here\r\n", 0, 0, NULL, NULL, "a log without entries"},
+        {other + other, 0, 0, NULL, NULL, "no entry of the ID"},
+        {plainGame("卓(点50)：卓>") + plainGame("卓(点60)：卓>"), 70, 0, NULL, NULL,
          "every entry of the ID below the range"},
-        {plainGame(), 0, "<KalventoID>Me;</KalventoID>\r\n<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n",
+        {plainGame(), 0, 3, NULL, NULL, "every entry of the ID outside a condition"},
+        {plainGame(), 0, 0, "<KalventoID>Me;</KalventoID>\r\n<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n",
          MESSAGE_STORED_PERIOD_DROPPED, "bug: a stored period that can never match read the whole log"},
     };
     for (const Case& c : cases) {
@@ -71,11 +73,16 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
             readSettingsFile();
             remove("vornix.ini");
         }
+        settings.seats = c.seats;
         clearRecordings();
         EXPECT_EQ(runLog(c.log), 0);
         EXPECT_EQ(run.playerTotals.games, 0);
         ASSERT_EQ(shownMessages.size(), 1u);
-        EXPECT_EQ(shownMessages[0], c.message);
+        std::string range = "\nレートの範囲：" + std::to_string(c.minRate) + "～20000\n";
+        std::string noGame = MESSAGE_NO_GAME + range +
+                             (c.seats ? std::string("分析条件：3人打ち\n") + MESSAGE_NO_GAME_ADVICE_CONDITIONS
+                                      : std::string(MESSAGE_NO_GAME_ADVICE));
+        EXPECT_EQ(shownMessages[0], c.message ? std::string(c.message) : noGame);
         EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
         expectPreviousFilesOnly();
     }
