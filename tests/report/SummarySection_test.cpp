@@ -86,5 +86,5 @@ TEST(SummarySection, RankBarsOfAThreePlayerRun)
     EXPECT_NE(svg.find("aria-label=\"3人打ちの順位分布：1位 40.0 %、2位 40.0 %、3位 20.0 %\""), std::string::npos);
     EXPECT_EQ(svg.find("4位"), std::string::npos);
     EXPECT_EQ(occurrences(svg, "<rect "), 6) << "three pieces of the bar, three legend squares";
-    EXPECT_NE(svg.find("<rect x=\"320.0\" y=\"0\" width=\"80.0\""), std::string::npos) << "the last piece ends at 400";
+    EXPECT_NE(svg.find("<rect x=\"320.0\" y=\"0.5\" width=\"80.0\""), std::string::npos) << "the last piece ends at 400";
 }
