@@ -62,8 +62,8 @@ PY
             --screenshot="$E2E_OUT/top-scheme$scheme-$width.png" >/dev/null
     done
 
-    # The head and the first section alone, in the page's own bytes.
-    iconv -f CP932 -t UTF-8 "$page" |
+    # The head and the first section alone, without the index, in the page's own bytes.
+    iconv -f CP932 -t UTF-8 "$page" | sed '/<h4 id="index">/,/^<\/table>/d' |
         awk '/<h3 id="r/ && ++n == 2 { done = 1 } !done { print } END { print "</body></html>" }' | iconv -f UTF-8 -t CP932 >"$out/first.html"
     headless_chromium "$out/first.html" --window-size=800,900 --screenshot="$E2E_OUT/rivals-scheme$scheme.png" >/dev/null
     lit=$(convert "$E2E_OUT/rivals-scheme$scheme.png" -fill black +opaque "${plus_colours[$scheme]}" \
