@@ -48,10 +48,12 @@ void writeRankBars(const ColorScheme* scheme, const PlaceSums* sums, int kind)
         double width = (double)BARS_WIDTH * sums->rankCounts[place - 1] / sums->games;
         // Outlined in the text's colour: a lighter piece still stands apart from a dark background.
         reportPrintf("<rect x=\"%.1f\" y=\"0.5\" width=\"%.1f\" height=\"%d\" fill=\"%s\" fill-opacity=\"%.2f\""
-                     " stroke=\"%s\" stroke-opacity=\"0.5\"/>", x, width, BAR_HEIGHT, color, opacity, scheme->body.color);
+                     " stroke=\"%s\" stroke-opacity=\"0.5\"/>",
+                     x, width, BAR_HEIGHT, color, opacity, scheme->body.color);
         int left = (place - 1) * LEGEND_WIDTH;
         reportPrintf("<rect x=\"%d\" y=\"%d\" width=\"10\" height=\"10\" fill=\"%s\" fill-opacity=\"%.2f\""
-                     " stroke=\"%s\" stroke-opacity=\"0.5\"/>", left, BAR_HEIGHT + 10, color, opacity, scheme->body.color);
+                     " stroke=\"%s\" stroke-opacity=\"0.5\"/>",
+                     left, BAR_HEIGHT + 10, color, opacity, scheme->body.color);
         reportPrintf("<text x=\"%d\" y=\"%d\">%d位 %s</text>\n", left + 14, BAR_HEIGHT + 20, place, shares[place - 1]);
         x += width;
     }
