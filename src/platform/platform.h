@@ -181,9 +181,4 @@ int argumentFitsCp932(const char* text);
 // unreserved URL characters and "/".
 void formatFileLink(char* out, size_t size, const char* folder, const char* name);
 
-// Writes into out the link from one output of the folder to another, `name`, relative, so that it
-// still holds when the folder is copied or moved: the name encoded as formatFileLink encodes it.
-// Cut to size - 1 bytes.
-void formatSiblingLink(char* out, size_t size, const char* name);
-
 #endif

@@ -2,6 +2,7 @@
 
 #include "analysis/GameResultsTable.h"
 #include "analysis/RunState.h"
+#include "platform/FileLink.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/ConditionSummaryTable.h"

@@ -10,7 +10,7 @@
 #include "report/OpponentSections.h"
 #include "report/Report.h"
 #include "report/ReportDocument.h"
-#include "platform/platform.h"
+#include "platform/FileLink.h"
 #include "settings/Settings.h"
 
 #include <math.h>

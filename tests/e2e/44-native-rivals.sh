@@ -70,7 +70,7 @@ for i in range(0, len(sections), 3):
 
 index = re.findall(r'<td class="id"><a href="#(r[0-9a-f]+)">.*?</a></td><td class="mony">(\d+) 回</td><td class="\w+">(-?[\d,]+) 円', page)
 assert index == headers, 'the index lists the sections in their order, with their games and balance'
-links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_%E5%AF%BE%E6%88%A6%E7%9B%B8%E6%89%8B%E5%88%A5\.html#r([0-9a-f]+)">(.*?)</a></td>', report)
+links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_対戦相手別\.html#r([0-9a-f]+)">(.*?)</a></td>', report)
 assert links and all(names[html.unescape(n)] == r for r, n in links), 'a link to a missing anchor'
 assert set(html.unescape(n) for _, n in links) == set(names), 'every section is linked'
 unlinked = re.sub(r'<a href="[^"]*#r[0-9a-f]+">(.*?)</a>', r'\1', report)

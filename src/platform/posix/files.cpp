@@ -289,12 +289,16 @@ static int isUnreserved(unsigned char c)
            c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
 }
 
-// The path's bytes, percent-encoded outside the unreserved URL characters and "/".
-static std::string percentEncoded(const std::string& path)
+void formatFileLink(char* out, size_t size, const char* folder, const char* name)
 {
+    (void)folder;
+    std::string path = nativeCurrentDirectory();
+    while (!path.empty() && path.back() == '/') path.pop_back();
+    std::string joined = path + "/" + nativePath(name);
+
     static const char hex[] = "0123456789ABCDEF";
-    std::string link;
-    for (unsigned char c : path) {
+    std::string link = "file://";
+    for (unsigned char c : joined) {
         if (isUnreserved(c)) {
             link += (char)c;
         } else {
@@ -303,19 +307,5 @@ static std::string percentEncoded(const std::string& path)
             link += hex[c & 15];
         }
     }
-    return link;
-}
-
-void formatFileLink(char* out, size_t size, const char* folder, const char* name)
-{
-    (void)folder;
-    std::string path = nativeCurrentDirectory();
-    while (!path.empty() && path.back() == '/') path.pop_back();
-    std::string link = "file://" + percentEncoded(path + "/" + nativePath(name));
     copyText(out, size, link.c_str());
-}
-
-void formatSiblingLink(char* out, size_t size, const char* name)
-{
-    copyText(out, size, percentEncoded(nativePath(name)).c_str());
 }

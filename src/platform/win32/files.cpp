@@ -268,9 +268,3 @@ void formatFileLink(char* out, size_t size, const char* folder, const char* name
     copyText(out, size, "file:///");
     if (appendLinkPath(out, size, folder) && appendLinkPath(out, size, "\\")) appendLinkPath(out, size, name);
 }
-
-void formatSiblingLink(char* out, size_t size, const char* name)
-{
-    if (size) out[0] = '\0';
-    appendLinkPath(out, size, name);
-}
