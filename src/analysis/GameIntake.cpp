@@ -3,6 +3,7 @@
 #include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/LatestGames.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
@@ -26,6 +27,7 @@ static void (*const consumers[])(const GameEntry*) = {
     writeGameRowEnd,
     addGameToTrends,
     addGameToDetails,
+    addGameToLatest,
 };
 
 static int inPeriod(const char* date)

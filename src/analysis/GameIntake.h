@@ -15,9 +15,9 @@ int gameInsideConditions(const GameEntry* game);
 int gameIsSelected(const GameEntry* game);
 
 // Takes the game when gameIsSelected holds and hands it to the per-game table, the player's totals,
-// the opponent table, the trends and the detailed record; in the second read of the log (run.pass
-// PASS_RIVALS) only to the shared games of the report's opponents. Returns 1 when taken, 0 when not
-// selected (nothing changes then).
+// the opponent table, the trends, the detailed record and the latest games; in the second read of
+// the log (run.pass PASS_RIVALS) only to the shared games of the report's opponents. Returns 1 when
+// taken, 0 when not selected (nothing changes then).
 int acceptGame(const GameEntry* game);
 
 // Reads the open game log to its end, the one read loop of a log: every entry goes to readGameEntry,

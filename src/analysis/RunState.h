@@ -6,6 +6,7 @@
 // front ends read it; resetRunState clears it at the start of every run.
 
 #include "analysis/DetailedStats.h"
+#include "analysis/LatestGames.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
@@ -50,6 +51,7 @@ struct RunState {
     TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
+    LatestGames latestGames;        // fed only with the option 詳しい成績
 
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 
