@@ -2,7 +2,6 @@
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
-#include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "settings/Settings.h"
 
@@ -18,21 +17,18 @@ static const char TABLE_HEADER[] =
     "\tメンバー④\t順位④\t得点④\t収支④"
     "\n";
 
-// The row being written: its leading fields are written at once (a fatal error while the seats are
-// added leaves them in the file, as a row written field by field would), the seat groups and the
-// line end together.
+// The rows gather in one large buffer, formatted straight into it, and go out a buffer at a time;
+// the stream itself is unbuffered, so each fill is one write of the system.
 static TextRow row;
-
-// The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
-static char streamBuffer[64 * 1024];
+static char rowBuffer[256 * 1024];
 
 int createGameTable(void)
 {
     RunOutput* table = &run.outputs[OUTPUT_GAME_RESULTS];
     FILE* stream = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
-    if (stream) setvbuf(stream, streamBuffer, _IOFBF, sizeof streamBuffer);
-    startRow(&row, stream);
-    if (stream) writeText(stream, TABLE_HEADER);
+    if (stream) setvbuf(stream, NULL, _IONBF, 0);
+    startRowsIn(&row, stream, rowBuffer, sizeof rowBuffer);
+    if (stream) rowText(&row, TABLE_HEADER);
     return table->created;
 }
 
@@ -40,7 +36,6 @@ void writeGameRowStart(const GameEntry* game)
 {
     FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    startRow(&row, stream);
     rowText(&row, game->date);
     rowByte(&row, '\t');
     rowText(&row, game->time);
@@ -50,7 +45,6 @@ void writeGameRowStart(const GameEntry* game)
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
     rowText(&row, game->room);
-    writeRow(&row);
 }
 
 void writeGameRowEnd(const GameEntry* game)
@@ -68,10 +62,10 @@ void writeGameRowEnd(const GameEntry* game)
         rowWhole(&row, seat->share);
     }
     rowByte(&row, '\n');
-    writeRow(&row);
 }
 
 int finishGameTable(void)
 {
+    if (run.outputs[OUTPUT_GAME_RESULTS].file.stream) writeRow(&row);   // its failure: the stream's error
     return finishRunOutput(OUTPUT_GAME_RESULTS);
 }

@@ -15,15 +15,14 @@ struct GameEntry;
 // written; the run then goes on without it).
 int createGameTable(void);
 
-// Writes the leading fields of the game's row: date, time, lobby, rate, room (no line end). They go
-// out at once, so a fatal error before the row is ended leaves them in the table, as a row written
-// field by field would.
+// Adds the leading fields of the game's row: date, time, lobby, rate, room (no line end). The rows go
+// out a large buffer at a time; a fatal error withdraws the table, whatever it holds.
 void writeGameRowStart(const GameEntry* game);
 
 // Completes the row: one group per seat (name, rank, score, share as a whole number) and the line end.
 void writeGameRowEnd(const GameEntry* game);
 
-// Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written tells whether
+// Writes the rows not yet out, flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written tells whether
 // every byte reached it (on a failure the temporary file is removed). Returns that flag.
 int finishGameTable(void);
 

@@ -7,15 +7,22 @@
 
 void startRow(TextRow* row, FILE* file)
 {
+    startRowsIn(row, file, row->own, sizeof row->own);
+}
+
+void startRowsIn(TextRow* row, FILE* file, char* buffer, size_t size)
+{
     row->file = file;
+    row->bytes = buffer;
+    row->size = size;
     row->length = 0;
 }
 
 // Appends bytes that hold no line feed, as they are.
 static void appendRaw(TextRow* row, const char* bytes, size_t length)
 {
-    if (row->length + length > sizeof row->bytes) writeRow(row);
-    if (length > sizeof row->bytes) {
+    if (row->length + length > row->size) writeRow(row);
+    if (length > row->size) {
         fwrite(bytes, 1, length, row->file);
         return;
     }

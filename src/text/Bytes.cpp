@@ -3,7 +3,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
+#ifdef VORNIX_VECTOR_BYTES
 #include <emmintrin.h>
 
 // The scans read whole aligned blocks of 16 bytes. Such a block never crosses a page, so it can be
@@ -29,7 +29,7 @@ static inline const char* blockOf(const char* text, unsigned* skip)
     return (const char*)(at & ~(uintptr_t)15);
 }
 
-WHOLE_BLOCKS const char* findByte(const char* bytes, int c, size_t length)
+WHOLE_BLOCKS const char* vectorFindByte(const char* bytes, int c, size_t length)
 {
     if (length == 0) return NULL;
     const __m128i wanted = _mm_set1_epi8((char)c);
@@ -46,7 +46,7 @@ WHOLE_BLOCKS const char* findByte(const char* bytes, int c, size_t length)
     return found < end ? found : NULL;
 }
 
-WHOLE_BLOCKS size_t textLength(const char* text)
+WHOLE_BLOCKS size_t vectorTextLength(const char* text)
 {
     const __m128i zero = _mm_setzero_si128();
     unsigned skip;
@@ -59,7 +59,7 @@ WHOLE_BLOCKS size_t textLength(const char* text)
     return (size_t)(block + __builtin_ctz(mask) - text);
 }
 
-WHOLE_BLOCKS const char* findTextByte(const char* text, int c)
+WHOLE_BLOCKS const char* vectorFindTextByte(const char* text, int c)
 {
     const __m128i wanted = _mm_set1_epi8((char)c);
     const __m128i zero = _mm_setzero_si128();
@@ -79,11 +79,11 @@ WHOLE_BLOCKS const char* findTextByte(const char* text, int c)
 
 // Up to four stop bytes are compared 16 bytes at a time (the callers stop at one or two); more go
 // to the C library.
-WHOLE_BLOCKS size_t spanUntil(const char* text, const char* stops)
+WHOLE_BLOCKS size_t vectorSpanUntil(const char* text, const char* stops)
 {
-    size_t count = textLength(stops);
+    size_t count = vectorTextLength(stops);
     if (count > 4) return strcspn(text, stops);
-    if (count == 0) return textLength(text);
+    if (count == 0) return vectorTextLength(text);
     __m128i stop[4];
     for (size_t i = 0; i < 4; i++) stop[i] = _mm_set1_epi8(stops[i < count ? i : 0]);
     const __m128i zero = _mm_setzero_si128();
@@ -104,7 +104,7 @@ WHOLE_BLOCKS size_t spanUntil(const char* text, const char* stops)
     return (size_t)(block + __builtin_ctz(mask) - text);
 }
 
-void moveBytes(void* dst, const void* src, size_t length)
+void vectorMoveBytes(void* dst, const void* src, size_t length)
 {
     unsigned char* d = (unsigned char*)dst;
     const unsigned char* s = (const unsigned char*)src;
@@ -157,47 +157,15 @@ void moveBytes(void* dst, const void* src, size_t length)
     }
 }
 
-#else
-
-const char* findByte(const char* bytes, int c, size_t length)
-{
-    return (const char*)memchr(bytes, c, length);
-}
-
-size_t textLength(const char* text)
-{
-    return strlen(text);
-}
-
-const char* findTextByte(const char* text, int c)
-{
-    return strchr(text, c);
-}
-
-size_t spanUntil(const char* text, const char* stops)
-{
-    return strcspn(text, stops);
-}
-
-void moveBytes(void* dst, const void* src, size_t length)
-{
-    memmove(dst, src, length);
-}
-
-#endif
-
-void copyBytes(void* dst, const void* src, size_t length)
-{
-    moveBytes(dst, src, length);
-}
-
-const char* findText(const char* text, const char* needle)
+const char* vectorFindText(const char* text, const char* needle)
 {
     if (!needle[0]) return text;
-    for (const char* at = findTextByte(text, needle[0]); at; at = findTextByte(at + 1, needle[0])) {
+    for (const char* at = vectorFindTextByte(text, needle[0]); at; at = vectorFindTextByte(at + 1, needle[0])) {
         size_t i = 1;
         while (needle[i] && at[i] == needle[i]) i++;
         if (!needle[i]) return at;
     }
     return NULL;
 }
+
+#endif

@@ -5,7 +5,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-// Every routine against its C library twin: random texts of 0 to 300 bytes drawn from few byte values
+#ifdef VORNIX_VECTOR_BYTES
+
+// Each of our own routines against its C library twin: random texts of 0 to 300 bytes drawn from few byte values
 // (so that sought bytes occur often), at each of the 16 alignments, the sought byte also >= 0x80.
 TEST(Bytes, AgreeWithTheCLibrary)
 {
@@ -22,27 +24,29 @@ TEST(Bytes, AgreeWithTheCLibrary)
             text[length] = '\0';
             for (unsigned char c : { (unsigned char)'b', (unsigned char)'\n', (unsigned char)0x81,
                                      (unsigned char)'z', (unsigned char)0 }) {
-                ASSERT_EQ(findByte(text, c, length), (const char*)memchr(text, c, length));
-                ASSERT_EQ(findTextByte(text, (char)c), strchr(text, (char)c));
+                ASSERT_EQ(vectorFindByte(text, c, length), (const char*)memchr(text, c, length));
+                ASSERT_EQ(vectorFindTextByte(text, (char)c), strchr(text, (char)c));
             }
-            ASSERT_EQ(textLength(text), strlen(text));
+            ASSERT_EQ(vectorTextLength(text), strlen(text));
             for (const char* stops : { "", "\n", "\r\n", "ab\n\x81", "ab\r\n\x46" })
-                ASSERT_EQ(spanUntil(text, stops), strcspn(text, stops));
+                ASSERT_EQ(vectorSpanUntil(text, stops), strcspn(text, stops));
             for (const char* needle : { "", "a", "\x81\x46", "ab\n", "zz" })
-                ASSERT_EQ(findText(text, needle), strstr(text, needle));
+                ASSERT_EQ(vectorFindText(text, needle), strstr(text, needle));
             // Copies from the text to each offset around it, overlapping both ways.
             for (size_t to : { (size_t)0, align + 1, align + 17, (size_t)40 }) {
                 memcpy(mine, area, sizeof area);
                 memcpy(theirs, area, sizeof area);
-                moveBytes(mine + to, mine + align, length);
+                vectorMoveBytes(mine + to, mine + align, length);
                 memmove(theirs + to, theirs + align, length);
                 ASSERT_EQ(memcmp(mine, theirs, sizeof area), 0) << "moved to " << to;
             }
             memset(mine, 0, sizeof mine);
             memset(theirs, 0, sizeof theirs);
-            copyBytes(mine + 31 - align, text, length);
+            vectorMoveBytes(mine + 31 - align, text, length);
             memcpy(theirs + 31 - align, text, length);
             ASSERT_EQ(memcmp(mine, theirs, sizeof mine), 0);
         }
     }
 }
+
+#endif
