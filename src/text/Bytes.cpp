@@ -11,7 +11,7 @@
 // masked off before they count, but the address sanitizer would still take the read for an overflow.
 #define WHOLE_BLOCKS __attribute__((no_sanitize_address))
 
-static inline __m128i loadBlock(const char* block)
+WHOLE_BLOCKS static inline __m128i loadBlock(const char* block)
 {
     return _mm_load_si128((const __m128i*)block);
 }
