@@ -152,6 +152,32 @@ void unreadLogLine(const char line[LOG_LINE_SIZE])
     givenBackLine = lastLineNumber;
 }
 
+// The usual case of readLogLine: at least LOG_LINE_SIZE bytes left in the block, so the line's end
+// lies within one fixed-size scan and copy, and the piece's length follows from where the LF is:
+// before it a CR (dropped), or none, or none within the piece's 79 bytes (a full piece).
+static int readLineInBlock(char buffer[LOG_LINE_SIZE])
+{
+    const char* from = block + blockPos;
+    const char* lineFeed = findByte(from, '\n', LOG_LINE_SIZE);
+    copyBytes(buffer, from, LOG_LINE_SIZE);
+    size_t at = lineFeed ? (size_t)(lineFeed - from) : LOG_LINE_SIZE;
+    size_t used;
+    if (at < LOG_LINE_SIZE && at > 0 && from[at - 1] == '\r') {
+        used = at;   // the CR's place takes the LF
+        buffer[at - 1] = '\n';
+        blockPos += at + 1;
+    } else if (at < LOG_LINE_SIZE - 1) {
+        used = at + 1;
+        blockPos += used;
+    } else {
+        used = LOG_LINE_SIZE - 1;   // an LF right after it is the next line's
+        blockPos += used;
+    }
+    buffer[used] = '\0';
+    if (buffer[used - 1] == '\n') lineBreaksRead++;
+    return 1;
+}
+
 int readLogLine(char buffer[LOG_LINE_SIZE])
 {
     if (givenBackLine) {
@@ -160,8 +186,9 @@ int readLogLine(char buffer[LOG_LINE_SIZE])
         givenBackLine = 0;
         return 1;
     }
-    size_t used = 0;
     lastLineNumber = lineBreaksRead + 1;
+    if (!atEnd && blockLimit - blockPos >= LOG_LINE_SIZE) return readLineInBlock(buffer);
+    size_t used = 0;
     while (!atEnd && used < LOG_LINE_SIZE - 1) {
         if (blockPos == blockLimit && !refillBlock()) {
             atEnd = 1;
