@@ -61,58 +61,59 @@ int gameIsSelected(const GameEntry* game)
     return gameInsideConditions(game);
 }
 
-int acceptGame(const GameEntry* game)
+int acceptGame(GameEntry* game, void*)
 {
     if (!gameIsSelected(game)) return 0;
-    if (run.pass == PASS_RIVALS) {
-        addGameToRivals(game);
-        return 1;
-    }
     for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
     return 1;
 }
 
-// A broken entry: fatal, naming the line that failed, or counted when the tolerant reading is on
-// (once: the second read of the same log meets it again). An entry cut short by the next one's
-// header line is named by its own header line; that line then begins the next entry. In the second
-// read one the first did not skip means the log changed under the run: 0 then, the read gives up; 1
-// otherwise.
-static int passBrokenEntry(const GameEntry* game)
+int acceptRivalGame(GameEntry* game, void*)
 {
-    if (!settings.skipBroken && run.pass == PASS_RIVALS) return 0;
+    if (!gameIsSelected(game)) return 0;
+    addGameToRivals(game);
+    return 1;
+}
+
+int skipBrokenEntryOrEndRun(const GameEntry* game, void*)
+{
     if (!settings.skipBroken) {
         char format[64];
         copyText(format, sizeof format, "%s");
         appendText(format, sizeof format, MESSAGE_AT_LINE);
         fatalEntryError(format, game->fault, game->faultLine);
     }
-    if (run.pass == PASS_RIVALS) return 1;   // counted by the first read
     long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
     if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = line;
     run.skippedEntries++;
     return 1;
 }
 
-void readGames(int (*take)(const GameEntry* game))
+int skipBrokenEntryAgain(const GameEntry*, void*)
+{
+    return settings.skipBroken;
+}
+
+void readGames(GameReading* reading)
 {
     char line[LOG_LINE_SIZE];
     GameEntry game;
-    ReadTally* tally = &run.reads[run.pass];
+    ReadTally* tally = &reading->tally;
     memset(tally, 0, sizeof *tally);
     while (!logAtEnd()) {
         if (!readLogLine(line)) break;
-        if (run.progress) run.progress();   // at every line: a log of few entries shows progress too
+        if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
         int read = readGameEntry(line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
-            if (passBrokenEntry(&game)) continue;
+            if (reading->onBroken(&game, reading->context)) continue;
             tally->stopped = 1;
             break;
         }
         if (read == ENTRY_LOG_ENDED) break;
-        if (read == ENTRY_COMPLETE) take(&game);
+        if (read == ENTRY_COMPLETE) reading->take(&game, reading->context);
     }
     tally->bytes = logBytesRead();
 }

@@ -32,11 +32,11 @@ RunState run = initialRunState();
 
 void resetRunState(void)
 {
-    run.pass = PASS_MAIN;
     clearOpponentTable();
     clearRivalGames();
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
+    run.readsFinished = 0;
     resetPlayerStats();
     clearTrends();
     clearDetailedStats();

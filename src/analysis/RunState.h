@@ -6,6 +6,7 @@
 // front ends read it; resetRunState clears it at the start of every run.
 
 #include "analysis/DetailedStats.h"
+#include "analysis/GameIntake.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
@@ -20,27 +21,15 @@ enum {
     SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
 };
 
-enum RunPass {
-    PASS_MAIN,     // the first read: every consumer of a game
-    PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
-};
-
-// What one read of the log met, so that the second read can tell a log that changed under it.
-struct ReadTally {
-    long long entries;   // entries begun: lines that begin with "<"
-    long long bytes;     // bytes of the file consumed
-    int broken;          // broken entries among them
-    int stopped;         // 1 when a broken entry ended the read (the second one stops at the first
-                         // it meets without the tolerant reading: the first read met none)
-};
 
 struct RunState {
-    int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
     // Counted while the log is read.
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
                                                   // header line of one cut short by the next)
-    ReadTally reads[2];             // by RunPass, filled by readGames
+    ReadTally reads[2];             // the first read's, and the second's with the page of each
+                                    // opponent
+    int readsFinished;              // reads of the log done: 0 while the first is in progress
     PlayerTotals playerTotals;
     RecentResults recentResults;
     int previousResult;             // the player's score in the previous accepted game; 0 at the start

@@ -23,12 +23,20 @@ int folderLockWait = 30000;
 
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
+// One read of the open log from where it stands, its tally kept in run.reads.
+static void readLog(int (*take)(GameEntry*, void*), int (*onBroken)(const GameEntry*, void*))
+{
+    GameReading reading = {take, onBroken, NULL, run.progress, {}};
+    readGames(&reading);
+    run.reads[run.readsFinished++] = reading.tally;
+}
+
 // 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
 // no broken entry the first would have ended the run on, and no read error.
 static int secondReadMatches(void)
 {
-    const ReadTally* first = &run.reads[PASS_MAIN];
-    const ReadTally* second = &run.reads[PASS_RIVALS];
+    const ReadTally* first = &run.reads[0];
+    const ReadTally* second = &run.reads[1];
     return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
@@ -44,9 +52,7 @@ static void makeRivalsPage(void)
     chooseRivals();
     int unchanged = rewindLog();
     if (unchanged) {
-        run.pass = PASS_RIVALS;
-        readGames(acceptGame);
-        run.pass = PASS_MAIN;
+        readLog(acceptRivalGame, skipBrokenEntryAgain);
         unchanged = logUnchanged() && secondReadMatches();
     }
     if (!unchanged) {
@@ -112,7 +118,7 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
-    readGames(acceptGame);
+    readLog(acceptGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
@@ -141,5 +147,5 @@ int runPercentRead(void)
     long long read = logBytesRead();
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
-    return (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
+    return (run.readsFinished ? 100 + percent : percent) / 2;
 }

@@ -224,7 +224,7 @@ static int logChangeInSecondRead;
 
 static void changeLogDuringSecondRead(void)
 {
-    if (run.pass != PASS_RIVALS || logChangeInSecondRead == UNCHANGED) return;
+    if (!run.readsFinished || logChangeInSecondRead == UNCHANGED) return;
     // Grown, or rewritten in place with its last entry broken: its scores no longer sum to 0.
     std::string bytes = fileBytes("log.txt");
     writeBytes("log.txt", logChangeInSecondRead == APPENDED ? bytes + "\r\n" : bytes.replace(bytes.rfind("+30"), 3, "+31"));

@@ -91,7 +91,7 @@ struct ReadGame {
     std::string room;
 
     // The record, its lobby and room pointing to the copies.
-    const GameEntry* record(void)
+    GameEntry* record(void)
     {
         entry.lobby = lobby.c_str();
         entry.room = room.c_str();
@@ -101,7 +101,7 @@ struct ReadGame {
 
 inline std::vector<ReadGame> readGamesFound;
 
-inline int collectGame(const GameEntry* game)
+inline int collectGame(GameEntry* game, void*)
 {
     readGamesFound.push_back({*game, game->lobby, game->room});
     return 1;
@@ -116,7 +116,8 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     if (!file || fwrite(log.data(), 1, log.size(), file) != log.size() || fseek(file, 0, SEEK_SET) != 0) abort();
     adoptLog(file);
     readGamesFound.clear();
-    readGames(collectGame);
+    GameReading reading = {collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    readGames(&reading);
     closeLog();
     return readGamesFound;
 }
@@ -128,7 +129,8 @@ inline int analyseLog(const std::string& log)
     openLogText(log);
     resetRunState();
     createGameTable();
-    readGames(acceptGame);
+    GameReading reading = {acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    readGames(&reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
     closeLog();
