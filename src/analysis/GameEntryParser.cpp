@@ -3,25 +3,16 @@
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "analysis/SeatMatch.h"
-#include "settings/Settings.h"
+#include "analysis/PlayerIdentity.h"
 #include "text/Messages.h"
 #include "text/Numbers.h"
 
 #include <string.h>
 
-enum {
-    MAX_NAME_LENGTH = 12,   // the player line's "#%12s"
-    MAX_RATE = 20000
-};
+enum { MAX_RATE = 20000 };
 
 // What the lines after the player lines turned out to be.
 enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
-
-static int isWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // Bytes from..to (inclusive) of the line, stopping at its line break or end.
 static void copyColumns(char* out, size_t size, const char* line, size_t from, size_t to)
@@ -35,17 +26,16 @@ static void copyColumns(char* out, size_t size, const char* line, size_t from, s
     copyLogTextN(out, size, line + from, last - from + 1);
 }
 
-// Reads the name of a player line like "#%12s": "#", white space, then up to 12 bytes that are not
-// white space. Returns 0 when the line does not begin with "#" or holds no name after it.
-static int readPlayerName(const char* line, char name[ID_SIZE])
+// Reads the seat's name of a player line like "#%12s" ("#", white space, then up to 12 bytes that
+// are not white space) into seat, and whether it seats the player into *isPlayer. Returns 0 when the
+// line does not begin with "#" or holds no name after it.
+static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* seat, int* isPlayer)
 {
-    if (line[0] != '#') return 0;
-    const char* start = line + 1;
-    while (isWhiteSpace(*start)) start++;
-    size_t length = 0;
-    while (length < MAX_NAME_LENGTH && start[length] && !isWhiteSpace(start[length])) length++;
+    const char* name;
+    size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
-    copyLogTextN(name, ID_SIZE, start, length);
+    copyLogTextN(seat->name, ID_SIZE, name, length < SEAT_NAME_LENGTH ? length : SEAT_NAME_LENGTH);
+    *isPlayer = nameRunIsPlayer(player, name, length);
     return 1;
 }
 
@@ -59,9 +49,9 @@ static int broken(GameEntry* entry, const char* message, long long line)
 
 // Reads the player lines: four, or three and the "=" line. Returns ENTRY_LOG_ENDED when the log
 // ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
-// whether the analysed player sits in the entry (entry->playerSeat is then set). A header line in
+// whether the player sits in the entry (entry->playerSeat is then the last of the player's seats). A header line in
 // their place (the entry was cut short) is given back for the next entry.
-static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
+static int readPlayerLines(const PlayerIdentity* player, GameEntry* entry, long long headerLine, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
@@ -77,10 +67,11 @@ static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
             entry->cutAtHeader = headerLine;
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
         }
-        if (!readPlayerName(line, entry->seats[i].name))
+        int isPlayer;
+        if (!readPlayerLine(player, line, &entry->seats[i], &isPlayer))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
         prefetchOpponent(entry->seats[i].name);   // looked up once the entry is counted, lines later
-        if (playerLineNamesId(line, settings.currentId)) {
+        if (isPlayer) {
             entry->playerSeat = i;
             *found = 1;
         }
@@ -200,7 +191,7 @@ static int notSeated(char* header, GameEntry* entry)
     return ENTRY_NOT_SEATED;
 }
 
-int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
+int readGameEntry(const PlayerIdentity* player, char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
     // A header line among the body lines abandons the entry; its text is kept here for the next try,
@@ -215,7 +206,7 @@ int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        int players = readPlayerLines(entry, headerLine, &found);
+        int players = readPlayerLines(player, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);

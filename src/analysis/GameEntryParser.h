@@ -6,6 +6,8 @@
 
 #include "text/Text.h"
 
+struct PlayerIdentity;
+
 enum { MAX_SEATS = 4 };
 
 struct Seat {
@@ -26,7 +28,7 @@ struct GameEntry {
     int rate;                 // 0 to 20000
     int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
                               // with "="
-    int playerSeat;           // index of the analysed player's seat
+    int playerSeat;           // index of the player's seat, the one whose result is the player's
     Seat seats[MAX_SEATS];
     const char* fault;        // a broken entry: the message of the check that failed (Messages.h)
     long long faultLine;      // a broken entry: the physical line of the log that failed it
@@ -46,6 +48,9 @@ enum EntryRead {
                               // money included
 };
 
+// 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
+inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game->playerSeat; }
+
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
 // text may be cut in place, and entry->lobby and room point into it. Each entry is read with its own
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
@@ -53,8 +58,8 @@ enum EntryRead {
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
 // failing player line or the result line, except that a header line standing for a player line is
 // given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
-// line's number (logLineNumber).
-int readGameEntry(char* headerText, long long headerLine, GameEntry* entry);
+// line's number (logLineNumber). The player is whom player names (analysis/PlayerIdentity.h).
+int readGameEntry(const PlayerIdentity* player, char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
 // "(" when a ")" precedes the first "：", else all before that colon. Returns 1 with *length set; 0

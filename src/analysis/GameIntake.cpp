@@ -105,7 +105,7 @@ void readGames(GameReading* reading)
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(line + 1, logLineNumber(), &game);
+        int read = readGameEntry(reading->player, line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
             if (reading->onBroken(&game, reading->context)) continue;

@@ -4,6 +4,7 @@
 // is taken, then every consumer of a game receives it, in a fixed order.
 
 struct GameEntry;
+struct PlayerIdentity;
 
 // What one read of the log met, so that a second read can tell a log that changed under it.
 struct ReadTally {
@@ -16,6 +17,7 @@ struct ReadTally {
 // One read of the log: where its games go and what it met. A second read is the same loop with
 // another consumer.
 struct GameReading {
+    const PlayerIdentity* player;                             // whose games are read
     int (*take)(GameEntry* game, void* context);             // every complete game of the player;
                                                               // returns 1 when it took the game
     int (*onBroken)(const GameEntry* game, void* context);   // every broken entry: 1 goes on after

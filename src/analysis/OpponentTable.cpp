@@ -145,7 +145,7 @@ void addGameToOpponents(const GameEntry* game)
 {
     int s = game->seats[game->playerSeat].score;
     for (int i = 0; i < game->seatCount; i++)
-        if (i != game->playerSeat) countOpponent(&game->seats[i], s);
+        if (!seatIsPlayers(game, i)) countOpponent(&game->seats[i], s);
 }
 
 // The block reorderOpponents gathers into; it grows with the table and is kept from one reordering to

@@ -91,7 +91,7 @@ static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
 void addGameToRivals(const GameEntry* game)
 {
     for (int i = 0; i < game->seatCount; i++) {
-        if (i == game->playerSeat) continue;
+        if (seatIsPlayers(game, i)) continue;
         int number = findRival(game->seats[i].name);
         if (number) addMeeting(&rivalGames.rivals[number - 1], game, &game->seats[i]);
     }

@@ -9,6 +9,7 @@
 #include "analysis/GameIntake.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/PlayerIdentity.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
@@ -23,6 +24,8 @@ enum {
 
 
 struct RunState {
+    PlayerIdentity player;          // whose games the run reads; set by the run driver before the
+                                    // first read
     // Counted while the log is read.
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the

@@ -26,7 +26,7 @@ enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 // One read of the open log from where it stands, its tally kept in run.reads.
 static void readLog(int (*take)(GameEntry*, void*), int (*onBroken)(const GameEntry*, void*))
 {
-    GameReading reading = {take, onBroken, NULL, run.progress, {}};
+    GameReading reading = {&run.player, take, onBroken, NULL, run.progress, {}};
     readGames(&reading);
     run.reads[run.readsFinished++] = reading.tally;
 }
@@ -110,6 +110,7 @@ static int analyseLog(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    setPlayerIdentity(&run.player, settings.currentId);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {

@@ -116,7 +116,8 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     if (!file || fwrite(log.data(), 1, log.size(), file) != log.size() || fseek(file, 0, SEEK_SET) != 0) abort();
     adoptLog(file);
     readGamesFound.clear();
-    GameReading reading = {collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    setPlayerIdentity(&run.player, settings.currentId);
+    GameReading reading = {&run.player, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
     readGames(&reading);
     closeLog();
     return readGamesFound;
@@ -129,7 +130,8 @@ inline int analyseLog(const std::string& log)
     openLogText(log);
     resetRunState();
     createGameTable();
-    GameReading reading = {acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    setPlayerIdentity(&run.player, settings.currentId);
+    GameReading reading = {&run.player, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
     readGames(&reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
