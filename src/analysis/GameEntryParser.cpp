@@ -1,8 +1,6 @@
 #include "analysis/GameEntryParser.h"
 
 #include "analysis/LogReader.h"
-#include "analysis/OpponentTable.h"
-#include "analysis/PlayerStats.h"
 #include "analysis/PlayerIdentity.h"
 #include "text/Messages.h"
 #include "text/Numbers.h"
@@ -34,7 +32,7 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     const char* name;
     size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
-    copyLogTextN(seat->name, ID_SIZE, name, length < SEAT_NAME_LENGTH ? length : SEAT_NAME_LENGTH);
+    copyLogTextN(seat->name, ID_SIZE, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH);
     *isPlayer = nameRunIsPlayer(player, name, length);
     return 1;
 }
@@ -51,7 +49,8 @@ static int broken(GameEntry* entry, const char* message, long long line)
 // ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
 // whether the player sits in the entry (entry->playerSeat is then the last of the player's seats). A header line in
 // their place (the entry was cut short) is given back for the next entry.
-static int readPlayerLines(const PlayerIdentity* player, GameEntry* entry, long long headerLine, int* found)
+static int readPlayerLines(const PlayerIdentity* player, void (*seatNamed)(const char*, void*), void* context,
+                           GameEntry* entry, long long headerLine, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
@@ -70,7 +69,7 @@ static int readPlayerLines(const PlayerIdentity* player, GameEntry* entry, long 
         int isPlayer;
         if (!readPlayerLine(player, line, &entry->seats[i], &isPlayer))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
-        prefetchOpponent(entry->seats[i].name);   // looked up once the entry is counted, lines later
+        if (seatNamed) seatNamed(entry->seats[i].name, context);
         if (isPlayer) {
             entry->playerSeat = i;
             *found = 1;
@@ -166,8 +165,7 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
     return readRate(header + lobbyLength + 1, entry->gameLength, malformed);
 }
 
-// Steps after the result line was found: the results, then the header and the rate's plausibility,
-// then the money. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
+// Steps after the result line was found: the results, then the header and the rate's plausibility. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
 static int completeEntry(char* header, long long headerLine, const char* resultLine, GameEntry* entry)
 {
     if (readResults(resultLine, logLineNumber(), entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
@@ -176,7 +174,6 @@ static int completeEntry(char* header, long long headerLine, const char* resultL
     if (malformed) return broken(entry, MESSAGE_MALFORMED_ENTRY, headerLine);
     if (rate < 0 || rate > MAX_RATE) return broken(entry, MESSAGE_IMPOSSIBLE_RATE, headerLine);
     entry->rate = (int)rate;
-    computeMoneyShares(entry);
     return ENTRY_COMPLETE;
 }
 
@@ -191,7 +188,8 @@ static int notSeated(char* header, GameEntry* entry)
     return ENTRY_NOT_SEATED;
 }
 
-int readGameEntry(const PlayerIdentity* player, char* headerText, long long headerLine, GameEntry* entry)
+int readGameEntry(const PlayerIdentity* player, void (*seatNamed)(const char* name, void* context), void* context,
+                  char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
     // A header line among the body lines abandons the entry; its text is kept here for the next try,
@@ -206,7 +204,7 @@ int readGameEntry(const PlayerIdentity* player, char* headerText, long long head
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        int players = readPlayerLines(player, entry, headerLine, &found);
+        int players = readPlayerLines(player, seatNamed, context, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (!found) return notSeated(headerText, entry);
         NextLine next = findResultLine(line);

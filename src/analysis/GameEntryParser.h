@@ -1,7 +1,7 @@
 #ifndef VORNIX_GAMEENTRYPARSER_H
 #define VORNIX_GAMEENTRYPARSER_H
 // Turns one game entry of the log into a game record: date, lobby, rate, room, game length and the
-// seats with their names, ranks, scores and money. It only reads and checks; analysis/GameIntake.h
+// seats with their names, ranks and scores (the money is the intake's, analysis/GameIntake.h). It only reads and checks; analysis/GameIntake.h
 // decides whether the run takes the game.
 
 #include "text/Text.h"
@@ -14,8 +14,8 @@ struct Seat {
     char name[ID_SIZE];   // from the player line, at most 12 bytes
     int rank;             // finishing place, from the result line (not validated)
     int score;            // final score; the scores of an entry sum to 0
-    float share;          // the money this seat gets from the player (computeMoneyShares); 0 for
-                          // the player's own seat
+    float share;          // the money this seat gets from the player, set when the game is taken
+                          // (computeMoneyShares); 0 for the player's own seat
 };
 
 // One game of the analysed player, as the log holds it.
@@ -44,8 +44,8 @@ enum EntryRead {
                               // the seats and the lobby (NULL when the header can't be split) are
                               // to be used
     ENTRY_LOG_ENDED = 0,      // the log ended inside the entry
-    ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete,
-                              // money included
+    ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete
+                              // but for the money
 };
 
 // 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
@@ -58,8 +58,11 @@ inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game-
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
 // failing player line or the result line, except that a header line standing for a player line is
 // given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
-// line's number (logLineNumber). The player is whom player names (analysis/PlayerIdentity.h).
-int readGameEntry(const PlayerIdentity* player, char* headerText, long long headerLine, GameEntry* entry);
+// line's number (logLineNumber). The player is whom player names (analysis/PlayerIdentity.h);
+// seatNamed, when not NULL, is told every seat's name (with context) as soon as its line is read, a
+// hint for a lookup to come once the entry is complete.
+int readGameEntry(const PlayerIdentity* player, void (*seatNamed)(const char* name, void* context), void* context,
+                  char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
 // "(" when a ")" precedes the first "：", else all before that colon. Returns 1 with *length set; 0

@@ -61,16 +61,29 @@ int gameIsSelected(const GameEntry* game)
     return gameInsideConditions(game);
 }
 
-int acceptGame(GameEntry* game, void*)
+// The selection, and the money of a selected game, once for all its consumers.
+static int takeSelected(GameEntry* game)
 {
     if (!gameIsSelected(game)) return 0;
+    computeMoneyShares(game);
+    return 1;
+}
+
+int acceptGame(GameEntry* game, void*)
+{
+    if (!takeSelected(game)) return 0;
     for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
     return 1;
 }
 
+void hintOpponentLookup(const char* name, void*)
+{
+    prefetchOpponent(name);
+}
+
 int acceptRivalGame(GameEntry* game, void*)
 {
-    if (!gameIsSelected(game)) return 0;
+    if (!takeSelected(game)) return 0;
     addGameToRivals(game);
     return 1;
 }
@@ -105,7 +118,7 @@ void readGames(GameReading* reading)
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(reading->player, line + 1, logLineNumber(), &game);
+        int read = readGameEntry(reading->player, reading->seatNamed, reading->context, line + 1, logLineNumber(), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
             if (reading->onBroken(&game, reading->context)) continue;

@@ -18,6 +18,8 @@ struct ReadTally {
 // another consumer.
 struct GameReading {
     const PlayerIdentity* player;                             // whose games are read
+    void (*seatNamed)(const char* name, void* context);       // NULL, or a hint: every seat's name
+                                                              // as soon as it is read
     int (*take)(GameEntry* game, void* context);             // every complete game of the player;
                                                               // returns 1 when it took the game
     int (*onBroken)(const GameEntry* game, void* context);   // every broken entry: 1 goes on after
@@ -36,13 +38,18 @@ int gameInsideConditions(const GameEntry* game);
 // included) and gameInsideConditions holds.
 int gameIsSelected(const GameEntry* game);
 
-// The first read's consumer: takes the game when gameIsSelected holds and hands it to the per-game
-// table, the player's totals, the opponent table, the trends and the detailed record. Returns 1 when
-// taken, 0 when not selected (nothing changes then). context is unused.
+// The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
+// (computeMoneyShares) and hands it to the per-game table, the player's totals, the opponent table,
+// the trends and the detailed record. Returns 1 when taken, 0 when not selected (nothing changes
+// then). context is unused.
 int acceptGame(GameEntry* game, void* context);
 
-// The second read's consumer, with the page of each opponent: a selected game goes only to the shared
-// games of the report's opponents (analysis/RivalGames.h). Returns 1 when taken.
+// The first read's hint (seatNamed): the opponent table's lookup of the name, lines later, starts
+// fetching its part of the index now.
+void hintOpponentLookup(const char* name, void* context);
+
+// The second read's consumer, with the page of each opponent: a selected game, its shares set, goes
+// only to the shared games of the report's opponents (analysis/RivalGames.h). Returns 1 when taken.
 int acceptRivalGame(GameEntry* game, void* context);
 
 // The first read's broken entry: with settings.skipBroken it is counted in run (its line kept among

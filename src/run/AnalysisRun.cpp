@@ -24,9 +24,10 @@ int folderLockWait = 30000;
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
 // One read of the open log from where it stands, its tally kept in run.reads.
-static void readLog(int (*take)(GameEntry*, void*), int (*onBroken)(const GameEntry*, void*))
+static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry*, void*),
+                    int (*onBroken)(const GameEntry*, void*))
 {
-    GameReading reading = {&run.player, take, onBroken, NULL, run.progress, {}};
+    GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
     readGames(&reading);
     run.reads[run.readsFinished++] = reading.tally;
 }
@@ -52,7 +53,7 @@ static void makeRivalsPage(void)
     chooseRivals();
     int unchanged = rewindLog();
     if (unchanged) {
-        readLog(acceptRivalGame, skipBrokenEntryAgain);
+        readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
         unchanged = logUnchanged() && secondReadMatches();
     }
     if (!unchanged) {
@@ -119,7 +120,7 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
-    readLog(acceptGame, skipBrokenEntryOrEndRun);
+    readLog(hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);

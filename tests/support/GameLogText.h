@@ -9,6 +9,7 @@
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "run/AnalysisRun.h"
@@ -103,6 +104,7 @@ inline std::vector<ReadGame> readGamesFound;
 
 inline int collectGame(GameEntry* game, void*)
 {
+    computeMoneyShares(game);
     readGamesFound.push_back({*game, game->lobby, game->room});
     return 1;
 }
@@ -117,7 +119,7 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     adoptLog(file);
     readGamesFound.clear();
     setPlayerIdentity(&run.player, settings.currentId);
-    GameReading reading = {&run.player, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
     readGames(&reading);
     closeLog();
     return readGamesFound;
@@ -131,7 +133,7 @@ inline int analyseLog(const std::string& log)
     resetRunState();
     createGameTable();
     setPlayerIdentity(&run.player, settings.currentId);
-    GameReading reading = {&run.player, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    GameReading reading = {&run.player, hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
     readGames(&reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
