@@ -16,18 +16,6 @@
 
 #include <string.h>
 
-// The consumers of an accepted game, in the order they receive it. The row's leading fields go out
-// before the counting, whose growth may end the process, and the seats after it: a fatal error then
-// leaves the bytes a row written field by field would have left.
-static void (*const consumers[])(const GameEntry*) = {
-    writeGameRowStart,
-    addGameToTotals,
-    addGameToOpponents,
-    writeGameRowEnd,
-    addGameToTrends,
-    addGameToDetails,
-};
-
 static int inPeriod(const char* date)
 {
     if (!settings.firstDay[0] && !settings.lastDay[0]) return 1;
@@ -72,13 +60,21 @@ static int takeSelected(GameEntry* game)
 int acceptGame(GameEntry* game, void*)
 {
     if (!takeSelected(game)) return 0;
-    for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
+    // The consumers, in a fixed order. The row's leading fields go out before the counting, whose
+    // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
+    // written field by field would have left.
+    writeGameRowStart(game);
+    addGameToTotals(game);
+    addGameToOpponents(&run.opponentTable, game);
+    writeGameRowEnd(game);
+    addGameToTrends(game);
+    addGameToDetails(game);
     return 1;
 }
 
 void hintOpponentLookup(const char* name, void*)
 {
-    prefetchOpponent(name);
+    prefetchOpponent(&run.opponentTable, name);
 }
 
 int acceptRivalGame(GameEntry* game, void*)

@@ -15,6 +15,7 @@ static RunState initialRunState(void)
     RunState state = {};
     state.opponentTable.records = NULL;
     state.opponentTable.lastUsed = -1;
+    state.opponentTable.index.slots = NULL;
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
     state.monthlySummary.index = NULL;
@@ -32,7 +33,7 @@ RunState run = initialRunState();
 
 void resetRunState(void)
 {
-    clearOpponentTable();
+    clearOpponentTable(&run.opponentTable);
     clearRivalGames();
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);

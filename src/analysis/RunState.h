@@ -54,9 +54,6 @@ struct RunState {
 
 extern RunState run;
 
-// Number of records in use in the run's opponent table.
-inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
-
 // Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
 // game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep
 // their storage, the ring its slots (only its next-write index goes back to 0); startTime and

@@ -107,7 +107,7 @@ void writeMostPlayedList(void)
     escapeHtml(id, sizeof id, settings.currentId);
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     for (int column = 0; column < 2; column++) {
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
@@ -124,7 +124,7 @@ static void writeRanking(const char* heading)
 {
     reportPrintf("%s", heading);
     openSection();
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     openColumn(COLUMN_TOP);
     for (int i = 0; i < RANKING_ROWS && i < n; i++)
         writeOpponentRow(&run.opponentTable.records[i], i + 1, ROW_END_TOP);

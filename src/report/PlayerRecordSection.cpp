@@ -19,7 +19,7 @@ static void writeCounts(void)
     reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
     reportPrintf(" （ <span style=\"font-size:20\">%d</span> 勝 <span style=\"font-size:20\">%d</span> 敗 <span style=\"font-size:20\">%d</span> 引分 ）<BR>\n",
                  t->wins, t->losses, t->draws);
-    reportPrintf("延べ対戦人数：<span style=\"font-size:20\">%6d</span> 人\n", opponentCount());
+    reportPrintf("延べ対戦人数：<span style=\"font-size:20\">%6d</span> 人\n", opponentCount(&run.opponentTable));
 }
 
 // The left cell: averages, best and worst score.

@@ -40,7 +40,7 @@ static void addFirst(GoesBefore before, int wanted, int fromEnd)
 {
     int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
     int count = 0;
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     for (int i = 0; i < n; i++) {
         int p = count;
         // fromEnd: a record goes first when the order puts it after the other.

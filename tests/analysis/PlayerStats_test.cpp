@@ -164,7 +164,7 @@ TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
     int tie[MAX_SEATS] = {0, 0, 10, -10};
     addGame(100, ranks, tie);
 
-    ASSERT_EQ(opponentCount(), 3);
+    ASSERT_EQ(opponentCount(&run.opponentTable), 3);
     const OpponentRecord& a = run.opponentTable.records[0];
     const OpponentRecord& b = run.opponentTable.records[1];
     const OpponentRecord& c = run.opponentTable.records[2];

@@ -65,7 +65,7 @@ TEST(RivalChoice, SameOpponentsAsTheReportsSortsWithoutMovingTheTable)
         std::string name = run.opponentTable.records[i].name;
         if (std::find(expected.begin(), expected.end(), name) == expected.end()) expected.push_back(name);
     };
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     sortOpponents(compareByGames);
     for (int i = 0; i < 30; i++) show(i);
     for (OpponentComparison compare : { compareByBalance, compareByMargin }) {

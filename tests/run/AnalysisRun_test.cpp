@@ -98,12 +98,12 @@ TEST(AnalysisRun, TwoRunsOverTheSameLogGiveTheSameResults)
     ASSERT_EQ(runLog(log), 1);
     std::string firstTable = gameTableBytes();
     PlayerTotals firstTotals = run.playerTotals;
-    std::vector<OpponentRecord> firstOpponents(run.opponentTable.records, run.opponentTable.records + opponentCount());
+    std::vector<OpponentRecord> firstOpponents(run.opponentTable.records, run.opponentTable.records + opponentCount(&run.opponentTable));
 
     ASSERT_EQ(runLog(log), 1);
     EXPECT_EQ(gameTableBytes(), firstTable);
     EXPECT_EQ(memcmp(&run.playerTotals, &firstTotals, sizeof firstTotals), 0);
-    ASSERT_EQ(opponentCount(), (int)firstOpponents.size());
+    ASSERT_EQ(opponentCount(&run.opponentTable), (int)firstOpponents.size());
     EXPECT_EQ(memcmp(run.opponentTable.records, firstOpponents.data(), firstOpponents.size() * sizeof(OpponentRecord)), 0);
     EXPECT_EQ(run.playerTotals.games, 3);
     EXPECT_EQ(run.recentResults.next, 3);
