@@ -80,7 +80,7 @@ void hintOpponentLookup(const char* name, void*)
 int acceptRivalGame(GameEntry* game, void*)
 {
     if (!takeSelected(game)) return 0;
-    addGameToRivals(game);
+    addGameToRivals(&run.rivalGames, game);
     return 1;
 }
 

@@ -1,6 +1,5 @@
 #include "analysis/RunState.h"
 
-#include "analysis/RivalGames.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
@@ -34,7 +33,7 @@ RunState run = initialRunState();
 void resetRunState(void)
 {
     clearOpponentTable(&run.opponentTable);
-    clearRivalGames();
+    clearRivalGames(&run.rivalGames);
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;

@@ -11,6 +11,7 @@
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerIdentity.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RivalGames.h"
 #include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
@@ -40,6 +41,8 @@ struct RunState {
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
     TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
+    RivalGames rivalGames;          // the opponents with a page and their shared games, fed only by
+                                    // the second read
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
 

@@ -38,7 +38,7 @@ void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
     escapeHtml(name, sizeof name, record->name);
     reportPrintf("<tr>");
     reportPrintf("<td class=\"mony\">%2d：</td>", number);
-    if (rivalsPageHref && findRival(record->name)) {
+    if (rivalsPageHref && findRival(&run.rivalGames, record->name)) {
         char anchor[RIVAL_ANCHOR_SIZE];
         formatRivalAnchor(anchor, record->name);
         reportPrintf("<td class=\"id\"><a href=\"%s#%s\">%s</a></td>", rivalsPageHref, anchor, name);

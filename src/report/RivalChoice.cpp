@@ -51,16 +51,16 @@ static void addFirst(GoesBefore before, int wanted, int fromEnd)
         chosen[p] = i;
         if (count < wanted) count++;
     }
-    for (int i = 0; i < count; i++) addRival(recordAt(chosen[i]));
+    for (int i = 0; i < count; i++) addRival(&run.rivalGames, recordAt(chosen[i]));
 }
 
 int chooseRivals(void)
 {
-    clearRivalGames();
+    clearRivalGames(&run.rivalGames);
     addFirst(byGames, MOST_PLAYED_COLUMN_ROWS * 2, 0);
     addFirst(byBalance, RANKING_ROWS, 0);
     addFirst(byBalance, RANKING_ROWS, 1);
     addFirst(byMargin, RANKING_ROWS, 0);
     addFirst(byMargin, RANKING_ROWS, 1);
-    return rivalGames.count;
+    return run.rivalGames.count;
 }

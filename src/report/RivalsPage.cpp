@@ -195,7 +195,7 @@ int writeRivalsPage(void)
     writeReportHead("Vornix ver. %s %sさんの対戦相手別の成績", programVersion, id);
     reportPrintf("<h3>☆ %sさんの対戦相手別の成績 ☆</h3>\n", id);
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], scheme);
+    for (int i = 0; i < run.rivalGames.count; i++) writeSection(&run.rivalGames.rivals[i], scheme);
     reportPrintf("<hr>\n");
     reportPrintf("</body></html>\n");
     reportStream = previous;
