@@ -3,6 +3,7 @@
 #include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
+#include "analysis/LatestGames.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
@@ -69,6 +70,7 @@ int acceptGame(GameEntry* game, void*)
     writeGameRowEnd(game);
     addGameToTrends(game);
     addGameToDetails(game);
+    if (settings.details) addToLatestGames(&run.latestGames, game);
     return 1;
 }
 

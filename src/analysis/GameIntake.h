@@ -40,7 +40,7 @@ int gameIsSelected(const GameEntry* game);
 
 // The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
 // (computeMoneyShares) and hands it to the per-game table, the player's totals, the opponent table,
-// the trends and the detailed record. Returns 1 when taken, 0 when not selected (nothing changes
+// the trends, the detailed record and the latest games. Returns 1 when taken, 0 when not selected (nothing changes
 // then). context is unused.
 int acceptGame(GameEntry* game, void* context);
 

@@ -40,6 +40,7 @@ void resetRunState(void)
     resetPlayerStats();
     clearTrends();
     clearDetailedStats();
+    clearLatestGames(&run.latestGames);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }
 

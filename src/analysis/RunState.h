@@ -7,6 +7,7 @@
 
 #include "analysis/DetailedStats.h"
 #include "analysis/GameIntake.h"
+#include "analysis/LatestGames.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerIdentity.h"
@@ -45,6 +46,7 @@ struct RunState {
                                     // the second read
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
+    LatestGames latestGames;        // fed only with the option 詳しい成績
 
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 

@@ -34,3 +34,10 @@ int appendLinkPath(char* out, size_t size, const char* text)
     }
     return 1;
 }
+
+int formatSiblingLink(char* out, size_t size, const char* name)
+{
+    if (size == 0) return 0;
+    out[0] = '\0';
+    return appendLinkPath(out, size, name);
+}

@@ -12,4 +12,11 @@
 // Returns 1 when all of text fit.
 int appendLinkPath(char* out, size_t size, const char* text);
 
+// Writes into out the link from one output of the folder to another, `name`: relative, so that it
+// still holds in a copied or moved folder, and encoded by appendLinkPath on every system, so that
+// the page's bytes are the same (the browser reads the name's characters by the page's encoding and
+// opens the file of that name, the name on the disk being those characters). Cut to size - 1 bytes;
+// returns 1 when all of name fit.
+int formatSiblingLink(char* out, size_t size, const char* name);
+
 #endif

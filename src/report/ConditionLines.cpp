@@ -63,3 +63,9 @@ void writeConditionLines(void)
     reportPrintf("読み飛ばした壊れた対局：<span style=\"font-size:20\">%d</span> 件（%s 行目）<BR>\n",
                  run.skippedEntries, lines);
 }
+
+void writeRangeLine(void)
+{
+    reportPrintf("分析範囲： 点<span style=\"font-size:20;\">%d</span> 円から点<span style=\"font-size:20;\">%d</span> 円までの対局<BR>\n",
+                 settings.minRate, settings.maxRate);
+}

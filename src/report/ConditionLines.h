@@ -8,4 +8,7 @@
 // otherwise, so a run without conditions writes the bytes it always has.
 void writeConditionLines(void);
 
+// Writes the range line, "分析範囲： 点… 円から点… 円までの対局<BR>", of settings.minRate and maxRate.
+void writeRangeLine(void);
+
 #endif

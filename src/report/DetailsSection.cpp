@@ -205,35 +205,73 @@ static void writeComparison(const FormBlock* latest, const FormBlock* earlier, c
     reportPrintf("</table>\n");
 }
 
+// The comparisons of 最近の調子 as the report shows them: per kind whether its games were compared and
+// its blocks, the rows of the compared kinds in kind order, their verdicts decided together.
+struct RecentFormView {
+    int only;                         // singleKind of the run: the one kind shown, -1 for both
+    FormBlock latest[GAME_KINDS], earlier[GAME_KINDS];
+    int compared[GAME_KINDS];
+    int firstRow[GAME_KINDS];         // of the kind's rows in rows
+    FormRow rows[FORM_MAX_FAMILY];
+    int count;
+};
+
 // The latest games of each kind against every earlier game of that kind. The verdicts of all the
 // rows shown are decided together, so that a player whose level never changed sees one in at most 5
 // reports of 100.
+static void computeRecentForm(RecentFormView* view)
+{
+    view->only = singleKind(run.playerTotals.kinds);
+    view->count = 0;
+    for (int kind = 0; kind < GAME_KINDS; kind++) {
+        view->compared[kind] = 0;
+        view->firstRow[kind] = view->count;
+        if (view->only >= 0 && kind != view->only) continue;
+        view->compared[kind] = kindFormBlocks(kind, &view->latest[kind], &view->earlier[kind]);
+        if (!view->compared[kind]) continue;
+        compareFormBlocks(&view->latest[kind], &view->earlier[kind], &view->rows[view->count]);
+        view->count += FORM_ROWS;
+    }
+    decideFormRows(view->rows, view->count);
+}
+
+void formatFormVerdict(char* out, size_t size, int kind)
+{
+    static RecentFormView view;
+    computeRecentForm(&view);
+    char text[256];
+    if (!view.compared[kind]) {
+        snprintf(out, size, "対局が%d戦に満たないため、比べていません", 2 * FORM_MIN_BLOCK);
+        return;
+    }
+    snprintf(out, size, "直近%d戦をそれ以前の%d戦と比べて、", view.latest[kind].rank.count,
+             view.earlier[kind].rank.count);
+    int named = 0;
+    for (int name = 0; name < FORM_ROWS; name++) {
+        const FormRow* row = &view.rows[view.firstRow[kind] + name];
+        if (row->verdict == 0) continue;
+        snprintf(text, sizeof text, "%s%sは%s", named++ ? "、" : "", FORM_LABELS[name], VERDICTS[row->verdict + 1]);
+        appendText(out, size, text);
+    }
+    if (!named) appendText(out, size, VERDICTS[1]);
+}
+
 static void writeRecentForm(void)
 {
     reportPrintf("<h4>最近の調子</h4>\n");
-    int only = singleKind(run.playerTotals.kinds);
-    FormBlock latest[GAME_KINDS], earlier[GAME_KINDS];
-    int compared[GAME_KINDS] = {};
-    FormRow rows[FORM_MAX_FAMILY];
-    int count = 0;
+    static RecentFormView view;
+    computeRecentForm(&view);
     for (int kind = 0; kind < GAME_KINDS; kind++) {
-        if (only >= 0 && kind != only) continue;
-        compared[kind] = kindFormBlocks(kind, &latest[kind], &earlier[kind]);
-        if (compared[kind]) compareFormBlocks(&latest[kind], &earlier[kind], &rows[count]);
-        count += compared[kind] ? FORM_ROWS : 0;
-    }
-    decideFormRows(rows, count);
-    for (int kind = 0, at = 0; kind < GAME_KINDS; kind++) {
-        if (only >= 0 && kind != only) continue;
-        if (only < 0) reportPrintf("<p>%s（%d 戦）</p>\n", kindName(kind), run.detailedStats.kinds[kind].total.games);
-        if (!compared[kind]) {
+        if (view.only >= 0 && kind != view.only) continue;
+        if (view.only < 0)
+            reportPrintf("<p>%s（%d 戦）</p>\n", kindName(kind), run.detailedStats.kinds[kind].total.games);
+        if (!view.compared[kind]) {
             reportPrintf("<p>対局が%d戦に満たないため、比べていません。</p>\n", 2 * FORM_MIN_BLOCK);
             continue;
         }
-        writeComparison(&latest[kind], &earlier[kind], &rows[at]);
-        at += FORM_ROWS;
+        writeComparison(&view.latest[kind], &view.earlier[kind], &view.rows[view.firstRow[kind]]);
     }
-    if (count == 0) return;
+    if (view.count == 0) return;
     reportPrintf("<p>直近の対局を、それより前のすべての対局（同じ人数の対局だけ）と比べています。平均順位とラス率は"
                  "小さいほど、平均得点・1戦あたり収支・トップ率は大きいほど良い結果です。「向上」「低下」は、"
                  "表のすべての行をまとめて見ても、実力が変わっていなければ100回に5回も出ないほどの差があるときだけ"

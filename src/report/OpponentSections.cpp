@@ -32,19 +32,26 @@ void linkOpponentNames(const char* pageHref)
     rivalsPageHref = pageHref;
 }
 
+void writeOpponentName(const char* name)
+{
+    char escaped[HTML_ID_SIZE];
+    escapeHtml(escaped, sizeof escaped, name);
+    if (rivalsPageHref && findRival(&run.rivalGames, name)) {
+        char anchor[RIVAL_ANCHOR_SIZE];
+        formatRivalAnchor(anchor, name);
+        reportPrintf("<a href=\"%s#%s\">%s</a>", rivalsPageHref, anchor, escaped);
+    } else {
+        reportPrintf("%s", escaped);
+    }
+}
+
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
 {
-    char name[HTML_ID_SIZE];
-    escapeHtml(name, sizeof name, record->name);
     reportPrintf("<tr>");
     reportPrintf("<td class=\"mony\">%2d：</td>", number);
-    if (rivalsPageHref && findRival(&run.rivalGames, record->name)) {
-        char anchor[RIVAL_ANCHOR_SIZE];
-        formatRivalAnchor(anchor, record->name);
-        reportPrintf("<td class=\"id\"><a href=\"%s#%s\">%s</a></td>", rivalsPageHref, anchor, name);
-    } else {
-        reportPrintf("<td class=\"id\">%s</td>", name);
-    }
+    reportPrintf("<td class=\"id\">");
+    writeOpponentName(record->name);
+    reportPrintf("</td>");
     reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
     reportPrintf("<td class=\"mony\">%d/</td>", record->above);
     reportPrintf("<td class=\"mony\">%d</td>", record->below);

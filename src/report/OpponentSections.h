@@ -29,6 +29,9 @@ void writeMarginRanking(void);
 // section: pageHref (HTML-escaped, kept by the caller), "#" and the section's anchor. NULL: no links.
 void linkOpponentNames(const char* pageHref);
 
+// An opponent's name, HTML-escaped, linked to its section while names link and the opponent has one.
+void writeOpponentName(const char* name);
+
 // One opponent row: its place `number`, the name (HTML-escaped), games, above/below and balance.
 void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd);
 

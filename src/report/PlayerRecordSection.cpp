@@ -7,14 +7,14 @@
 #include "report/ConditionLines.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
+#include "report/SummarySection.h"
 #include "settings/Settings.h"
 
 // Range, number of games with wins, losses and draws, and the number of opponents.
 static void writeCounts(void)
 {
     const PlayerTotals* t = &run.playerTotals;
-    reportPrintf("分析範囲： 点<span style=\"font-size:20;\">%d</span> 円から点<span style=\"font-size:20;\">%d</span> 円までの対局<BR>\n",
-                 settings.minRate, settings.maxRate);
+    writeRangeLine();
     writeConditionLines();
     reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
     reportPrintf(" （ <span style=\"font-size:20\">%d</span> 勝 <span style=\"font-size:20\">%d</span> 敗 <span style=\"font-size:20\">%d</span> 引分 ）<BR>\n",
@@ -87,6 +87,7 @@ void writePlayerRecordSection(void)
     char id[HTML_ID_SIZE];
     escapeHtml(id, sizeof id, settings.currentId);
     reportPrintf("<h3>☆ %sさんの戦績 ☆</h3>\n", id);
+    if (settings.details) writeSummarySection();
     reportPrintf("<div class=\"indent\">\n");
     writeCounts();
     reportPrintf("<div class=\"indentmargin\">\n");

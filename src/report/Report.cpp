@@ -2,11 +2,13 @@
 
 #include "analysis/GameResultsTable.h"
 #include "analysis/RunState.h"
+#include "platform/FileLink.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
 #include "report/ConditionSummaryTable.h"
 #include "report/DetailsSection.h"
 #include "report/HtmlText.h"
+#include "report/LatestGamesSection.h"
 #include "report/MonthlySummaryTable.h"
 #include "report/OpponentOrder.h"
 #include "report/OpponentSections.h"
@@ -40,14 +42,15 @@ static void writeDownloadLink(const char* tableName, const char* label)
 }
 
 // The opponent sections link into a finished page of each opponent, which takes its name right
-// before the report, with nothing slow between them.
+// before the report, with nothing slow between them. The page sits beside the report, so the link
+// is relative: it holds in a copied or moved folder.
 static void linkRivalsPage(void)
 {
     static char link[LINK_SIZE];
     static char href[HTML_LINK_SIZE];
     linkOpponentNames(NULL);
     if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return;
-    formatFileLink(link, sizeof link, appPaths.outputFolder, run.outputs[OUTPUT_RIVALS].name);
+    formatSiblingLink(link, sizeof link, run.outputs[OUTPUT_RIVALS].name);
     escapeHtml(href, sizeof href, link);
     linkOpponentNames(href);
 }
@@ -95,6 +98,7 @@ static void writeSections(void)
 {
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
+    if (settings.details) writeLatestGamesSection();
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     if (settings.details) writeDetailsSection();

@@ -2,26 +2,18 @@
 
 #include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
+#include "report/AmountText.h"
 #include "report/ColorScheme.h"
+#include "report/ConditionLines.h"
 #include "report/HtmlText.h"
+#include "report/LineChart.h"
 #include "report/OpponentSections.h"
 #include "report/Report.h"
 #include "report/ReportDocument.h"
+#include "platform/FileLink.h"
 #include "settings/Settings.h"
-#include "text/NumberText.h"
 
 #include <math.h>
-
-// The chart, in SVG user units.
-enum {
-    CHART_WIDTH = 560,
-    CHART_HEIGHT = 150,
-    PLOT_LEFT = 20,
-    PLOT_RIGHT = 420,
-    PLOT_TOP = 12,
-    PLOT_BOTTOM = 138,
-    POINTS_PER_LINE = 10
-};
 
 void formatRivalAnchor(char out[RIVAL_ANCHOR_SIZE], const char* name)
 {
@@ -35,9 +27,11 @@ void formatRivalAnchor(char out[RIVAL_ANCHOR_SIZE], const char* name)
     out[used] = '\0';
 }
 
+// The cell class of an amount: a gain, a loss, or neither for one that shows as 0.
 static const char* amountClass(double amount)
 {
-    return amount >= 0 ? "plus" : "minus";
+    if (fabs(amount) < 1.0) return "recent";
+    return amount > 0 ? "plus" : "minus";
 }
 
 static void writeFigures(const Rival* rival)
@@ -58,10 +52,10 @@ static void writePlacesRow(const char* who, const PlaceSums* sums, int ranks)
     reportPrintf("<tr><td class=\"id\">%s</td>", who);
     for (int place = 0; place < 4; place++) {
         double rate = 100.0 * sums->rankCounts[place] / games;
-        if (place >= ranks) reportPrintf("<td class=\"rank\">―</td>");
-        else reportPrintf("<td class=\"rank\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
+        if (place >= ranks) reportPrintf("<td class=\"recent\">―</td>");
+        else reportPrintf("<td class=\"recent\">%d 回 (%.1f%%)</td>", sums->rankCounts[place], rate);
     }
-    reportPrintf("<td class=\"rank\">%.2f 位</td><td class=\"rank\">%.2f 点</td></tr>\n",
+    reportPrintf("<td class=\"recent\">%.2f 位</td><td class=\"recent\">%.2f 点</td></tr>\n",
                  (double)sums->rankSum / games, (double)sums->scoreSum / games);
 }
 
@@ -90,55 +84,18 @@ static void writePlaces(const Rival* rival)
     reportPrintf("</table>\n");
 }
 
-struct Scale {
-    int games;
-    double top, bottom;
-};
-
-static double xOf(const Scale* scale, int game)
-{
-    if (scale->games <= 1) return (PLOT_LEFT + PLOT_RIGHT) / 2.0;
-    return PLOT_LEFT + (double)(game - 1) * (PLOT_RIGHT - PLOT_LEFT) / (scale->games - 1);
-}
-
-static double yOf(const Scale* scale, double value)
-{
-    return PLOT_TOP + (scale->top - value) / (scale->top - scale->bottom) * (PLOT_BOTTOM - PLOT_TOP);
-}
-
-// The running balance through the end of every bucket, the zero line dashed and the final value beside
-// its point; the range always holds 0.
+// The running balance through the end of every bucket, drawn like the report's.
 static void writeChart(const Rival* rival, const ColorScheme* scheme)
 {
     if (rival->pointCount == 0) return;
-    Scale scale = { rival->meetings, 0.0, 0.0 };
+    int games[RIVAL_POINTS];
+    double balances[RIVAL_POINTS];
     for (int i = 0; i < rival->pointCount; i++) {
-        scale.top = fmax(scale.top, rival->points[i].balance);
-        scale.bottom = fmin(scale.bottom, rival->points[i].balance);
+        games[i] = rival->points[i].game;
+        balances[i] = trunc(rival->points[i].balance);   // whole yen as the header writes them
     }
-    if (scale.top == scale.bottom) scale.top += 1.0;
-    reportPrintf("<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\" role=\"img\" aria-label=\"収支の推移\""
-                 " font-size=\"12\" fill=\"%s\" style=\"display: block; margin: 6 0 6 0;\">\n",
-                 CHART_WIDTH, CHART_HEIGHT, CHART_WIDTH, CHART_HEIGHT, scheme->body.color);
-    double zero = yOf(&scale, 0.0);
-    reportPrintf("<line x1=\"%d\" y1=\"%.1f\" x2=\"%d\" y2=\"%.1f\" stroke=\"%s\" stroke-dasharray=\"6 3\"/>\n",
-                 PLOT_LEFT, zero, PLOT_RIGHT, zero, scheme->body.color);
-    const RivalPoint* last = &rival->points[rival->pointCount - 1];
-    const char* color = last->balance < 0 ? scheme->minus.color : scheme->plus.color;
-    double x = xOf(&scale, last->game), y = yOf(&scale, last->balance);
-    if (rival->pointCount == 1) reportPrintf("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.5\" fill=\"%s\"/>\n", x, y, color);
-    reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"2.0\" stroke-linejoin=\"round\" points=\"",
-                 scheme->plus.color);
-    for (int i = 0; i < rival->pointCount; i++) {
-        const char* separator = i == 0 ? "" : i % POINTS_PER_LINE == 0 ? "\n" : " ";
-        reportPrintf("%s%.1f,%.1f", separator, xOf(&scale, rival->points[i].game),
-                     yOf(&scale, rival->points[i].balance));
-    }
-    reportPrintf("\"/>\n");
-    reportPrintf("<text x=\"%.1f\" y=\"%.1f\" fill=\"%s\" font-weight=\"bold\">", x + 8.0, y + 4.0, color);
-    writeAmount(last->balance);
-    reportPrintf(" 円</text>\n");
-    reportPrintf("</svg>\n");
+    ChartLine line = { games, balances, rival->pointCount };
+    writeBalanceChart(scheme, "収支の推移", "この相手との収支（円）", rival->meetings, &line);
 }
 
 static void writeRecentGame(const RivalGame* game)
@@ -150,7 +107,7 @@ static void writeRecentGame(const RivalGame* game)
     escapeHtml(date, sizeof date, game->date);
     escapeHtml(time, sizeof time, game->time);
     escapeHtml(lobby, sizeof lobby, game->lobby);
-    formatWhole(share, sizeof share, game->share);
+    formatGrouped(share, sizeof share, game->share, 0);
     reportPrintf("<tr><td>%s</td><td>%s</td><td class=\"id\">%s</td><td class=\"mony\">%d</td>", date, time, lobby,
                  game->rate);
     reportPrintf("<td class=\"rank\">%d位</td><td class=\"rank\">%+d</td>", game->playerRank, game->playerScore);
@@ -170,7 +127,15 @@ static void writeRecentGames(const Rival* rival)
     reportPrintf("</table>\n");
 }
 
-static void writeSection(const Rival* rival, const ColorScheme* scheme)
+enum { REPORT_HREF_SIZE = 4096 * HTML_ESCAPE_GROWTH };   // a percent-encoded name, escaped
+
+// The way back from a section: to the page's index and to the report beside the page.
+static void writeBackLinks(const char* reportHref)
+{
+    reportPrintf("<p><a href=\"#index\">目次へ戻る</a> ／ <a href=\"%s\">分析結果へ戻る</a></p>\n", reportHref);
+}
+
+static void writeSection(const Rival* rival, const ColorScheme* scheme, const char* reportHref)
 {
     char name[HTML_ID_SIZE];
     char anchor[RIVAL_ANCHOR_SIZE];
@@ -179,11 +144,35 @@ static void writeSection(const Rival* rival, const ColorScheme* scheme)
     reportPrintf("<hr>\n");
     reportPrintf("<h3 id=\"%s\">☆ %sさんとの対戦成績 ☆</h3>\n", anchor, name);
     reportPrintf("<div class=\"indent\">\n");
+    writeBackLinks(reportHref);
     writeFigures(rival);
     writePlaces(rival);
     writeChart(rival, scheme);
     writeRecentGames(rival);
     reportPrintf("</div>\n");
+}
+
+// The index: every opponent of the page, in its order, linked to the section, with the games
+// together and the balance.
+static void writeIndex(void)
+{
+    reportPrintf("<h4 id=\"index\">目次（%d 人）</h4>\n", run.rivalGames.count);
+    reportPrintf("<table cellspacing=\"0\">\n");
+    reportPrintf("<tr><td></td><td class=\"id\">ID</td><td class=\"center\">回数</td>"
+                 "<td class=\"center\">収支</td></tr>\n");
+    for (int i = 0; i < run.rivalGames.count; i++) {
+        const Rival* rival = &run.rivalGames.rivals[i];
+        char name[HTML_ID_SIZE];
+        char anchor[RIVAL_ANCHOR_SIZE];
+        escapeHtml(name, sizeof name, rival->name);
+        formatRivalAnchor(anchor, rival->name);
+        reportPrintf("<tr><td class=\"mony\">%d：</td><td class=\"id\"><a href=\"#%s\">%s</a></td>", i + 1,
+                     anchor, name);
+        reportPrintf("<td class=\"mony\">%d 回</td><td class=\"%s\">", rival->games, amountClass(rival->balance));
+        writeAmount(rival->balance);
+        reportPrintf(" 円</td></tr>\n");
+    }
+    reportPrintf("</table>\n");
 }
 
 int writeRivalsPage(void)
@@ -192,10 +181,20 @@ int writeRivalsPage(void)
     reportStream = run.outputs[OUTPUT_RIVALS].file.stream;
     char id[HTML_ID_SIZE];
     escapeHtml(id, sizeof id, settings.currentId);
+    static char link[4096];
+    static char reportHref[REPORT_HREF_SIZE];
+    formatSiblingLink(link, sizeof link, REPORT_FILE_NAME);
+    escapeHtml(reportHref, sizeof reportHref, link);
     writeReportHead("Vornix ver. %s %sさんの対戦相手別の成績", programVersion, id);
     reportPrintf("<h3>☆ %sさんの対戦相手別の成績 ☆</h3>\n", id);
+    reportPrintf("<div class=\"indent\">\n");
+    writeRangeLine();
+    writeConditionLines();
+    reportPrintf("<p><a href=\"%s\">分析結果へ戻る</a></p>\n", reportHref);
+    writeIndex();
+    reportPrintf("</div>\n");
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int i = 0; i < run.rivalGames.count; i++) writeSection(&run.rivalGames.rivals[i], scheme);
+    for (int i = 0; i < run.rivalGames.count; i++) writeSection(&run.rivalGames.rivals[i], scheme, reportHref);
     reportPrintf("<hr>\n");
     reportPrintf("</body></html>\n");
     reportStream = previous;

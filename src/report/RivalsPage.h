@@ -1,8 +1,9 @@
 #ifndef VORNIX_RIVALSPAGE_H
 #define VORNIX_RIVALSPAGE_H
-// "<ID>_対戦相手別.html": a section for each opponent of analysis/RivalGames.h, in its order, with an
-// anchor made of the opponent's name: the row of the per-opponent table, the finishing places of
-// both, the running balance as a chart and the last 20 shared games.
+// "<ID>_対戦相手別.html": under a heading with the range and the conditions, an index of the
+// opponents of analysis/RivalGames.h, then a section for each, in its order, with an anchor made of
+// the opponent's name: links back to the index and to the report, the row of the per-opponent
+// table, the finishing places of both, the running balance as a chart and the last 20 shared games.
 
 #include "text/Text.h"
 

@@ -13,11 +13,14 @@ mkdir -p "$work/native" "$work/windows"
 
 wine_init
 
-# Scheme 2 with the progress option: its charts' coordinates and the monthly table must match too.
-for scheme in 0 2; do
+# Scheme 2 with the progress option: its charts' coordinates and the monthly table must match too;
+# scheme 3 with 詳しい成績 and the page of each opponent: the summary, the latest games, the page and
+# the relative links between it and the report.
+for scheme in 0 2 3; do
     rm -rf "$work/native"/* "$work/windows"/*
     trends=()
     [ "$scheme" = 2 ] && trends=(--trends)
+    [ "$scheme" = 3 ] && trends=(--details --rivals)
     "$NATIVE_BUILD/vornix-cli" --log "$log" --id "$id" --min 0 --max 20000 --scheme "$scheme" \
         "${trends[@]}" --out "$work/native" >/dev/null
     wine "$WINDOWS_BUILD/vornix-cli.exe" --log "$(wine_path "$log")" --id "$id" --min 0 --max 20000 \

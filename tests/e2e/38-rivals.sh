@@ -53,9 +53,13 @@ printf '<対戦相手別>1</対戦相手別>\r\n' | iconv -f UTF-8 -t CP932 >>"$
 start_vornix -e -q
 wait_vornix_exit
 python3 - "$WINEPREFIX/drive_c" "$folder/分析結果.html" <<'PY' || fail "the ID No#1%: exit code $VORNIX_EXIT, or a link resolves to nothing"
-import re, sys, urllib.parse
-target = lambda path: open(sys.argv[1] + urllib.parse.unquote_to_bytes(path).replace(b'\\', b'/').decode('cp932'), 'rb').read()
-links = re.findall(rb'href="file:///C:([^"#]*)#?([^"]*)"', open(sys.argv[2], 'rb').read())
+import os, re, sys, urllib.parse
+def target(path):
+    # An absolute link from the drive, a relative one from the report's folder.
+    absolute = path.startswith(b'file:///C:')
+    name = urllib.parse.unquote_to_bytes(path[10:] if absolute else path).replace(b'\\', b'/').decode('cp932')
+    return open(sys.argv[1] + name if absolute else os.path.join(os.path.dirname(sys.argv[2]), name), 'rb').read()
+links = re.findall(rb'href="((?:file:///C:)?[^"#]+)#?([^"]*)"', open(sys.argv[2], 'rb').read())
 assert len(links) > 3 and all(b'id="' + anchor + b'"' in target(path) if anchor else target(path) for path, anchor in links)
 PY
 [ "$VORNIX_EXIT" = 0 ] || fail "the ID No#1%: exit code $VORNIX_EXIT, expected 0"

@@ -3,6 +3,7 @@
 # with the opponent's row of the per-opponent table and, for its places and last games, with a count
 # made here from the per-game table; every opponent link of the report points to the anchor of the
 # page made of its name; and the report is, links aside, the report of the same run without the option.
+# The page's index lists every section, with the figures of its header.
 set -euo pipefail
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 cli="$ROOT/build/native/vornix-cli"
@@ -36,6 +37,7 @@ for r in rows(on + '/Sakura77_戦績.xls'):
 
 sections = re.split(r'<h3 id="r([0-9a-f]+)">☆ (.*?)さんとの対戦成績 ☆</h3>', page)[1:]
 names = {}
+headers = []
 assert 0 < len(sections) // 3 <= 110, len(sections)
 for i in range(0, len(sections), 3):
     anchor, name, body = sections[i], html.unescape(sections[i + 1]), sections[i + 2]
@@ -46,6 +48,7 @@ for i in range(0, len(sections), 3):
     count, above, below, balance = int(figures[1]), int(figures[2]), int(figures[3]), int(figures[4].replace(',', ''))
     assert (count, above, below) == (int(row[1]), int(row[2]), int(row[3])) == (len(games), above, below), name
     assert abs(balance - int(row[6])) <= 1, (name, balance, row[6])
+    headers.append(('r' + anchor, figures[1], figures[4]))
     # The places of each kind apart, under the kind's name when the two met at both.
     kinds = [(k, kind) for k in (4, 3) if (kind := [g for g in games if g[9] == k])]
     for k, kind in kinds:
@@ -55,17 +58,19 @@ for i in range(0, len(sections), 3):
             cells = [f'{sum(1 for g in kind if g[rank] == p)} 回 ({100.0 * sum(1 for g in kind if g[rank] == p) / n:.1f}%)'
                      if len(kinds) == 1 or p <= k else '―' for p in (1, 2, 3, 4)]
             cells += [f'{sum(g[rank] for g in kind) / n:.2f} 位', f'{sum(g[score] for g in kind) / n:.2f} 点']
-            shown = re.findall(r'<td class="rank">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', part)[1])
+            shown = re.findall(r'<td class="recent">(.*?)</td>', re.search(f'<td class="id">{who}</td>(.*?)</tr>', part)[1])
             assert shown == cells, (name, who, shown, cells)
     recent = re.findall(r'<tr><td>(.*?)</td><td>(.*?)</td><td class="id">(.*?)</td><td class="mony">(\d+)</td>'
                         r'<td class="rank">(-?\d+)位</td><td class="rank">([+-]\d+)</td><td class="rank">(-?\d+)位</td>'
-                        r'<td class="rank">([+-]\d+)</td><td class="\w+">(-?\d+) 円</td></tr>', body)
+                        r'<td class="rank">([+-]\d+)</td><td class="\w+">(-?[\d,]+) 円</td></tr>', body)
     expected = [(g[0], g[1], g[2], g[3], str(g[4]), f'{g[5]:+d}', str(g[6]), f'{g[7]:+d}', g[8]) for g in reversed(games[-20:])]
-    assert [tuple(html.unescape(c) for c in r) for r in recent] == expected, name
-    points = re.search(r'points="([^"]*)"', body)[1].split()
+    assert [tuple(html.unescape(c).replace(',', '') for c in r) for r in recent] == expected, name
+    points = re.search(r'stroke-linejoin="round" points="([^"]*)"', body)[1].split()
     assert 1 <= len(points) <= 200, len(points)
 
-links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_%E5%AF%BE%E6%88%A6%E7%9B%B8%E6%89%8B%E5%88%A5\.html#r([0-9a-f]+)">(.*?)</a></td>', report)
+index = re.findall(r'<td class="id"><a href="#(r[0-9a-f]+)">.*?</a></td><td class="mony">(\d+) 回</td><td class="\w+">(-?[\d,]+) 円', page)
+assert index == headers, 'the index lists the sections in their order, with their games and balance'
+links = re.findall(r'<td class="id"><a href="[^"#]*Sakura77_対戦相手別\.html#r([0-9a-f]+)">(.*?)</a></td>', report)
 assert links and all(names[html.unescape(n)] == r for r, n in links), 'a link to a missing anchor'
 assert set(html.unescape(n) for _, n in links) == set(names), 'every section is linked'
 unlinked = re.sub(r'<a href="[^"]*#r[0-9a-f]+">(.*?)</a>', r'\1', report)

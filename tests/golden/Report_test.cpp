@@ -146,8 +146,8 @@ static std::string independentConditionTable(const std::string& log)
     return table;
 }
 
-// The option 詳しい成績 adds its section, the table by condition and its link, and changes nothing
-// else; on generated logs (three-player games among them) the table equals the computation above.
+// The option 詳しい成績 adds its section, the summary, the latest games, the table by condition and
+// its link, and changes nothing else; on generated logs (three-player games among them) the table equals the computation above.
 TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
 {
     RunFolder folder;
@@ -156,6 +156,8 @@ TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
     ASSERT_EQ(analyseSample(), 1);
     EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes(SAMPLE_LOG)));
     std::string report = maskedReport(fileBytes("分析結果.html"));
+    report = cutOut(report, "<div class=\"indentmargin\" id=\"summary\"", "<div class=\"indent\">", 1);
+    report = cutOut(report, "<h3 id=\"latest\">", "<h3>", 1);
     report = cutOut(report, "<h3>☆ Sakura77さんの詳しい成績 ☆</h3>", "<h3>", 1);
     report = cutOut(report, "<LI><a href=\"file:///OUTPUT/Sakura77_%E6%9D%A1", "</LI>\r\n", 0);
     EXPECT_TRUE(report == fileBytes(GOLDEN + "report-Sakura77-scheme0.html"));

@@ -74,5 +74,8 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
             ASSERT_TRUE(x >= 0 && x <= 760 && y >= 0 && y <= 240) << (*at)[0];
         }
         EXPECT_GE(points, 3 * (c.games < TREND_POINTS ? c.games : TREND_POINTS / 2));
+        // A moving average over fewer games than its window names the games it is over.
+        std::string legend = c.games < 100 ? "全" + std::to_string(c.games) + "戦の平均 " : "直近100戦の平均 ";
+        EXPECT_NE(html.find(legend), std::string::npos) << legend;
     }
 }

@@ -1,0 +1,41 @@
+#include "analysis/LatestGames.h"
+
+#include "text/Text.h"
+
+#include <string.h>
+
+void clearLatestGames(LatestGames* latest)
+{
+    latest->games = 0;
+}
+
+void addToLatestGames(LatestGames* latest, const GameEntry* game)
+{
+    LatestGame* row = &latest->ring[latest->games % LATEST_GAMES];
+    memset(row, 0, sizeof *row);
+    copyText(row->date, sizeof row->date, game->date);
+    copyText(row->time, sizeof row->time, game->time);
+    copyText(row->lobby, sizeof row->lobby, game->lobby ? game->lobby : "");
+    row->rate = game->rate;
+    row->seatCount = game->seatCount;
+    const Seat* player = &game->seats[game->playerSeat];
+    row->rank = player->rank;
+    row->score = player->score;
+    int other = 0;
+    for (int i = 0; i < game->seatCount; i++) {
+        row->money += game->seats[i].share;
+        if (!seatIsPlayers(game, i) && other < MAX_SEATS - 1)
+            copyText(row->opponents[other++], sizeof row->opponents[0], game->seats[i].name);
+    }
+    latest->games++;
+}
+
+int latestGameCount(const LatestGames* latest)
+{
+    return latest->games < LATEST_GAMES ? latest->games : LATEST_GAMES;
+}
+
+const LatestGame* latestGame(const LatestGames* latest, int newest)
+{
+    return &latest->ring[(latest->games - 1 - newest) % LATEST_GAMES];
+}
