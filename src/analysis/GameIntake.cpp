@@ -68,7 +68,7 @@ int acceptGame(GameEntry* game, void*)
     addGameToTotals(game);
     addGameToOpponents(&run.opponentTable, game);
     writeGameRowEnd(game);
-    addGameToTrends(game);
+    if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
     addGameToDetails(game);
     if (settings.details) addToLatestGames(&run.latestGames, game);
     return 1;

@@ -17,7 +17,7 @@ static RunState initialRunState(void)
     state.opponentTable.index.slots = NULL;
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
-    state.monthlySummary.index = NULL;
+    state.monthlySummary.index.slots = NULL;
     for (KindDetails& details : state.detailedStats.kinds) {
         details.lobbies = NULL;
         details.lobbyIndex = NULL;
@@ -38,7 +38,7 @@ void resetRunState(void)
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;
     resetPlayerStats();
-    clearTrends();
+    clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
     clearDetailedStats();
     clearLatestGames(&run.latestGames);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);

@@ -126,7 +126,7 @@ static int firstShownRow(const MonthRow* rows, int count, int* months)
 // says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
-    sortMonthlySummary();
+    sortMonthlySummary(&run.monthlySummary);
     const MonthRow* rows = run.monthlySummary.rows;
     int count = run.monthlySummary.count;
     int months;
