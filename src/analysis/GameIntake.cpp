@@ -65,7 +65,7 @@ int acceptGame(GameEntry* game, void*)
     // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
     // written field by field would have left.
     writeGameRowStart(game);
-    addGameToTotals(game);
+    addGameToTotals(&run.playerTotals, &run.recentResults, game);
     addGameToOpponents(&run.opponentTable, game);
     writeGameRowEnd(game);
     if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);

@@ -37,7 +37,7 @@ void resetRunState(void)
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;
-    resetPlayerStats();
+    resetPlayerStats(&run.playerTotals, &run.recentResults);
     clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
     clearDetailedStats();
     clearLatestGames(&run.latestGames);

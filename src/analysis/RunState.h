@@ -37,7 +37,6 @@ struct RunState {
     int readsFinished;              // reads of the log done: 0 while the first is in progress
     PlayerTotals playerTotals;
     RecentResults recentResults;
-    int previousResult;             // the player's score in the previous accepted game; 0 at the start
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
