@@ -69,7 +69,7 @@ int acceptGame(GameEntry* game, void*)
     addGameToOpponents(&run.opponentTable, game);
     writeGameRowEnd(game);
     if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
-    addGameToDetails(game);
+    if (settings.details) addGameToDetails(&run.detailedStats, game);
     if (settings.details) addToLatestGames(&run.latestGames, game);
     return 1;
 }

@@ -39,7 +39,7 @@ void resetRunState(void)
     run.readsFinished = 0;
     resetPlayerStats(&run.playerTotals, &run.recentResults);
     clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
-    clearDetailedStats();
+    clearDetailedStats(&run.detailedStats);
     clearLatestGames(&run.latestGames);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }
