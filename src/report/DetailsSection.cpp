@@ -282,7 +282,7 @@ static void writeRecentForm(void)
 void writeDetailsSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの詳しい成績 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeTotals();

@@ -155,7 +155,7 @@ void writeTrendsSection(void)
 {
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの成績の推移 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeRunBalanceChart(scheme);

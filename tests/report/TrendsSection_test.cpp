@@ -56,6 +56,7 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
         SCOPED_TRACE(c.rule);
         resetRunStateForReport();
         copyText(settings.currentId, sizeof settings.currentId, "<x>");
+        setPlayerIdentity(&run.player, settings.currentId);
         for (int n = 0; n < c.games; n++) {
             addGameToMonth(&run.monthlySummary, "2024/01/01", KIND_FOUR, c.rank, 10, c.money);
             addGameToTrendSeries(&run.trendSeries, c.rank, c.money);
