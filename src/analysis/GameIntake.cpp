@@ -105,18 +105,19 @@ int skipBrokenEntryAgain(const GameEntry*, void*)
     return settings.skipBroken;
 }
 
-void readGames(GameReading* reading)
+void readGames(LogReader* log, GameReading* reading)
 {
+    const EntrySource source = {log, reading->player, reading->seatNamed, reading->context};
     char line[LOG_LINE_SIZE];
     GameEntry game;
     ReadTally* tally = &reading->tally;
     memset(tally, 0, sizeof *tally);
-    while (!logAtEnd()) {
-        if (!readLogLine(line)) break;
+    while (!logAtEnd(log)) {
+        if (!readLogLine(log, line)) break;
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(reading->player, reading->seatNamed, reading->context, line + 1, logLineNumber(), &game);
+        int read = readGameEntry(&source, line + 1, logLineNumber(log), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
             if (reading->onBroken(&game, reading->context)) continue;
@@ -126,5 +127,5 @@ void readGames(GameReading* reading)
         if (read == ENTRY_LOG_ENDED) break;
         if (read == ENTRY_COMPLETE) reading->take(&game, reading->context);
     }
-    tally->bytes = logBytesRead();
+    tally->bytes = logBytesRead(log);
 }

@@ -4,6 +4,7 @@
 // is taken, then every consumer of a game receives it, in a fixed order.
 
 struct GameEntry;
+struct LogReader;
 struct PlayerIdentity;
 
 // What one read of the log met, so that a second read can tell a log that changed under it.
@@ -61,10 +62,10 @@ int skipBrokenEntryOrEndRun(const GameEntry* game, void* context);
 // read goes on (1); otherwise the first read met none there, so the log changed under the run: 0.
 int skipBrokenEntryAgain(const GameEntry* game, void* context);
 
-// Reads the open game log to its end, the one read loop of a log: every entry goes to readGameEntry,
+// Reads the open game log from where it stands to its end, the one read loop of a log: every entry goes to readGameEntry,
 // every complete game of the player to reading->take, every broken entry to reading->onBroken. After
 // a broken entry the read goes on after the line that failed, or at the next entry's header line when
 // that stood for a player line (the entry was cut short). What the read met is in reading->tally.
-void readGames(GameReading* reading);
+void readGames(LogReader* log, GameReading* reading);
 
 #endif

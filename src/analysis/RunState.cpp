@@ -23,6 +23,8 @@ static RunState initialRunState(void)
         details.lobbyIndex = NULL;
         details.byRate = NULL;
     }
+    state.log.fileSize = -1;
+    state.log.readErrorsFatal = 1;
     state.startTime = 0;
     state.progress = NULL;
     return state;

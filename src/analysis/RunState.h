@@ -8,6 +8,7 @@
 #include "analysis/DetailedStats.h"
 #include "analysis/GameIntake.h"
 #include "analysis/LatestGames.h"
+#include "analysis/LogReader.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerIdentity.h"
@@ -50,9 +51,10 @@ struct RunState {
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 
     // The run driver's: not cleared by resetRunState.
+    LogReader log;                  // the game log the run reads, opened by the front end
     time_t startTime;               // taken as the run's very first step
     void (*progress)(void);         // when set, called by the read loop at every line of the log, for
-                                    // a progress display (logBytesRead and logSize tell how far the run
+                                    // a progress display (logBytesRead and logSize of log tell how far the run
                                     // has come); NULL, the default: nothing is called
 };
 

@@ -28,7 +28,7 @@ static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry
                     int (*onBroken)(const GameEntry*, void*))
 {
     GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
-    readGames(&reading);
+    readGames(&run.log, &reading);
     run.reads[run.readsFinished++] = reading.tally;
 }
 
@@ -38,7 +38,7 @@ static int secondReadMatches(void)
 {
     const ReadTally* first = &run.reads[0];
     const ReadTally* second = &run.reads[1];
-    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
+    return !second->stopped && !logReadFailed(&run.log) && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
 
@@ -51,10 +51,10 @@ static void makeRivalsPage(void)
 {
     if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
     chooseRivals();
-    int unchanged = rewindLog();
+    int unchanged = rewindLog(&run.log);
     if (unchanged) {
         readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
-        unchanged = logUnchanged() && secondReadMatches();
+        unchanged = logUnchanged(&run.log) && secondReadMatches();
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
@@ -144,9 +144,9 @@ int runAnalysis(void)
 
 int runPercentRead(void)
 {
-    long long size = logSize();
+    long long size = logSize(&run.log);
     if (size <= 0) return 0;
-    long long read = logBytesRead();
+    long long read = logBytesRead(&run.log);
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
     return (run.readsFinished ? 100 + percent : percent) / 2;
