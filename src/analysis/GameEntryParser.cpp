@@ -191,10 +191,8 @@ static int notSeated(char* header, GameEntry* entry)
 int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; its text is kept here for the next try,
-    // since the caller's header text stays in use.
-    static char newHeader[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; the loop starts over with its text.
+    // A header line among the body lines abandons the entry; the loop starts over with its text, kept
+    // in the source's spare header (the caller's header text stays in use).
     for (;;) {
         memset(entry, 0, sizeof *entry);
         if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
@@ -209,8 +207,8 @@ int readGameEntry(const EntrySource* source, char* headerText, long long headerL
         NextLine next = findResultLine(source->log, line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
         if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, logLineNumber(source->log), entry);
-        copyLogText(newHeader, sizeof newHeader, line + 1);
-        headerText = newHeader;
+        copyLogText(source->spareHeader, LOG_LINE_SIZE, line + 1);
+        headerText = source->spareHeader;
         headerLine = logLineNumber(source->log);
     }
 }

@@ -58,13 +58,15 @@ struct EntrySource {
                                                           // hint for a lookup to come once the entry
                                                           // is complete
     void* context;
+    char* spareHeader;   // LOG_LINE_SIZE bytes: the text of a header line met among the body lines,
+                         // which begins the entry read instead (lobby and room then point into it)
 };
 
 // 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
 inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game->playerSeat; }
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
-// text may be cut in place, and entry->lobby and room point into it. Each entry is read with its own
+// text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader). Each entry is read with its own
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
 // player lines are checked in every entry, the result line, the sum and the rate only in one that
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the

@@ -107,7 +107,8 @@ int skipBrokenEntryAgain(const GameEntry*, void*)
 
 void readGames(LogReader* log, GameReading* reading)
 {
-    const EntrySource source = {log, reading->player, reading->seatNamed, reading->context};
+    char spareHeader[LOG_LINE_SIZE];
+    const EntrySource source = {log, reading->player, reading->seatNamed, reading->context, spareHeader};
     char line[LOG_LINE_SIZE];
     GameEntry game;
     ReadTally* tally = &reading->tally;

@@ -1,7 +1,9 @@
 #ifndef VORNIX_GAMEINTAKE_H
 #define VORNIX_GAMEINTAKE_H
-// The one place a game of the analysed player enters the run: the run's selection decides whether it
-// is taken, then every consumer of a game receives it, in a fixed order.
+// The one place a game of the analysed player enters the run: the read loop of the log, the run's
+// selection, which decides whether a game is taken, and the consumers of each read. The first read's
+// hands a taken game to every structure of the run record, in a fixed order; the second read's only
+// to the shared games of the opponents with a page.
 
 struct GameEntry;
 struct LogReader;

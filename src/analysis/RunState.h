@@ -1,9 +1,10 @@
 #ifndef VORNIX_RUNSTATE_H
 #define VORNIX_RUNSTATE_H
-// What one analysis run owns, in one process-wide record: the counters the read loop updates, the
-// outcome of each of the run's tables, and the run driver's start time and progress hook. Analysis
-// counts into it, the table writers (analysis, report) fill in their outcomes, the report and the
-// front ends read it; resetRunState clears it at the start of every run.
+// What one analysis run owns, in one process-wide record: who the player is, the log it reads, the
+// structures its games are counted into (each with functions of its own that take it), the outcome
+// of each of the run's files, and the run driver's start time and progress hook. The game intake
+// hands each taken game to the structures, the report and the front ends read them; resetRunState
+// clears them at the start of every run.
 
 #include "analysis/DetailedStats.h"
 #include "analysis/GameIntake.h"
