@@ -103,8 +103,8 @@ static void writeTotals(void)
     for (int kind = 0; kind < GAME_KINDS; kind++)
         if (kind == only || mixed) writeKindMeans(kind, mixed);
     writeMeanLine("1戦あたり収支", total->money / total->games, &stats->money, -HUGE_VAL, HUGE_VAL, 0, "円");
-    writeRateLines(KIND_FOUR, mixed);
-    if (stats->kinds[KIND_THREE].total.games) writeRateLines(KIND_THREE, mixed);
+    for (int kind = 0; kind < GAME_KINDS; kind++)
+        if (stats->kinds[kind].total.games) writeRateLines(kind, mixed);
     reportPrintf("</table>\n");
     reportPrintf("<p>「95%%範囲」は、実力が同じまま同じ数の対局をくり返したとしたら、こうして作る範囲が100回に"
                  "95回ほど本当の値を含む、という幅です。対局が多いほど狭くなり、平均の範囲は10戦未満では「%s」です"
@@ -136,7 +136,9 @@ static void writeConditionRow(const ConditionRow* row, void* context)
     const char* field = figures + 1;
     for (int i = 0; i < 7; i++) {
         const char* tab = strchr(field, '\t');
-        reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
+        // A three-player game has no fourth place: its 4位率 is no figure, not 0.0.
+        if (i == 5 && kindSeats(row->kind) == 3) reportPrintf("<td class=\"recent\">%s</td>", NO_FIGURE);
+        else reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
         field = tab + 1;
         if (i != 1) continue;
         char range[TEXT_SIZE];
