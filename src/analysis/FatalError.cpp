@@ -35,7 +35,7 @@ void onFatalError(void (*cleanup)(void))
     if (!fatalHandler) showErrorMessage(text);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
-    releaseOpponentTable();
+    releaseOpponentTable(&run.opponentTable);
     if (fatalHandler) fatalHandler(text, skippable);
     exitProcess(1);
 }

@@ -107,19 +107,19 @@ int main(int argc, char** argv)
         return EXIT_REFUSED;
     }
     // The log is opened before the folder changes, so a relative FILE means what the user meant.
-    if (!openNativeLog(options.logPath)) {
+    if (!openNativeLog(&run.log, options.logPath)) {
         showErrorMessage(MESSAGE_LOG_NOT_OPENED);
         return EXIT_REFUSED;
     }
     if (!enterOutputFolder(options.outputFolder)) {
-        closeLog();
+        closeLog(&run.log);
         showErrorMessage(MESSAGE_NO_OUTPUT_FOLDER);
         return EXIT_REFUSED;
     }
-    if (errorOutputIsTerminal() && logSize() > PROGRESS_MIN_SIZE) run.progress = showProgress;
+    if (errorOutputIsTerminal() && logSize(&run.log) > PROGRESS_MIN_SIZE) run.progress = showProgress;
     int result = runAnalysis();
     clearProgress();
-    closeLog();
+    closeLog(&run.log);
     reportSkippedEntries();
     if (result == ANALYSIS_NO_GAME) return EXIT_REFUSED;
     if (result == ANALYSIS_FOLDER_BUSY) return EXIT_OUTPUT_FAILED;   // told; nothing of it written

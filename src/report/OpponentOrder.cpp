@@ -131,12 +131,12 @@ static int sortByKey(OpponentKey key, int n)
     }
     if (largest - smallest > UINT32_MAX) return 0;
     for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
-    return reorderOpponents(radixSort(items, items + n, n, (uint32_t)(largest - smallest)));
+    return reorderOpponents(&run.opponentTable, radixSort(items, items + n, n, (uint32_t)(largest - smallest)));
 }
 
 void sortOpponents(OpponentComparison compare)
 {
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     if (n < 2) return;
     OpponentKey key = keyOf(compare);
     if (key && sortByKey(key, n)) return;

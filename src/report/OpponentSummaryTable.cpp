@@ -38,7 +38,7 @@ int writeOpponentSummaryTable(void)
     // The lines gather in the row's buffer, which goes out whenever it fills.
     TextRow row;
     startRow(&row, file);
-    for (int i = 0; i < opponentCount(); i++)
+    for (int i = 0; i < opponentCount(&run.opponentTable); i++)
         writeRecordLine(&row, &run.opponentTable.records[i]);
     writeRow(&row);
     finishRunOutput(OUTPUT_OPPONENT_SUMMARY);

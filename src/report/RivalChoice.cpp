@@ -40,7 +40,7 @@ static void addFirst(GoesBefore before, int wanted, int fromEnd)
 {
     int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
     int count = 0;
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     for (int i = 0; i < n; i++) {
         int p = count;
         // fromEnd: a record goes first when the order puts it after the other.
@@ -51,16 +51,16 @@ static void addFirst(GoesBefore before, int wanted, int fromEnd)
         chosen[p] = i;
         if (count < wanted) count++;
     }
-    for (int i = 0; i < count; i++) addRival(recordAt(chosen[i]));
+    for (int i = 0; i < count; i++) addRival(&run.rivalGames, recordAt(chosen[i]));
 }
 
 int chooseRivals(void)
 {
-    clearRivalGames();
+    clearRivalGames(&run.rivalGames);
     addFirst(byGames, MOST_PLAYED_COLUMN_ROWS * 2, 0);
     addFirst(byBalance, RANKING_ROWS, 0);
     addFirst(byBalance, RANKING_ROWS, 1);
     addFirst(byMargin, RANKING_ROWS, 0);
     addFirst(byMargin, RANKING_ROWS, 1);
-    return rivalGames.count;
+    return run.rivalGames.count;
 }

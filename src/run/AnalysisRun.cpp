@@ -23,13 +23,22 @@ int folderLockWait = 30000;
 
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
+// One read of the open log from where it stands, its tally kept in run.reads.
+static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry*, void*),
+                    int (*onBroken)(const GameEntry*, void*))
+{
+    GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
+    readGames(&run.log, &reading);
+    run.reads[run.readsFinished++] = reading.tally;
+}
+
 // 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
 // no broken entry the first would have ended the run on, and no read error.
 static int secondReadMatches(void)
 {
-    const ReadTally* first = &run.reads[PASS_MAIN];
-    const ReadTally* second = &run.reads[PASS_RIVALS];
-    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
+    const ReadTally* first = &run.reads[0];
+    const ReadTally* second = &run.reads[1];
+    return !second->stopped && !logReadFailed(&run.log) && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
 
@@ -42,12 +51,10 @@ static void makeRivalsPage(void)
 {
     if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
     chooseRivals();
-    int unchanged = rewindLog();
+    int unchanged = rewindLog(&run.log);
     if (unchanged) {
-        run.pass = PASS_RIVALS;
-        readGames(acceptGame);
-        run.pass = PASS_MAIN;
-        unchanged = logUnchanged() && secondReadMatches();
+        readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
+        unchanged = logUnchanged(&run.log) && secondReadMatches();
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
@@ -104,6 +111,7 @@ static int analyseLog(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    setPlayerIdentity(&run.player, settings.currentId);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
@@ -112,7 +120,7 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
-    readGames(acceptGame);
+    readLog(hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
@@ -136,10 +144,10 @@ int runAnalysis(void)
 
 int runPercentRead(void)
 {
-    long long size = logSize();
+    long long size = logSize(&run.log);
     if (size <= 0) return 0;
-    long long read = logBytesRead();
+    long long read = logBytesRead(&run.log);
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
-    return (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
+    return (run.readsFinished ? 100 + percent : percent) / 2;
 }

@@ -156,7 +156,7 @@ static int runWithOpenLog(HWND dialog)
     startRunProgress(dialog);
     int result = ANALYSIS_NO_GAME;
     if (analyse(dialog, &result)) {
-        closeLog();
+        closeLog(&run.log);
         endRunProgress(dialog);
         return offerToSkipBroken(dialog);
     }
@@ -170,7 +170,7 @@ static int runWithOpenLog(HWND dialog)
         outcome = allTablesWritten() ? RUN_DONE : RUN_INCOMPLETE;
         openReport();
     }
-    closeLog();
+    closeLog(&run.log);
     endRunProgress(dialog);
     return outcome;
 }
@@ -185,7 +185,7 @@ static int runChecked(HWND dialog)
         showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
         return RUN_REFUSED;
     }
-    if (!openLog(settings.logPath)) {
+    if (!openLog(&run.log, settings.logPath)) {
         char text[PATH_SIZE + 256];
         snprintf(text, sizeof text, MESSAGE_LOG_NOT_FOUND, settings.logPath);
         showErrorMessage(text);
