@@ -1,5 +1,6 @@
 #include "run/AnalysisRun.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"

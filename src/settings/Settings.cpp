@@ -55,6 +55,33 @@ void applyDefaults(void)
     }
 }
 
+const SettingDescriptor* findSetting(const char* tag)
+{
+    for (const SettingDescriptor& setting : settingDescriptors)
+        if (strcmp(setting.tag, tag) == 0) return &setting;
+    return NULL;
+}
+
+static int isText(const SettingDescriptor* setting)
+{
+    return setting->kind == SETTING_TEXT || setting->kind == SETTING_DATE || setting->kind == SETTING_LIST;
+}
+
+int settingIsSet(const SettingDescriptor* setting)
+{
+    if (!setting->field) return 0;
+    return isText(setting) ? ((const char*)setting->field)[0] != '\0' : *(const int*)setting->field != 0;
+}
+
+void resetSetting(const SettingDescriptor* setting)
+{
+    if (!setting->field) return;
+    if (isText(setting))
+        copyText((char*)setting->field, setting->size, setting->defaultText ? setting->defaultText : "");
+    else
+        *(int*)setting->field = setting->defaultNumber;
+}
+
 void takeBackup(void)
 {
     settingsBackup = settings;

@@ -104,6 +104,15 @@ void resetSettings(void);
 // 0 and every analysis condition off; leaves currentId and the ID list as they are.
 void applyDefaults(void);
 
+// The row of the tag; NULL when no setting has it.
+const SettingDescriptor* findSetting(const char* tag);
+
+// 1 when the setting's field is set: a text not empty, a number or flag not 0.
+int settingIsSet(const SettingDescriptor* setting);
+
+// Sets the field to its default (applyDefaults for one row); a text without a default becomes empty.
+void resetSetting(const SettingDescriptor* setting);
+
 // Copies the whole of settings into settingsBackup.
 void takeBackup(void);
 
