@@ -49,27 +49,26 @@ static int broken(GameEntry* entry, const char* message, long long line)
 // ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
 // whether the player sits in the entry (entry->playerSeat is then the last of the player's seats). A header line in
 // their place (the entry was cut short) is given back for the next entry.
-static int readPlayerLines(const PlayerIdentity* player, void (*seatNamed)(const char*, void*), void* context,
-                           GameEntry* entry, long long headerLine, int* found)
+static int readPlayerLines(const EntrySource* source, GameEntry* entry, long long headerLine, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
     entry->seatCount = MAX_SEATS;
     for (int i = 0; i < MAX_SEATS; i++) {
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         if (i == 3 && line[0] == '=') {
             entry->seatCount = 3;
             break;
         }
         if (line[0] == '<') {
-            unreadLogLine(line);
+            unreadLogLine(source->log, line);
             entry->cutAtHeader = headerLine;
-            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
         }
         int isPlayer;
-        if (!readPlayerLine(player, line, &entry->seats[i], &isPlayer))
-            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
-        if (seatNamed) seatNamed(entry->seats[i].name, context);
+        if (!readPlayerLine(source->player, line, &entry->seats[i], &isPlayer))
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
+        if (source->seatNamed) source->seatNamed(entry->seats[i].name, source->context);
         if (isPlayer) {
             entry->playerSeat = i;
             *found = 1;
@@ -79,10 +78,10 @@ static int readPlayerLines(const PlayerIdentity* player, void (*seatNamed)(const
 }
 
 // Skips body lines up to the result line or the header line of a new entry, which is left in line.
-static NextLine findResultLine(char line[LOG_LINE_SIZE])
+static NextLine findResultLine(LogReader* log, char line[LOG_LINE_SIZE])
 {
     for (;;) {
-        if (logAtEnd() || !readLogLine(line)) return LOG_ENDED;
+        if (logAtEnd(log) || !readLogLine(log, line)) return LOG_ENDED;
         if (line[0] == '<') return NEW_ENTRY;
         if (line[0] == '>') return RESULT_LINE;
     }
@@ -166,9 +165,10 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
 }
 
 // Steps after the result line was found: the results, then the header and the rate's plausibility. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
-static int completeEntry(char* header, long long headerLine, const char* resultLine, GameEntry* entry)
+static int completeEntry(char* header, long long headerLine, const char* resultLine, long long resultNumber,
+                         GameEntry* entry)
 {
-    if (readResults(resultLine, logLineNumber(), entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
+    if (readResults(resultLine, resultNumber, entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
     int malformed = 0;
     long long rate = splitHeader(header, entry, &malformed);
     if (malformed) return broken(entry, MESSAGE_MALFORMED_ENTRY, headerLine);
@@ -188,30 +188,27 @@ static int notSeated(char* header, GameEntry* entry)
     return ENTRY_NOT_SEATED;
 }
 
-int readGameEntry(const PlayerIdentity* player, void (*seatNamed)(const char* name, void* context), void* context,
-                  char* headerText, long long headerLine, GameEntry* entry)
+int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; its text is kept here for the next try,
-    // since the caller's header text stays in use.
-    static char newHeader[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; the loop starts over with its text.
+    // A header line among the body lines abandons the entry; the loop starts over with its text, kept
+    // in the source's spare header (the caller's header text stays in use).
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        int players = readPlayerLines(player, seatNamed, context, entry, headerLine, &found);
+        int players = readPlayerLines(source, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (!found) return notSeated(headerText, entry);
-        NextLine next = findResultLine(line);
+        NextLine next = findResultLine(source->log, line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
-        if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, entry);
-        copyLogText(newHeader, sizeof newHeader, line + 1);
-        headerText = newHeader;
-        headerLine = logLineNumber();
+        if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, logLineNumber(source->log), entry);
+        copyLogText(source->spareHeader, LOG_LINE_SIZE, line + 1);
+        headerText = source->spareHeader;
+        headerLine = logLineNumber(source->log);
     }
 }

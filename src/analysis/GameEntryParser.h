@@ -6,6 +6,7 @@
 
 #include "text/Text.h"
 
+struct LogReader;
 struct PlayerIdentity;
 
 enum { MAX_SEATS = 4 };
@@ -48,21 +49,31 @@ enum EntryRead {
                               // but for the money
 };
 
+// Where readGameEntry reads and whom it looks for.
+struct EntrySource {
+    LogReader* log;                                       // the open log, at the entry's flag line
+    const PlayerIdentity* player;                         // whose entries are complete games
+    void (*seatNamed)(const char* name, void* context);   // NULL, or told every seat's name (with
+                                                          // context) as soon as its line is read, a
+                                                          // hint for a lookup to come once the entry
+                                                          // is complete
+    void* context;
+    char* spareHeader;   // LOG_LINE_SIZE bytes: the text of a header line met among the body lines,
+                         // which begins the entry read instead (lobby and room then point into it)
+};
+
 // 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
 inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game->playerSeat; }
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
-// text may be cut in place, and entry->lobby and room point into it. Each entry is read with its own
+// text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader). Each entry is read with its own
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
 // player lines are checked in every entry, the result line, the sum and the rate only in one that
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
 // failing player line or the result line, except that a header line standing for a player line is
 // given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
-// line's number (logLineNumber). The player is whom player names (analysis/PlayerIdentity.h);
-// seatNamed, when not NULL, is told every seat's name (with context) as soon as its line is read, a
-// hint for a lookup to come once the entry is complete.
-int readGameEntry(const PlayerIdentity* player, void (*seatNamed)(const char* name, void* context), void* context,
-                  char* headerText, long long headerLine, GameEntry* entry);
+// line's number (logLineNumber). The lines come from source->log, the player is source->player.
+int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
 // "(" when a ")" precedes the first "：", else all before that colon. Returns 1 with *length set; 0

@@ -45,11 +45,11 @@ int acceptGame(GameEntry* game, void*)
     // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
     // written field by field would have left.
     writeGameRowStart(game);
-    addGameToTotals(game);
+    addGameToTotals(&run.playerTotals, &run.recentResults, game);
     addGameToOpponents(&run.opponentTable, game);
     writeGameRowEnd(game);
-    addGameToTrends(game);
-    addGameToDetails(game);
+    if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
+    if (settings.details) addGameToDetails(&run.detailedStats, game);
     if (settings.details) addToLatestGames(&run.latestGames, game);
     return 1;
 }
@@ -85,18 +85,20 @@ int skipBrokenEntryAgain(const GameEntry*, void*)
     return settings.skipBroken;
 }
 
-void readGames(GameReading* reading)
+void readGames(LogReader* log, GameReading* reading)
 {
+    char spareHeader[LOG_LINE_SIZE];
+    const EntrySource source = {log, reading->player, reading->seatNamed, reading->context, spareHeader};
     char line[LOG_LINE_SIZE];
     GameEntry game;
     ReadTally* tally = &reading->tally;
     memset(tally, 0, sizeof *tally);
-    while (!logAtEnd()) {
-        if (!readLogLine(line)) break;
+    while (!logAtEnd(log)) {
+        if (!readLogLine(log, line)) break;
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(reading->player, reading->seatNamed, reading->context, line + 1, logLineNumber(), &game);
+        int read = readGameEntry(&source, line + 1, logLineNumber(log), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
             if (reading->onBroken(&game, reading->context)) continue;
@@ -106,5 +108,5 @@ void readGames(GameReading* reading)
         if (read == ENTRY_LOG_ENDED) break;
         if (read == ENTRY_COMPLETE) reading->take(&game, reading->context);
     }
-    tally->bytes = logBytesRead();
+    tally->bytes = logBytesRead(log);
 }

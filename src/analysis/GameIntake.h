@@ -1,9 +1,12 @@
 #ifndef VORNIX_GAMEINTAKE_H
 #define VORNIX_GAMEINTAKE_H
-// The one place a game of the analysed player enters the run: the run's selection decides whether it
-// is taken, then every consumer of a game receives it, in a fixed order.
+// The one place a game of the analysed player enters the run: the read loop of the log, the run's
+// selection, which decides whether a game is taken, and the consumers of each read. The first read's
+// hands a taken game to every structure of the run record, in a fixed order; the second read's only
+// to the shared games of the opponents with a page.
 
 struct GameEntry;
+struct LogReader;
 struct PlayerIdentity;
 
 // What one read of the log met, so that a second read can tell a log that changed under it.
@@ -61,10 +64,10 @@ int skipBrokenEntryOrEndRun(const GameEntry* game, void* context);
 // read goes on (1); otherwise the first read met none there, so the log changed under the run: 0.
 int skipBrokenEntryAgain(const GameEntry* game, void* context);
 
-// Reads the open game log to its end, the one read loop of a log: every entry goes to readGameEntry,
+// Reads the open game log from where it stands to its end, the one read loop of a log: every entry goes to readGameEntry,
 // every complete game of the player to reading->take, every broken entry to reading->onBroken. After
 // a broken entry the read goes on after the line that failed, or at the next entry's header line when
 // that stood for a player line (the entry was cut short). What the read met is in reading->tally.
-void readGames(GameReading* reading);
+void readGames(LogReader* log, GameReading* reading);
 
 #endif

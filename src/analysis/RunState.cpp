@@ -17,12 +17,14 @@ static RunState initialRunState(void)
     state.opponentTable.index.slots = NULL;
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
-    state.monthlySummary.index = NULL;
+    state.monthlySummary.index.slots = NULL;
     for (KindDetails& details : state.detailedStats.kinds) {
         details.lobbies = NULL;
         details.lobbyIndex = NULL;
         details.byRate = NULL;
     }
+    state.log.fileSize = -1;
+    state.log.readErrorsFatal = 1;
     state.startTime = 0;
     state.progress = NULL;
     return state;
@@ -37,9 +39,9 @@ void resetRunState(void)
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;
-    resetPlayerStats();
-    clearTrends();
-    clearDetailedStats();
+    resetPlayerStats(&run.playerTotals, &run.recentResults);
+    clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
+    clearDetailedStats(&run.detailedStats);
     clearLatestGames(&run.latestGames);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }

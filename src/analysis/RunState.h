@@ -1,13 +1,15 @@
 #ifndef VORNIX_RUNSTATE_H
 #define VORNIX_RUNSTATE_H
-// What one analysis run owns, in one process-wide record: the counters the read loop updates, the
-// outcome of each of the run's tables, and the run driver's start time and progress hook. Analysis
-// counts into it, the table writers (analysis, report) fill in their outcomes, the report and the
-// front ends read it; resetRunState clears it at the start of every run.
+// What one analysis run owns, in one process-wide record: who the player is, the log it reads, the
+// structures its games are counted into (each with functions of its own that take it), the outcome
+// of each of the run's files, and the run driver's start time and progress hook. The game intake
+// hands each taken game to the structures, the report and the front ends read them; resetRunState
+// clears them at the start of every run.
 
 #include "analysis/DetailedStats.h"
 #include "analysis/GameIntake.h"
 #include "analysis/LatestGames.h"
+#include "analysis/LogReader.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerIdentity.h"
@@ -37,7 +39,6 @@ struct RunState {
     int readsFinished;              // reads of the log done: 0 while the first is in progress
     PlayerTotals playerTotals;
     RecentResults recentResults;
-    int previousResult;             // the player's score in the previous accepted game; 0 at the start
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
@@ -51,9 +52,10 @@ struct RunState {
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 
     // The run driver's: not cleared by resetRunState.
+    LogReader log;                  // the game log the run reads, opened by the front end
     time_t startTime;               // taken as the run's very first step
     void (*progress)(void);         // when set, called by the read loop at every line of the log, for
-                                    // a progress display (logBytesRead and logSize tell how far the run
+                                    // a progress display (logBytesRead and logSize of log tell how far the run
                                     // has come); NULL, the default: nothing is called
 };
 

@@ -41,7 +41,7 @@ static void clearProgress(void)
 
 // Names on stderr each output of the run that is not in place. When the report failed, the tables
 // were withheld with it and only the report is named.
-static void reportMissingOutputs(const RunOutcome* outcome)
+static void reportMissingOutputs(const AnalysisOutcome* outcome)
 {
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
         const OutputOutcome* output = &outcome->outputs[kind];
@@ -53,7 +53,7 @@ static void reportMissingOutputs(const RunOutcome* outcome)
 }
 
 // The tolerant reading's skipped entries, when there were any: their number and first lines.
-static void reportSkippedEntries(const RunOutcome* outcome)
+static void reportSkippedEntries(const AnalysisOutcome* outcome)
 {
     if (outcome->skippedEntries == 0) return;
     char text[SKIPPED_LINES_TEXT_SIZE + 128];
@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     }
     RunRequest request = { options.logPath, 1, options.outputFolder, NULL, PROGRESS_MIN_SIZE, NULL };
     if (errorOutputIsTerminal()) request.progress = showProgress;
-    static RunOutcome outcome;
+    static AnalysisOutcome outcome;
     runRequested(&request, &outcome);
     clearProgress();
     if (outcome.message[0]) showErrorMessage(outcome.message);

@@ -103,8 +103,8 @@ static void writeTotals(void)
     for (int kind = 0; kind < GAME_KINDS; kind++)
         if (kind == only || mixed) writeKindMeans(kind, mixed);
     writeMeanLine("1戦あたり収支", total->money / total->games, &stats->money, -HUGE_VAL, HUGE_VAL, 0, "円");
-    writeRateLines(KIND_FOUR, mixed);
-    if (stats->kinds[KIND_THREE].total.games) writeRateLines(KIND_THREE, mixed);
+    for (int kind = 0; kind < GAME_KINDS; kind++)
+        if (stats->kinds[kind].total.games) writeRateLines(kind, mixed);
     reportPrintf("</table>\n");
     reportPrintf("<p>「95%%範囲」は、実力が同じまま同じ数の対局をくり返したとしたら、こうして作る範囲が100回に"
                  "95回ほど本当の値を含む、という幅です。対局が多いほど狭くなり、平均の範囲は10戦未満では「%s」です"
@@ -136,7 +136,9 @@ static void writeConditionRow(const ConditionRow* row, void* context)
     const char* field = figures + 1;
     for (int i = 0; i < 7; i++) {
         const char* tab = strchr(field, '\t');
-        reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
+        // A three-player game has no fourth place: its 4位率 is no figure, not 0.0.
+        if (i == 5 && kindSeats(row->kind) == 3) reportPrintf("<td class=\"recent\">%s</td>", NO_FIGURE);
+        else reportPrintf("<td class=\"recent\">%.*s</td>", (int)(tab - field), field);
         field = tab + 1;
         if (i != 1) continue;
         char range[TEXT_SIZE];
@@ -160,7 +162,7 @@ static void writeConditionRow(const ConditionRow* row, void* context)
 static void writeConditions(void)
 {
     ConditionRows rows = { singleKind(run.playerTotals.kinds) < 0, NULL, 0, 0 };
-    signed char* marks = conditionRowMarks(&rows.count);
+    signed char* marks = conditionRowMarks(&run.detailedStats, &rows.count);
     rows.marks = marks;
     reportPrintf("<h4>条件別成績</h4>\n<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "区分", "条件", "人数", "対局数", "平均順位", "95%範囲", "1位率",
@@ -168,7 +170,7 @@ static void writeConditions(void)
     for (const char* heading : headings)
         if (rows.mixed || heading != headings[2]) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    visitConditionRows(writeConditionRow, &rows);
+    visitConditionRows(&run.detailedStats, writeConditionRow, &rows);
     free(marks);
     reportPrintf("</table>\n");
     reportPrintf("<p>「95%%範囲」は平均順位の範囲です。その後の「良い」「悪い」は、その行の平均順位が同じ区分・"
@@ -227,7 +229,7 @@ static void computeRecentForm(RecentFormView* view)
         view->compared[kind] = 0;
         view->firstRow[kind] = view->count;
         if (view->only >= 0 && kind != view->only) continue;
-        view->compared[kind] = kindFormBlocks(kind, &view->latest[kind], &view->earlier[kind]);
+        view->compared[kind] = kindFormBlocks(&run.detailedStats, kind, &view->latest[kind], &view->earlier[kind]);
         if (!view->compared[kind]) continue;
         compareFormBlocks(&view->latest[kind], &view->earlier[kind], &view->rows[view->count]);
         view->count += FORM_ROWS;
@@ -282,7 +284,7 @@ static void writeRecentForm(void)
 void writeDetailsSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの詳しい成績 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeTotals();

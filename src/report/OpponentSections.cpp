@@ -111,7 +111,7 @@ static void closeSection(void)
 void writeMostPlayedList(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
     int n = opponentCount(&run.opponentTable);

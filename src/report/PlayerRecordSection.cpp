@@ -85,7 +85,7 @@ static void writeRecords(void)
 void writePlayerRecordSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの戦績 ☆</h3>\n", id);
     if (settings.details) writeSummarySection();
     reportPrintf("<div class=\"indent\">\n");

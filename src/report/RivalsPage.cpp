@@ -180,7 +180,7 @@ int writeRivalsPage(void)
     FILE* previous = reportStream;
     reportStream = run.outputs[OUTPUT_RIVALS].file.stream;
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     static char link[4096];
     static char reportHref[REPORT_HREF_SIZE];
     formatSiblingLink(link, sizeof link, REPORT_FILE_NAME);

@@ -31,7 +31,7 @@ static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry
                     int (*onBroken)(const GameEntry*, void*))
 {
     GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
-    readGames(&reading);
+    readGames(&run.log, &reading);
     run.reads[run.readsFinished++] = reading.tally;
 }
 
@@ -41,7 +41,7 @@ static int secondReadMatches(void)
 {
     const ReadTally* first = &run.reads[0];
     const ReadTally* second = &run.reads[1];
-    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
+    return !second->stopped && !logReadFailed(&run.log) && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
 
@@ -54,10 +54,10 @@ static void makeRivalsPage(void)
 {
     if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
     chooseRivals();
-    int unchanged = rewindLog();
+    int unchanged = rewindLog(&run.log);
     if (unchanged) {
         readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
-        unchanged = logUnchanged() && secondReadMatches();
+        unchanged = logUnchanged(&run.log) && secondReadMatches();
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
@@ -147,9 +147,9 @@ int runAnalysis(void)
 
 int runPercentRead(void)
 {
-    long long size = logSize();
+    long long size = logSize(&run.log);
     if (size <= 0) return 0;
-    long long read = logBytesRead();
+    long long read = logBytesRead(&run.log);
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
     return (run.readsFinished ? 100 + percent : percent) / 2;
@@ -174,14 +174,14 @@ static int enterOutputFolder(const RunRequest* request)
 
 // The log is opened before the folder changes, so that a relative path means what the user meant.
 // Returns the refusal, or ANALYSIS_DONE when the run may start; outcome->message names the refusal.
-static int prepareRun(const RunRequest* request, RunOutcome* outcome)
+static int prepareRun(const RunRequest* request, AnalysisOutcome* outcome)
 {
     if (!idIsValid(settings.currentId)) {
         copyText(outcome->message, sizeof outcome->message, MESSAGE_ID_NOT_A_FILE_NAME);
         return ANALYSIS_ID_REFUSED;
     }
     // A native path may hold what code page 932 can't show: that message names none.
-    if (!(request->native ? openNativeLog(request->logPath) : openLog(request->logPath))) {
+    if (!(request->native ? openNativeLog(&run.log, request->logPath) : openLog(&run.log, request->logPath))) {
         if (request->native)
             copyText(outcome->message, sizeof outcome->message, MESSAGE_LOG_NOT_OPENED);
         else
@@ -189,18 +189,18 @@ static int prepareRun(const RunRequest* request, RunOutcome* outcome)
         return ANALYSIS_LOG_NOT_OPENED;
     }
     if (!enterOutputFolder(request)) {
-        closeLog();
+        closeLog(&run.log);
         copyText(outcome->message, sizeof outcome->message, MESSAGE_NO_OUTPUT_FOLDER);
         return ANALYSIS_NO_FOLDER;
     }
-    if (request->progress && logSize() > request->progressMinSize) run.progress = request->progress;
+    if (request->progress && logSize(&run.log) > request->progressMinSize) run.progress = request->progress;
     if (request->starting) request->starting();
     return ANALYSIS_DONE;
 }
 
 // The outputs as the run left them, and what is missing: every output the run makes that is not in
 // place; after a failed report only the report, since the tables were withheld with it.
-static void takeOutputs(RunOutcome* outcome)
+static void takeOutputs(AnalysisOutcome* outcome)
 {
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
         const RunOutput* output = &run.outputs[kind];
@@ -215,23 +215,28 @@ static void takeOutputs(RunOutcome* outcome)
     }
 }
 
-static int exitCodeOf(const RunOutcome* outcome)
+static int exitCodeOf(const AnalysisOutcome* outcome)
 {
     if (outcome->result == ANALYSIS_FOLDER_BUSY || outcome->result == ANALYSIS_REPORT_FAILED) return 3;
     if (outcome->result != ANALYSIS_DONE) return 2;
     return outcome->missing ? 3 : 0;
 }
 
-void runRequested(const RunRequest* request, RunOutcome* outcome)
+void runRequested(const RunRequest* request, AnalysisOutcome* outcome)
 {
     memset(outcome, 0, sizeof *outcome);
     outcome->result = prepareRun(request, outcome);
     if (outcome->result == ANALYSIS_DONE) {
         outcome->result = runAnalysis();
-        closeLog();
+        closeLog(&run.log);
         takeOutputs(outcome);
         outcome->skippedEntries = run.skippedEntries;
         if (run.skippedEntries) skippedLinesText(outcome->skippedLines, sizeof outcome->skippedLines);
     }
     outcome->exitCode = exitCodeOf(outcome);
+}
+
+void closeRunLog(void)
+{
+    closeLog(&run.log);
 }

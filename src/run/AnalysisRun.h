@@ -40,7 +40,7 @@ struct OutputOutcome {
 enum { OUTCOME_MESSAGE_SIZE = PATH_SIZE + CONDITIONS_TEXT_SIZE + 512 };
 
 // What a run produced, for the front ends to show: they read nothing else of the run.
-struct RunOutcome {
+struct AnalysisOutcome {
     int result;                               // an AnalysisResult
     int exitCode;                             // 0 all written; 2 refused or no game; 3 an output not
                                               // written or the folder busy (a broken log never returns)
@@ -76,7 +76,10 @@ int runAnalysis(void);
 // The whole run for a front end: judges the ID (idIsValid), opens the log, enters the output folder,
 // sets the progress hook, runs runAnalysis and closes the log, then fills *outcome. A broken log ends
 // the run in fatalError as runAnalysis does; the log is then left open for the caller to close.
-void runRequested(const RunRequest* request, RunOutcome* outcome);
+void runRequested(const RunRequest* request, AnalysisOutcome* outcome);
+
+// Closes the log a run left open when a fatal error ended it (nothing happens when none is open).
+void closeRunLog(void);
 
 // The share of the run's reading done so far, 0 to 100, for run.progress: with the page of each
 // opponent the log is read twice, and each read is half of it. 0 while the log's size is unknown.

@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "analysis/FatalError.h"
-#include "analysis/LogReader.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "run/AnalysisRun.h"
@@ -46,7 +45,7 @@ static int fatalSkippable;
 // from the dialog (the run's files withdrawn, its message in fatalText, the log left open); at
 // start-up the process ends there, as vornix-cli does. Nothing between here and fatalError holds a
 // resource that a jump would leak: the run record keeps its files.
-static int analyse(HWND dialog, const RunRequest* request, RunOutcome* outcome)
+static int analyse(HWND dialog, const RunRequest* request, AnalysisOutcome* outcome)
 {
     if (!dialog) {
         runRequested(request, outcome);
@@ -87,7 +86,7 @@ enum { FAILURE_TEXT_SIZE = RUN_OUTPUT_COUNT * TABLE_NAME_SIZE + 256 };   // name
 
 // Appends the names of the tables that failed in the way asked for, separated by "、". Returns 1 when
 // there was one.
-static int appendFailedTables(const RunOutcome* outcome, char* text, size_t size, int inTheWay)
+static int appendFailedTables(const AnalysisOutcome* outcome, char* text, size_t size, int inTheWay)
 {
     int any = 0;
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
@@ -105,7 +104,7 @@ static int appendFailedTables(const RunOutcome* outcome, char* text, size_t size
 // names (a full disk), and those that something else than a file (a folder, a FIFO) kept from being
 // created; a table that could not be created otherwise (locked) is left out silently. The report has
 // its own messages.
-static void tellTableFailures(const RunOutcome* outcome)
+static void tellTableFailures(const AnalysisOutcome* outcome)
 {
     char text[FAILURE_TEXT_SIZE] = "";
     if (appendFailedTables(outcome, text, sizeof text, 0)) appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
@@ -135,7 +134,7 @@ static void openReport(void)
 
 // What the dialog does with the outcome: the ID is kept before the report opens, whose message box
 // the user may close the program over.
-static int showOutcome(HWND dialog, const RunOutcome* outcome)
+static int showOutcome(HWND dialog, const AnalysisOutcome* outcome)
 {
     if (outcome->message[0]) showErrorMessage(outcome->message);
     if (outcome->result == ANALYSIS_LOG_NOT_OPENED && dialog) showRunSummary(dialog);
@@ -173,10 +172,10 @@ static int runChecked(HWND dialog)
         return RUN_REFUSED;
     }
     RunRequest request = { settings.logPath, 0, NULL, NULL, 0, showProgress };
-    static RunOutcome outcome;
+    static AnalysisOutcome outcome;
     runDialog = dialog;
     if (analyse(dialog, &request, &outcome)) {
-        closeLog();
+        closeRunLog();
         hideProgress();
         return offerToSkipBroken(dialog);
     }

@@ -93,7 +93,7 @@ TEST(PlayerStats, CountsGamesScoresAndRanks)
     EXPECT_EQ(run.playerTotals.rankCounts[0], 2);
     EXPECT_EQ(run.playerTotals.rankCounts[1], 1);
     EXPECT_EQ(run.playerTotals.rankCounts[3], 2);
-    EXPECT_EQ(run.previousResult, 25);
+    EXPECT_EQ(run.playerTotals.previousResult, 25);
 
     startRun();
     for (int s : {-3, -9}) addResult(s);
@@ -122,7 +122,7 @@ TEST(PlayerStats, RecentResultsRingWraps)
     EXPECT_EQ(run.recentResults.next, 1);
     EXPECT_EQ(run.recentResults.slots[0], 101) << "the 101st game overwrites the first";
     EXPECT_EQ(run.recentResults.slots[99], 100);
-    resetPlayerStats();
+    resetPlayerStats(&run.playerTotals, &run.recentResults);
     EXPECT_EQ(run.recentResults.next, 0);
     EXPECT_EQ(run.recentResults.slots[0], 101) << "a reset keeps the slots";
 }

@@ -159,7 +159,7 @@ TEST(AnalysisRunDeathTest, AFatalErrorLeavesThePreviousFilesAsTheyWere)
         EXPECT_EXIT(
             {
                 if (!c.goodBytes) openLogText(c.log);
-                else adoptLog(failingLog(c.log, c.goodBytes));
+                else adoptLog(&run.log, failingLog(c.log, c.goodBytes));
                 runAnalysis();
             },
             ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
@@ -209,7 +209,7 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
             EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
         }
         // The next run removes what a killed one left and replaces all three.
-        closeLog();
+        closeLog(&run.log);
         writeBytes("Me_対戦相手別.html.99999999.1.tmp", "");   // bug: kept, as this run makes no page
         EXPECT_EQ(runLog(plainGame()), 1);
         EXPECT_EQ(folderNames().size(), 4u);

@@ -27,14 +27,14 @@
 // before the folder goes.
 struct RunFolder : TempFolder {
     RunFolder() : TempFolder(ENTER_FOLDER) {}
-    ~RunFolder() { closeLog(); }
+    ~RunFolder() { closeLog(&run.log); }
 };
 
 // Writes the log into the current directory and opens it as the game log.
 inline void openLogText(const std::string& bytes)
 {
     writeBytes("log.txt", bytes);
-    if (!openLog("log.txt")) abort();
+    if (!openLog(&run.log, "log.txt")) abort();
 }
 
 // A result line: rank at byte 1 + 10 i, score at byte 5 + 10 i, as the client writes them.
@@ -116,12 +116,12 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     resetRunState();
     FILE* file = tmpfile();
     if (!file || fwrite(log.data(), 1, log.size(), file) != log.size() || fseek(file, 0, SEEK_SET) != 0) abort();
-    adoptLog(file);
+    adoptLog(&run.log, file);
     readGamesFound.clear();
     setPlayerIdentity(&run.player, settings.currentId);
     GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
-    readGames(&reading);
-    closeLog();
+    readGames(&run.log, &reading);
+    closeLog(&run.log);
     return readGamesFound;
 }
 
@@ -134,10 +134,10 @@ inline int analyseLog(const std::string& log)
     createGameTable();
     setPlayerIdentity(&run.player, settings.currentId);
     GameReading reading = {&run.player, hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
-    readGames(&reading);
+    readGames(&run.log, &reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
-    closeLog();
+    closeLog(&run.log);
     return run.playerTotals.games > 0;
 }
 
@@ -147,7 +147,7 @@ inline int runLog(const std::string& log)
 {
     openLogText(log);
     int result = runAnalysis();
-    closeLog();
+    closeLog(&run.log);
     return result;
 }
 
