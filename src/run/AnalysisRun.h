@@ -1,7 +1,22 @@
 #ifndef VORNIX_ANALYSISRUN_H
 #define VORNIX_ANALYSISRUN_H
-// The run driver: one analysis run, from the first line of the open game log (read with analysis) to
-// the written report (written with report).
+// The run driver: one analysis run, from the first line of the game log to the last name placed.
+//
+// How a run flows. A front end fills a RunRequest and calls runRequested, which judges the ID, opens
+// the log into run.log, enters the output folder and calls runAnalysis. That takes the folder's lock,
+// clears the run record, builds the player's identity from the settings (the only place below the
+// front ends that reads the ID), removes what ended runs left, and creates the per-game table's
+// temporary file. readGames (analysis/GameIntake.h) then reads the log line by line
+// (analysis/LogReader.h); readGameEntry (analysis/GameEntryParser.h) fills one GameEntry per entry,
+// its seats matched against the identity; the reading hands it to its consumer, acceptGame, which
+// tests the rate range and every row of analysis/Conditions.h, sets the money shares and passes the
+// game to the per-game row, the totals, the opponent table, the trends, the detailed record and the
+// latest games. A broken entry is skipped and counted or ends the run through fatalError, which
+// withdraws every temporary file. With the page of each opponent, chooseRivals picks them by the rows
+// of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport then sorts
+// the opponents by the same rows, writes the tables and the report under temporary names, places the
+// tables, then the page, then the report (should either fail, the tables give their names back), and
+// the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end shows.
 
 #include "analysis/Conditions.h"
 #include "analysis/RunState.h"
