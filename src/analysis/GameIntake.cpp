@@ -41,13 +41,9 @@ static int takeSelected(GameEntry* game)
 int acceptGame(GameEntry* game, void*)
 {
     if (!takeSelected(game)) return 0;
-    // The consumers, in a fixed order. The row's leading fields go out before the counting, whose
-    // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
-    // written field by field would have left.
-    writeGameRowStart(game);
+    writeGameRow(game);
     addGameToTotals(&run.playerTotals, &run.recentResults, game);
     addGameToOpponents(&run.opponentTable, game);
-    writeGameRowEnd(game);
     if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
     if (settings.details) addGameToDetails(&run.detailedStats, game);
     if (settings.details) addToLatestGames(&run.latestGames, game);

@@ -36,7 +36,7 @@ int createGameTable(void)
     return table->created;
 }
 
-void writeGameRowStart(const GameEntry* game)
+void writeGameRow(const GameEntry* game)
 {
     FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
@@ -50,12 +50,6 @@ void writeGameRowStart(const GameEntry* game)
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
     rowText(&row, game->room);
-    writeRow(&row);
-}
-
-void writeGameRowEnd(const GameEntry* game)
-{
-    if (!run.outputs[OUTPUT_GAME_RESULTS].file.stream) return;
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');

@@ -4,9 +4,8 @@
 //
 // How a run flows. A front end fills a RunRequest and calls runRequested, which judges the ID, opens
 // the log into run.log, enters the output folder and calls runAnalysis. That takes the folder's lock,
-// clears the run record, builds the player's identity from the settings (the only place below the
-// front ends that reads the ID), removes what ended runs left, and creates the per-game table's
-// temporary file. readGames (analysis/GameIntake.h) then reads the log line by line
+// clears the run record, builds the player's identity from the settings, removes what ended runs
+// left, and creates the per-game table's temporary file. readGames (analysis/GameIntake.h) then reads the log line by line
 // (analysis/LogReader.h); readGameEntry (analysis/GameEntryParser.h) fills one GameEntry per entry,
 // its seats matched against the identity; the reading hands it to its consumer, acceptGame, which
 // tests the rate range and every row of analysis/Conditions.h, sets the money shares and passes the
