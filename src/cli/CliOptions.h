@@ -6,7 +6,7 @@
 #include "text/Text.h"
 
 // What vornix-cli takes beside the settings: the other options set the fields of settings directly
-// (--id currentId, --length gameLength, and every setting whose descriptor names its option).
+// (--id currentId, and every setting whose descriptor names its option).
 struct CliOptions {
     char logPath[NATIVE_PATH_SIZE];        // FILE as given (native), at most nativePathLimit() bytes
     char outputFolder[NATIVE_PATH_SIZE];   // DIR as given (native); empty: the current directory
