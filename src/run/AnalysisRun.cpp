@@ -5,6 +5,7 @@
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
@@ -136,10 +137,24 @@ static int analyseLog(void)
     return writeReport() ? ANALYSIS_DONE : ANALYSIS_REPORT_FAILED;
 }
 
+// A fatal error's clean-up: every output of the run gives up its temporary file (a placed table its
+// name), so the previous files stay.
+static void withdrawRunOutputs(void)
+{
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
+}
+
+static void releaseRunStorage(void)
+{
+    releaseOpponentTable(&run.opponentTable);
+}
+
 int runAnalysis(void)
 {
     if (!lockOutputFolder()) return refuseBusyFolder();
+    onFatalError(withdrawRunOutputs);
     onFatalError(releaseFolderLock);
+    onFatalError(releaseRunStorage);
     int result = analyseLog();
     releaseFolderLock();
     return result;

@@ -10,8 +10,8 @@
 // its seats matched against the identity; the reading hands it to its consumer, acceptGame, which
 // tests the rate range and every row of analysis/Conditions.h, sets the money shares and passes the
 // game to the per-game row, the totals, the opponent table, the trends, the detailed record and the
-// latest games. A broken entry is skipped and counted or ends the run through fatalError, which
-// withdraws every temporary file. With the page of each opponent, chooseRivals picks them by the rows
+// latest games. A broken entry is skipped and counted or ends the run through fatalError, whose
+// clean-ups, registered by the run, withdraw every temporary file. With the page of each opponent, chooseRivals picks them by the rows
 // of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport then sorts
 // the opponents by the same rows, writes the tables and the report under temporary names, places the
 // tables, then the page, then the report (should either fail, the tables give their names back), and
