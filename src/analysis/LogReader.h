@@ -35,8 +35,9 @@ struct LogReader {
 
 // The run's is run.log (analysis/RunState.h).
 
-// Opens the game log by its code page 932 path. Returns 1 on success; 0 when it can't be opened or
-// is not a regular file (a folder, a FIFO, a device), decided at once.
+// Opens the game log by its code page 932 path into log, closing what log had open. Returns 1 on
+// success; 0 when it can't be opened or is not a regular file (a folder, a FIFO, a device), decided
+// at once (log is then closed).
 int openLog(LogReader* log, const char* path);
 
 // The same for a native path, used as it is (vornix-cli's log as the command line gives it).
@@ -77,7 +78,8 @@ void unreadLogLine(LogReader* log, const char line[LOG_LINE_SIZE]);
 // the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.
 long long logLineNumber(const LogReader* log);
 
-// 1 when a log opened by openLogToList met a read error (its end came early), 0 otherwise.
+// 1 when a log opened by openLogToList, or rewound, met a read error (its end came early), 0
+// otherwise.
 int logReadFailed(const LogReader* log);
 
 // 1 once a read has met the end of the log, 0 before.

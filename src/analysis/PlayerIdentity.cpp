@@ -27,11 +27,12 @@ size_t scanPlayerLineName(const char* line, const char** name)
 int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length)
 {
     if (length == 0) return 0;
+    const size_t kept = SEAT_NAME_LENGTH;
     for (int i = 0; i < player->count; i++) {
         size_t idLength = strlen(player->ids[i]);
         // A short ID is compared with the name as the seat keeps it, so it matches as it always did;
         // the whole run is what tells a long ID from another one with the same first 12 bytes.
-        size_t compared = idLength <= SEAT_NAME_LENGTH && length > SEAT_NAME_LENGTH ? SEAT_NAME_LENGTH : length;
+        size_t compared = idLength <= kept && length > kept ? kept : length;
         if (compared == idLength && memcmp(name, player->ids[i], idLength) == 0) return 1;
     }
     return 0;
