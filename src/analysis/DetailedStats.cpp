@@ -3,8 +3,6 @@
 #include "analysis/ConditionContrasts.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
-#include "analysis/RunState.h"
-#include "settings/Settings.h"
 #include "text/Messages.h"
 #include "text/Text.h"
 
@@ -14,9 +12,8 @@
 
 enum { LOBBY_GROWTH = 16, FIRST_LOBBY_INDEX_SIZE = 64 };
 
-void clearDetailedStats(void)
+void clearDetailedStats(DetailedStats* stats)
 {
-    DetailedStats* stats = &run.detailedStats;
     KindDetails kept[GAME_KINDS];
     for (int kind = 0; kind < GAME_KINDS; kind++) kept[kind] = stats->kinds[kind];
     memset(stats, 0, sizeof *stats);
@@ -124,10 +121,8 @@ static ConditionSums* rateSums(KindDetails* details, int rate)
     return &details->byRate[rate >= 0 && rate < RATE_ROWS ? rate : 0];
 }
 
-void addGameToDetails(const GameEntry* game)
+void addGameToDetails(DetailedStats* stats, const GameEntry* game)
 {
-    if (!settings.details) return;
-    DetailedStats* stats = &run.detailedStats;
     KindDetails* details = &stats->kinds[gameKind(game->seatCount)];
     double money = 0.0;
     for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
@@ -221,9 +216,8 @@ static void visitHours(RowVisit* v, KindDetails* details)
     for (int band = 0; band < HOUR_BANDS; band++) visitRow(v, bands[band], &details->byHour[band]);
 }
 
-void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context)
+void visitConditionRows(DetailedStats* stats, void (*visit)(const ConditionRow* row, void* context), void* context)
 {
-    DetailedStats* stats = &run.detailedStats;
     RowVisit v;
     v.visit = visit;
     v.context = context;
@@ -256,9 +250,9 @@ void rankMoments(const ConditionSums* sums, Moments* moments)
     if (moments->squares < 0.0) moments->squares = 0.0;   // no spread, less the rounding
 }
 
-int kindFormBlocks(int kind, FormBlock* latest, FormBlock* earlier)
+int kindFormBlocks(const DetailedStats* stats, int kind, FormBlock* latest, FormBlock* earlier)
 {
-    const KindDetails* details = &run.detailedStats.kinds[kind];
+    const KindDetails* details = &stats->kinds[kind];
     int games = latestBlockGames(details->total.games);
     if (games == 0) return 0;
     int seats = kindSeats(kind);
@@ -301,17 +295,17 @@ static void collectRow(const ConditionRow* row, void* context)
     contrast->mark = 0;
 }
 
-signed char* conditionRowMarks(int* count)
+signed char* conditionRowMarks(DetailedStats* stats, int* count)
 {
     int rows = 0;
-    visitConditionRows(countRow, &rows);
+    visitConditionRows(stats, countRow, &rows);
     size_t size = rows > 0 ? (size_t)rows : 1;
     ContrastRow* contrasts = (ContrastRow*)malloc(size * sizeof(ContrastRow));
     double* scratch = (double*)malloc(2 * size * sizeof(double));
     signed char* marks = (signed char*)malloc(size);
     if (!contrasts || !scratch || !marks) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
     ContrastCollection collection = { contrasts, 0, "", 0, 0 };
-    visitConditionRows(collectRow, &collection);
+    visitConditionRows(stats, collectRow, &collection);
     markContrasts(contrasts, rows, scratch);
     for (int i = 0; i < rows; i++) marks[i] = (signed char)contrasts[i].mark;
     free(contrasts);

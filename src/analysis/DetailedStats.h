@@ -4,8 +4,8 @@
 // length, lobby, rate, time of day), the moments of rank, score and money, and the rank, score and
 // money of the latest 500 games of each kind in a ring for the recent form. A place means something
 // only among games of one number of seats, so all of that is kept per kind of game, in one record
-// for each; only the total and the money over every game are kept beside them. Fed only while
-// settings.details is on; its size grows only with the lobbies of the player's games (few in a real
+// for each; only the total and the money over every game are kept beside them. The run feeds it only
+// while the option is on; its size grows only with the lobbies of the player's games (few in a real
 // log); the rates are a fixed table per kind allocated at the kind's first game.
 
 #include "analysis/GameKind.h"
@@ -67,6 +67,7 @@ struct KindDetails {
     int ringNext;
 };
 
+// The run's is run.detailedStats (analysis/RunState.h).
 struct DetailedStats {
     ConditionSums total;                  // every game
     Moments money;                        // over every game: money does not depend on the seats
@@ -85,31 +86,30 @@ struct ConditionRow {
 void rankMoments(const ConditionSums* sums, Moments* moments);
 
 // Empties the sums and the rings; the lobby rows, their indexes and the rate tables keep their storage.
-void clearDetailedStats(void);
+void clearDetailedStats(DetailedStats* stats);
 
 // The time band of a time text: 0 to 3 for hours 00-05, 06-11, 12-17 and 18-23 in its first two bytes,
 // 4 for a text that does not begin so.
 int hourBand(const char* time);
 
-// Adds an accepted game to the total and to every sum and the ring of its kind, when
-// settings.details is 1 (else nothing happens). Growing the lobby rows or allocating a rate table
+// Adds an accepted game to the total and to every sum and the ring of its kind. Growing the lobby rows or allocating a rate table
 // ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
-void addGameToDetails(const GameEntry* game);
+void addGameToDetails(DetailedStats* stats, const GameEntry* game);
 
 // Calls visit for every row of the table by condition, in its order, leaving out conditions without
 // games: seats, game length, lobbies (the MAX_LOBBIES with the most games, most first, ties in byte
 // order, then the others summed in one row), rates rising, time bands; within each group after the
 // seats, the four-player rows, then the three-player ones. Sorts the lobby rows so.
-void visitConditionRows(void (*visit)(const ConditionRow* row, void* context), void* context);
+void visitConditionRows(DetailedStats* stats, void (*visit)(const ConditionRow* row, void* context), void* context);
 
 // The latest block of the kind's games (latestBlockGames of them) and the earlier block (every
 // earlier game of the kind). Returns 0, leaving both unchanged, when the kind has too few games.
-int kindFormBlocks(int kind, FormBlock* latest, FormBlock* earlier);
+int kindFormBlocks(const DetailedStats* stats, int kind, FormBlock* latest, FormBlock* earlier);
 
 // The marks of the rows of the table by condition, in the order of visitConditionRows, into a new
 // array of *count values (markContrasts: -1 a better average rank than the rest of its group and
 // kind, 1 worse, 0 none) that the caller frees. Running out of memory ends the process with
 // MESSAGE_OUT_OF_MEMORY.
-signed char* conditionRowMarks(int* count);
+signed char* conditionRowMarks(DetailedStats* stats, int* count);
 
 #endif

@@ -1,28 +1,17 @@
 #include "analysis/GameEntryParser.h"
 
 #include "analysis/LogReader.h"
-#include "analysis/OpponentTable.h"
-#include "analysis/PlayerStats.h"
-#include "analysis/SeatMatch.h"
-#include "settings/Settings.h"
+#include "analysis/PlayerIdentity.h"
 #include "text/Bytes.h"
 #include "text/Messages.h"
 #include "text/Numbers.h"
 
 #include <string.h>
 
-enum {
-    MAX_NAME_LENGTH = 12,   // the player line's "#%12s"
-    MAX_RATE = 20000
-};
+enum { MAX_RATE = 20000 };
 
 // What the lines after the player lines turned out to be.
 enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
-
-static int isWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // Bytes from..to (inclusive) of the line, stopping at its line break or end.
 static void copyColumns(char* out, size_t size, const char* line, size_t from, size_t to)
@@ -36,17 +25,16 @@ static void copyColumns(char* out, size_t size, const char* line, size_t from, s
     copyLogTextN(out, size, line + from, last - from + 1);
 }
 
-// Reads the name of a player line like "#%12s": "#", white space, then up to 12 bytes that are not
-// white space. Returns 0 when the line does not begin with "#" or holds no name after it.
-static int readPlayerName(const char* line, char name[ID_SIZE])
+// Reads the seat's name of a player line like "#%12s" ("#", white space, then up to 12 bytes that
+// are not white space) into seat, and whether it seats the player into *isPlayer. Returns 0 when the
+// line does not begin with "#" or holds no name after it.
+static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* seat, int* isPlayer)
 {
-    if (line[0] != '#') return 0;
-    const char* start = line + 1;
-    while (isWhiteSpace(*start)) start++;
-    size_t length = 0;
-    while (length < MAX_NAME_LENGTH && start[length] && !isWhiteSpace(start[length])) length++;
+    const char* name;
+    size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
-    copyLogTextN(name, ID_SIZE, start, length);
+    copyLogTextN(seat->name, ID_SIZE, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH);
+    *isPlayer = nameRunIsPlayer(player, name, length);
     return 1;
 }
 
@@ -60,28 +48,29 @@ static int broken(GameEntry* entry, const char* message, long long line)
 
 // Reads the player lines: four, or three and the "=" line. Returns ENTRY_LOG_ENDED when the log
 // ended, ENTRY_BROKEN for a player line without a name, else ENTRY_COMPLETE with *found telling
-// whether the analysed player sits in the entry (entry->playerSeat is then set). A header line in
+// whether the player sits in the entry (entry->playerSeat is then the last of the player's seats). A header line in
 // their place (the entry was cut short) is given back for the next entry.
-static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
+static int readPlayerLines(const EntrySource* source, GameEntry* entry, long long headerLine, int* found)
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
     entry->seatCount = MAX_SEATS;
     for (int i = 0; i < MAX_SEATS; i++) {
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         if (i == 3 && line[0] == '=') {
             entry->seatCount = 3;
             break;
         }
         if (line[0] == '<') {
-            unreadLogLine(line);
+            unreadLogLine(source->log, line);
             entry->cutAtHeader = headerLine;
-            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
         }
-        if (!readPlayerName(line, entry->seats[i].name))
-            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber());
-        prefetchOpponent(entry->seats[i].name);   // looked up once the entry is counted, lines later
-        if (playerLineNamesId(line, settings.currentId)) {
+        int isPlayer;
+        if (!readPlayerLine(source->player, line, &entry->seats[i], &isPlayer))
+            return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
+        if (source->seatNamed) source->seatNamed(entry->seats[i].name, source->context);
+        if (isPlayer) {
             entry->playerSeat = i;
             *found = 1;
         }
@@ -90,10 +79,10 @@ static int readPlayerLines(GameEntry* entry, long long headerLine, int* found)
 }
 
 // Skips body lines up to the result line or the header line of a new entry, which is left in line.
-static NextLine findResultLine(char line[LOG_LINE_SIZE])
+static NextLine findResultLine(LogReader* log, char line[LOG_LINE_SIZE])
 {
     for (;;) {
-        if (logAtEnd() || !readLogLine(line)) return LOG_ENDED;
+        if (logAtEnd(log) || !readLogLine(log, line)) return LOG_ENDED;
         if (line[0] == '<') return NEW_ENTRY;
         if (line[0] == '>') return RESULT_LINE;
     }
@@ -176,17 +165,16 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
     return readRate(header + lobbyLength + 1, entry->gameLength, malformed);
 }
 
-// Steps after the result line was found: the results, then the header and the rate's plausibility,
-// then the money. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
-static int completeEntry(char* header, long long headerLine, const char* resultLine, GameEntry* entry)
+// Steps after the result line was found: the results, then the header and the rate's plausibility. Returns ENTRY_COMPLETE or ENTRY_BROKEN.
+static int completeEntry(char* header, long long headerLine, const char* resultLine, long long resultNumber,
+                         GameEntry* entry)
 {
-    if (readResults(resultLine, logLineNumber(), entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
+    if (readResults(resultLine, resultNumber, entry) != ENTRY_COMPLETE) return ENTRY_BROKEN;
     int malformed = 0;
     long long rate = splitHeader(header, entry, &malformed);
     if (malformed) return broken(entry, MESSAGE_MALFORMED_ENTRY, headerLine);
     if (rate < 0 || rate > MAX_RATE) return broken(entry, MESSAGE_IMPOSSIBLE_RATE, headerLine);
     entry->rate = (int)rate;
-    computeMoneyShares(entry);
     return ENTRY_COMPLETE;
 }
 
@@ -201,29 +189,27 @@ static int notSeated(char* header, GameEntry* entry)
     return ENTRY_NOT_SEATED;
 }
 
-int readGameEntry(char* headerText, long long headerLine, GameEntry* entry)
+int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry)
 {
     char line[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; its text is kept here for the next try,
-    // since the caller's header text stays in use.
-    static char newHeader[LOG_LINE_SIZE];
-    // A header line among the body lines abandons the entry; the loop starts over with its text.
+    // A header line among the body lines abandons the entry; the loop starts over with its text, kept
+    // in the source's spare header (the caller's header text stays in use).
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
-        if (!readLogLine(line)) return ENTRY_LOG_ENDED;
+        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
-        int players = readPlayerLines(entry, headerLine, &found);
+        int players = readPlayerLines(source, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (!found) return notSeated(headerText, entry);
-        NextLine next = findResultLine(line);
+        NextLine next = findResultLine(source->log, line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
-        if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, entry);
-        copyLogText(newHeader, sizeof newHeader, line + 1);
-        headerText = newHeader;
-        headerLine = logLineNumber();
+        if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, logLineNumber(source->log), entry);
+        copyLogText(source->spareHeader, LOG_LINE_SIZE, line + 1);
+        headerText = source->spareHeader;
+        headerLine = logLineNumber(source->log);
     }
 }

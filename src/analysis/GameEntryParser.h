@@ -1,10 +1,13 @@
 #ifndef VORNIX_GAMEENTRYPARSER_H
 #define VORNIX_GAMEENTRYPARSER_H
 // Turns one game entry of the log into a game record: date, lobby, rate, room, game length and the
-// seats with their names, ranks, scores and money. It only reads and checks; analysis/GameIntake.h
+// seats with their names, ranks and scores (the money is the intake's, analysis/GameIntake.h). It only reads and checks; analysis/GameIntake.h
 // decides whether the run takes the game.
 
 #include "text/Text.h"
+
+struct LogReader;
+struct PlayerIdentity;
 
 enum { MAX_SEATS = 4 };
 
@@ -12,8 +15,8 @@ struct Seat {
     char name[ID_SIZE];   // from the player line, at most 12 bytes
     int rank;             // finishing place, from the result line (not validated)
     int score;            // final score; the scores of an entry sum to 0
-    float share;          // the money this seat gets from the player (computeMoneyShares); 0 for
-                          // the player's own seat
+    float share;          // the money this seat gets from the player, set when the game is taken
+                          // (computeMoneyShares); 0 for the player's own seat
 };
 
 // One game of the analysed player, as the log holds it.
@@ -26,7 +29,7 @@ struct GameEntry {
     int rate;                 // 0 to 20000
     int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
                               // with "="
-    int playerSeat;           // index of the analysed player's seat
+    int playerSeat;           // index of the player's seat, the one whose result is the player's
     Seat seats[MAX_SEATS];
     const char* fault;        // a broken entry: the message of the check that failed (Messages.h)
     long long faultLine;      // a broken entry: the physical line of the log that failed it
@@ -42,19 +45,35 @@ enum EntryRead {
                               // the seats and the lobby (NULL when the header can't be split) are
                               // to be used
     ENTRY_LOG_ENDED = 0,      // the log ended inside the entry
-    ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete,
-                              // money included
+    ENTRY_COMPLETE = 1        // the player sits in it and every check passed: *entry is complete
+                              // but for the money
 };
 
+// Where readGameEntry reads and whom it looks for.
+struct EntrySource {
+    LogReader* log;                                       // the open log, at the entry's flag line
+    const PlayerIdentity* player;                         // whose entries are complete games
+    void (*seatNamed)(const char* name, void* context);   // NULL, or told every seat's name (with
+                                                          // context) as soon as its line is read, a
+                                                          // hint for a lookup to come once the entry
+                                                          // is complete
+    void* context;
+    char* spareHeader;   // LOG_LINE_SIZE bytes: the text of a header line met among the body lines,
+                         // which begins the entry read instead (lobby and room then point into it)
+};
+
+// 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
+inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game->playerSeat; }
+
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
-// text may be cut in place, and entry->lobby and room point into it. Each entry is read with its own
+// text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader). Each entry is read with its own
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
 // player lines are checked in every entry, the result line, the sum and the rate only in one that
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
 // failing player line or the result line, except that a header line standing for a player line is
 // given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
-// line's number (logLineNumber).
-int readGameEntry(char* headerText, long long headerLine, GameEntry* entry);
+// line's number (logLineNumber). The lines come from source->log, the player is source->player.
+int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
 // "(" when a ")" precedes the first "：", else all before that colon. Returns 1 with *length set; 0

@@ -1,5 +1,6 @@
 #include "analysis/GameIntake.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
@@ -11,50 +12,16 @@
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
-#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 
 #include <string.h>
 
-// The consumers of an accepted game, in the order they receive it. The row's leading fields go out
-// before the counting, whose growth may end the process, and the seats after it: a fatal error then
-// leaves the bytes a row written field by field would have left.
-static void (*const consumers[])(const GameEntry*) = {
-    writeGameRowStart,
-    addGameToTotals,
-    addGameToOpponents,
-    writeGameRowEnd,
-    addGameToTrends,
-    addGameToDetails,
-    addGameToLatest,
-};
-
-static int inPeriod(const char* date)
-{
-    if (!settings.firstDay[0] && !settings.lastDay[0]) return 1;
-    if (!isWellFormedDate(date)) return 0;
-    if (settings.firstDay[0] && strcmp(date, settings.firstDay) < 0) return 0;
-    return !settings.lastDay[0] || strcmp(date, settings.lastDay) <= 0;
-}
-
-static int hasGameLength(char flag)
-{
-    if (settings.gameLength == LENGTH_TONPU) return flag == '0';
-    if (settings.gameLength == LENGTH_HANCHAN) return flag != '0';
-    return 1;
-}
-
-static int inLobbies(const char* lobby)
-{
-    if (!settings.lobbies[0]) return 1;
-    return lobby && listHoldsItem(settings.lobbies, lobby, strlen(lobby));
-}
-
 int gameInsideConditions(const GameEntry* game)
 {
-    if (!inPeriod(game->date) || !inLobbies(game->lobby) || !hasGameLength(game->gameLength)) return 0;
-    return !settings.seats || game->seatCount == settings.seats;
+    for (int i = 0; i < CONDITION_COUNT; i++)
+        if (!conditions[i].takes(game)) return 0;
+    return 1;
 }
 
 int gameIsSelected(const GameEntry* game)
@@ -63,58 +30,79 @@ int gameIsSelected(const GameEntry* game)
     return gameInsideConditions(game);
 }
 
-int acceptGame(const GameEntry* game)
+// The selection, and the money of a selected game, once for all its consumers.
+static int takeSelected(GameEntry* game)
 {
     if (!gameIsSelected(game)) return 0;
-    if (run.pass == PASS_RIVALS) {
-        addGameToRivals(game);
-        return 1;
-    }
-    for (size_t i = 0; i < sizeof consumers / sizeof consumers[0]; i++) consumers[i](game);
+    computeMoneyShares(game);
     return 1;
 }
 
-// A broken entry: fatal, naming the line that failed, or counted when the tolerant reading is on
-// (once: the second read of the same log meets it again). An entry cut short by the next one's
-// header line is named by its own header line; that line then begins the next entry. In the second
-// read one the first did not skip means the log changed under the run: 0 then, the read gives up; 1
-// otherwise.
-static int passBrokenEntry(const GameEntry* game)
+int acceptGame(GameEntry* game, void*)
 {
-    if (!settings.skipBroken && run.pass == PASS_RIVALS) return 0;
+    if (!takeSelected(game)) return 0;
+    writeGameRow(game);
+    addGameToTotals(&run.playerTotals, &run.recentResults, game);
+    addGameToOpponents(&run.opponentTable, game);
+    if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
+    if (settings.details) addGameToDetails(&run.detailedStats, game);
+    if (settings.details) addToLatestGames(&run.latestGames, game);
+    return 1;
+}
+
+void hintOpponentLookup(const char* name, void*)
+{
+    prefetchOpponent(&run.opponentTable, name);
+}
+
+int acceptRivalGame(GameEntry* game, void*)
+{
+    if (!takeSelected(game)) return 0;
+    addGameToRivals(&run.rivalGames, game);
+    return 1;
+}
+
+int skipBrokenEntryOrEndRun(const GameEntry* game, void*)
+{
     if (!settings.skipBroken) {
         char format[64];
         copyText(format, sizeof format, "%s");
         appendText(format, sizeof format, MESSAGE_AT_LINE);
         fatalEntryError(format, game->fault, game->faultLine);
     }
-    if (run.pass == PASS_RIVALS) return 1;   // counted by the first read
     long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
     if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = line;
     run.skippedEntries++;
     return 1;
 }
 
-void readGames(int (*take)(const GameEntry* game))
+int skipBrokenEntryAgain(const GameEntry*, void*)
 {
+    return settings.skipBroken;
+}
+
+void readGames(LogReader* log, GameReading* reading)
+{
+    char spareHeader[LOG_LINE_SIZE];
+    const EntrySource source = {log, reading->player, reading->seatNamed, reading->context, spareHeader};
     char line[LOG_LINE_SIZE];
     GameEntry game;
-    ReadTally* tally = &run.reads[run.pass];
+    ReadTally* tally = &reading->tally;
     memset(tally, 0, sizeof *tally);
-    while (!logAtEnd()) {
-        if (!readLogLine(line)) break;
-        if (run.progress) run.progress();   // at every line: a log of few entries shows progress too
+    while (!logAtEnd(log)) {
+        if (!readLogLine(log, line)) break;
+        if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(line + 1, logLineNumber(), &game);
+        int read = readGameEntry(&source, line + 1, logLineNumber(log), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
-            if (passBrokenEntry(&game)) continue;
+            if (reading->onBroken(&game, reading->context)) continue;
             tally->stopped = 1;
             break;
         }
         if (read == ENTRY_LOG_ENDED) break;
-        if (read == ENTRY_COMPLETE) take(&game);
+        if (read == ENTRY_COMPLETE) reading->take(&game, reading->context);
     }
-    tally->bytes = logBytesRead();
+    tally->bytes = logBytesRead(log);
 }

@@ -8,7 +8,6 @@
 #include <stdio.h>
 #include <string.h>
 
-
 static const char TABLE_HEADER[] =
     "日付\t時刻\tロビー\tレート\t部屋"
     "\tメンバー①\t順位①\t得点①\t収支①"
@@ -32,7 +31,7 @@ int createGameTable(void)
     return table->created;
 }
 
-void writeGameRowStart(const GameEntry* game)
+void writeGameRow(const GameEntry* game)
 {
     FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
@@ -45,11 +44,6 @@ void writeGameRowStart(const GameEntry* game)
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
     rowText(&row, game->room);
-}
-
-void writeGameRowEnd(const GameEntry* game)
-{
-    if (!run.outputs[OUTPUT_GAME_RESULTS].file.stream) return;
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');

@@ -1,7 +1,5 @@
 #include "analysis/LatestGames.h"
 
-#include "analysis/RunState.h"
-#include "settings/Settings.h"
 #include "text/Text.h"
 
 #include <string.h>
@@ -26,7 +24,7 @@ void addToLatestGames(LatestGames* latest, const GameEntry* game)
     int other = 0;
     for (int i = 0; i < game->seatCount; i++) {
         row->money += game->seats[i].share;
-        if (i != game->playerSeat && other < MAX_SEATS - 1)
+        if (!seatIsPlayers(game, i) && other < MAX_SEATS - 1)
             copyText(row->opponents[other++], sizeof row->opponents[0], game->seats[i].name);
     }
     latest->games++;
@@ -40,9 +38,4 @@ int latestGameCount(const LatestGames* latest)
 const LatestGame* latestGame(const LatestGames* latest, int newest)
 {
     return &latest->ring[(latest->games - 1 - newest) % LATEST_GAMES];
-}
-
-void addGameToLatest(const GameEntry* game)
-{
-    if (settings.details) addToLatestGames(&run.latestGames, game);
 }

@@ -38,7 +38,4 @@ int latestGameCount(const LatestGames* latest);
 // The game newest places back (0 is the last game added, up to latestGameCount - 1).
 const LatestGame* latestGame(const LatestGames* latest, int newest);
 
-// The consumer of an accepted game: adds it to run.latestGames while settings.details is on.
-void addGameToLatest(const GameEntry* game);
-
 #endif

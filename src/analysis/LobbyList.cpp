@@ -1,7 +1,7 @@
 #include "analysis/LobbyList.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/SeatMatch.h"
+#include "analysis/PlayerIdentity.h"
 #include "text/Text.h"
 
 #include <string.h>
@@ -27,14 +27,14 @@ static LobbyCount* countLobby(LogLobbies* lobbies, const char* header, size_t le
 }
 
 // Reads the player lines after an entry's date line and counts the entry in row's games when one
-// names id. Returns 0 at the log's end, -1 when a line beginning with "<" (the next entry, left in
-// line) cut the entry short, 1 otherwise.
-static int countPlayer(LobbyCount* row, const char* id, char line[LOG_LINE_SIZE])
+// seats the player. Returns 0 at the log's end, -1 when a line beginning with "<" (the next entry,
+// left in line) cut the entry short, 1 otherwise.
+static int countPlayer(LogReader* log, LobbyCount* row, const PlayerIdentity* player, char line[LOG_LINE_SIZE])
 {
     for (int seat = 0; seat < 4; seat++) {
-        if (!readLogLine(line)) return 0;
+        if (!readLogLine(log, line)) return 0;
         if (line[0] == '<') return -1;
-        if (row && playerLineNamesId(line, id)) {
+        if (row && playerLineSeatsPlayer(player, line)) {
             row->games++;
             row = NULL;
         }
@@ -45,22 +45,26 @@ static int countPlayer(LobbyCount* row, const char* id, char line[LOG_LINE_SIZE]
 int listLogLobbies(const char* path, const char* id, LogLobbies* lobbies)
 {
     memset(lobbies, 0, sizeof *lobbies);
-    if (!openLogToList(path)) return 0;
+    LogReader reader = {};   // a listing's own, never the run's
+    LogReader* log = &reader;
+    if (!openLogToList(log, path)) return 0;
+    PlayerIdentity player;
+    setPlayerIdentity(&player, id ? id : "");
     char line[LOG_LINE_SIZE];
     int pending = 0;   // line holds the next header already
-    while (pending || readLogLine(line)) {
+    while (pending || readLogLine(log, line)) {
         pending = 0;
         if (line[0] != '<') continue;
         size_t length;
         LobbyCount* row = findLobby(line + 1, &length) ? countLobby(lobbies, line + 1, length) : NULL;
         // The flag line and the date line are no headers, whatever they begin with.
-        if (!readLogLine(line) || !readLogLine(line)) break;
+        if (!readLogLine(log, line) || !readLogLine(log, line)) break;
         if (!id || !id[0]) continue;
-        int read = countPlayer(row, id, line);
+        int read = countPlayer(log, row, &player, line);
         if (read == 0) break;
         pending = read < 0;
     }
-    lobbies->readToEnd = !logReadFailed();
-    closeLog();
+    lobbies->readToEnd = !logReadFailed(log);
+    closeLog(log);
     return 1;
 }

@@ -25,7 +25,7 @@ struct LogLobbies {
 // With an id (not NULL or empty), the entries whose player lines (up to four) name it are counted
 // in games too.
 // Never ends the process. Returns 0 when the log can't be opened (*lobbies then empty), 1 otherwise.
-// Uses the one game log of the process and closes it: not for use while a run reads the log.
+// Reads the log with a reader of its own, closed at the end: a run's log is not touched.
 int listLogLobbies(const char* path, const char* id, LogLobbies* lobbies);
 
 #endif

@@ -6,58 +6,87 @@
 
 #include <stdio.h>
 
-enum { LOG_LINE_SIZE = 80 };
+enum {
+    LOG_LINE_SIZE = 80,
+    LOG_BLOCK_SIZE = 64 * 1024   // raw bytes read from the file at a time
+};
 
-// Opens the game log by its code page 932 path. Returns 1 on success; 0 when it can't be opened or
-// is not a regular file (a folder, a FIFO, a device), decided at once.
-int openLog(const char* path);
+// One open game log and how far it has been read. Zeroed, it is closed.
+struct LogReader {
+    FILE* logFile;                 // NULL while closed
+    char block[LOG_BLOCK_SIZE];
+    size_t blockPos;               // next unread byte of the block
+    size_t blockLimit;             // bytes that may be given out: all but a held CR at the end
+    size_t blockFill;              // raw bytes in the block
+    int fileEnded;                 // a read of the file has returned nothing
+    int atEnd;                     // the end-of-file indicator: a read has met the end of the log
+    long long rawBytesRead;
+    long long fileSize;            // -1 when unknown
+    long long lineBreaksRead;      // line breaks given out so far
+    long long lastLineNumber;      // the physical line the last piece given out belongs to
+    int readErrorsFatal;           // 0 for a listing and a second read: a read error then ends the log
+    int readFailed;
+    int stamped;                   // the stamp below was taken when the log was opened
+    long long stampSize;
+    long long stampTime;
+    char givenBack[LOG_LINE_SIZE]; // a line unreadLogLine gave back, when givenBackLine is not 0
+    long long givenBackLine;
+};
+
+// The run's is run.log (analysis/RunState.h).
+
+// Opens the game log by its code page 932 path into log, closing what log had open. Returns 1 on
+// success; 0 when it can't be opened or is not a regular file (a folder, a FIFO, a device), decided
+// at once (log is then closed).
+int openLog(LogReader* log, const char* path);
 
 // The same for a native path, used as it is (vornix-cli's log as the command line gives it).
-int openNativeLog(const char* path);
+int openNativeLog(LogReader* log, const char* path);
 
 // The same for a listing outside a run (analysis/LobbyList.h): a read error of the file then ends the
 // log instead of the process, and logReadFailed tells of it.
-int openLogToList(const char* path);
+int openLogToList(LogReader* log, const char* path);
 
 // Takes an open stream, at its start, as the game log (closeLog closes it). Returns 1; 0 when file is
 // NULL.
-int adoptLog(FILE* file);
+int adoptLog(LogReader* log, FILE* file);
 
 // Starts reading the open log again from its first byte, for a second read that must see what the
 // first saw; a read error then ends the log instead of the process, and logReadFailed tells of it.
 // Returns 1 when the file's size and modification time are still those it had when it was opened; 0
 // when they changed or can't be told (nothing is read then).
-int rewindLog(void);
+int rewindLog(LogReader* log);
 
 // 1 when the open log's size and modification time are still those it had when it was opened.
-int logUnchanged(void);
+int logUnchanged(LogReader* log);
 
 // Closes the game log (nothing happens when none is open).
-void closeLog(void);
+void closeLog(LogReader* log);
 
 // Reads the next line into buffer: at most 79 bytes including the line break, then a zero. Returns 0
 // when the end-of-file indicator is set after the read (the buffer is then not to be used), 1 otherwise.
 // A read error of the file is no end: it goes through fatalError with MESSAGE_LOG_NOT_READ (but see
 // openLogToList and rewindLog).
-int readLogLine(char buffer[LOG_LINE_SIZE]);
+int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE]);
 
 // Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
 // with its number, and reading goes on after it. For a header line that turns out to begin the next
 // entry.
-void unreadLogLine(const char line[LOG_LINE_SIZE]);
+void unreadLogLine(LogReader* log, const char line[LOG_LINE_SIZE]);
 
 // The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
 // the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.
-long long logLineNumber(void);
+long long logLineNumber(const LogReader* log);
 
-// 1 when a log opened by openLogToList met a read error (its end came early), 0 otherwise.
-int logReadFailed(void);
+// 1 when a log opened by openLogToList, or rewound, met a read error (its end came early), 0
+// otherwise.
+int logReadFailed(const LogReader* log);
 
 // 1 once a read has met the end of the log, 0 before.
-int logAtEnd(void);
+int logAtEnd(const LogReader* log);
 
 // Bytes of the log file consumed so far, and its size in bytes (-1 when unknown); for progress.
-long long logBytesRead(void);
-long long logSize(void);
+long long logBytesRead(const LogReader* log);
+long long logSize(const LogReader* log);
 
 #endif

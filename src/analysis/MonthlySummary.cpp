@@ -1,7 +1,6 @@
 #include "analysis/MonthlySummary.h"
 
 #include "analysis/FatalError.h"
-#include "analysis/RunState.h"
 #include "text/Messages.h"
 #include "text/Text.h"
 
@@ -10,13 +9,18 @@
 
 enum { MONTH_GROWTH = 64, FIRST_INDEX_SIZE = 256 };
 
-void clearMonthlySummary(void)
+// What the index looks up: a month key and a kind.
+struct MonthKey {
+    const char* month;
+    int kind;
+};
+
+void clearMonthlySummary(MonthlySummary* summary)
 {
-    run.monthlySummary.count = 0;
-    run.monthlySummary.latest = 0;
-    run.monthlySummary.sorted = 1;
-    if (run.monthlySummary.index)
-        memset(run.monthlySummary.index, 0, sizeof(int) * (size_t)run.monthlySummary.indexSize);
+    summary->count = 0;
+    summary->latest = 0;
+    summary->sorted = 1;
+    clearNameIndex(&summary->index);
 }
 
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
@@ -32,14 +36,22 @@ static int isRow(const MonthRow* row, const char* month, int kind)
     return row->kind == kind && memcmp(row->month, month, MONTH_KEY_SIZE) == 0;
 }
 
-// The index slot of month and kind: the one holding its row, or the free one where it belongs.
-static int* indexSlot(const char* month, int kind)
+static int rowKeyed(const void* summary, int row, const void* key)
 {
-    unsigned mask = (unsigned)run.monthlySummary.indexSize - 1;
-    for (unsigned slot = (textHash(month) + (unsigned)kind) & mask;; slot = (slot + 1) & mask) {
-        int* entry = &run.monthlySummary.index[slot];
-        if (*entry == 0 || isRow(&run.monthlySummary.rows[*entry - 1], month, kind)) return entry;
-    }
+    const MonthKey* k = (const MonthKey*)key;
+    return isRow(&((const MonthlySummary*)summary)->rows[row], k->month, k->kind);
+}
+
+static uint32_t monthHash(const char* month, int kind)
+{
+    return textHash(month) + (uint32_t)kind;
+}
+
+// The index slot of month and kind: the one holding its row, or the free one where it belongs.
+static size_t indexSlot(const MonthlySummary* summary, const char* month, int kind)
+{
+    MonthKey key = {month, kind};
+    return findNameSlot(&summary->index, monthHash(month, kind), rowKeyed, summary, &key);
 }
 
 // Month keys in byte order, the four-player row of a month before its three-player one.
@@ -51,27 +63,20 @@ static int compareMonths(const void* a, const void* b)
     return order ? order : x->kind - y->kind;
 }
 
-// Makes the index size slots (a power of two above twice the rows) and enters every row.
-static void rebuildIndex(int size)
+// Enters every row anew, once the rows have moved.
+static void rebuildIndex(MonthlySummary* summary)
 {
-    if (size != run.monthlySummary.indexSize) {
-        int* index = (int*)realloc(run.monthlySummary.index, sizeof(int) * (size_t)size);
-        if (!index) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        run.monthlySummary.index = index;
-        run.monthlySummary.indexSize = size;
-    }
-    memset(run.monthlySummary.index, 0, sizeof(int) * (size_t)size);
-    for (int i = 0; i < run.monthlySummary.count; i++) {
-        const MonthRow* row = &run.monthlySummary.rows[i];
-        *indexSlot(row->month, row->kind) = i + 1;
+    clearNameIndex(&summary->index);
+    for (int i = 0; i < summary->count; i++) {
+        const MonthRow* row = &summary->rows[i];
+        enterName(&summary->index, indexSlot(summary, row->month, row->kind), monthHash(row->month, row->kind), i);
     }
 }
 
 // Appends an empty row for month and kind, growing the rows and the index as needed. Returns its
 // number.
-static int appendMonth(const char* month, int kind)
+static int appendMonth(MonthlySummary* summary, const char* month, int kind)
 {
-    MonthlySummary* summary = &run.monthlySummary;
     if (summary->count == summary->capacity) {
         int capacity = summary->capacity + (summary->capacity / 2 > MONTH_GROWTH ? summary->capacity / 2 : MONTH_GROWTH);
         MonthRow* rows = (MonthRow*)realloc(summary->rows, sizeof(MonthRow) * (size_t)capacity);
@@ -79,37 +84,35 @@ static int appendMonth(const char* month, int kind)
         summary->rows = rows;
         summary->capacity = capacity;
     }
+    if ((size_t)(summary->count + 1) * 2 >= summary->index.size) {
+        size_t size = summary->index.size ? summary->index.size * 2 : (size_t)FIRST_INDEX_SIZE;
+        if (!fitNameIndex(&summary->index, size)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    }
     MonthRow* row = &summary->rows[summary->count];
     memset(row, 0, sizeof *row);
     copyText(row->month, sizeof row->month, month);
     row->kind = kind;
     if (summary->count > 0 && compareMonths(&row[-1], row) > 0) summary->sorted = 0;
-    summary->count++;
-    if (summary->count * 2 >= summary->indexSize) {
-        rebuildIndex(summary->indexSize ? summary->indexSize * 2 : FIRST_INDEX_SIZE);
-        return summary->count - 1;
-    }
-    *indexSlot(row->month, kind) = summary->count;
-    return summary->count - 1;
+    enterName(&summary->index, indexSlot(summary, row->month, kind), monthHash(row->month, kind), summary->count);
+    return summary->count++;
 }
 
 // The row of month and kind, added when missing. The log is in time order, so the previous game's
 // row is tried first.
-static MonthRow* monthRow(const char* month, int kind)
+static MonthRow* monthRow(MonthlySummary* summary, const char* month, int kind)
 {
-    MonthlySummary* summary = &run.monthlySummary;
     if (summary->latest < summary->count && isRow(&summary->rows[summary->latest], month, kind))
         return &summary->rows[summary->latest];
-    int* slot = summary->indexSize ? indexSlot(month, kind) : NULL;
-    summary->latest = slot && *slot ? *slot - 1 : appendMonth(month, kind);
+    int found = summary->index.size ? nameSlotItem(&summary->index, indexSlot(summary, month, kind)) : -1;
+    summary->latest = found >= 0 ? found : appendMonth(summary, month, kind);
     return &summary->rows[summary->latest];
 }
 
-void addGameToMonth(const char* date, int kind, int rank, int score, double money)
+void addGameToMonth(MonthlySummary* summary, const char* date, int kind, int rank, int score, double money)
 {
     char month[MONTH_KEY_SIZE];
     cutMonthKey(month, date);
-    MonthRow* row = monthRow(month, kind);
+    MonthRow* row = monthRow(summary, month, kind);
     row->games++;
     if (score > 0) row->wins++;
     else if (score < 0) row->losses++;
@@ -121,19 +124,19 @@ void addGameToMonth(const char* date, int kind, int rank, int score, double mone
 }
 
 // 1 when every row comes before the one in front of it: a log kept newest first.
-static int descending(void)
+static int descending(const MonthlySummary* summary)
 {
-    for (int i = 1; i < run.monthlySummary.count; i++)
-        if (compareMonths(&run.monthlySummary.rows[i - 1], &run.monthlySummary.rows[i]) < 0) return 0;
+    for (int i = 1; i < summary->count; i++)
+        if (compareMonths(&summary->rows[i - 1], &summary->rows[i]) < 0) return 0;
     return 1;
 }
 
-void sortMonthlySummary(void)
+void sortMonthlySummary(MonthlySummary* summary)
 {
-    if (run.monthlySummary.sorted) return;
-    MonthRow* rows = run.monthlySummary.rows;
-    int count = run.monthlySummary.count;
-    if (descending()) {
+    if (summary->sorted) return;
+    MonthRow* rows = summary->rows;
+    int count = summary->count;
+    if (descending(summary)) {
         for (int i = 0, j = count - 1; i < j; i++, j--) {
             MonthRow row = rows[i];
             rows[i] = rows[j];
@@ -142,7 +145,7 @@ void sortMonthlySummary(void)
     } else {
         qsort(rows, (size_t)count, sizeof(MonthRow), compareMonths);
     }
-    rebuildIndex(run.monthlySummary.indexSize);
-    run.monthlySummary.latest = 0;
-    run.monthlySummary.sorted = 1;
+    rebuildIndex(summary);
+    summary->latest = 0;
+    summary->sorted = 1;
 }

@@ -2,6 +2,7 @@
 #define VORNIX_OPPONENTTABLE_H
 // One record per distinct opponent met in the run's accepted games, in the order first met.
 
+#include "text/NameIndex.h"
 #include "text/Text.h"
 
 #include <stddef.h>
@@ -21,49 +22,46 @@ struct OpponentRecord {
     float balance;        // sum of all shares
 };
 
-// A slot of the name index beside the records (OpponentTable.cpp tells how it works).
-struct IndexSlot {
-    uint32_t hash;   // hash of the record's name
-    int record;      // record index + 1; 0: the slot is free
-};
-
 struct OpponentTable {
     OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process
     int capacity;                   // records the block holds: 0, then a multiple of 1024
     int lastUsed;                   // index of the last record in use; -1 when empty
-    IndexSlot* indexSlots;          // the name index, used while the log is read; NULL until needed
-    size_t indexSize;               // its slots: 0 or a power of two of at least twice the capacity
+    NameIndex index;                // by name, used while the log is read: at least twice the
+                                    // capacity; no slots until needed
     OpponentRecord* spareRecords;   // the block reorderOpponents gathers into; kept between runs
     int spareCapacity;              // records it holds at least
 };
 
-// The run's table is run.opponentTable (analysis/RunState.h), which also offers opponentCount().
+// The run's table is run.opponentTable (analysis/RunState.h).
+
+// Number of records in use.
+inline int opponentCount(const OpponentTable* table) { return table->lastUsed + 1; }
 
 // Sets every record of the storage to zero and empties the table; the storage is kept.
-void clearOpponentTable(void);
+void clearOpponentTable(OpponentTable* table);
 
 // Returns the index of the record named name, appending a zeroed record when there is none. Growing
 // the storage by 1024 records ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
-int findOrAddOpponent(const char* name);
+int findOrAddOpponent(OpponentTable* table, const char* name);
 
 // A hint that name will be looked up soon: the part of the index where its lookup starts is fetched
 // from memory meanwhile. Changes nothing.
-void prefetchOpponent(const char* name);
+void prefetchOpponent(const OpponentTable* table, const char* name);
 
 // Adds one accepted game to the record of each seat but the player's: one game more, one above or below
 // (the player's score against the seat's; equal counts as below), and the seat's share added to the
 // balance and to the money won (a positive share) or lost, each addition rounded to float. Growing the
 // storage may end the process (findOrAddOpponent).
-void addGameToOpponents(const GameEntry* game);
+void addGameToOpponents(OpponentTable* table, const GameEntry* game);
 
 // Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
-// (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount() items
+// (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount items
 // naming each position once. The records are gathered into a second block, which then becomes the
 // storage; the old storage is kept as the next reordering's block (a report reorders three times).
 // Returns 0 when out of memory: then nothing has moved.
-int reorderOpponents(const uint64_t* order);
+int reorderOpponents(OpponentTable* table, const uint64_t* order);
 
 // Releases the storage and the reordering's block (the fatal-error exit).
-void releaseOpponentTable(void);
+void releaseOpponentTable(OpponentTable* table);
 
 #endif

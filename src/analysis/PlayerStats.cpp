@@ -1,61 +1,59 @@
 #include "analysis/PlayerStats.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/RunState.h"
 
 #include <string.h>
 
-void resetPlayerStats(void)
+void resetPlayerStats(PlayerTotals* totals, RecentResults* recent)
 {
-    memset(&run.playerTotals, 0, sizeof run.playerTotals);
-    run.previousResult = 0;
-    run.recentResults.next = 0;
+    memset(totals, 0, sizeof *totals);
+    recent->next = 0;
 }
 
 // Games, wins, losses, draws, best and worst score, rank sum and rank counts for the player's score s
 // and rank.
-static void countResult(int s, int rank)
+static void countResult(PlayerTotals* totals, int s, int rank)
 {
-    run.playerTotals.games++;
-    run.playerTotals.scoreSum += s;
+    totals->games++;
+    totals->scoreSum += s;
     if (s > 0) {
-        run.playerTotals.wins++;
-        if (s > run.playerTotals.bestScore) run.playerTotals.bestScore = s;
+        totals->wins++;
+        if (s > totals->bestScore) totals->bestScore = s;
     } else if (s < 0) {
-        run.playerTotals.losses++;
-        if (s < run.playerTotals.worstScore) run.playerTotals.worstScore = s;
+        totals->losses++;
+        if (s < totals->worstScore) totals->worstScore = s;
     } else {
-        run.playerTotals.draws++;
+        totals->draws++;
     }
-    run.playerTotals.rankSum += rank;
+    totals->rankSum += rank;
     // A rank outside 1 to 4 has no counter; it still counts in the rank sum.
-    if (rank >= 1 && rank <= 4) run.playerTotals.rankCounts[rank - 1]++;
+    if (rank >= 1 && rank <= 4) totals->rankCounts[rank - 1]++;
 }
 
 // A streak grows while the score keeps the sign of the previous one; the longest streaks are taken
 // only when a streak grows, so they are 0 or at least 2.
-static void countStreaks(int s)
+static void countStreaks(PlayerTotals* totals, int s)
 {
-    int sameSign = (s > 0 && run.previousResult > 0) || (s < 0 && run.previousResult < 0);
+    int sameSign = (s > 0 && totals->previousResult > 0) || (s < 0 && totals->previousResult < 0);
     if (sameSign && s > 0) {
-        run.playerTotals.currentWinStreak++;
-        if (run.playerTotals.currentWinStreak > run.playerTotals.longestWinStreak)
-            run.playerTotals.longestWinStreak = run.playerTotals.currentWinStreak;
+        totals->currentWinStreak++;
+        if (totals->currentWinStreak > totals->longestWinStreak)
+            totals->longestWinStreak = totals->currentWinStreak;
     } else if (sameSign) {
-        run.playerTotals.currentLossStreak++;
-        if (run.playerTotals.currentLossStreak > run.playerTotals.longestLossStreak)
-            run.playerTotals.longestLossStreak = run.playerTotals.currentLossStreak;
+        totals->currentLossStreak++;
+        if (totals->currentLossStreak > totals->longestLossStreak)
+            totals->longestLossStreak = totals->currentLossStreak;
     } else {
-        run.playerTotals.currentWinStreak = s > 0;
-        run.playerTotals.currentLossStreak = s < 0;
+        totals->currentWinStreak = s > 0;
+        totals->currentLossStreak = s < 0;
     }
-    run.previousResult = s;
+    totals->previousResult = s;
 }
 
-static void rememberResult(int s)
+static void rememberResult(RecentResults* recent, int s)
 {
-    run.recentResults.slots[run.recentResults.next] = s;
-    run.recentResults.next = (run.recentResults.next + 1) % RECENT_SLOTS;
+    recent->slots[recent->next] = s;
+    recent->next = (recent->next + 1) % RECENT_SLOTS;
 }
 
 void computeMoneyShares(GameEntry* game)
@@ -76,11 +74,11 @@ void computeMoneyShares(GameEntry* game)
     }
 }
 
-void addGameToTotals(const GameEntry* game)
+void addGameToTotals(PlayerTotals* totals, RecentResults* recent, const GameEntry* game)
 {
     const Seat* player = &game->seats[game->playerSeat];
-    countResult(player->score, player->rank);
-    addToPlaceSums(&run.playerTotals.kinds[gameKind(game->seatCount)], player->rank, player->score);
-    countStreaks(player->score);
-    rememberResult(player->score);
+    countResult(totals, player->score, player->rank);
+    addToPlaceSums(&totals->kinds[gameKind(game->seatCount)], player->rank, player->score);
+    countStreaks(totals, player->score);
+    rememberResult(recent, player->score);
 }

@@ -23,6 +23,7 @@ struct PlayerTotals {
     long long scoreSum;      // sum of the player's scores (64 bits: absurd logs must not overflow)
     long long rankSum;       // sum of the player's ranks
     PlaceSums kinds[GAME_KINDS];   // the places and scores of the four- and of the three-player games
+    int previousResult;      // the player's score in the previous accepted game; 0 at the start
 };
 // rankCounts, rankSum and scoreSum are over every game: figures of their own only while every game is
 // of one kind (singleKind of kinds); a history of both kinds shows those of each kind instead.
@@ -32,10 +33,10 @@ struct RecentResults {
     int next;                  // slot that receives the next result, 0 to 99
 };
 
-// The run's are run.playerTotals, run.recentResults and run.previousResult (analysis/RunState.h).
+// The run's are run.playerTotals and run.recentResults (analysis/RunState.h).
 
-// Clears the totals, run.previousResult and the ring's next-write index (not its slots).
-void resetPlayerStats(void);
+// Clears the totals and the ring's next-write index (not its slots).
+void resetPlayerStats(PlayerTotals* totals, RecentResults* recent);
 
 // Sets the share of each of game->seatCount seats: the money the player (at game->playerSeat) receives
 // from (positive) or pays to (negative) it. With P the sum of the positive scores, a seat of the
@@ -45,6 +46,6 @@ void computeMoneyShares(GameEntry* game);
 
 // Adds the player's result in one accepted game to the totals, those of its kind, the streaks and
 // the ring.
-void addGameToTotals(const GameEntry* game);
+void addGameToTotals(PlayerTotals* totals, RecentResults* recent, const GameEntry* game);
 
 #endif

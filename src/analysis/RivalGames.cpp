@@ -7,29 +7,32 @@
 #include <stdint.h>
 #include <string.h>
 
-RivalGames rivalGames;
+static int rivalNamed(const void* games, int rival, const void* name)
+{
+    return strcmp(((const RivalGames*)games)->rivals[rival].name, (const char*)name) == 0;
+}
 
 // The slot that holds name's number, or the free slot where it belongs (the index is never full).
-static int findSlot(const char* name)
+static size_t findSlot(const RivalGames* games, const char* name, uint32_t hash)
 {
-    int slot = (int)(textHash(name) & (RIVAL_INDEX_SIZE - 1));
-    while (rivalGames.index[slot] != 0 && strcmp(rivalGames.rivals[rivalGames.index[slot] - 1].name, name) != 0)
-        slot = (slot + 1) & (RIVAL_INDEX_SIZE - 1);
-    return slot;
+    return findNameSlot(&games->index, hash, rivalNamed, games, name);
 }
 
-void clearRivalGames(void)
+void clearRivalGames(RivalGames* games)
 {
-    rivalGames.count = 0;
-    memset(rivalGames.index, 0, sizeof rivalGames.index);
+    games->count = 0;
+    games->index.slots = games->slots;
+    games->index.size = RIVAL_INDEX_SIZE;
+    clearNameIndex(&games->index);
 }
 
-int addRival(const OpponentRecord* record)
+int addRival(RivalGames* games, const OpponentRecord* record)
 {
-    int slot = findSlot(record->name);
-    if (rivalGames.index[slot] != 0) return rivalGames.index[slot];
-    if (rivalGames.count == RIVAL_SLOTS) return 0;
-    Rival* rival = &rivalGames.rivals[rivalGames.count];
+    uint32_t hash = textHash(record->name);
+    size_t slot = findSlot(games, record->name, hash);
+    if (nameSlotItem(&games->index, slot) >= 0) return nameSlotItem(&games->index, slot) + 1;
+    if (games->count == RIVAL_SLOTS) return 0;
+    Rival* rival = &games->rivals[games->count];
     memset(rival, 0, sizeof *rival);
     copyText(rival->name, sizeof rival->name, record->name);
     rival->games = record->games;
@@ -37,13 +40,13 @@ int addRival(const OpponentRecord* record)
     rival->below = record->below;
     rival->balance = record->balance;
     rival->span = 1;
-    rivalGames.index[slot] = ++rivalGames.count;
-    return rivalGames.count;
+    enterName(&games->index, slot, hash, games->count);
+    return ++games->count;
 }
 
-int findRival(const char* name)
+int findRival(const RivalGames* games, const char* name)
 {
-    return rivalGames.index[findSlot(name)];
+    return nameSlotItem(&games->index, findSlot(games, name, textHash(name))) + 1;
 }
 
 // Every bucket is full: each pair becomes one bucket that ends where its second half ended.
@@ -88,12 +91,12 @@ static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
     row->share = seat->share;
 }
 
-void addGameToRivals(const GameEntry* game)
+void addGameToRivals(RivalGames* games, const GameEntry* game)
 {
     for (int i = 0; i < game->seatCount; i++) {
-        if (i == game->playerSeat) continue;
-        int number = findRival(game->seats[i].name);
-        if (number) addMeeting(&rivalGames.rivals[number - 1], game, &game->seats[i]);
+        if (seatIsPlayers(game, i)) continue;
+        int number = findRival(games, game->seats[i].name);
+        if (number) addMeeting(&games->rivals[number - 1], game, &game->seats[i]);
     }
 }
 

@@ -6,6 +6,7 @@
 // stays the same for a log of any length.
 
 #include "analysis/GameKind.h"
+#include "text/NameIndex.h"
 #include "text/Text.h"
 
 struct GameEntry;
@@ -55,23 +56,25 @@ struct Rival {
 struct RivalGames {
     Rival rivals[RIVAL_SLOTS];   // in the page's order
     int count;
-    int index[RIVAL_INDEX_SIZE]; // rival number (1-based) by the hash of its name; 0: free
+    NameSlot slots[RIVAL_INDEX_SIZE];   // the storage of index
+    NameIndex index;                    // the rivals by name; set up by clearRivalGames
 };
 
-extern RivalGames rivalGames;   // the run's; cleared by clearRivalGames
+// The run's is run.rivalGames (analysis/RunState.h). A RivalGames is not to be copied: its index
+// points into it.
 
-// Empties the list.
-void clearRivalGames(void);
+// Empties the list (and makes its index ready: the first call on a new record).
+void clearRivalGames(RivalGames* games);
 
 // Appends the opponent of the table's record, with its row's figures, unless it is in the list
 // already. Returns its number (1-based, its place on the page); 0 when the list is full.
-int addRival(const OpponentRecord* record);
+int addRival(RivalGames* games, const OpponentRecord* record);
 
 // The number of the opponent named name, 0 when it is not in the list.
-int findRival(const char* name);
+int findRival(const RivalGames* games, const char* name);
 
 // Adds the game to the rival of every seat but the player's that is in the list.
-void addGameToRivals(const GameEntry* game);
+void addGameToRivals(RivalGames* games, const GameEntry* game);
 
 // The games of rival (1 to 20, at most meetings), newest first: newest 0 is the last shared game.
 const RivalGame* recentRivalGame(const Rival* rival, int newest);

@@ -1,6 +1,5 @@
 #include "analysis/RunState.h"
 
-#include "analysis/RivalGames.h"
 #include "analysis/Trends.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
@@ -15,14 +14,17 @@ static RunState initialRunState(void)
     RunState state = {};
     state.opponentTable.records = NULL;
     state.opponentTable.lastUsed = -1;
+    state.opponentTable.index.slots = NULL;
     state.monthlySummary.rows = NULL;
     state.monthlySummary.sorted = 1;
-    state.monthlySummary.index = NULL;
+    state.monthlySummary.index.slots = NULL;
     for (KindDetails& details : state.detailedStats.kinds) {
         details.lobbies = NULL;
         details.lobbyIndex = NULL;
         details.byRate = NULL;
     }
+    state.log.fileSize = -1;
+    state.log.readErrorsFatal = 1;
     state.startTime = 0;
     state.progress = NULL;
     return state;
@@ -32,14 +34,14 @@ RunState run = initialRunState();
 
 void resetRunState(void)
 {
-    run.pass = PASS_MAIN;
-    clearOpponentTable();
-    clearRivalGames();
+    clearOpponentTable(&run.opponentTable);
+    clearRivalGames(&run.rivalGames);
     run.skippedEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
-    resetPlayerStats();
-    clearTrends();
-    clearDetailedStats();
+    run.readsFinished = 0;
+    resetPlayerStats(&run.playerTotals, &run.recentResults);
+    clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
+    clearDetailedStats(&run.detailedStats);
     clearLatestGames(&run.latestGames);
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }

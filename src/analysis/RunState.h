@@ -1,15 +1,20 @@
 #ifndef VORNIX_RUNSTATE_H
 #define VORNIX_RUNSTATE_H
-// What one analysis run owns, in one process-wide record: the counters the read loop updates, the
-// outcome of each of the run's tables, and the run driver's start time and progress hook. Analysis
-// counts into it, the table writers (analysis, report) fill in their outcomes, the report and the
-// front ends read it; resetRunState clears it at the start of every run.
+// What one analysis run owns, in one process-wide record: who the player is, the log it reads, the
+// structures its games are counted into (each with functions of its own that take it), the outcome
+// of each of the run's files, and the run driver's start time and progress hook. The game intake
+// hands each taken game to the structures, the report and the front ends read them; resetRunState
+// clears them at the start of every run.
 
 #include "analysis/DetailedStats.h"
+#include "analysis/GameIntake.h"
 #include "analysis/LatestGames.h"
+#include "analysis/LogReader.h"
 #include "analysis/MonthlySummary.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/PlayerIdentity.h"
 #include "analysis/PlayerStats.h"
+#include "analysis/RivalGames.h"
 #include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
@@ -21,34 +26,25 @@ enum {
     SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
 };
 
-enum RunPass {
-    PASS_MAIN,     // the first read: every consumer of a game
-    PASS_RIVALS    // the second read, with the page of each opponent: only analysis/RivalGames.h
-};
-
-// What one read of the log met, so that the second read can tell a log that changed under it.
-struct ReadTally {
-    long long entries;   // entries begun: lines that begin with "<"
-    long long bytes;     // bytes of the file consumed
-    int broken;          // broken entries among them
-    int stopped;         // 1 when a broken entry ended the read (the second one stops at the first
-                         // it meets without the tolerant reading: the first read met none)
-};
 
 struct RunState {
-    int pass;                       // RunPass of the read in progress; PASS_MAIN at the start
+    PlayerIdentity player;          // whose games the run reads; set by the run driver before the
+                                    // first read
     // Counted while the log is read.
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
                                                   // header line of one cut short by the next)
-    ReadTally reads[2];             // by RunPass, filled by readGames
+    ReadTally reads[2];             // the first read's, and the second's with the page of each
+                                    // opponent
+    int readsFinished;              // reads of the log done: 0 while the first is in progress
     PlayerTotals playerTotals;
     RecentResults recentResults;
-    int previousResult;             // the player's score in the previous accepted game; 0 at the start
     OpponentTable opponentTable;    // its storage outlives the run
     MonthlySummary monthlySummary;  // fed only with the progress option; its storage outlives the run
     TrendSeries trendSeries;        // fed only with the progress option
     TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
+    RivalGames rivalGames;          // the opponents with a page and their shared games, fed only by
+                                    // the second read
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
     LatestGames latestGames;        // fed only with the option 詳しい成績
@@ -56,16 +52,14 @@ struct RunState {
     RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
 
     // The run driver's: not cleared by resetRunState.
+    LogReader log;                  // the game log the run reads, opened by the front end
     time_t startTime;               // taken as the run's very first step
     void (*progress)(void);         // when set, called by the read loop at every line of the log, for
-                                    // a progress display (logBytesRead and logSize tell how far the run
+                                    // a progress display (logBytesRead and logSize of log tell how far the run
                                     // has come); NULL, the default: nothing is called
 };
 
 extern RunState run;
-
-// Number of records in use in the run's opponent table.
-inline int opponentCount(void) { return run.opponentTable.lastUsed + 1; }
 
 // Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
 // game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep

@@ -57,7 +57,7 @@ int writeConditionSummaryTable(void)
     TableFile table = { run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream,
                         singleKind(run.playerTotals.kinds) < 0 };
     if (writeText(table.file, TABLE_HEADER) && writeText(table.file, table.mixed ? "\t人数\n" : "\n"))
-        visitConditionRows(writeRow, &table);
+        visitConditionRows(&run.detailedStats, writeRow, &table);
     finishRunOutput(OUTPUT_CONDITION_SUMMARY);
     return 1;
 }

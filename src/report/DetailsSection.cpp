@@ -162,7 +162,7 @@ static void writeConditionRow(const ConditionRow* row, void* context)
 static void writeConditions(void)
 {
     ConditionRows rows = { singleKind(run.playerTotals.kinds) < 0, NULL, 0, 0 };
-    signed char* marks = conditionRowMarks(&rows.count);
+    signed char* marks = conditionRowMarks(&run.detailedStats, &rows.count);
     rows.marks = marks;
     reportPrintf("<h4>条件別成績</h4>\n<table cellspacing=\"0\">\n<tr>");
     static const char* const headings[] = { "区分", "条件", "人数", "対局数", "平均順位", "95%範囲", "1位率",
@@ -170,7 +170,7 @@ static void writeConditions(void)
     for (const char* heading : headings)
         if (rows.mixed || heading != headings[2]) reportPrintf("<td class=\"center\">%s</td>", heading);
     reportPrintf("</tr>\n");
-    visitConditionRows(writeConditionRow, &rows);
+    visitConditionRows(&run.detailedStats, writeConditionRow, &rows);
     free(marks);
     reportPrintf("</table>\n");
     reportPrintf("<p>「95%%範囲」は平均順位の範囲です。その後の「良い」「悪い」は、その行の平均順位が同じ区分・"
@@ -229,7 +229,7 @@ static void computeRecentForm(RecentFormView* view)
         view->compared[kind] = 0;
         view->firstRow[kind] = view->count;
         if (view->only >= 0 && kind != view->only) continue;
-        view->compared[kind] = kindFormBlocks(kind, &view->latest[kind], &view->earlier[kind]);
+        view->compared[kind] = kindFormBlocks(&run.detailedStats, kind, &view->latest[kind], &view->earlier[kind]);
         if (!view->compared[kind]) continue;
         compareFormBlocks(&view->latest[kind], &view->earlier[kind], &view->rows[view->count]);
         view->count += FORM_ROWS;
@@ -284,7 +284,7 @@ static void writeRecentForm(void)
 void writeDetailsSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの詳しい成績 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeTotals();

@@ -40,7 +40,7 @@ void writeLatestGamesSection(void)
     const LatestGames* latest = &run.latestGames;
     int shown = latestGameCount(latest);
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3 id=\"latest\">☆ %sさんの最新の%d局（新しい順） ☆</h3>\n", id, shown);
     reportPrintf("<div class=\"indent\">\n<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td>日付</td><td>時刻</td><td class=\"id\">ロビー</td><td class=\"center\">レート</td>"

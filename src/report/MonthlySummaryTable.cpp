@@ -48,7 +48,7 @@ void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed)
 static int writeLines(FILE* file)
 {
     if (!writeText(file, TABLE_HEADER)) return 0;
-    sortMonthlySummary();
+    sortMonthlySummary(&run.monthlySummary);
     int mixed = singleKind(run.playerTotals.kinds) < 0;
     char line[MONTH_LABEL_SIZE + 256];
     for (int i = 0; i < run.monthlySummary.count; i++) {

@@ -36,7 +36,7 @@ void writeOpponentName(const char* name)
 {
     char escaped[HTML_ID_SIZE];
     escapeHtml(escaped, sizeof escaped, name);
-    if (rivalsPageHref && findRival(name)) {
+    if (rivalsPageHref && findRival(&run.rivalGames, name)) {
         char anchor[RIVAL_ANCHOR_SIZE];
         formatRivalAnchor(anchor, name);
         reportPrintf("<a href=\"%s#%s\">%s</a>", rivalsPageHref, anchor, escaped);
@@ -111,10 +111,10 @@ static void closeSection(void)
 void writeMostPlayedList(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     for (int column = 0; column < 2; column++) {
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
@@ -131,7 +131,7 @@ static void writeRanking(const char* heading)
 {
     reportPrintf("%s", heading);
     openSection();
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     openColumn(COLUMN_TOP);
     for (int i = 0; i < RANKING_ROWS && i < n; i++)
         writeOpponentRow(&run.opponentTable.records[i], i + 1, ROW_END_TOP);

@@ -38,7 +38,7 @@ int writeOpponentSummaryTable(void)
     TextRow row;
     startRowsIn(&row, file, rowBuffer, sizeof rowBuffer);
     rowText(&row, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\n");
-    for (int i = 0; i < opponentCount(); i++)
+    for (int i = 0; i < opponentCount(&run.opponentTable); i++)
         writeRecordLine(&row, &run.opponentTable.records[i]);
     writeRow(&row);
     finishRunOutput(OUTPUT_OPPONENT_SUMMARY);

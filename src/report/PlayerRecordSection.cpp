@@ -19,7 +19,7 @@ static void writeCounts(void)
     reportPrintf("闘牌回数：<span style=\"font-size:20\">%6d</span> 回", t->games);
     reportPrintf(" （ <span style=\"font-size:20\">%d</span> 勝 <span style=\"font-size:20\">%d</span> 敗 <span style=\"font-size:20\">%d</span> 引分 ）<BR>\n",
                  t->wins, t->losses, t->draws);
-    reportPrintf("延べ対戦人数：<span style=\"font-size:20\">%6d</span> 人\n", opponentCount());
+    reportPrintf("延べ対戦人数：<span style=\"font-size:20\">%6d</span> 人\n", opponentCount(&run.opponentTable));
 }
 
 // The left cell: averages, best and worst score.
@@ -85,7 +85,7 @@ static void writeRecords(void)
 void writePlayerRecordSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの戦績 ☆</h3>\n", id);
     if (settings.details) writeSummarySection();
     reportPrintf("<div class=\"indent\">\n");

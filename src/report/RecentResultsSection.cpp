@@ -69,7 +69,7 @@ static void writeStreakLine(void)
 void writeRecentResultsSection(void)
 {
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの最近の戦績 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     reportPrintf("<table cellspacing=\"0\">\n");

@@ -156,12 +156,12 @@ static void writeSection(const Rival* rival, const ColorScheme* scheme, const ch
 // together and the balance.
 static void writeIndex(void)
 {
-    reportPrintf("<h4 id=\"index\">目次（%d 人）</h4>\n", rivalGames.count);
+    reportPrintf("<h4 id=\"index\">目次（%d 人）</h4>\n", run.rivalGames.count);
     reportPrintf("<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td></td><td class=\"id\">ID</td><td class=\"center\">回数</td>"
                  "<td class=\"center\">収支</td></tr>\n");
-    for (int i = 0; i < rivalGames.count; i++) {
-        const Rival* rival = &rivalGames.rivals[i];
+    for (int i = 0; i < run.rivalGames.count; i++) {
+        const Rival* rival = &run.rivalGames.rivals[i];
         char name[HTML_ID_SIZE];
         char anchor[RIVAL_ANCHOR_SIZE];
         escapeHtml(name, sizeof name, rival->name);
@@ -180,7 +180,7 @@ int writeRivalsPage(void)
     FILE* previous = reportStream;
     reportStream = run.outputs[OUTPUT_RIVALS].file.stream;
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     static char link[4096];
     static char reportHref[REPORT_HREF_SIZE];
     formatSiblingLink(link, sizeof link, REPORT_FILE_NAME);
@@ -194,7 +194,7 @@ int writeRivalsPage(void)
     writeIndex();
     reportPrintf("</div>\n");
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
-    for (int i = 0; i < rivalGames.count; i++) writeSection(&rivalGames.rivals[i], scheme, reportHref);
+    for (int i = 0; i < run.rivalGames.count; i++) writeSection(&run.rivalGames.rivals[i], scheme, reportHref);
     reportPrintf("<hr>\n");
     reportPrintf("</body></html>\n");
     reportStream = previous;

@@ -126,7 +126,7 @@ static int firstShownRow(const MonthRow* rows, int count, int* months)
 // says so, so that it stays as small as for any other log (the table file holds them all).
 static void writeMonthTable(void)
 {
-    sortMonthlySummary();
+    sortMonthlySummary(&run.monthlySummary);
     const MonthRow* rows = run.monthlySummary.rows;
     int count = run.monthlySummary.count;
     int months;
@@ -155,7 +155,7 @@ void writeTrendsSection(void)
 {
     const ColorScheme* scheme = colorSchemeFor(settings.colorScheme);
     char id[HTML_ID_SIZE];
-    escapeHtml(id, sizeof id, settings.currentId);
+    escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんの成績の推移 ☆</h3>\n", id);
     reportPrintf("<div class=\"indentmargin\">\n");
     writeRunBalanceChart(scheme);

@@ -5,7 +5,7 @@
 // rank, and the monthly summary as a table. The charts are inline SVG drawn in the colours of the
 // chosen scheme: no script and nothing outside the page.
 
-// Writes the section from settings.currentId, settings.colorScheme, run.trendSeries and
+// Writes the section from run.player, settings.colorScheme, run.trendSeries and
 // run.monthlySummary. Reads only; run.trendSeries holds at least one game whenever a report is
 // written with the option.
 void writeTrendsSection(void);

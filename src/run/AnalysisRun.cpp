@@ -1,9 +1,11 @@
 #include "run/AnalysisRun.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
@@ -14,22 +16,33 @@
 #include "settings/SettingsFile.h"
 #include "settings/AppPaths.h"
 #include "text/Messages.h"
+#include "text/PlayerId.h"
 #include "text/Text.h"
 
 #include <stdio.h>
+#include <string.h>
 
 const char FOLDER_LOCK_NAME[] = "vornix.lock";
 int folderLockWait = 30000;
 
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
+// One read of the open log from where it stands, its tally kept in run.reads.
+static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry*, void*),
+                    int (*onBroken)(const GameEntry*, void*))
+{
+    GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
+    readGames(&run.log, &reading);
+    run.reads[run.readsFinished++] = reading.tally;
+}
+
 // 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
 // no broken entry the first would have ended the run on, and no read error.
 static int secondReadMatches(void)
 {
-    const ReadTally* first = &run.reads[PASS_MAIN];
-    const ReadTally* second = &run.reads[PASS_RIVALS];
-    return !second->stopped && !logReadFailed() && second->entries == first->entries && second->broken == first->broken &&
+    const ReadTally* first = &run.reads[0];
+    const ReadTally* second = &run.reads[1];
+    return !second->stopped && !logReadFailed(&run.log) && second->entries == first->entries && second->broken == first->broken &&
            second->bytes == first->bytes;
 }
 
@@ -42,12 +55,10 @@ static void makeRivalsPage(void)
 {
     if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
     chooseRivals();
-    int unchanged = rewindLog();
+    int unchanged = rewindLog(&run.log);
     if (unchanged) {
-        run.pass = PASS_RIVALS;
-        readGames(acceptGame);
-        run.pass = PASS_MAIN;
-        unchanged = logUnchanged() && secondReadMatches();
+        readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
+        unchanged = logUnchanged(&run.log) && secondReadMatches();
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
@@ -104,6 +115,7 @@ static int analyseLog(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    setPlayerIdentity(&run.player, settings.currentId);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
@@ -112,7 +124,7 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
-    readGames(acceptGame);
+    readLog(hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
@@ -125,10 +137,24 @@ static int analyseLog(void)
     return writeReport() ? ANALYSIS_DONE : ANALYSIS_REPORT_FAILED;
 }
 
+// A fatal error's clean-up: every output of the run gives up its temporary file (a placed table its
+// name), so the previous files stay.
+static void withdrawRunOutputs(void)
+{
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
+}
+
+static void releaseRunStorage(void)
+{
+    releaseOpponentTable(&run.opponentTable);
+}
+
 int runAnalysis(void)
 {
     if (!lockOutputFolder()) return refuseBusyFolder();
+    onFatalError(withdrawRunOutputs);
     onFatalError(releaseFolderLock);
+    onFatalError(releaseRunStorage);
     int result = analyseLog();
     releaseFolderLock();
     return result;
@@ -136,10 +162,96 @@ int runAnalysis(void)
 
 int runPercentRead(void)
 {
-    long long size = logSize();
+    long long size = logSize(&run.log);
     if (size <= 0) return 0;
-    long long read = logBytesRead();
+    long long read = logBytesRead(&run.log);
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
-    return (run.pass == PASS_RIVALS ? 100 + percent : percent) / 2;
+    return (run.readsFinished ? 100 + percent : percent) / 2;
+}
+
+// The Windows program writes to the desktop or to the program folder; vornix-cli to the folder given
+// (empty: the current directory). Returns 0 when vornix-cli's can't be entered. The code page 932 form
+// in outputFolder serves the Windows links; the POSIX links take the native directory, so there a
+// deep one may leave it empty.
+static int enterOutputFolder(const RunRequest* request)
+{
+    if (!request->native) {
+        const char* folder = settings.reportOnDesktop == 1 ? appPaths.desktopFolder : appPaths.appFolder;
+        copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder);
+        setCurrentDirectory(appPaths.outputFolder);
+        return 1;
+    }
+    if (request->outputFolder[0] && !setNativeCurrentDirectory(request->outputFolder)) return 0;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    return 1;
+}
+
+// The log is opened before the folder changes, so that a relative path means what the user meant.
+// Returns the refusal, or ANALYSIS_DONE when the run may start; outcome->message names the refusal.
+static int prepareRun(const RunRequest* request, AnalysisOutcome* outcome)
+{
+    if (!idIsValid(settings.currentId)) {
+        copyText(outcome->message, sizeof outcome->message, MESSAGE_ID_NOT_A_FILE_NAME);
+        return ANALYSIS_ID_REFUSED;
+    }
+    // A native path may hold what code page 932 can't show: that message names none.
+    if (!(request->native ? openNativeLog(&run.log, request->logPath) : openLog(&run.log, request->logPath))) {
+        if (request->native)
+            copyText(outcome->message, sizeof outcome->message, MESSAGE_LOG_NOT_OPENED);
+        else
+            snprintf(outcome->message, sizeof outcome->message, MESSAGE_LOG_NOT_FOUND, request->logPath);
+        return ANALYSIS_LOG_NOT_OPENED;
+    }
+    if (!enterOutputFolder(request)) {
+        closeLog(&run.log);
+        copyText(outcome->message, sizeof outcome->message, MESSAGE_NO_OUTPUT_FOLDER);
+        return ANALYSIS_NO_FOLDER;
+    }
+    if (request->progress && logSize(&run.log) > request->progressMinSize) run.progress = request->progress;
+    if (request->starting) request->starting();
+    return ANALYSIS_DONE;
+}
+
+// The outputs as the run left them, and what is missing: every output the run makes that is not in
+// place; after a failed report only the report, since the tables were withheld with it.
+static void takeOutputs(AnalysisOutcome* outcome)
+{
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        const RunOutput* output = &run.outputs[kind];
+        OutputOutcome* taken = &outcome->outputs[kind];
+        copyText(taken->name, sizeof taken->name, output->name);
+        taken->made = runMakesOutput(kind);
+        taken->created = output->created;
+        taken->written = output->written;
+        taken->inTheWay = output->file.inTheWay;
+        if (!taken->made || taken->written) continue;
+        if (outcome->result == ANALYSIS_DONE || kind == OUTPUT_REPORT) outcome->missing = 1;
+    }
+}
+
+static int exitCodeOf(const AnalysisOutcome* outcome)
+{
+    if (outcome->result == ANALYSIS_FOLDER_BUSY || outcome->result == ANALYSIS_REPORT_FAILED) return 3;
+    if (outcome->result != ANALYSIS_DONE) return 2;
+    return outcome->missing ? 3 : 0;
+}
+
+void runRequested(const RunRequest* request, AnalysisOutcome* outcome)
+{
+    memset(outcome, 0, sizeof *outcome);
+    outcome->result = prepareRun(request, outcome);
+    if (outcome->result == ANALYSIS_DONE) {
+        outcome->result = runAnalysis();
+        closeLog(&run.log);
+        takeOutputs(outcome);
+        outcome->skippedEntries = run.skippedEntries;
+        if (run.skippedEntries) skippedLinesText(outcome->skippedLines, sizeof outcome->skippedLines);
+    }
+    outcome->exitCode = exitCodeOf(outcome);
+}
+
+void closeRunLog(void)
+{
+    closeLog(&run.log);
 }

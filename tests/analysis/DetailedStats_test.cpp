@@ -42,7 +42,7 @@ static void accept(const Game& g)
     entry.seats[1] = Seat{"A", g.rank == 1 ? 2 : 1, -g.score, 0.0f};
     for (int i = 2; i < g.seats; i++) entry.seats[i] = Seat{"B", i + 1, 0, 0.0f};
     computeMoneyShares(&entry);
-    ASSERT_TRUE(acceptGame(&entry));
+    ASSERT_TRUE(acceptGame(&entry, NULL));
 }
 
 static void collect(const ConditionRow* row, void* context)
@@ -55,7 +55,7 @@ static void collect(const ConditionRow* row, void* context)
 static std::vector<std::string> conditionRows(void)
 {
     std::vector<std::string> rows;
-    visitConditionRows(collect, &rows);
+    visitConditionRows(&run.detailedStats, collect, &rows);
     return rows;
 }
 
@@ -112,8 +112,8 @@ TEST(DetailedStats, BlocksComeFromTheLatestGamesOfTheRing)
         accept({i > 1000 ? (i % 2 ? 1 : 3) : (i % 4) + 1, i > 1000 ? 3 : 4, '1', "一般", "12:00", 0, i});
     // Each kind's blocks are of its own games only: its latest half against every earlier game.
     FormBlock last, before, three, threeBefore;
-    ASSERT_TRUE(kindFormBlocks(KIND_FOUR, &last, &before));
-    ASSERT_TRUE(kindFormBlocks(KIND_THREE, &three, &threeBefore));
+    ASSERT_TRUE(kindFormBlocks(&run.detailedStats, KIND_FOUR, &last, &before));
+    ASSERT_TRUE(kindFormBlocks(&run.detailedStats, KIND_THREE, &three, &threeBefore));
     EXPECT_NEAR(last.score.mean, 750.5, 1e-9);     // 501 to 1000
     EXPECT_NEAR(before.score.mean, 250.5, 1e-9);   // 1 to 500
     EXPECT_NEAR(three.score.mean, 1150.5, 1e-9);   // 1101 to 1200
@@ -133,7 +133,7 @@ TEST(DetailedStats, MarksSetARowOnlyAgainstItsGroupOfItsKind)
         accept({3, 3, '0', "一般", "12:00", 0, -10});
     }
     int count = 0;
-    signed char* marks = conditionRowMarks(&count);
+    signed char* marks = conditionRowMarks(&run.detailedStats, &count);
     // 人数 4, 3; 対局 東風 半荘 (4), 東風 (3); then one row per kind for the lobby, rate and time band.
     EXPECT_EQ(std::vector<int>(marks, marks + count), std::vector<int>({0, 0, -1, 1, 0, 0, 0, 0, 0, 0, 0}));
     free(marks);

@@ -14,7 +14,7 @@ TEST(FatalErrorDeathTest, ShowsTheFormattedMessageAndEnds)
     RunFolder folder;
     EXPECT_EXIT(
         {
-            findOrAddOpponent("someone");
+            findOrAddOpponent(&run.opponentTable, "someone");
             fatalError("%s%d", "牌譜", 7);
         },
         ::testing::ExitedWithCode(1), "message: " + hexOf("牌譜7"));

@@ -12,12 +12,12 @@ static std::vector<std::string> readAllLines(void)
 {
     std::vector<std::string> lines;
     char buffer[LOG_LINE_SIZE];
-    while (readLogLine(buffer)) {
-        EXPECT_FALSE(logAtEnd());
+    while (readLogLine(&run.log, buffer)) {
+        EXPECT_FALSE(logAtEnd(&run.log));
         lines.push_back(buffer);
     }
-    EXPECT_TRUE(logAtEnd());
-    EXPECT_EQ(readLogLine(buffer), 0);
+    EXPECT_TRUE(logAtEnd(&run.log));
+    EXPECT_EQ(readLogLine(&run.log, buffer), 0);
     return lines;
 }
 
@@ -97,7 +97,7 @@ TEST(LogReader, NumbersThePhysicalLines)
         openLogText(c.input);
         std::vector<long long> numbers;
         char buffer[LOG_LINE_SIZE];
-        while (readLogLine(buffer)) numbers.push_back(logLineNumber());
+        while (readLogLine(&run.log, buffer)) numbers.push_back(logLineNumber(&run.log));
         EXPECT_EQ(numbers, c.numbers);
     }
 }
@@ -125,7 +125,7 @@ TEST(LogReader, LineBreaksAcrossBlocksAreTranslatedAlike)
         raw += c.tail;
         RunFolder folder;
         openLogText(raw);
-        EXPECT_EQ(logSize(), (long long)raw.size());
+        EXPECT_EQ(logSize(&run.log), (long long)raw.size());
         EXPECT_EQ(readAllLines(), expectedLines(raw));
     }
 }
@@ -149,10 +149,10 @@ TEST(LogReader, OnlyARegularFileOpens)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        EXPECT_EQ(c.native ? openNativeLog(c.path) : openLog(c.path), c.opens);
+        EXPECT_EQ(c.native ? openNativeLog(&run.log, c.path) : openLog(&run.log, c.path), c.opens);
         char buffer[LOG_LINE_SIZE];
-        EXPECT_EQ(readLogLine(buffer), c.opens);
-        closeLog();
+        EXPECT_EQ(readLogLine(&run.log, buffer), c.opens);
+        closeLog(&run.log);
     }
 }
 
@@ -175,6 +175,6 @@ TEST(LogReader, AnyMixOfLineBreaksReadsAsTheTextModeRule)
         RunFolder folder;
         openLogText(raw);
         ASSERT_EQ(readAllLines(), expectedLines(raw));
-        EXPECT_EQ(logBytesRead(), (long long)raw.size());
+        EXPECT_EQ(logBytesRead(&run.log), (long long)raw.size());
     }
 }

@@ -22,19 +22,19 @@ static int scanIndex(std::vector<std::string>& model, const std::string& name)
 
 TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
 {
-    releaseOpponentTable();
-    clearOpponentTable();
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
     EXPECT_EQ(run.opponentTable.capacity, 0);
-    EXPECT_EQ(findOrAddOpponent("p0"), 0);
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p0"), 0);
     EXPECT_EQ(run.opponentTable.capacity, 1024);
-    for (int i = 1; i < 1024; i++) findOrAddOpponent(("p" + std::to_string(i)).c_str());
+    for (int i = 1; i < 1024; i++) findOrAddOpponent(&run.opponentTable, ("p" + std::to_string(i)).c_str());
     run.opponentTable.records[5].games = 7;
     run.opponentTable.records[5].balance = -12.5f;
     EXPECT_EQ(run.opponentTable.capacity, 1024);
 
-    EXPECT_EQ(findOrAddOpponent("p1024"), 1024);
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p1024"), 1024);
     EXPECT_EQ(run.opponentTable.capacity, 2048);
-    EXPECT_EQ(opponentCount(), 1025);
+    EXPECT_EQ(opponentCount(&run.opponentTable), 1025);
     EXPECT_STREQ(run.opponentTable.records[5].name, "p5") << "records survive the growth";
     EXPECT_EQ(run.opponentTable.records[5].games, 7);
     EXPECT_EQ(run.opponentTable.records[5].balance, -12.5f);
@@ -42,14 +42,14 @@ TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
     EXPECT_STREQ(added.name, "p1024");
     EXPECT_EQ(added.games + added.above + added.below, 0) << "a record added after growth starts at 0";
     EXPECT_EQ(added.moneyLost + added.moneyWon + added.balance, 0.0f);
-    EXPECT_EQ(findOrAddOpponent("p5"), 5) << "lookups still find the old records";
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p5"), 5) << "lookups still find the old records";
 }
 
 TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
 {
     // Names that repeat, differ only in case, or are prefixes of each other, over several growths.
-    releaseOpponentTable();
-    clearOpponentTable();
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
     std::vector<std::string> model;
     unsigned state = 12345;
     for (int step = 0; step < 20000; step++) {
@@ -57,9 +57,9 @@ TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
         unsigned pick = (state >> 8) % 3000;
         std::string name = (pick % 2 ? "n" : "N") + std::to_string(pick / 2);
         int expected = scanIndex(model, name);
-        ASSERT_EQ(findOrAddOpponent(name.c_str()), expected) << name;
+        ASSERT_EQ(findOrAddOpponent(&run.opponentTable, name.c_str()), expected) << name;
     }
-    ASSERT_EQ(opponentCount(), (int)model.size());
+    ASSERT_EQ(opponentCount(&run.opponentTable), (int)model.size());
     for (size_t i = 0; i < model.size(); i++) ASSERT_STREQ(run.opponentTable.records[i].name, model[i].c_str());
     EXPECT_EQ(run.opponentTable.capacity % 1024, 0);
 }
@@ -67,35 +67,35 @@ TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
 TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
 {
     // A scan per lookup would need some 5 * 10^11 name comparisons here.
-    releaseOpponentTable();
-    clearOpponentTable();
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
     char name[ID_SIZE];
     for (int i = 0; i < 1000000; i++) {
         snprintf(name, sizeof name, "o%d", i);
-        ASSERT_EQ(findOrAddOpponent(name), i);
+        ASSERT_EQ(findOrAddOpponent(&run.opponentTable, name), i);
     }
-    EXPECT_EQ(findOrAddOpponent("o123456"), 123456);
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "o123456"), 123456);
     EXPECT_EQ(run.opponentTable.capacity, 1000448);
 }
 
 TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
 {
-    releaseOpponentTable();
-    clearOpponentTable();
-    for (int i = 0; i < 1500; i++) findOrAddOpponent(("old" + std::to_string(i)).c_str());
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
+    for (int i = 0; i < 1500; i++) findOrAddOpponent(&run.opponentTable, ("old" + std::to_string(i)).c_str());
     run.opponentTable.records[3].games = 9;
     OpponentRecord* storage = run.opponentTable.records;
 
-    clearOpponentTable();
-    EXPECT_EQ(opponentCount(), 0);
+    clearOpponentTable(&run.opponentTable);
+    EXPECT_EQ(opponentCount(&run.opponentTable), 0);
     EXPECT_EQ(run.opponentTable.capacity, 2048);
     EXPECT_EQ(run.opponentTable.records, storage);
     static const OpponentRecord zero = {};
     for (int i = 0; i < run.opponentTable.capacity; i++)
         ASSERT_EQ(memcmp(&run.opponentTable.records[i], &zero, sizeof zero), 0) << "record " << i;
 
-    EXPECT_EQ(findOrAddOpponent("old3"), 0) << "names of the previous run are forgotten";
-    EXPECT_EQ(findOrAddOpponent("new"), 1);
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "old3"), 0) << "names of the previous run are forgotten";
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "new"), 1);
     EXPECT_EQ(run.opponentTable.records[0].games, 0);
 }
 
@@ -104,15 +104,15 @@ TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
 // makes sure the request fails.
 static void growBeyondMemory(void)
 {
-    releaseOpponentTable();
-    clearOpponentTable();
-    findOrAddOpponent("first");
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
+    findOrAddOpponent(&run.opponentTable, "first");
     run.opponentTable.capacity = 1 << 30;
     run.opponentTable.lastUsed = run.opponentTable.capacity - 1;
     struct rlimit limit;
     limit.rlim_cur = limit.rlim_max = 4ull << 30;
     setrlimit(RLIMIT_AS, &limit);
-    findOrAddOpponent("second");
+    findOrAddOpponent(&run.opponentTable, "second");
 }
 
 TEST(OpponentTableDeathTest, GrowthWithoutMemoryIsFatal)
@@ -123,19 +123,19 @@ TEST(OpponentTableDeathTest, GrowthWithoutMemoryIsFatal)
 
 TEST(OpponentTable, ReorderMovesEachRecordToItsPlaceAndKeepsTheCount)
 {
-    releaseOpponentTable();
-    clearOpponentTable();
-    for (const char* name : {"a", "b", "c", "d"}) findOrAddOpponent(name);
+    releaseOpponentTable(&run.opponentTable);
+    clearOpponentTable(&run.opponentTable);
+    for (const char* name : {"a", "b", "c", "d"}) findOrAddOpponent(&run.opponentTable, name);
     run.opponentTable.records[2].games = 5;
     // The high bits are the caller's; only the low 32 bits name the position.
     const uint64_t order[] = {2 | 7ull << 32, 0, 3 | 1ull << 40, 1};
-    ASSERT_EQ(reorderOpponents(order), 1);
+    ASSERT_EQ(reorderOpponents(&run.opponentTable, order), 1);
     std::string names;
-    for (int i = 0; i < opponentCount(); i++) names += run.opponentTable.records[i].name;
+    for (int i = 0; i < opponentCount(&run.opponentTable); i++) names += run.opponentTable.records[i].name;
     EXPECT_EQ(names, "cadb");
     EXPECT_EQ(run.opponentTable.records[0].games, 5) << "whole records move";
-    ASSERT_EQ(reorderOpponents(order), 1) << "the old storage serves as the next block";
+    ASSERT_EQ(reorderOpponents(&run.opponentTable, order), 1) << "the old storage serves as the next block";
     names.clear();
-    for (int i = 0; i < opponentCount(); i++) names += run.opponentTable.records[i].name;
+    for (int i = 0; i < opponentCount(&run.opponentTable); i++) names += run.opponentTable.records[i].name;
     EXPECT_EQ(names, "dcba");
 }

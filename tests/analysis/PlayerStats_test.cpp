@@ -39,7 +39,7 @@ static GameEntry game(int rate, const int* ranks, const int* scores, int p = 0)
 static void addGame(int rate, const int* ranks, const int* scores)
 {
     GameEntry entry = game(rate, ranks, scores);
-    ASSERT_TRUE(acceptGame(&entry));
+    ASSERT_TRUE(acceptGame(&entry, NULL));
 }
 
 // Adds a game in which the player scores s and the others share -s (rate 0, ranks by sign).
@@ -93,7 +93,7 @@ TEST(PlayerStats, CountsGamesScoresAndRanks)
     EXPECT_EQ(run.playerTotals.rankCounts[0], 2);
     EXPECT_EQ(run.playerTotals.rankCounts[1], 1);
     EXPECT_EQ(run.playerTotals.rankCounts[3], 2);
-    EXPECT_EQ(run.previousResult, 25);
+    EXPECT_EQ(run.playerTotals.previousResult, 25);
 
     startRun();
     for (int s : {-3, -9}) addResult(s);
@@ -122,7 +122,7 @@ TEST(PlayerStats, RecentResultsRingWraps)
     EXPECT_EQ(run.recentResults.next, 1);
     EXPECT_EQ(run.recentResults.slots[0], 101) << "the 101st game overwrites the first";
     EXPECT_EQ(run.recentResults.slots[99], 100);
-    resetPlayerStats();
+    resetPlayerStats(&run.playerTotals, &run.recentResults);
     EXPECT_EQ(run.recentResults.next, 0);
     EXPECT_EQ(run.recentResults.slots[0], 101) << "a reset keeps the slots";
 }
@@ -164,7 +164,7 @@ TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
     int tie[MAX_SEATS] = {0, 0, 10, -10};
     addGame(100, ranks, tie);
 
-    ASSERT_EQ(opponentCount(), 3);
+    ASSERT_EQ(opponentCount(&run.opponentTable), 3);
     const OpponentRecord& a = run.opponentTable.records[0];
     const OpponentRecord& b = run.opponentTable.records[1];
     const OpponentRecord& c = run.opponentTable.records[2];

@@ -36,13 +36,15 @@ static GameEntry game(unsigned n, int myRank, int myScore, std::vector<TestSeat>
     return g;
 }
 
+static RivalGames rivals;
+
 static Rival* rivalNamed(const char* name)
 {
-    clearRivalGames();
+    clearRivalGames(&rivals);
     OpponentRecord record;
     memset(&record, 0, sizeof record);
     copyText(record.name, sizeof record.name, name);
-    return &rivalGames.rivals[addRival(&record) - 1];
+    return &rivals.rivals[addRival(&rivals, &record) - 1];
 }
 
 TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
@@ -54,7 +56,7 @@ TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
         game(3, 7, 5, { { "A", 0, -5, 50.0f }, { "B", 1, 0, 0 } }),                           // odd ranks
         game(4, 1, 40, { { "B", 2, -40, 900.0f } }),                                           // no A
     };
-    for (const GameEntry& g : games) addGameToRivals(&g);
+    for (const GameEntry& g : games) addGameToRivals(&rivals, &g);
     EXPECT_EQ(a->meetings, 4);
     // The places of each kind apart: games 1 and 3 have three seats.
     const PlaceSums *mine = a->playerPlaces, *his = a->places;
@@ -65,7 +67,7 @@ TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
     EXPECT_EQ(his[KIND_THREE].scoreSum, 10 - 5);
     EXPECT_FLOAT_EQ(a->runningBalance, 300.0f - 400.0f - 100.0f + 50.0f);
     EXPECT_EQ(recentRivalGame(a, 1)->share, -100.0f) << "the second seat of game 2 is a row of its own";
-    EXPECT_EQ(findRival("B"), 0) << "an opponent not chosen is not counted";
+    EXPECT_EQ(findRival(&rivals, "B"), 0) << "an opponent not chosen is not counted";
 }
 
 TEST(RivalGames, BalanceInAtMost200BucketsEndingAtTheLastMeeting)
@@ -78,7 +80,7 @@ TEST(RivalGames, BalanceInAtMost200BucketsEndingAtTheLastMeeting)
         Rival* a = rivalNamed("A");
         for (int n = 1; n <= c.meetings; n++) {
             GameEntry g = game(n, 1, 10, { { "A", 2, -10, (float)(n % 3) } });
-            addGameToRivals(&g);
+            addGameToRivals(&rivals, &g);
         }
         ASSERT_EQ(a->pointCount, c.points);
         EXPECT_EQ(a->span, c.span);
@@ -95,7 +97,7 @@ TEST(RivalGames, TheLast20NewestFirst)
         Rival* a = rivalNamed("A");
         for (int n = 1; n <= meetings; n++) {
             GameEntry g = game(n, 1, 10, { { "A", 2, -10, 0 } });
-            addGameToRivals(&g);
+            addGameToRivals(&rivals, &g);
         }
         int shown = meetings < 20 ? meetings : 20;
         for (int i = 0; i < shown; i++) ASSERT_EQ(recentRivalGame(a, i)->rate, meetings - i) << i;

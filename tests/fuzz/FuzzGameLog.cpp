@@ -7,6 +7,7 @@
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "analysis/RunOutput.h"
+#include "analysis/RunState.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.details = (int)(size >> 3) & 1;
     settings.rivals = (int)(size >> 4) & 1;
     settings.skipBroken = (int)(size >> 5) & 1;
-    if (!openLog("log.txt")) abort();
+    if (!openLog(&run.log, "log.txt")) abort();
     if (setjmp(fuzzExit) == 0) {
         fuzzExitArmed = 1;
         runAnalysis();
@@ -51,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
-    closeLog();
+    closeLog(&run.log);
     return 0;
 }

@@ -16,9 +16,9 @@ TEST(GameResultsTableGolden, SampleLogGivesTheCommittedTable)
     RunFolder folder;
     useTestSettings();
     copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
-    ASSERT_TRUE(openLog(SAMPLE_LOG.c_str()));
+    ASSERT_TRUE(openLog(&run.log, SAMPLE_LOG.c_str()));
     ASSERT_EQ(runAnalysis(), 1);
-    closeLog();
+    closeLog(&run.log);
     std::string actual = gameTableBytes();
     if (actual != expected) writeBytes(ACTUAL_TABLE, actual);
     EXPECT_TRUE(actual == expected) << "the table differs; this run's table is in " << ACTUAL_TABLE;

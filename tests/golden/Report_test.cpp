@@ -44,9 +44,9 @@ static int analyseSample(void)
 {
     copyText(settings.currentId, sizeof settings.currentId, "Sakura77");
     getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-    if (!openLog(SAMPLE_LOG.c_str())) return -2;
+    if (!openLog(&run.log, SAMPLE_LOG.c_str())) return -2;
     int result = runAnalysis();
-    closeLog();
+    closeLog(&run.log);
     return result;
 }
 
@@ -166,9 +166,9 @@ TEST(ReportGolden, DetailsOptionAddsOnlyItsSectionTableAndLink)
         SCOPED_TRACE(options);
         std::string generate = std::string(VORNIX_BINARY_DIR "/tests/tools/vornix-loggen ") + options + " gen.txt";
         ASSERT_EQ(system(generate.c_str()), 0);
-        ASSERT_TRUE(openLog("gen.txt"));
+        ASSERT_TRUE(openLog(&run.log, "gen.txt"));
         ASSERT_EQ(runAnalysis(), 1);
-        closeLog();
+        closeLog(&run.log);
         EXPECT_TRUE(fileBytes("Sakura77_条件別集計.xls") == independentConditionTable(fileBytes("gen.txt")));
     }
 }

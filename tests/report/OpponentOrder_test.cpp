@@ -52,11 +52,11 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
     }
     setOpponents(records);
     for (OpponentComparison compare : { compareByGames, compareByBalance, compareByMargin, compareByGames }) {
-        std::vector<OpponentRecord> expected(run.opponentTable.records, run.opponentTable.records + opponentCount());
+        std::vector<OpponentRecord> expected(run.opponentTable.records, run.opponentTable.records + opponentCount(&run.opponentTable));
         std::stable_sort(expected.begin(), expected.end(),
                          [compare](const OpponentRecord& a, const OpponentRecord& b) { return compare(&a, &b) < 0; });
         sortOpponents(compare);
-        for (int i = 0; i < opponentCount(); i++)
+        for (int i = 0; i < opponentCount(&run.opponentTable); i++)
             ASSERT_STREQ(run.opponentTable.records[i].name, expected[i].name) << i;
     }
 }

@@ -88,6 +88,7 @@ TEST(Report, NamesFromOutsideCannotBreakTheDocument)
     TempFolder folder(ENTER_FOLDER);
     fillSmallRun(folder);
     copyText(settings.currentId, sizeof settings.currentId, "i\"d&<>");
+    setPlayerIdentity(&run.player, settings.currentId);
     writeReport();
     std::string report = fileBytes("分析結果.html");
     EXPECT_EQ(occurrences(report, "<!--"), 1) << "only the style sheet opens a comment";

@@ -7,7 +7,7 @@
 static std::vector<std::string> rivalNames(void)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < rivalGames.count; i++) names.push_back(rivalGames.rivals[i].name);
+    for (int i = 0; i < run.rivalGames.count; i++) names.push_back(run.rivalGames.rivals[i].name);
     return names;
 }
 
@@ -36,12 +36,12 @@ TEST(RivalChoice, MostPlayedFirstThenTheOthersAsTheReportFirstShowsThem)
     for (int i = 1; i <= 40; i++) records.push_back(opponent(("p" + std::to_string(i)).c_str(), 1, 0, 1, -(float)i));
     setOpponents(records);
     chooseRivals();
-    ASSERT_EQ(rivalGames.count, 41);
+    ASSERT_EQ(run.rivalGames.count, 41);
     EXPECT_EQ(rivalNames()[0], "big");
     EXPECT_EQ(rivalNames()[29], "p29") << "the top 20 by balance are all shown already";
     EXPECT_EQ(rivalNames()[30], "p40") << "then the worst 20 not shown yet, the lowest balance first";
     EXPECT_EQ(rivalNames()[40], "p30");
-    EXPECT_EQ(findRival("p40"), 31);
+    EXPECT_EQ(findRival(&run.rivalGames, "p40"), 31);
 }
 
 TEST(RivalChoice, SameOpponentsAsTheReportsSortsWithoutMovingTheTable)
@@ -65,7 +65,7 @@ TEST(RivalChoice, SameOpponentsAsTheReportsSortsWithoutMovingTheTable)
         std::string name = run.opponentTable.records[i].name;
         if (std::find(expected.begin(), expected.end(), name) == expected.end()) expected.push_back(name);
     };
-    int n = opponentCount();
+    int n = opponentCount(&run.opponentTable);
     sortOpponents(compareByGames);
     for (int i = 0; i < 30; i++) show(i);
     for (OpponentComparison compare : { compareByBalance, compareByMargin }) {

@@ -14,7 +14,7 @@ TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
     for (int n = 0; n < 1300; n++) {
         char date[16];
         snprintf(date, sizeof date, "%07d", 9999999 - n);
-        addGameToMonth(date, KIND_FOUR, 1, 10, 100.0);
+        addGameToMonth(&run.monthlySummary, date, KIND_FOUR, 1, 10, 100.0);
         addGameToTrendSeries(&run.trendSeries, 1, 100.0);
     }
     std::string html = captureReport(writeTrendsSection);
@@ -26,7 +26,7 @@ TEST(TrendsSection, TheMonthlyTableShowsAtMost1200Months)
     // With both kinds a month's two rows are one of the 1,200 months.
     resetRunStateForReport();
     for (int n = 0; n < 2600; n++) {
-        addGameToMonth(std::to_string(9999999 - n / 2).c_str(), n % 2, 1, 10, 100.0);
+        addGameToMonth(&run.monthlySummary, std::to_string(9999999 - n / 2).c_str(), n % 2, 1, 10, 100.0);
         addGameToTrendSeries(&run.kindTrends[n % 2], 1, 100.0);
         addToPlaceSums(&run.playerTotals.kinds[n % 2], 1, 10);
     }
@@ -56,8 +56,9 @@ TEST(TrendsSection, ChartsStayInsideTheirDrawing)
         SCOPED_TRACE(c.rule);
         resetRunStateForReport();
         copyText(settings.currentId, sizeof settings.currentId, "<x>");
+        setPlayerIdentity(&run.player, settings.currentId);
         for (int n = 0; n < c.games; n++) {
-            addGameToMonth("2024/01/01", KIND_FOUR, c.rank, 10, c.money);
+            addGameToMonth(&run.monthlySummary, "2024/01/01", KIND_FOUR, c.rank, 10, c.money);
             addGameToTrendSeries(&run.trendSeries, c.rank, c.money);
         }
         std::string html = captureReport(writeTrendsSection);

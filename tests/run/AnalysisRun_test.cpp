@@ -98,12 +98,12 @@ TEST(AnalysisRun, TwoRunsOverTheSameLogGiveTheSameResults)
     ASSERT_EQ(runLog(log), 1);
     std::string firstTable = gameTableBytes();
     PlayerTotals firstTotals = run.playerTotals;
-    std::vector<OpponentRecord> firstOpponents(run.opponentTable.records, run.opponentTable.records + opponentCount());
+    std::vector<OpponentRecord> firstOpponents(run.opponentTable.records, run.opponentTable.records + opponentCount(&run.opponentTable));
 
     ASSERT_EQ(runLog(log), 1);
     EXPECT_EQ(gameTableBytes(), firstTable);
     EXPECT_EQ(memcmp(&run.playerTotals, &firstTotals, sizeof firstTotals), 0);
-    ASSERT_EQ(opponentCount(), (int)firstOpponents.size());
+    ASSERT_EQ(opponentCount(&run.opponentTable), (int)firstOpponents.size());
     EXPECT_EQ(memcmp(run.opponentTable.records, firstOpponents.data(), firstOpponents.size() * sizeof(OpponentRecord)), 0);
     EXPECT_EQ(run.playerTotals.games, 3);
     EXPECT_EQ(run.recentResults.next, 3);
@@ -159,7 +159,7 @@ TEST(AnalysisRunDeathTest, AFatalErrorLeavesThePreviousFilesAsTheyWere)
         EXPECT_EXIT(
             {
                 if (!c.goodBytes) openLogText(c.log);
-                else adoptLog(failingLog(c.log, c.goodBytes));
+                else adoptLog(&run.log, failingLog(c.log, c.goodBytes));
                 runAnalysis();
             },
             ::testing::ExitedWithCode(1), "message: " + hexOf(c.message));
@@ -209,7 +209,7 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
             EXPECT_EQ(folderNames().size(), 4u) << "the three outputs and the log";
         }
         // The next run removes what a killed one left and replaces all three.
-        closeLog();
+        closeLog(&run.log);
         writeBytes("Me_対戦相手別.html.99999999.1.tmp", "");   // bug: kept, as this run makes no page
         EXPECT_EQ(runLog(plainGame()), 1);
         EXPECT_EQ(folderNames().size(), 4u);
@@ -224,7 +224,7 @@ static int logChangeInSecondRead;
 
 static void changeLogDuringSecondRead(void)
 {
-    if (run.pass != PASS_RIVALS || logChangeInSecondRead == UNCHANGED) return;
+    if (!run.readsFinished || logChangeInSecondRead == UNCHANGED) return;
     // Grown, or rewritten in place with its last entry broken: its scores no longer sum to 0.
     std::string bytes = fileBytes("log.txt");
     writeBytes("log.txt", logChangeInSecondRead == APPENDED ? bytes + "\r\n" : bytes.replace(bytes.rfind("+30"), 3, "+31"));

@@ -9,6 +9,7 @@
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "run/AnalysisRun.h"
@@ -26,14 +27,14 @@
 // before the folder goes.
 struct RunFolder : TempFolder {
     RunFolder() : TempFolder(ENTER_FOLDER) {}
-    ~RunFolder() { closeLog(); }
+    ~RunFolder() { closeLog(&run.log); }
 };
 
 // Writes the log into the current directory and opens it as the game log.
 inline void openLogText(const std::string& bytes)
 {
     writeBytes("log.txt", bytes);
-    if (!openLog("log.txt")) abort();
+    if (!openLog(&run.log, "log.txt")) abort();
 }
 
 // A result line: rank at byte 1 + 10 i, score at byte 5 + 10 i, as the client writes them.
@@ -91,7 +92,7 @@ struct ReadGame {
     std::string room;
 
     // The record, its lobby and room pointing to the copies.
-    const GameEntry* record(void)
+    GameEntry* record(void)
     {
         entry.lobby = lobby.c_str();
         entry.room = room.c_str();
@@ -101,8 +102,9 @@ struct ReadGame {
 
 inline std::vector<ReadGame> readGamesFound;
 
-inline int collectGame(const GameEntry* game)
+inline int collectGame(GameEntry* game, void*)
 {
+    computeMoneyShares(game);
     readGamesFound.push_back({*game, game->lobby, game->room});
     return 1;
 }
@@ -114,10 +116,12 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     resetRunState();
     FILE* file = tmpfile();
     if (!file || fwrite(log.data(), 1, log.size(), file) != log.size() || fseek(file, 0, SEEK_SET) != 0) abort();
-    adoptLog(file);
+    adoptLog(&run.log, file);
     readGamesFound.clear();
-    readGames(collectGame);
-    closeLog();
+    setPlayerIdentity(&run.player, settings.currentId);
+    GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    readGames(&run.log, &reading);
+    closeLog(&run.log);
     return readGamesFound;
 }
 
@@ -128,10 +132,12 @@ inline int analyseLog(const std::string& log)
     openLogText(log);
     resetRunState();
     createGameTable();
-    readGames(acceptGame);
+    setPlayerIdentity(&run.player, settings.currentId);
+    GameReading reading = {&run.player, hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    readGames(&run.log, &reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
-    closeLog();
+    closeLog(&run.log);
     return run.playerTotals.games > 0;
 }
 
@@ -141,7 +147,7 @@ inline int runLog(const std::string& log)
 {
     openLogText(log);
     int result = runAnalysis();
-    closeLog();
+    closeLog(&run.log);
     return result;
 }
 

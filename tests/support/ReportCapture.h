@@ -59,14 +59,7 @@ inline void setOpponents(const std::vector<OpponentRecord>& records)
     run.opponentTable.capacity = capacity;
     run.opponentTable.lastUsed = (int)records.size() - 1;
     // The name index must stay twice the capacity: a later read of a log writes into it.
-    size_t size = 1;
-    while (size < 2 * (size_t)capacity) size *= 2;
-    if (table.indexSize < size) {
-        free(table.indexSlots);
-        table.indexSlots = (IndexSlot*)calloc(size, sizeof(IndexSlot));
-        ASSERT_NE(table.indexSlots, nullptr);
-        table.indexSize = size;
-    }
+    ASSERT_TRUE(fitNameIndex(&table.index, 2 * (size_t)capacity));
 }
 
 // n opponents named "p1".."pn" where p1 has the most games.
@@ -84,7 +77,7 @@ inline std::vector<OpponentRecord> numberedOpponents(int n)
 inline std::vector<std::string> opponentNames(void)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < opponentCount(); i++) names.push_back(run.opponentTable.records[i].name);
+    for (int i = 0; i < opponentCount(&run.opponentTable); i++) names.push_back(run.opponentTable.records[i].name);
     return names;
 }
 
@@ -95,6 +88,7 @@ inline void resetRunStateForReport(void)
     applyDefaults();
     copyText(settings.currentId, sizeof settings.currentId, "abc");
     resetRunState();
+    setPlayerIdentity(&run.player, settings.currentId);
     setOpponents({});
 }
 

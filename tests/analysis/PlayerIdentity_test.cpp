@@ -1,9 +1,9 @@
-#include "analysis/SeatMatch.h"
+#include "analysis/PlayerIdentity.h"
 
 #include <gtest/gtest.h>
 
 // IDs of 13 to 15 bytes were never found, as the name was cut to 12 bytes before the comparison.
-TEST(SeatMatch, LongIdsMatchTheWholeNameShortOnesTheSeatsName)
+TEST(PlayerIdentity, LongIdsMatchTheWholeNameShortOnesTheSeatsName)
 {
     struct Case {
         const char* line;
@@ -24,6 +24,8 @@ TEST(SeatMatch, LongIdsMatchTheWholeNameShortOnesTheSeatsName)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        EXPECT_EQ(playerLineNamesId(c.line, c.id), c.matches);
+        PlayerIdentity player;
+        setPlayerIdentity(&player, c.id);
+        EXPECT_EQ(playerLineSeatsPlayer(&player, c.line), c.matches);
     }
 }

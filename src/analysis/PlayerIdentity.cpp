@@ -1,0 +1,46 @@
+#include "analysis/PlayerIdentity.h"
+
+#include <string.h>
+
+void setPlayerIdentity(PlayerIdentity* player, const char* id)
+{
+    copyText(player->ids[0], sizeof player->ids[0], id);
+    player->count = 1;
+}
+
+static int isWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+size_t scanPlayerLineName(const char* line, const char** name)
+{
+    if (line[0] != '#') return 0;
+    const char* start = line + 1;
+    while (isWhiteSpace(*start)) start++;
+    size_t length = 0;
+    while (start[length] && !isWhiteSpace(start[length])) length++;
+    *name = start;
+    return length;
+}
+
+int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length)
+{
+    if (length == 0) return 0;
+    const size_t kept = SEAT_NAME_LENGTH;
+    for (int i = 0; i < player->count; i++) {
+        size_t idLength = strlen(player->ids[i]);
+        // A short ID is compared with the name as the seat keeps it, so it matches as it always did;
+        // the whole run is what tells a long ID from another one with the same first 12 bytes.
+        size_t compared = idLength <= kept && length > kept ? kept : length;
+        if (compared == idLength && memcmp(name, player->ids[i], idLength) == 0) return 1;
+    }
+    return 0;
+}
+
+int playerLineSeatsPlayer(const PlayerIdentity* player, const char* line)
+{
+    const char* name;
+    size_t length = scanPlayerLineName(line, &name);
+    return nameRunIsPlayer(player, name, length);
+}

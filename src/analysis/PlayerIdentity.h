@@ -1,0 +1,38 @@
+#ifndef VORNIX_PLAYERIDENTITY_H
+#define VORNIX_PLAYERIDENTITY_H
+// Who the analysed player is, as one value handed to the reading, and whether a player line of the
+// log seats the player.
+
+#include "text/Text.h"
+
+#include <stddef.h>
+
+enum {
+    PLAYER_IDS = 1,          // IDs that are the player
+    SEAT_NAME_LENGTH = 12    // the bytes of a player line's name that a seat keeps ("#%12s")
+};
+
+struct PlayerIdentity {
+    char ids[PLAYER_IDS][ID_SIZE];   // each at most 15 bytes, code page 932
+    int count;                       // IDs in use
+};
+
+// Makes id (cut to fit) the one ID of the player.
+void setPlayerIdentity(PlayerIdentity* player, const char* id);
+
+// The ID the outputs are named after and the report greets: the first.
+inline const char* playerDisplayId(const PlayerIdentity* player) { return player->ids[0]; }
+
+// The name run of a player line: the text after "#" and white space, up to the next white space.
+// Returns its length with *name at its start; 0 for a line without "#" or without a name.
+size_t scanPlayerLineName(const char* line, const char** name);
+
+// Whether a name run of length bytes (scanPlayerLineName) is one of the player's IDs: an ID of at most
+// 12 bytes equals the run's first 12 bytes (the name as the seat keeps it), a longer ID (13 to 15
+// bytes) the whole run. 0 for an empty run.
+int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length);
+
+// Both in one: 1 when the player line seats the player.
+int playerLineSeatsPlayer(const PlayerIdentity* player, const char* line);
+
+#endif
