@@ -35,19 +35,19 @@ void writeGameRow(const GameEntry* game)
 {
     FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    rowText(&row, game->date);
+    rowField(&row, game->date);
     rowByte(&row, '\t');
-    rowText(&row, game->time);
+    rowField(&row, game->time);
     rowByte(&row, '\t');
-    rowText(&row, game->lobby);
+    rowField(&row, game->lobby);
     rowByte(&row, '\t');
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
-    rowText(&row, game->room);
+    rowField(&row, game->room);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');
-        rowText(&row, seat->name);
+        rowField(&row, seat->name);
         rowByte(&row, '\t');
         rowInteger(&row, seat->rank);
         rowByte(&row, '\t');

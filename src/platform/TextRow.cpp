@@ -48,6 +48,21 @@ void rowText(TextRow* row, const char* text)
     rowBytes(row, text, textLength(text));
 }
 
+void rowField(TextRow* row, const char* text)
+{
+    char* out = row->bytes + row->length;
+    char* end = row->bytes + row->size;
+    for (; *text; text++) {
+        if (out == end) {
+            row->length = row->size;
+            writeRow(row);
+            out = row->bytes;
+        }
+        *out++ = *text;
+    }
+    row->length = (size_t)(out - row->bytes);
+}
+
 // "00" to "99": two digits per division.
 static const char DIGIT_PAIRS[] =
     "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"

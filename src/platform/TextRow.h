@@ -35,6 +35,10 @@ void rowBytes(TextRow* row, const char* bytes, size_t length);
 // Appends a terminated text.
 void rowText(TextRow* row, const char* text);
 
+// Appends a terminated text that holds no line feed (a field of the log: a name, a date, a room), as
+// it is, byte by byte: the fields are short, and their length is found as they are copied.
+void rowField(TextRow* row, const char* text);
+
 // Writes the row (or the rows gathered so far) to its file and empties it. Returns 1 on success, 0
 // on a write error (which also sets the stream's error indicator).
 int writeRow(TextRow* row);

@@ -11,7 +11,7 @@
 // positive amount.
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
-    rowText(row, r->name);
+    rowField(row, r->name);
     rowByte(row, '\t');
     rowInteger(row, r->games);
     rowByte(row, '\t');
