@@ -26,13 +26,13 @@ static int shownPercent = -1;   // the share of the log last shown; -1: no progr
 // writes over it.
 static void showProgress(void)
 {
+    static int refused;   // a line the terminal did not take is not retried: the run goes on without it
     int percent = runPercentRead();
-    if (percent == shownPercent) return;
+    if (refused || percent == shownPercent) return;
     shownPercent = percent;
     char line[32];
     int length = snprintf(line, sizeof line, "vornix-cli: %3d%%\r", percent);
-    // A line the terminal does not take is not retried: the run goes on without it.
-    if (length > 0 && (size_t)length < sizeof line && !writeErrorOutput(line, (size_t)length)) run.progress = NULL;
+    if (length > 0 && (size_t)length < sizeof line && !writeErrorOutput(line, (size_t)length)) refused = 1;
 }
 
 static void clearProgress(void)
