@@ -5,6 +5,7 @@
 #include "report/OpponentSections.h"
 
 #include <algorithm>
+#include <assert.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
@@ -52,6 +53,25 @@ int opponentGoesBefore(int kind, int a, int b)
         if (order) return order < 0;
     }
     return a < b;
+}
+
+int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
+{
+    assert(wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
+    int count = 0;
+    int n = opponentCount(&run.opponentTable);
+    for (int i = 0; i < n; i++) {
+        int p = count;
+        // fromEnd: a record goes first when the order puts it after the other.
+        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
+                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
+        if (p >= wanted) continue;
+        int last = count < wanted ? count : wanted - 1;
+        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
+        chosen[p] = i;
+        if (count < wanted) count++;
+    }
+    return count;
 }
 
 // Sorting whole records by merging moves each of them about log2(n) times, through a comparison

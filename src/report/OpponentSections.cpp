@@ -4,6 +4,7 @@
 #include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
 #include "report/HtmlText.h"
+#include "report/OpponentOrder.h"
 #include "report/ReportDocument.h"
 #include "report/RivalsPage.h"
 #include "settings/Settings.h"
@@ -126,29 +127,32 @@ void writeMostPlayedList(void)
     closeSection();
 }
 
-// A ranking: the first 20 records of the table beside the last 20, read backwards.
-static void writeRanking(const char* heading)
+// A ranking: the first 20 records of the order beside its last 20, last first, picked from the table
+// as the games order left it.
+static void writeRanking(int kind, const char* heading)
 {
     reportPrintf("%s", heading);
     openSection();
-    int n = opponentCount(&run.opponentTable);
+    int chosen[RANKING_ROWS];
     openColumn(COLUMN_TOP);
-    for (int i = 0; i < RANKING_ROWS && i < n; i++)
-        writeOpponentRow(&run.opponentTable.records[i], i + 1, ROW_END_TOP);
+    int count = pickOpponents(kind, RANKING_ROWS, 0, chosen);
+    for (int i = 0; i < count; i++)
+        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_TOP);
     closeColumn();
     openColumn(COLUMN_WORST);
-    for (int i = 0; i < RANKING_ROWS && n - 1 - i >= 0; i++)
-        writeOpponentRow(&run.opponentTable.records[n - 1 - i], i + 1, ROW_END_WORST);
+    count = pickOpponents(kind, RANKING_ROWS, 1, chosen);
+    for (int i = 0; i < count; i++)
+        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_WORST);
     closeColumn();
     closeSection();
 }
 
 void writeBalanceRanking(void)
 {
-    writeRanking("<h3>☆ トータル収支ランキング ☆</h3>\n");
+    writeRanking(ORDER_BY_BALANCE, "<h3>☆ トータル収支ランキング ☆</h3>\n");
 }
 
 void writeMarginRanking(void)
 {
-    writeRanking("<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
+    writeRanking(ORDER_BY_MARGIN, "<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
 }

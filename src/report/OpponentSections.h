@@ -19,10 +19,12 @@ enum RowEnd {
 // The 30 opponents met most often; the table must be in games order.
 void writeMostPlayedList(void);
 
-// The 20 highest and the 20 lowest balances; the table must be in balance order.
+// The 20 highest and the 20 lowest balances, picked from the table in the order first met or in games
+// order (ties fall to that order).
 void writeBalanceRanking(void);
 
-// The 20 largest and the 20 smallest margins; the table must be in margin order.
+// The 20 largest and the 20 smallest margins, picked likewise (ties fall to the balance, then to the
+// table's order).
 void writeMarginRanking(void);
 
 // From now on, the name of each opponent with a page of its own (analysis/RivalGames.h) links to its

@@ -107,9 +107,7 @@ static void writeSections(void)
     writeOpponentSummaryTable();
     if (settings.trendCharts) writeMonthlySummaryTable();
     if (settings.details) writeConditionSummaryTable();
-    sortOpponents(opponentOrders[ORDER_BY_BALANCE].compare);
     writeBalanceRanking();
-    sortOpponents(opponentOrders[ORDER_BY_MARGIN].compare);
     writeMarginRanking();
 }
 
