@@ -153,12 +153,11 @@ static int fitScratch(void)
     return scratchCapacity != 0;
 }
 
-// Sorts the n records by key. Returns 0, having moved nothing, when out of memory or when the keys
-// span more than 32 bits (only absurd counts do); the caller then sorts by the comparison. The table
-// moves the records into their new order itself.
-static int sortByKey(OpponentKey key, int n)
+// The n records' items ordered by key (the positions in the low 32 bits), in the sort's scratch
+// memory; NULL when out of memory or when the keys span more than 32 bits (only absurd counts do).
+static const SortItem* keyOrder(OpponentKey key, int n)
 {
-    if (!fitScratch()) return 0;
+    if (!fitScratch()) return NULL;
     SortItem* items = scratchItems;
     uint64_t smallest = UINT64_MAX, largest = 0;
     for (int i = 0; i < n; i++) {
@@ -166,9 +165,25 @@ static int sortByKey(OpponentKey key, int n)
         smallest = std::min(smallest, items[i]);
         largest = std::max(largest, items[i]);
     }
-    if (largest - smallest > UINT32_MAX) return 0;
+    if (largest - smallest > UINT32_MAX) return NULL;
     for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
-    return reorderOpponents(&run.opponentTable, radixSort(items, items + n, n, (uint32_t)(largest - smallest)));
+    return radixSort(items, items + n, n, (uint32_t)(largest - smallest));
+}
+
+// Sorts the n records by key. Returns 0, having moved nothing, when keyOrder can't order them; the
+// caller then sorts by the comparison. The table moves the records into their new order itself.
+static int sortByKey(OpponentKey key, int n)
+{
+    const SortItem* order = keyOrder(key, n);
+    return order && reorderOpponents(&run.opponentTable, order);
+}
+
+const uint64_t* orderOpponentsByGames(void)
+{
+    int n = opponentCount(&run.opponentTable);
+    const SortItem* order = n < 2 ? NULL : keyOrder(gamesKey, n);
+    if (!order) sortOpponents(compareByGames);
+    return order;
 }
 
 void sortOpponents(OpponentComparison compare)

@@ -115,12 +115,13 @@ void writeMostPlayedList(void)
     escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
-    int n = opponentCount(&run.opponentTable);
+    int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
+    int n = pickOpponents(ORDER_BY_GAMES, MOST_PLAYED_COLUMN_ROWS * 2, 0, chosen);
     for (int column = 0; column < 2; column++) {
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
         for (int p = first; p < first + MOST_PLAYED_COLUMN_ROWS && p < n; p++)
-            writeOpponentRow(&run.opponentTable.records[p], p + 1, ROW_END_MOST_PLAYED);
+            writeOpponentRow(&run.opponentTable.records[chosen[p]], p + 1, ROW_END_MOST_PLAYED);
         closeColumn();
         if (first + MOST_PLAYED_COLUMN_ROWS >= n) break;
     }
@@ -128,7 +129,7 @@ void writeMostPlayedList(void)
 }
 
 // A ranking: the first 20 records of the order beside its last 20, last first, picked from the table
-// as the games order left it.
+// in the order first met.
 static void writeRanking(int kind, const char* heading)
 {
     reportPrintf("%s", heading);

@@ -12,9 +12,9 @@
 // game to the per-game row, the totals, the opponent table, the trends, the detailed record and the
 // latest games. A broken entry is skipped and counted or ends the run through fatalError, whose
 // clean-ups, registered by the run, withdraw every temporary file. With the page of each opponent, chooseRivals picks them by the rows
-// of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport then sorts
-// the opponents by games, picks the rankings by the other rows, writes the tables and the report under temporary names, places the
-// tables, then the page, then the report (should either fail, the tables give their names back), and
+// of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport then orders
+// the opponents by games without moving them, picks the lists by the rows, writes the tables and the
+// report under temporary names, places the tables, then the page, then the report (should either fail, the tables give their names back), and
 // the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end shows.
 
 #include "analysis/Conditions.h"
