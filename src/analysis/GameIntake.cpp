@@ -60,6 +60,10 @@ static int takeSelected(GameEntry* game)
 
 int acceptGame(GameEntry* game, void*)
 {
+    if (entrySeatsTwoPlayerIds(game)) {
+        if (gameIsSelected(game)) run.twoIdEntries++;
+        return 0;
+    }
     if (!takeSelected(game)) return 0;
     // The consumers, in a fixed order. The row's leading fields go out before the counting, whose
     // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
@@ -81,7 +85,7 @@ void hintOpponentLookup(const char* name, void*)
 
 int acceptRivalGame(GameEntry* game, void*)
 {
-    if (!takeSelected(game)) return 0;
+    if (entrySeatsTwoPlayerIds(game) || !takeSelected(game)) return 0;
     addGameToRivals(&run.rivalGames, game);
     return 1;
 }

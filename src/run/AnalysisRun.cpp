@@ -112,6 +112,7 @@ static int analyseLog(void)
     run.startTime = time(NULL);
     resetRunState();
     setPlayerIdentity(&run.player, settings.currentId);
+    addPlayerIdList(&run.player, settings.alsoIds);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {

@@ -18,6 +18,7 @@ enum {
 
 enum {
     DATE_SIZE = 11,          // a day "YYYY/MM/DD"
+    ALSO_ID_LIST_SIZE = 9 * ID_SIZE + 1,   // up to 9 further IDs, each ";"-terminated
     LOBBY_LIST_SIZE = 240    // lobbies, each ";"-terminated: at most 239 bytes, so that the file's
                              // line stays within the 261 bytes its reader takes at once
 };
@@ -27,6 +28,8 @@ enum { LENGTH_TONPU = 1, LENGTH_HANCHAN = 2 };
 
 struct Settings {
     char currentId[ID_SIZE];               // the ID the next analysis uses; at most 15 bytes
+    char alsoIds[ALSO_ID_LIST_SIZE];       // "B;C;": further IDs of the same player, analysed with
+                                           // currentId as one (an option, empty by default)
     char idList[ID_LIST_SLOTS][ID_SIZE];   // remembered IDs, most recent first
     unsigned idCount;                      // slots of idList in use, 0 to 10, from slot 0
     char logPath[PATH_SIZE];               // the game log; at most 261 bytes
