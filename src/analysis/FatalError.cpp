@@ -1,7 +1,5 @@
 #include "analysis/FatalError.h"
 
-#include "analysis/OpponentTable.h"
-#include "analysis/RunState.h"
 #include "platform/platform.h"
 
 #include <assert.h>
@@ -10,7 +8,7 @@
 
 enum { FATAL_MESSAGE_SIZE = 256 };
 
-// The layers above analysis clean up their unfinished outputs through these, in this order.
+// The run cleans up its unfinished outputs, its lock and its storage through these, in this order.
 static void (*cleanups[FATAL_CLEANUP_SLOTS])(void);
 static int cleanupCount;
 static void (*fatalHandler)(const char* text, int skippable);
@@ -33,9 +31,7 @@ void onFatalError(void (*cleanup)(void))
     char text[FATAL_MESSAGE_SIZE];
     vsnprintf(text, sizeof text, format, args);
     if (!fatalHandler) showErrorMessage(text);
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
     for (int i = 0; i < cleanupCount; i++) cleanups[i]();
-    releaseOpponentTable(&run.opponentTable);
     if (fatalHandler) fatalHandler(text, skippable);
     exitProcess(1);
 }

@@ -1,5 +1,6 @@
 #include "analysis/GameIntake.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameResultsTable.h"
@@ -11,37 +12,16 @@
 #include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
-#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 
 #include <string.h>
 
-static int inPeriod(const char* date)
-{
-    if (!settings.firstDay[0] && !settings.lastDay[0]) return 1;
-    if (!isWellFormedDate(date)) return 0;
-    if (settings.firstDay[0] && strcmp(date, settings.firstDay) < 0) return 0;
-    return !settings.lastDay[0] || strcmp(date, settings.lastDay) <= 0;
-}
-
-static int hasGameLength(char flag)
-{
-    if (settings.gameLength == LENGTH_TONPU) return flag == '0';
-    if (settings.gameLength == LENGTH_HANCHAN) return flag != '0';
-    return 1;
-}
-
-static int inLobbies(const char* lobby)
-{
-    if (!settings.lobbies[0]) return 1;
-    return lobby && listHoldsItem(settings.lobbies, lobby, strlen(lobby));
-}
-
 int gameInsideConditions(const GameEntry* game)
 {
-    if (!inPeriod(game->date) || !inLobbies(game->lobby) || !hasGameLength(game->gameLength)) return 0;
-    return !settings.seats || game->seatCount == settings.seats;
+    for (int i = 0; i < CONDITION_COUNT; i++)
+        if (!conditions[i].takes(game)) return 0;
+    return 1;
 }
 
 int gameIsSelected(const GameEntry* game)
@@ -65,13 +45,9 @@ int acceptGame(GameEntry* game, void*)
         return 0;
     }
     if (!takeSelected(game)) return 0;
-    // The consumers, in a fixed order. The row's leading fields go out before the counting, whose
-    // growth may end the process, and the seats after it: a fatal error then leaves the bytes a row
-    // written field by field would have left.
-    writeGameRowStart(game);
+    writeGameRow(game);
     addGameToTotals(&run.playerTotals, &run.recentResults, game);
     addGameToOpponents(&run.opponentTable, game);
-    writeGameRowEnd(game);
     if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
     if (settings.details) addGameToDetails(&run.detailedStats, game);
     if (settings.details) addToLatestGames(&run.latestGames, game);

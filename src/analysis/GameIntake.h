@@ -32,8 +32,8 @@ struct GameReading {
     ReadTally tally;          // filled by readGames
 };
 
-// 1 when the entry lies within every analysis condition that is set (settings/AnalysisConditions.h),
-// whatever its rate: its date text a well-formed day within the period, its lobby one of the lobbies
+// 1 when the entry meets every analysis condition (analysis/Conditions.h), whatever its rate: its
+// date text a well-formed day within the period, its lobby one of the lobbies
 // byte for byte (a NULL lobby is none), its game length, its number of seats. 1 when none is set.
 int gameInsideConditions(const GameEntry* game);
 

@@ -9,7 +9,6 @@
 #include <stdio.h>
 #include <string.h>
 
-
 static const char TABLE_HEADER[] =
     "日付\t時刻\tロビー\tレート\t部屋"
     "\tメンバー①\t順位①\t得点①\t収支①"
@@ -18,9 +17,7 @@ static const char TABLE_HEADER[] =
     "\tメンバー④\t順位④\t得点④\t収支④"
     "\n";
 
-// The row being written: its leading fields are written at once (a fatal error while the seats are
-// added leaves them in the file, as a row written field by field would), the seat groups and the
-// line end together.
+// The row being written, bound to the table's stream when the table is created.
 static TextRow row;
 
 // The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
@@ -36,7 +33,7 @@ int createGameTable(void)
     return table->created;
 }
 
-void writeGameRowStart(const GameEntry* game)
+void writeGameRow(const GameEntry* game)
 {
     FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
@@ -50,12 +47,6 @@ void writeGameRowStart(const GameEntry* game)
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
     rowText(&row, game->room);
-    writeRow(&row);
-}
-
-void writeGameRowEnd(const GameEntry* game)
-{
-    if (!run.outputs[OUTPUT_GAME_RESULTS].file.stream) return;
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');

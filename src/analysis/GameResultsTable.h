@@ -15,13 +15,9 @@ struct GameEntry;
 // written; the run then goes on without it).
 int createGameTable(void);
 
-// Writes the leading fields of the game's row: date, time, lobby, rate, room (no line end). They go
-// out at once, so a fatal error before the row is ended leaves them in the table, as a row written
-// field by field would.
-void writeGameRowStart(const GameEntry* game);
-
-// Completes the row: one group per seat (name, rank, score, share as a whole number) and the line end.
-void writeGameRowEnd(const GameEntry* game);
+// Writes the game's row: date, time, lobby, rate, room, then one group per seat (name, rank, score,
+// share as a whole number) and the line end.
+void writeGameRow(const GameEntry* game);
 
 // Flushes and closes the file if it is open; run.outputs[OUTPUT_GAME_RESULTS].written tells whether
 // every byte reached it (on a failure the temporary file is removed). Returns that flag.

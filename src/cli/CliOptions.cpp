@@ -18,7 +18,7 @@ enum OptionKind {
     OPTION_TEXT,          // a text of at most size - 1 bytes
     OPTION_DATE,          // a day as readDateInput takes it, into a field of DATE_SIZE bytes
     OPTION_LIST_ITEM,     // one item added to a ";"-terminated list of size bytes; may be repeated
-    OPTION_GAME_LENGTH    // tonpu|hanchan (東風|半荘) into settings.gameLength
+    OPTION_WORD           // one of the setting's words, its number into the int field
 };
 
 // vornix-cli's own options; those of the settings come from settingDescriptors.
@@ -36,7 +36,6 @@ static const CliOption ownOptions[] = {
     { "--id",   OPTION_ID,          0,                   1 },
     { "--out",  OPTION_NATIVE_PATH, FIELD(outputFolder), 0 },
     { "--help", OPTION_FLAG,        FIELD(help),         0 },
-    { "--length", OPTION_GAME_LENGTH, 0,                 0 },
 };
 
 #undef FIELD
@@ -51,6 +50,8 @@ struct FoundOption {
     size_t size;         // OPTION_TEXT: bytes of the target
     int low, high;       // OPTION_NUMBER: the accepted range
     int own;             // index in ownOptions; -1 for a setting's option
+    const SettingWord* words;   // OPTION_WORD: the words taken
+    const char* badWord;        // OPTION_WORD: the refusal of another value
 };
 
 static char problemText[256];   // *problem points here when the text names an option
@@ -84,9 +85,7 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
     for (int i = 0; i < OWN_OPTION_COUNT; i++) {
         if (strcmp(ownOptions[i].name, name) != 0) continue;
         found->kind = ownOptions[i].kind;
-        found->target = found->kind == OPTION_ID            ? (void*)settings.currentId
-                        : found->kind == OPTION_GAME_LENGTH ? (void*)&settings.gameLength
-                                                            : (char*)options + ownOptions[i].field;
+        found->target = found->kind == OPTION_ID ? (void*)settings.currentId : (char*)options + ownOptions[i].field;
         found->own = i;
         return 1;
     }
@@ -94,6 +93,7 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
         const SettingDescriptor* setting = &settingDescriptors[i];
         if (!setting->cliOption || strcmp(setting->cliOption, name) != 0) continue;
         found->kind = setting->kind == SETTING_FLAG     ? OPTION_FLAG
+                      : setting->words                  ? OPTION_WORD
                       : setting->kind == SETTING_NUMBER ? OPTION_NUMBER
                       : setting->kind == SETTING_DATE   ? OPTION_DATE
                       : setting->kind == SETTING_LIST   ? OPTION_LIST_ITEM
@@ -103,6 +103,8 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
         found->low = setting->low;
         found->high = setting->high;
         found->own = -1;
+        found->words = setting->words;
+        found->badWord = setting->badWord;
         return 1;
     }
     return 0;
@@ -152,19 +154,16 @@ static const char* refused(const FoundOption* option, const char* message)
     return problemText;
 }
 
-static const char* takeGameLength(const FoundOption* option, const char* value)
+static const char* takeWord(const FoundOption* option, const char* value)
 {
-    static const struct { const char* word; int length; } words[] = {
-        { "tonpu", LENGTH_TONPU }, { "東風", LENGTH_TONPU }, { "hanchan", LENGTH_HANCHAN }, { "半荘", LENGTH_HANCHAN },
-    };
     char word[16];
     if (argumentToCp932(value, word, sizeof word))
-        for (const auto& w : words)
-            if (strcmp(word, w.word) == 0) {
-                *(int*)option->target = w.length;
+        for (const SettingWord* w = option->words; w->word; w++)
+            if (strcmp(word, w->word) == 0) {
+                *(int*)option->target = w->value;
                 return NULL;
             }
-    return named(CLI_BAD_LENGTH, option->name);
+    return named(option->badWord, option->name);
 }
 
 // One item for a list: converted to code page 932 like the ID.
@@ -209,7 +208,7 @@ static const char* takeValue(const FoundOption* option, const char* value)
         return NULL;
     case OPTION_DATE:        return takeDate(option, value);
     case OPTION_LIST_ITEM:   return takeListItem(option, value);
-    case OPTION_GAME_LENGTH: return takeGameLength(option, value);
+    case OPTION_WORD:        return takeWord(option, value);
     }
     return NULL;
 }

@@ -1,17 +1,12 @@
 #ifndef VORNIX_CLIOPTIONS_H
 #define VORNIX_CLIOPTIONS_H
-// The arguments of vornix-cli:
-//   vornix-cli --log FILE --id ID [--min N] [--max N] [--scheme 0-3] [--out DIR] [--trends]
-//              [--from DATE] [--to DATE] [--lobby TEXT]... [--length tonpu|hanchan] [--players 4|3]
-//              [--skip-bad]
-//   vornix-cli --help
+// The arguments of vornix-cli (the usage itself is CLI_USAGE in text/Messages.h).
 
 #include "platform/platform.h"
 #include "text/Text.h"
 
 // What vornix-cli takes beside the settings: the other options set the fields of settings directly
-// (--id currentId, --length gameLength, and every setting whose descriptor names an option: --min,
-// --max, --scheme, --trends, --from, --to, --lobby, --players, --skip-bad).
+// (--id currentId, and every setting whose descriptor names its option).
 struct CliOptions {
     char logPath[NATIVE_PATH_SIZE];        // FILE as given (native), at most nativePathLimit() bytes
     char outputFolder[NATIVE_PATH_SIZE];   // DIR as given (native); empty: the current directory

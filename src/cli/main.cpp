@@ -5,16 +5,12 @@
 // greater than --max, a period whose first day lies after its last, or no matching game; 3 when an
 // output could not be created or written in full (each is named on stderr; the report's path is
 // printed when the report itself was written), or another run held the output folder all the wait.
-#include "analysis/LogReader.h"
-#include "analysis/RunState.h"
 #include "cli/CliOptions.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "run/AnalysisRun.h"
-#include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
-#include "text/PlayerId.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -43,40 +39,25 @@ static void clearProgress(void)
     fflush(stderr);
 }
 
-// Makes the output folder (native, as given; empty: the current directory) the run's folder.
-// Returns 0 when it can't be entered. The code page 932 form in outputFolder serves the Windows
-// links; the POSIX links take the native directory, so there a deep one may leave it empty.
-static int enterOutputFolder(const char* folder)
+// Names on stderr each output of the run that is not in place. When the report failed, the tables
+// were withheld with it and only the report is named.
+static void reportMissingOutputs(const AnalysisOutcome* outcome)
 {
-    if (folder[0] && !setNativeCurrentDirectory(folder)) return 0;
-    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
-    return 1;
-}
-
-// Names on stderr each output of the run that is not in place. Returns 1 when there was one. When the
-// report failed, the tables were withheld with it and only the report is named.
-static int reportMissingOutputs(int reportWritten)
-{
-    int missing = 0;
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
-        const char* name = run.outputs[kind].name;
-        if (!runMakesOutput(kind) || run.outputs[kind].written) continue;
-        if (!reportWritten && kind != OUTPUT_REPORT) continue;
+        const OutputOutcome* output = &outcome->outputs[kind];
+        if (!output->made || output->written) continue;
+        if (outcome->result != ANALYSIS_DONE && kind != OUTPUT_REPORT) continue;
         printConsoleText(stderr, CLI_NOT_WRITTEN);
-        if (!printPathInCurrentDirectory(stderr, name)) fprintf(stderr, "%s\n", name);
-        missing = 1;
+        if (!printPathInCurrentDirectory(stderr, output->name)) fprintf(stderr, "%s\n", output->name);
     }
-    return missing;
 }
 
 // The tolerant reading's skipped entries, when there were any: their number and first lines.
-static void reportSkippedEntries(void)
+static void reportSkippedEntries(const AnalysisOutcome* outcome)
 {
-    if (run.skippedEntries == 0) return;
-    char lines[SKIPPED_LINES_TEXT_SIZE];
+    if (outcome->skippedEntries == 0) return;
     char text[SKIPPED_LINES_TEXT_SIZE + 128];
-    skippedLinesText(lines, sizeof lines);
-    snprintf(text, sizeof text, CLI_SKIPPED_ENTRIES, run.skippedEntries, lines);
+    snprintf(text, sizeof text, CLI_SKIPPED_ENTRIES, outcome->skippedEntries, outcome->skippedLines);
     printConsoleText(stderr, text);
 }
 
@@ -102,30 +83,18 @@ int main(int argc, char** argv)
         showErrorMessage(CLI_MIN_ABOVE_MAX);
         return EXIT_REFUSED;
     }
-    if (!idIsValid(settings.currentId)) {
-        showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
-        return EXIT_REFUSED;
-    }
-    // The log is opened before the folder changes, so a relative FILE means what the user meant.
-    if (!openNativeLog(&run.log, options.logPath)) {
-        showErrorMessage(MESSAGE_LOG_NOT_OPENED);
-        return EXIT_REFUSED;
-    }
-    if (!enterOutputFolder(options.outputFolder)) {
-        closeLog(&run.log);
-        showErrorMessage(MESSAGE_NO_OUTPUT_FOLDER);
-        return EXIT_REFUSED;
-    }
-    if (errorOutputIsTerminal() && logSize(&run.log) > PROGRESS_MIN_SIZE) run.progress = showProgress;
-    int result = runAnalysis();
+    RunRequest request = { options.logPath, 1, options.outputFolder, NULL, PROGRESS_MIN_SIZE, NULL };
+    if (errorOutputIsTerminal()) request.progress = showProgress;
+    static AnalysisOutcome outcome;
+    runRequested(&request, &outcome);
     clearProgress();
-    closeLog(&run.log);
-    reportSkippedEntries();
-    if (result == ANALYSIS_NO_GAME) return EXIT_REFUSED;
-    if (result == ANALYSIS_FOLDER_BUSY) return EXIT_OUTPUT_FAILED;   // told; nothing of it written
-    int missing = reportMissingOutputs(result == ANALYSIS_DONE);
+    if (outcome.message[0]) showErrorMessage(outcome.message);
+    reportSkippedEntries(&outcome);
+    if (outcome.result == ANALYSIS_DONE || outcome.result == ANALYSIS_REPORT_FAILED)
+        reportMissingOutputs(&outcome);
+    int exitCode = outcome.exitCode;
     // The printed path is the run's answer: a stdout that can't take it is an output not written.
-    if (result == ANALYSIS_DONE && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))
-        missing = 1;
-    return missing ? EXIT_OUTPUT_FAILED : 0;
+    if (outcome.result == ANALYSIS_DONE && (!printPathInCurrentDirectory(stdout, REPORT_FILE_NAME) || fflush(stdout) != 0))
+        exitCode = EXIT_OUTPUT_FAILED;
+    return exitCode;
 }

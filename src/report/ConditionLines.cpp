@@ -1,55 +1,26 @@
 #include "report/ConditionLines.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/LogReader.h"
 #include "analysis/RunState.h"
 #include "report/HtmlText.h"
 #include "report/ReportDocument.h"
-#include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 
-#include <string.h>
 
-// Writes the separator before every part but the first.
-static void startPart(int* parts)
-{
-    if ((*parts)++) reportPrintf("、");
-}
-
-// "ロビー：" and the lobbies of the list, escaped, joined by "・".
-static void writeLobbies(void)
-{
-    reportPrintf("ロビー：");
-    const char* item = settings.lobbies;
-    for (int i = 0; *item; i++) {
-        size_t length = strcspn(item, ";");
-        char lobby[LOBBY_LIST_SIZE];
-        char escaped[LOG_LINE_SIZE * HTML_ESCAPE_GROWTH];
-        copyLogTextN(lobby, sizeof lobby, item, length);
-        escapeHtml(escaped, sizeof escaped, lobby);
-        reportPrintf("%s%s", i ? "・" : "", escaped);
-        item += length + (item[length] == ';');
-    }
-}
-
+// Each condition's words, escaped, joined by "、". The lobbies' words take up to twice the list
+// ("・" for each ";"), and the line is never cut.
 static void writeConditionsLine(void)
 {
+    static char part[LOBBY_LIST_SIZE * 2 + 16];
+    static char escaped[sizeof part * HTML_ESCAPE_GROWTH];
     int parts = 0;
     reportPrintf("分析条件：");
-    if (settings.firstDay[0] || settings.lastDay[0]) {
-        startPart(&parts);
-        reportPrintf("%s～%s", settings.firstDay, settings.lastDay);
-    }
-    if (settings.lobbies[0]) {
-        startPart(&parts);
-        writeLobbies();
-    }
-    if (settings.gameLength) {
-        startPart(&parts);
-        reportPrintf("%s", settings.gameLength == LENGTH_TONPU ? "東風戦" : "半荘戦");
-    }
-    if (settings.seats) {
-        startPart(&parts);
-        reportPrintf("%d人打ち", settings.seats);
+    for (int i = 0; i < CONDITION_COUNT; i++) {
+        if (!conditionIsSet(&conditions[i])) continue;
+        conditions[i].words(part, sizeof part);
+        escapeHtml(escaped, sizeof escaped, part);
+        reportPrintf("%s%s", parts++ ? "、" : "", escaped);
     }
     reportPrintf("<BR>\n");
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
+#include "report/OpponentSections.h"
 
 #include <algorithm>
 #include <stdint.h>
@@ -35,6 +36,22 @@ static long long marginOf(const OpponentRecord* r)
 int compareByMargin(const OpponentRecord* a, const OpponentRecord* b)
 {
     return descending(marginOf(a), marginOf(b));
+}
+
+const OpponentOrder opponentOrders[OPPONENT_ORDER_COUNT] = {
+    { compareByGames, MOST_PLAYED_COLUMN_ROWS * 2, 0 },
+    { compareByBalance, RANKING_ROWS, RANKING_ROWS },
+    { compareByMargin, RANKING_ROWS, RANKING_ROWS },
+};
+
+int opponentGoesBefore(int kind, int a, int b)
+{
+    const OpponentRecord* records = run.opponentTable.records;
+    for (int k = kind; k >= 0; k--) {
+        int order = opponentOrders[k].compare(&records[a], &records[b]);
+        if (order) return order < 0;
+    }
+    return a < b;
 }
 
 // Sorting whole records by merging moves each of them about log2(n) times, through a comparison

@@ -1,6 +1,8 @@
 #ifndef VORNIX_OPPONENTORDER_H
 #define VORNIX_OPPONENTORDER_H
-// The three orders in which the report shows the opponent table.
+// The three orders in which the report shows the opponent table, in one table: the report sorts by
+// each row in turn, stably from the order the row before left (the first from the order first met),
+// and the choice of the page's opponents reads the same rows without moving a record.
 
 struct OpponentRecord;
 
@@ -15,6 +17,23 @@ int compareByBalance(const OpponentRecord* a, const OpponentRecord* b);
 
 // Largest margin (above minus below) first.
 int compareByMargin(const OpponentRecord* a, const OpponentRecord* b);
+
+// The orders in the sequence the report sorts them.
+enum OpponentOrderKind { ORDER_BY_GAMES, ORDER_BY_BALANCE, ORDER_BY_MARGIN, OPPONENT_ORDER_COUNT };
+
+// One order: its comparison and how many records of it the report shows.
+struct OpponentOrder {
+    OpponentComparison compare;
+    int shownFirst;               // records shown from the front (the most played, the top 20)
+    int shownLast;                // records shown from the end, last first (the worst 20), or 0
+};
+
+extern const OpponentOrder opponentOrders[OPPONENT_ORDER_COUNT];
+
+// 1 when the record at position a goes before the one at b in the order `kind` as the report has the
+// table after sorting by the rows up to it: ties fall to the rows before it, then to the positions
+// (the order first met). Reads run.opponentTable, moves nothing.
+int opponentGoesBefore(int kind, int a, int b);
 
 // Sorts the records in use of run.opponentTable in place by compare. Stable: records with equal keys
 // keep the order the previous sort (or the order first met) left them in.

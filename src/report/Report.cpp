@@ -102,14 +102,14 @@ static void writeSections(void)
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     if (settings.details) writeDetailsSection();
-    sortOpponents(compareByGames);
+    sortOpponents(opponentOrders[ORDER_BY_GAMES].compare);
     writeMostPlayedList();
     writeOpponentSummaryTable();
     if (settings.trendCharts) writeMonthlySummaryTable();
     if (settings.details) writeConditionSummaryTable();
-    sortOpponents(compareByBalance);
+    sortOpponents(opponentOrders[ORDER_BY_BALANCE].compare);
     writeBalanceRanking();
-    sortOpponents(compareByMargin);
+    sortOpponents(opponentOrders[ORDER_BY_MARGIN].compare);
     writeMarginRanking();
 }
 

@@ -1,9 +1,11 @@
 #include "run/AnalysisRun.h"
 
+#include "analysis/Conditions.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameIntake.h"
 #include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
+#include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
@@ -14,9 +16,11 @@
 #include "settings/SettingsFile.h"
 #include "settings/AppPaths.h"
 #include "text/Messages.h"
+#include "text/PlayerId.h"
 #include "text/Text.h"
 
 #include <stdio.h>
+#include <string.h>
 
 const char FOLDER_LOCK_NAME[] = "vornix.lock";
 int folderLockWait = 30000;
@@ -134,10 +138,24 @@ static int analyseLog(void)
     return writeReport() ? ANALYSIS_DONE : ANALYSIS_REPORT_FAILED;
 }
 
+// A fatal error's clean-up: every output of the run gives up its temporary file (a placed table its
+// name), so the previous files stay.
+static void withdrawRunOutputs(void)
+{
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) withdrawRunOutput(kind);
+}
+
+static void releaseRunStorage(void)
+{
+    releaseOpponentTable(&run.opponentTable);
+}
+
 int runAnalysis(void)
 {
     if (!lockOutputFolder()) return refuseBusyFolder();
+    onFatalError(withdrawRunOutputs);
     onFatalError(releaseFolderLock);
+    onFatalError(releaseRunStorage);
     int result = analyseLog();
     releaseFolderLock();
     return result;
@@ -151,4 +169,90 @@ int runPercentRead(void)
     int percent = (int)((read < size ? read : size) * 100 / size);
     if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
     return (run.readsFinished ? 100 + percent : percent) / 2;
+}
+
+// The Windows program writes to the desktop or to the program folder; vornix-cli to the folder given
+// (empty: the current directory). Returns 0 when vornix-cli's can't be entered. The code page 932 form
+// in outputFolder serves the Windows links; the POSIX links take the native directory, so there a
+// deep one may leave it empty.
+static int enterOutputFolder(const RunRequest* request)
+{
+    if (!request->native) {
+        const char* folder = settings.reportOnDesktop == 1 ? appPaths.desktopFolder : appPaths.appFolder;
+        copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder);
+        setCurrentDirectory(appPaths.outputFolder);
+        return 1;
+    }
+    if (request->outputFolder[0] && !setNativeCurrentDirectory(request->outputFolder)) return 0;
+    getCurrentDirectory(appPaths.outputFolder, sizeof appPaths.outputFolder);
+    return 1;
+}
+
+// The log is opened before the folder changes, so that a relative path means what the user meant.
+// Returns the refusal, or ANALYSIS_DONE when the run may start; outcome->message names the refusal.
+static int prepareRun(const RunRequest* request, AnalysisOutcome* outcome)
+{
+    if (!idIsValid(settings.currentId)) {
+        copyText(outcome->message, sizeof outcome->message, MESSAGE_ID_NOT_A_FILE_NAME);
+        return ANALYSIS_ID_REFUSED;
+    }
+    // A native path may hold what code page 932 can't show: that message names none.
+    if (!(request->native ? openNativeLog(&run.log, request->logPath) : openLog(&run.log, request->logPath))) {
+        if (request->native)
+            copyText(outcome->message, sizeof outcome->message, MESSAGE_LOG_NOT_OPENED);
+        else
+            snprintf(outcome->message, sizeof outcome->message, MESSAGE_LOG_NOT_FOUND, request->logPath);
+        return ANALYSIS_LOG_NOT_OPENED;
+    }
+    if (!enterOutputFolder(request)) {
+        closeLog(&run.log);
+        copyText(outcome->message, sizeof outcome->message, MESSAGE_NO_OUTPUT_FOLDER);
+        return ANALYSIS_NO_FOLDER;
+    }
+    if (request->progress && logSize(&run.log) > request->progressMinSize) run.progress = request->progress;
+    if (request->starting) request->starting();
+    return ANALYSIS_DONE;
+}
+
+// The outputs as the run left them, and what is missing: every output the run makes that is not in
+// place; after a failed report only the report, since the tables were withheld with it.
+static void takeOutputs(AnalysisOutcome* outcome)
+{
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        const RunOutput* output = &run.outputs[kind];
+        OutputOutcome* taken = &outcome->outputs[kind];
+        copyText(taken->name, sizeof taken->name, output->name);
+        taken->made = runMakesOutput(kind);
+        taken->created = output->created;
+        taken->written = output->written;
+        taken->inTheWay = output->file.inTheWay;
+        if (!taken->made || taken->written) continue;
+        if (outcome->result == ANALYSIS_DONE || kind == OUTPUT_REPORT) outcome->missing = 1;
+    }
+}
+
+static int exitCodeOf(const AnalysisOutcome* outcome)
+{
+    if (outcome->result == ANALYSIS_FOLDER_BUSY || outcome->result == ANALYSIS_REPORT_FAILED) return 3;
+    if (outcome->result != ANALYSIS_DONE) return 2;
+    return outcome->missing ? 3 : 0;
+}
+
+void runRequested(const RunRequest* request, AnalysisOutcome* outcome)
+{
+    memset(outcome, 0, sizeof *outcome);
+    outcome->result = prepareRun(request, outcome);
+    if (outcome->result == ANALYSIS_DONE) {
+        outcome->result = runAnalysis();
+        closeLog(&run.log);
+        takeOutputs(outcome);
+        outcome->skippedEntries = run.skippedEntries;
+        if (run.skippedEntries) skippedLinesText(outcome->skippedLines, sizeof outcome->skippedLines);
+    }
+    outcome->exitCode = exitCodeOf(outcome);
+}
+
+void closeRunLog(void)
+{
+    closeLog(&run.log);
 }

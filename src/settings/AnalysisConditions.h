@@ -1,9 +1,8 @@
 #ifndef VORNIX_ANALYSISCONDITIONS_H
 #define VORNIX_ANALYSISCONDITIONS_H
-// The analysis conditions beside the rate range (period, lobbies, game length, seats) and the tolerant
-// reading, as settings: the one reading of a typed day and the one check of a period that both front
-// ends use, the ";"-terminated lists the lobbies are kept in, and whether any condition is set. Which
-// game they take is decided in analysis/GameIntake.h.
+// The values of the analysis conditions as settings: the one reading of a typed day and the one check
+// of a period that both front ends use, and the ";"-terminated lists the lobbies are kept in. The
+// conditions themselves, which game they take and their words, are rows of analysis/Conditions.h.
 
 #include "settings/Settings.h"
 
@@ -38,21 +37,5 @@ int listHoldsItem(const char* list, const char* item, size_t length);
 // list holds it; otherwise the refusal's message, the list unchanged: MESSAGE_LOBBY_UNLISTABLE for
 // an empty item or one holding ";", MESSAGE_TOO_MANY_LOBBIES when the list would not fit.
 const char* addListItem(char* list, size_t size, const char* item);
-
-// The whole state
-
-// 1 when a condition that selects games is set: a first or last day, a lobby, a game length or a
-// number of seats (the tolerant reading is none).
-int selectionConditionsSet(void);
-
-// Turns every analysis condition off, the tolerant reading too ("条件を解除").
-void clearConditions(void);
-
-enum { CONDITIONS_TEXT_SIZE = LOBBY_LIST_SIZE + 96 };   // "分析条件：", a period, every lobby, length, seats
-
-// Writes the selection conditions that are set as the report names them, in plain text:
-// "分析条件：2024/01/15～2024/02/29、ロビー：A・B、半荘戦、4人打ち" (period, lobbies, game length,
-// seats, joined by "、"); empty when none is set. Cut to size - 1 bytes.
-void formatConditions(char* out, size_t size);
 
 #endif

@@ -74,6 +74,12 @@ enum SettingPresence {
                         // without the option is as before it existed; a missing line leaves the field
 };
 
+// A word vornix-cli takes for a number setting, and the number it stands for.
+struct SettingWord {
+    const char* word;   // code page 932
+    int value;
+};
+
 // One setting, once: the file's reader and writer, applyDefaults and vornix-cli's options walk these.
 struct SettingDescriptor {
     const char* tag;           // the tag of its line in vornix.ini, code page 932, case-sensitive
@@ -88,6 +94,9 @@ struct SettingDescriptor {
     int low, high;             // SETTING_NUMBER: the accepted range
     SettingPresence presence;
     const char* cliOption;     // the vornix-cli option that sets it for one run; NULL: none
+    const SettingWord* words;  // SETTING_NUMBER: the option takes these words (ending in a NULL word)
+                               // instead of digits; NULL: digits
+    const char* badWord;       // with words: the refusal of another value (%s the option)
 };
 
 extern Settings settings;
@@ -106,6 +115,15 @@ void resetSettings(void);
 // 20000), saveOnExit 1, reportOnDesktop 0, the default colorScheme 0, trendCharts 0, details 0, rivals
 // 0 and every analysis condition off; leaves currentId and the ID list as they are.
 void applyDefaults(void);
+
+// The row of the tag; NULL when no setting has it.
+const SettingDescriptor* findSetting(const char* tag);
+
+// 1 when the setting's field is set: a text not empty, a number or flag not 0.
+int settingIsSet(const SettingDescriptor* setting);
+
+// Sets the field to its default (applyDefaults for one row); a text without a default becomes empty.
+void resetSetting(const SettingDescriptor* setting);
 
 // Copies the whole of settings into settingsBackup.
 void takeBackup(void);

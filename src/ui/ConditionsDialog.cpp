@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "analysis/Conditions.h"
 #include "platform/platform.h"
 #include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"

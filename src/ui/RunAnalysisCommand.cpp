@@ -5,8 +5,6 @@
 #include <string.h>
 
 #include "analysis/FatalError.h"
-#include "analysis/LogReader.h"
-#include "analysis/RunState.h"
 #include "platform/platform.h"
 #include "report/Report.h"
 #include "run/AnalysisRun.h"
@@ -43,14 +41,14 @@ static int fatalSkippable;
     longjmp(runLeft, 1);
 }
 
-// Runs the analysis into *result. Returns 1 when a fatal error of the log ended it: only for a run
-// from the dialog (the run's files withdrawn, its message in fatalText); at start-up the process ends
-// there, as vornix-cli does. Nothing between here and fatalError holds a resource that a jump would
-// leak: the run record keeps its files, the log stays open for the caller to close.
-static int analyse(HWND dialog, int* result)
+// Runs the analysis into *outcome. Returns 1 when a fatal error of the log ended it: only for a run
+// from the dialog (the run's files withdrawn, its message in fatalText, the log left open); at
+// start-up the process ends there, as vornix-cli does. Nothing between here and fatalError holds a
+// resource that a jump would leak: the run record keeps its files.
+static int analyse(HWND dialog, const RunRequest* request, AnalysisOutcome* outcome)
 {
     if (!dialog) {
-        *result = runAnalysis();
+        runRequested(request, outcome);
         return 0;
     }
     setFatalErrorHandler(leaveRun);
@@ -58,7 +56,7 @@ static int analyse(HWND dialog, int* result)
         setFatalErrorHandler(NULL);
         return 1;
     }
-    *result = runAnalysis();
+    runRequested(request, outcome);
     setFatalErrorHandler(NULL);
     return 0;
 }
@@ -84,25 +82,17 @@ static int offerToSkipBroken(HWND dialog)
     return runChecked(dialog);
 }
 
-// The output files go to the desktop or to the program folder; the report links to the tables there.
-static void enterOutputFolder(void)
-{
-    const char* folder = settings.reportOnDesktop == 1 ? appPaths.desktopFolder : appPaths.appFolder;
-    copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder);
-    setCurrentDirectory(appPaths.outputFolder);
-}
-
 enum { FAILURE_TEXT_SIZE = RUN_OUTPUT_COUNT * TABLE_NAME_SIZE + 256 };   // names, separators, messages
 
 // Appends the names of the tables that failed in the way asked for, separated by "、". Returns 1 when
 // there was one.
-static int appendFailedTables(char* text, size_t size, int inTheWay)
+static int appendFailedTables(const AnalysisOutcome* outcome, char* text, size_t size, int inTheWay)
 {
     int any = 0;
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
-        const RunOutput* output = &run.outputs[kind];
-        int failed = inTheWay ? output->file.inTheWay : output->created && !output->written;
-        if (kind == OUTPUT_REPORT || !runMakesOutput(kind) || !failed) continue;
+        const OutputOutcome* output = &outcome->outputs[kind];
+        int failed = inTheWay ? output->inTheWay : output->created && !output->written;
+        if (kind == OUTPUT_REPORT || !output->made || !failed) continue;
         if (any) appendText(text, size, "、");
         appendText(text, size, output->name);
         any = 1;
@@ -114,26 +104,18 @@ static int appendFailedTables(char* text, size_t size, int inTheWay)
 // names (a full disk), and those that something else than a file (a folder, a FIFO) kept from being
 // created; a table that could not be created otherwise (locked) is left out silently. The report has
 // its own messages.
-static void tellTableFailures(void)
+static void tellTableFailures(const AnalysisOutcome* outcome)
 {
     char text[FAILURE_TEXT_SIZE] = "";
-    if (appendFailedTables(text, sizeof text, 0)) appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
+    if (appendFailedTables(outcome, text, sizeof text, 0)) appendText(text, sizeof text, MESSAGE_TABLE_NOT_WRITTEN);
     char inTheWay[FAILURE_TEXT_SIZE];
     copyText(inTheWay, sizeof inTheWay, MESSAGE_OUTPUT_IN_THE_WAY);
-    if (appendFailedTables(inTheWay, sizeof inTheWay, 1)) {
+    if (appendFailedTables(outcome, inTheWay, sizeof inTheWay, 1)) {
         if (text[0]) appendText(text, sizeof text, "\n");
         appendText(text, sizeof text, inTheWay);
     }
     if (!text[0]) return;
     showWarningMessage(text);
-}
-
-// 1 when every table this run makes took its name.
-static int allTablesWritten(void)
-{
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
-        if (kind != OUTPUT_REPORT && runMakesOutput(kind) && !run.outputs[kind].written) return 0;
-    return 1;
 }
 
 // Opens the report in the output folder; when the shell can't, the message names its full path,
@@ -150,29 +132,37 @@ static void openReport(void)
     openForUser(REPORT_FILE_NAME, path, MESSAGE_REPORT_NOT_SHOWN);
 }
 
-static int runWithOpenLog(HWND dialog)
+// What the dialog does with the outcome: the ID is kept before the report opens, whose message box
+// the user may close the program over.
+static int showOutcome(HWND dialog, const AnalysisOutcome* outcome)
 {
-    enterOutputFolder();
-    startRunProgress(dialog);
-    int result = ANALYSIS_NO_GAME;
-    if (analyse(dialog, &result)) {
-        closeLog(&run.log);
-        endRunProgress(dialog);
-        return offerToSkipBroken(dialog);
-    }
-    if (result == ANALYSIS_REPORT_FAILED) exitProcess(1);   // the report's own message has been shown
-    int outcome = result == ANALYSIS_FOLDER_BUSY ? RUN_INCOMPLETE : RUN_REFUSED;
-    if (result == ANALYSIS_DONE) {
-        // The ID is kept before the report opens, whose message box the user may close the program over.
-        rememberCurrentId();
-        refreshIdCombo(dialog);
-        tellTableFailures();
-        outcome = allTablesWritten() ? RUN_DONE : RUN_INCOMPLETE;
-        openReport();
-    }
-    closeLog(&run.log);
-    endRunProgress(dialog);
-    return outcome;
+    if (outcome->message[0]) showErrorMessage(outcome->message);
+    if (outcome->result == ANALYSIS_LOG_NOT_OPENED && dialog) showRunSummary(dialog);
+    if (outcome->result == ANALYSIS_REPORT_FAILED) exitProcess(1);   // the report's own message has been shown
+    if (outcome->result == ANALYSIS_FOLDER_BUSY) return RUN_INCOMPLETE;
+    if (outcome->result != ANALYSIS_DONE) return RUN_REFUSED;
+    rememberCurrentId();
+    refreshIdCombo(dialog);
+    tellTableFailures(outcome);
+    openReport();
+    return outcome->missing ? RUN_INCOMPLETE : RUN_DONE;
+}
+
+static HWND runDialog;     // the dialog of the run under way; NULL at start-up
+static int progressShown;  // 1 once the run's progress is shown
+
+// The run has its log and folder: the dialog shows its progress from now on.
+static void showProgress(void)
+{
+    startRunProgress(runDialog);
+    progressShown = 1;
+}
+
+// The dialog as it was before the run, when the run got as far as showing its progress.
+static void hideProgress(void)
+{
+    if (progressShown) endRunProgress(runDialog);
+    progressShown = 0;
 }
 
 static int runChecked(HWND dialog)
@@ -181,18 +171,17 @@ static int runChecked(HWND dialog)
         showErrorMessage(MESSAGE_NO_ID);
         return RUN_REFUSED;
     }
-    if (!idIsValid(settings.currentId)) {
-        showErrorMessage(MESSAGE_ID_NOT_A_FILE_NAME);
-        return RUN_REFUSED;
+    RunRequest request = { settings.logPath, 0, NULL, NULL, 0, showProgress };
+    static AnalysisOutcome outcome;
+    runDialog = dialog;
+    if (analyse(dialog, &request, &outcome)) {
+        closeRunLog();
+        hideProgress();
+        return offerToSkipBroken(dialog);
     }
-    if (!openLog(&run.log, settings.logPath)) {
-        char text[PATH_SIZE + 256];
-        snprintf(text, sizeof text, MESSAGE_LOG_NOT_FOUND, settings.logPath);
-        showErrorMessage(text);
-        if (dialog) showRunSummary(dialog);
-        return RUN_REFUSED;
-    }
-    return runWithOpenLog(dialog);
+    int shown = showOutcome(dialog, &outcome);
+    hideProgress();
+    return shown;
 }
 
 int runAnalysisCommand(HWND dialog)

@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "platform/platform.h"
-#include "settings/AnalysisConditions.h"
+#include "analysis/Conditions.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 #include "text/Text.h"

@@ -96,8 +96,7 @@ TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
         for (int number : numbers) {
             game.rate = game.seats[0].rank = game.seats[0].score = number;
             game.seats[0].share = share;
-            writeGameRowStart(&game);
-            writeGameRowEnd(&game);
+            writeGameRow(&game);
             char row[256];
             snprintf(row, sizeof row, "d\tt\tl\t%d\tr\tn\t%d\t%d\t%.0f\r\n", number, number, number, (double)share);
             expected += row;

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "analysis/Conditions.h"
 #include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 
