@@ -247,6 +247,7 @@ void runRequested(const RunRequest* request, AnalysisOutcome* outcome)
         closeLog(&run.log);
         takeOutputs(outcome);
         outcome->skippedEntries = run.skippedEntries;
+        outcome->twoIdEntries = run.twoIdEntries;
         if (run.skippedEntries) skippedLinesText(outcome->skippedLines, sizeof outcome->skippedLines);
     }
     outcome->exitCode = exitCodeOf(outcome);
