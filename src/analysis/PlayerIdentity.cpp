@@ -16,13 +16,21 @@ int addPlayerId(PlayerIdentity* player, const char* id)
     return 1;
 }
 
+static int holdsId(const PlayerIdentity* player, const char* id)
+{
+    for (int i = 0; i < player->count; i++)
+        if (strcmp(player->ids[i], id) == 0) return 1;
+    return 0;
+}
+
 void addPlayerIdList(PlayerIdentity* player, const char* list)
 {
     while (*list) {
         size_t length = strcspn(list, ";");
         char id[ID_SIZE];
         copyTextN(id, sizeof id, list, length);
-        if (length && !addPlayerId(player, id)) return;
+        // One the identity holds already (the ID typed again among them) is the same player.
+        if (length && !holdsId(player, id) && !addPlayerId(player, id)) return;
         list += length + (list[length] == ';');
     }
 }

@@ -24,8 +24,8 @@ void setPlayerIdentity(PlayerIdentity* player, const char* id);
 // it holds PLAYER_IDS already.
 int addPlayerId(PlayerIdentity* player, const char* id);
 
-// Adds the IDs of list ("B;C;", each ";"-terminated, empty items skipped) as addPlayerId does, as
-// many as fit.
+// Adds the IDs of list ("B;C;", each ";"-terminated, empty items and IDs the identity holds already
+// skipped) as addPlayerId does, as many as fit.
 void addPlayerIdList(PlayerIdentity* player, const char* list);
 
 // The ID the outputs are named after and the report greets: the first.

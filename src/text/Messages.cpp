@@ -101,4 +101,5 @@ const char SUMMARY_OUTPUTS[] = "追加：";
 const char SUMMARY_TREND_CHARTS[] = "推移グラフ";
 const char SUMMARY_DETAILS[] = "詳しい成績";
 const char SUMMARY_RIVALS[] = "対戦相手別の成績";
+const char SUMMARY_ALSO_IDS[] = "別のID：";
 const char SUMMARY_PROGRESS[] = "分析中… 牌譜の %d%% を読みました";

@@ -105,6 +105,7 @@ extern const char MESSAGE_LOG_CHANGED[];   // the log changed between its two re
 // The main dialog's line of what the next run uses, and of its progress.
 extern const char SUMMARY_LOG_MISSING[];    // the log path names no file that can be read
 extern const char SUMMARY_SKIP_BROKEN[];    // the tolerant reading is on
+extern const char SUMMARY_ALSO_IDS[];       // before the further IDs, joined by "、"
 extern const char SUMMARY_OUTPUTS[];        // before the optional outputs, joined by "・"
 extern const char SUMMARY_TREND_CHARTS[];
 extern const char SUMMARY_DETAILS[];
