@@ -2,7 +2,8 @@
 # The further IDs under Wine. Stored in vornix.ini, "vornix.exe -e -q" analyses them with the ID: its
 # files equal vornix-cli's with --also-id (links and processing time aside). In the dialog the line
 # of what the next run uses names them; choosing another remembered ID from the drop-down list
-# brings back that ID's further IDs, and at the end both IDs' are stored.
+# brings back that ID's further IDs (the 別のID dialog shows them, its picture in build/e2e), and at
+# the end both IDs' are stored.
 set -euo pipefail
 source "$(dirname "$0")/gui.sh"
 
@@ -52,6 +53,12 @@ until grep -qF "別のID：hanako_22" <<<"$(control_text "$MAIN" IDC_RUN_SUMMARY
 done
 [ "$(control_text "$MAIN" IDC_ID_COMBO)" = ronron2 ] || fail "the ID box does not hold ronron2"
 screenshot "$E2E_OUT/46-chosen.png"
+choose_menu_item "$dialog" IDM_ALSO_IDS
+box=$(wait_window "別のID")
+[ "$(control_text "別のID" IDC_ALSO_IDS)" = hanako_22 ] || fail "the 別のID dialog shows $(control_text "別のID" IDC_ALSO_IDS)"
+screenshot "$E2E_OUT/also-ids-dialog.png" "$box"
+press "$box" Escape
+wait_window_gone "別のID"
 end_program
 read_cp932 "$folder/vornix.ini" >"$E2E_OUT/46-end.ini"
 grep -qxF '<KalventoID>ronron2;'"$ID"';</KalventoID>' "$E2E_OUT/46-end.ini" || fail "the ID list is not as expected"
