@@ -256,24 +256,24 @@ TEST(ConditionsIntegration, ARunOverTwoIdsIsTheRunsOverEachPutTogether)
     runFiles(joined(withBoth, keepAll));
     EXPECT_EQ(run.twoIdEntries, 3);
     EXPECT_NE(fileBytes("分析結果.html").find("対象のID：Me、Alt<BR>"), std::string::npos);
-    PlayerTotals merged = run.playerTotals;
+    auto totals = [] {
+        const PlayerTotals& t = run.playerTotals;
+        return std::vector<long long>{t.games, t.wins, t.rankSum, t.scoreSum};
+    };
+    std::vector<long long> merged = totals(), summed(merged.size());
     std::vector<std::string> rows = crlfLines(fileBytes("Me_戦績.xls"));
     std::map<std::string, std::vector<double>> opponents = opponentRows(fileBytes("Me_ID別集計.xls"));
     EXPECT_EQ(opponents.count("Me") + opponents.count("Alt"), 0u);
 
     std::vector<std::string> alone = {crlfLines(gameTableBytes())[0]};
     std::map<std::string, std::vector<double>> sums;
-    PlayerTotals totals = {};
     for (const char* id : {"Me", "Alt"}) {
         useTestSettings();
         copyText(settings.currentId, sizeof settings.currentId, id);
         runFiles(joined(entries, keepAll));
         std::vector<std::string> lines = crlfLines(gameTableBytes());
         alone.insert(alone.end(), lines.begin() + 1, lines.end());
-        totals.games += run.playerTotals.games;
-        totals.wins += run.playerTotals.wins;
-        totals.rankSum += run.playerTotals.rankSum;
-        totals.scoreSum += run.playerTotals.scoreSum;
+        for (size_t f = 0; f < merged.size(); f++) summed[f] += totals()[f];
         for (auto& [name, row] : opponentRows(fileBytes(std::string(id) + "_ID別集計.xls"))) {
             std::vector<double>& sum = sums[name];
             sum.resize(row.size());
@@ -281,10 +281,7 @@ TEST(ConditionsIntegration, ARunOverTwoIdsIsTheRunsOverEachPutTogether)
         }
     }
     EXPECT_TRUE(rows == alone) << "the per-game rows differ";
-    EXPECT_EQ(merged.games, totals.games);
-    EXPECT_EQ(merged.wins, totals.wins);
-    EXPECT_EQ(merged.rankSum, totals.rankSum);
-    EXPECT_EQ(merged.scoreSum, totals.scoreSum);
+    EXPECT_EQ(merged, summed) << "games, wins, rank and score sums";
     ASSERT_EQ(opponents.size(), sums.size());
     for (auto& [name, row] : opponents)
         for (size_t f = 0; f < row.size(); f++) EXPECT_NEAR(row[f], sums[name][f], 1.0 + 1e-6 * fabs(row[f])) << name;
