@@ -40,6 +40,10 @@ static int takeSelected(GameEntry* game)
 
 int acceptGame(GameEntry* game, void*)
 {
+    if (entrySeatsTwoPlayerIds(game)) {
+        if (gameIsSelected(game)) run.twoIdEntries++;
+        return 0;
+    }
     if (!takeSelected(game)) return 0;
     writeGameRow(game);
     addGameToTotals(&run.playerTotals, &run.recentResults, game);
@@ -57,7 +61,7 @@ void hintOpponentLookup(const char* name, void*)
 
 int acceptRivalGame(GameEntry* game, void*)
 {
-    if (!takeSelected(game)) return 0;
+    if (entrySeatsTwoPlayerIds(game) || !takeSelected(game)) return 0;
     addGameToRivals(&run.rivalGames, game);
     return 1;
 }

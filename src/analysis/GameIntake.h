@@ -44,7 +44,8 @@ int gameIsSelected(const GameEntry* game);
 // The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
 // (computeMoneyShares) and hands it to the per-game table, the player's totals, the opponent table,
 // the trends, the detailed record and the latest games. Returns 1 when taken, 0 when not selected (nothing changes
-// then). context is unused.
+// then). A selected game that seats two of the player's IDs is not taken but counted in
+// run.twoIdEntries. context is unused.
 int acceptGame(GameEntry* game, void* context);
 
 // The first read's hint (seatNamed): the opponent table's lookup of the name, lines later, starts
@@ -52,7 +53,8 @@ int acceptGame(GameEntry* game, void* context);
 void hintOpponentLookup(const char* name, void* context);
 
 // The second read's consumer, with the page of each opponent: a selected game, its shares set, goes
-// only to the shared games of the report's opponents (analysis/RivalGames.h). Returns 1 when taken.
+// only to the shared games of the report's opponents (analysis/RivalGames.h), one that seats two of
+// the player's IDs to none. Returns 1 when taken.
 int acceptRivalGame(GameEntry* game, void* context);
 
 // The first read's broken entry: with settings.skipBroken it is counted in run (its line kept among

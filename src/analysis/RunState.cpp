@@ -37,6 +37,7 @@ void resetRunState(void)
     clearOpponentTable(&run.opponentTable);
     clearRivalGames(&run.rivalGames);
     run.skippedEntries = 0;
+    run.twoIdEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;
     resetPlayerStats(&run.playerTotals, &run.recentResults);
