@@ -4,6 +4,7 @@
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
+#include "report/RunOutput.h"
 #include "settings/Settings.h"
 
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
@@ -31,7 +32,7 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 int writeOpponentSummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
-    FILE* file = run.outputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
+    FILE* file = runOutputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
     static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
     setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");

@@ -244,7 +244,7 @@ TEST(GameIntake, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
         ASSERT_EQ(games.size(), 1u);
         settings.minRate = c.minRate;
         settings.maxRate = c.maxRate;
-        EXPECT_EQ(acceptGame(games[0].record(), NULL), c.accepted);
+        EXPECT_EQ(acceptGame(games[0].record(), &runIntake), c.accepted);
         EXPECT_EQ(run.playerTotals.games, c.accepted);
     }
 }

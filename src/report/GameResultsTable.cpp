@@ -1,10 +1,9 @@
-#include "analysis/GameResultsTable.h"
+#include "report/GameResultsTable.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "platform/TextRow.h"
-#include "settings/Settings.h"
+#include "report/RunOutput.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -25,7 +24,7 @@ static char streamBuffer[64 * 1024];
 
 int createGameTable(void)
 {
-    RunOutput* table = &run.outputs[OUTPUT_GAME_RESULTS];
+    RunOutput* table = &runOutputs[OUTPUT_GAME_RESULTS];
     FILE* stream = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
     if (stream) setvbuf(stream, streamBuffer, _IOFBF, sizeof streamBuffer);
     startRow(&row, stream);
@@ -35,7 +34,7 @@ int createGameTable(void)
 
 void writeGameRow(const GameEntry* game)
 {
-    FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
+    FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
     startRow(&row, stream);
     rowText(&row, game->date);
