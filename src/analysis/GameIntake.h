@@ -82,8 +82,9 @@ void hintOpponentLookup(const char* name, void* context);
 int acceptRivalGame(GameEntry* game, void* context);
 
 // The first read's broken entry: with settings.skipBroken it is counted in the IntakeTargets that
-// context points to (its line kept among the first ten) and the read goes on (1); otherwise the run ends through fatalEntryError, naming the
-// line that failed (an entry cut short by the next one's header line is named by its own header line).
+// context points to (its line kept among the first ten) and the read goes on (1); otherwise the run
+// ends through fatalEntryError, naming the line that failed (an entry cut short by the next one's
+// header line is named by its own header line).
 int skipBrokenEntryOrEndRun(const GameEntry* game, void* context);
 
 // The second read's broken entry: with settings.skipBroken the first read counted it already and the
