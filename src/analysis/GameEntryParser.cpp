@@ -2,6 +2,7 @@
 
 #include "analysis/LogReader.h"
 #include "analysis/PlayerIdentity.h"
+#include "text/Bytes.h"
 #include "text/Messages.h"
 #include "text/Numbers.h"
 
@@ -15,7 +16,7 @@ enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
 // Bytes from..to (inclusive) of the line, stopping at its line break or end.
 static void copyColumns(char* out, size_t size, const char* line, size_t from, size_t to)
 {
-    size_t length = strcspn(line, "\n");
+    size_t length = spanUntil(line, "\n");
     if (length <= from) {
         out[0] = '\0';
         return;
@@ -91,7 +92,7 @@ static NextLine findResultLine(LogReader* log, char line[LOG_LINE_SIZE])
 // ENTRY_BROKEN for a line too short for a seat or scores that do not sum to 0.
 static int readResults(const char* line, long long resultLine, GameEntry* entry)
 {
-    long long length = (long long)strlen(line);
+    long long length = (long long)textLength(line);
     long long sum = 0;
     for (int i = 0; i < entry->seatCount; i++) {
         if (length - 1 < 10 * i + 5) return broken(entry, MESSAGE_MALFORMED_ENTRY, resultLine);
@@ -109,9 +110,9 @@ static int readResults(const char* line, long long resultLine, GameEntry* entry)
 // number can be checked for plausibility.
 static long long readRate(const char* rateText, char gameLength, int* malformed)
 {
-    const char* marker = strstr(rateText, "点");
-    if (!marker && strchr(rateText, '/')) {
-        marker = strstr(rateText, gameLength == '0' ? "東" : "半");
+    const char* marker = findText(rateText, "点");
+    if (!marker && findTextByte(rateText, '/')) {
+        marker = findText(rateText, gameLength == '0' ? "東" : "半");
         if (!marker) {
             *malformed = 1;
             return 0;
@@ -126,15 +127,15 @@ static long long readRate(const char* rateText, char gameLength, int* malformed)
 
 int findLobby(const char* headerText, size_t* length)
 {
-    const char* colon = strstr(headerText, "：");
+    const char* colon = findText(headerText, "：");
     if (!colon) return 0;
     size_t beforeColon = (size_t)(colon - headerText);
-    const char* close = (const char*)memchr(headerText, ')', beforeColon);
+    const char* close = findByte(headerText, ')', beforeColon);
     if (!close) {
         *length = beforeColon;
         return 1;
     }
-    const char* open = (const char*)memchr(headerText, '(', (size_t)(close - headerText));
+    const char* open = findByte(headerText, '(', (size_t)(close - headerText));
     if (!open) return 0;
     *length = (size_t)(open - headerText);
     return 1;
@@ -149,15 +150,15 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
         *malformed = 1;
         return 0;
     }
-    char* colon = strstr(header, "：");
+    char* colon = (char*)findText(header, "：");
     char* room = colon + 2;
-    size_t roomLength = strlen(room);
+    size_t roomLength = textLength(room);
     // The line break and the byte before it are not part of the room.
     room[roomLength >= 2 ? roomLength - 2 : 0] = '\0';
     *colon = '\0';
     entry->room = room;
     entry->lobby = header;
-    char* close = strchr(header, ')');
+    char* close = (char*)findTextByte(header, ')');
     if (!close) return 0;
     *close = '\0';
     header[lobbyLength] = '\0';

@@ -2,6 +2,7 @@
 
 #include "analysis/FatalError.h"
 #include "platform/platform.h"
+#include "text/Bytes.h"
 #include "text/Messages.h"
 #include "text/Text.h"
 
@@ -100,12 +101,12 @@ int rewindLog(LogReader* log)
     return 1;
 }
 
-// Moves the bytes not given out (at most a held CR) to the front of the log->block and reads more after
+// Moves the bytes not given out (at most a held CR) to the front of the block and reads more after
 // them. Returns 1 when there is a byte to give out, 0 at the end of the file.
 static int refillBlock(LogReader* log)
 {
     size_t kept = log->blockFill - log->blockPos;
-    memmove(log->block, log->block + log->blockPos, kept);
+    moveBytes(log->block, log->block + log->blockPos, kept);
     log->blockPos = 0;
     log->blockFill = kept;
     if (log->logFile && !log->fileEnded) {
@@ -131,16 +132,43 @@ void unreadLogLine(LogReader* log, const char line[LOG_LINE_SIZE])
     log->givenBackLine = log->lastLineNumber;
 }
 
+// The usual case of readLogLine: at least LOG_LINE_SIZE bytes left in the block, so the line's end
+// lies within one fixed-size scan and copy, and the piece's length follows from where the LF is:
+// before it a CR (dropped), or none, or none within the piece's 79 bytes (a full piece).
+static int readLineInBlock(LogReader* log, char buffer[LOG_LINE_SIZE])
+{
+    const char* from = log->block + log->blockPos;
+    const char* lineFeed = findByte(from, '\n', LOG_LINE_SIZE);
+    copyBytes(buffer, from, LOG_LINE_SIZE);
+    size_t at = lineFeed ? (size_t)(lineFeed - from) : (size_t)LOG_LINE_SIZE;
+    size_t used;
+    if (at < LOG_LINE_SIZE && at > 0 && from[at - 1] == '\r') {
+        used = at;   // the CR's place takes the LF
+        buffer[at - 1] = '\n';
+        log->blockPos += at + 1;
+    } else if (at < LOG_LINE_SIZE - 1) {
+        used = at + 1;
+        log->blockPos += used;
+    } else {
+        used = LOG_LINE_SIZE - 1;   // an LF right after it is the next line's
+        log->blockPos += used;
+    }
+    buffer[used] = '\0';
+    if (buffer[used - 1] == '\n') log->lineBreaksRead++;
+    return 1;
+}
+
 int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
 {
     if (log->givenBackLine) {
-        memcpy(buffer, log->givenBack, sizeof log->givenBack);
+        copyBytes(buffer, log->givenBack, sizeof log->givenBack);
         log->lastLineNumber = log->givenBackLine;
         log->givenBackLine = 0;
         return 1;
     }
-    size_t used = 0;
     log->lastLineNumber = log->lineBreaksRead + 1;
+    if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE) return readLineInBlock(log, buffer);
+    size_t used = 0;
     while (!log->atEnd && used < LOG_LINE_SIZE - 1) {
         if (log->blockPos == log->blockLimit && !refillBlock(log)) {
             log->atEnd = 1;
@@ -152,10 +180,10 @@ int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
         size_t available = log->blockLimit - log->blockPos;
         size_t scan = available < room + 1 ? available : room + 1;
         const char* from = log->block + log->blockPos;
-        const char* lineFeed = (const char*)memchr(from, '\n', scan);
+        const char* lineFeed = findByte(from, '\n', scan);
         if (lineFeed && lineFeed > from && lineFeed[-1] == '\r') {
             size_t text = (size_t)(lineFeed - from) - 1;   // the bytes before the CR
-            memcpy(buffer + used, from, text);
+            copyBytes(buffer + used, from, text);
             buffer[used + text] = '\n';
             used += text + 1;
             log->blockPos += text + 2;
@@ -164,7 +192,7 @@ int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
         size_t take = lineFeed ? (size_t)(lineFeed - from) + 1 : scan;
         int lineEnds = lineFeed && take <= room;
         if (take > room) take = room;   // a full piece; what follows, an LF too, is the next line
-        memcpy(buffer + used, from, take);
+        copyBytes(buffer + used, from, take);
         used += take;
         log->blockPos += take;
         if (lineEnds) break;

@@ -21,22 +21,25 @@ enum { EXIT_REFUSED = 2, EXIT_OUTPUT_FAILED = 3 };
 static const long long PROGRESS_MIN_SIZE = 8LL * 1024 * 1024;
 static int shownPercent = -1;   // the share of the log last shown; -1: no progress line
 
-// The share of the run's reading done so far, redrawn in place on stderr when it changes. The cursor
-// goes back to the start of the line, so that a message of a fatal error writes over it.
+// The share of the run's reading done so far, redrawn in place on stderr when it changes, each time
+// in one write. The cursor goes back to the start of the line, so that a message of a fatal error
+// writes over it.
 static void showProgress(void)
 {
+    static int refused;   // a line the terminal did not take is not retried: the run goes on without it
     int percent = runPercentRead();
-    if (percent == shownPercent) return;
+    if (refused || percent == shownPercent) return;
     shownPercent = percent;
-    fprintf(stderr, "vornix-cli: %3d%%\r", percent);
-    fflush(stderr);
+    char line[32];
+    int length = snprintf(line, sizeof line, "vornix-cli: %3d%%\r", percent);
+    if (length > 0 && (size_t)length < sizeof line && !writeErrorOutput(line, (size_t)length)) refused = 1;
 }
 
 static void clearProgress(void)
 {
-    if (shownPercent < 0) return;
-    fprintf(stderr, "%16s\r", "");
-    fflush(stderr);
+    static const char blank[] = "                \r";
+    // Only cosmetic: a terminal that refuses it keeps the last share, and nothing else is lost.
+    if (shownPercent >= 0 && !writeErrorOutput(blank, sizeof blank - 1)) shownPercent = -1;
 }
 
 // Names on stderr each output of the run that is not in place. When the report failed, the tables

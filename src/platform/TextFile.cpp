@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/platform.h"
+#include "text/Bytes.h"
 
 #include <stdarg.h>
 #include <stdlib.h>
@@ -15,7 +16,7 @@ int writeTextN(FILE* file, const char* text, size_t length)
 {
     const char* end = text + length;
     while (text < end) {
-        const char* lineFeed = (const char*)memchr(text, '\n', (size_t)(end - text));
+        const char* lineFeed = findByte(text, '\n', (size_t)(end - text));
         size_t run = (size_t)((lineFeed ? lineFeed : end) - text);
         if (run && fwrite(text, 1, run, file) != run) return 0;
         if (!lineFeed) break;
@@ -27,7 +28,7 @@ int writeTextN(FILE* file, const char* text, size_t length)
 
 int writeText(FILE* file, const char* text)
 {
-    return writeTextN(file, text, strlen(text));
+    return writeTextN(file, text, textLength(text));
 }
 
 int textVPrintf(FILE* file, const char* format, va_list args)

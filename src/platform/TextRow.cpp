@@ -1,23 +1,32 @@
 #include "platform/TextRow.h"
 
+#include "text/Bytes.h"
+
 #include <math.h>
 #include <string.h>
 
 void startRow(TextRow* row, FILE* file)
 {
+    startRowsIn(row, file, row->own, sizeof row->own);
+}
+
+void startRowsIn(TextRow* row, FILE* file, char* buffer, size_t size)
+{
     row->file = file;
+    row->bytes = buffer;
+    row->size = size;
     row->length = 0;
 }
 
 // Appends bytes that hold no line feed, as they are.
 static void appendRaw(TextRow* row, const char* bytes, size_t length)
 {
-    if (row->length + length > sizeof row->bytes) writeRow(row);
-    if (length > sizeof row->bytes) {
+    if (row->length + length > row->size) writeRow(row);
+    if (length > row->size) {
         fwrite(bytes, 1, length, row->file);
         return;
     }
-    memcpy(row->bytes + row->length, bytes, length);
+    copyBytes(row->bytes + row->length, bytes, length);
     row->length += length;
 }
 
@@ -25,7 +34,7 @@ void rowBytes(TextRow* row, const char* bytes, size_t length)
 {
     const char* end = bytes + length;
     for (;;) {
-        const char* lineFeed = (const char*)memchr(bytes, '\n', (size_t)(end - bytes));
+        const char* lineFeed = findByte(bytes, '\n', (size_t)(end - bytes));
         if (!lineFeed) break;
         appendRaw(row, bytes, (size_t)(lineFeed - bytes));
         appendRaw(row, "\r\n", 2);
@@ -36,7 +45,22 @@ void rowBytes(TextRow* row, const char* bytes, size_t length)
 
 void rowText(TextRow* row, const char* text)
 {
-    rowBytes(row, text, strlen(text));
+    rowBytes(row, text, textLength(text));
+}
+
+void rowField(TextRow* row, const char* text)
+{
+    char* out = row->bytes + row->length;
+    char* end = row->bytes + row->size;
+    for (; *text; text++) {
+        if (out == end) {
+            row->length = row->size;
+            writeRow(row);
+            out = row->bytes;
+        }
+        *out++ = *text;
+    }
+    row->length = (size_t)(out - row->bytes);
 }
 
 // "00" to "99": two digits per division.

@@ -28,10 +28,6 @@ void useConsoleMessages(void);
 // Ends the process with the exit code; open stdio streams are flushed and closed.
 [[noreturn]] void exitProcess(int code);
 
-// 1 when the process's error output goes to a terminal (a console window on Windows), where a progress
-// line can be redrawn in place; 0 when it goes to a file or a pipe.
-int errorOutputIsTerminal(void);
-
 // Opens path with the shell's default program for its kind (no verb, no parameters, shown normally).
 // Returns 1 when the shell took it; 0 when it could not (Windows: no program for the kind, a missing
 // file; POSIX: xdg-open could not be started).
@@ -161,6 +157,16 @@ int printPathInCurrentDirectory(FILE* stream, const char* name);
 // Writes the code page 932 text to stream as the terminal should show it: POSIX in the terminal's
 // encoding, Windows as it is. Returns 1 when written.
 int printConsoleText(FILE* stream, const char* text);
+
+// 1 when the process's error output is a terminal (Windows: a console, for which GetConsoleMode
+// succeeds; the NUL device is none), where a progress line can be redrawn in place; 0 for a file, a
+// pipe or a device.
+int errorOutputIsTerminal(void);
+
+// Writes length bytes to the error output as they are, in one call of the system where it takes
+// them at once (stderr is unbuffered: a line handed over byte by byte costs a call a byte). Returns 1
+// when every byte was written.
+int writeErrorOutput(const char* bytes, size_t length);
 
 // Converts an argument from the terminal's encoding into code page 932 text in out. POSIX: the
 // encoding the locale names; Windows: the argument is code page 932 already and is copied as it is.

@@ -1,7 +1,6 @@
 #include "report/GameResultsTable.h"
 
 #include "analysis/GameEntryParser.h"
-#include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "report/RunOutput.h"
 
@@ -16,19 +15,18 @@ static const char TABLE_HEADER[] =
     "\tメンバー④\t順位④\t得点④\t収支④"
     "\n";
 
-// The row being written, bound to the table's stream when the table is created.
+// The rows gather in one large buffer, formatted straight into it, and go out a buffer at a time;
+// the stream itself is unbuffered, so each fill is one write of the system.
 static TextRow row;
-
-// The stream's buffer, larger than the default so that a long log's table goes out in fewer writes.
-static char streamBuffer[64 * 1024];
+static char rowBuffer[256 * 1024];
 
 int createGameTable(void)
 {
     RunOutput* table = &runOutputs[OUTPUT_GAME_RESULTS];
     FILE* stream = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
-    if (stream) setvbuf(stream, streamBuffer, _IOFBF, sizeof streamBuffer);
-    startRow(&row, stream);
-    if (stream) writeText(stream, TABLE_HEADER);
+    if (stream) setvbuf(stream, NULL, _IONBF, 0);
+    startRowsIn(&row, stream, rowBuffer, sizeof rowBuffer);
+    if (stream) rowText(&row, TABLE_HEADER);
     return table->created;
 }
 
@@ -36,20 +34,19 @@ void writeGameRow(const GameEntry* game)
 {
     FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    startRow(&row, stream);
-    rowText(&row, game->date);
+    rowField(&row, game->date);
     rowByte(&row, '\t');
-    rowText(&row, game->time);
+    rowField(&row, game->time);
     rowByte(&row, '\t');
-    rowText(&row, game->lobby);
+    rowField(&row, game->lobby);
     rowByte(&row, '\t');
     rowInteger(&row, game->rate);
     rowByte(&row, '\t');
-    rowText(&row, game->room);
+    rowField(&row, game->room);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         rowByte(&row, '\t');
-        rowText(&row, seat->name);
+        rowField(&row, seat->name);
         rowByte(&row, '\t');
         rowInteger(&row, seat->rank);
         rowByte(&row, '\t');
@@ -58,10 +55,10 @@ void writeGameRow(const GameEntry* game)
         rowWhole(&row, seat->share);
     }
     rowByte(&row, '\n');
-    writeRow(&row);
 }
 
 int finishGameTable(void)
 {
+    if (runOutputs[OUTPUT_GAME_RESULTS].file.stream) writeRow(&row);   // its failure: the stream's error
     return finishRunOutput(OUTPUT_GAME_RESULTS);
 }

@@ -14,12 +14,13 @@ struct GameEntry;
 // written; the run then goes on without it).
 int createGameTable(void);
 
-// Writes the game's row: date, time, lobby, rate, room, then one group per seat (name, rank, score,
-// share as a whole number) and the line end.
+// Adds the game's row: date, time, lobby, rate, room, then one group per seat (name, rank, score,
+// share as a whole number) and the line end. The rows go out a large buffer at a time.
 void writeGameRow(const GameEntry* game);
 
-// Flushes and closes the file if it is open; runOutputs[OUTPUT_GAME_RESULTS].written tells whether
-// every byte reached it (on a failure the temporary file is removed). Returns that flag.
+// Writes the rows not yet out, flushes and closes the file if it is open;
+// runOutputs[OUTPUT_GAME_RESULTS].written tells whether every byte reached it (on a failure the
+// temporary file is removed). Returns that flag.
 int finishGameTable(void);
 
 #endif

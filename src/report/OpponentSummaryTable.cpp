@@ -2,7 +2,6 @@
 
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
-#include "platform/TextFile.h"
 #include "platform/TextRow.h"
 #include "report/RunOutput.h"
 #include "settings/Settings.h"
@@ -13,7 +12,7 @@
 // positive amount.
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
-    rowText(row, r->name);
+    rowField(row, r->name);
     rowByte(row, '\t');
     rowInteger(row, r->games);
     rowByte(row, '\t');
@@ -33,12 +32,13 @@ int writeOpponentSummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
     FILE* file = runOutputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
-    static char streamBuffer[64 * 1024];   // a line per opponent: fewer, larger writes
-    setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
-    textPrintf(file, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支%s", "\n");
-    // The lines gather in the row's buffer, which goes out whenever it fills.
+    // A line per opponent, gathered in one large buffer that goes out in one write whenever it fills
+    // (the stream itself unbuffered).
+    static char rowBuffer[256 * 1024];
+    setvbuf(file, NULL, _IONBF, 0);
     TextRow row;
-    startRow(&row, file);
+    startRowsIn(&row, file, rowBuffer, sizeof rowBuffer);
+    rowText(&row, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\n");
     for (int i = 0; i < opponentCount(&run.opponentTable); i++)
         writeRecordLine(&row, &run.opponentTable.records[i]);
     writeRow(&row);

@@ -1,5 +1,7 @@
 #include "text/Text.h"
 
+#include "text/Bytes.h"
+
 #include <limits.h>
 #include <string.h>
 
@@ -12,14 +14,14 @@ size_t copyLogTextN(char* dst, size_t size, const char* src, size_t length)
 {
     if (size == 0) return 0;
     if (length > size - 1) length = size - 1;
-    memcpy(dst, src, length);
+    copyBytes(dst, src, length);
     dst[length] = '\0';
     return length;
 }
 
 size_t copyLogText(char* dst, size_t size, const char* src)
 {
-    return copyLogTextN(dst, size, src, strlen(src));
+    return copyLogTextN(dst, size, src, textLength(src));
 }
 
 size_t copyTextN(char* dst, size_t size, const char* src, size_t length)

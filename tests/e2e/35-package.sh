@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release zip of the Windows build: vornix.exe, vornix-cli.exe and Readme.txt, the user guide in
-# code page 932 with CR LF; the programs need no DLL beyond those of Windows itself.
+# code page 932 with CR LF; the programs need no DLL beyond those of Windows itself, and vornix-cli.exe
+# none of the window libraries.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
@@ -29,4 +30,7 @@ for exe in vornix.exe vornix-cli.exe; do
         "$WINDOWS_BUILD/$exe.dlls" || true)
     [ -z "$extra" ] || fail "$exe needs DLLs that Windows does not ship: $extra"
 done
+# The console program starts without the window and shell libraries (each costs its load at start).
+window=$(grep -xE 'user32\.dll|shell32\.dll|ole32\.dll|gdi32\.dll|comctl32\.dll' "$WINDOWS_BUILD/vornix-cli.exe.dlls" || true)
+[ -z "$window" ] || fail "vornix-cli.exe loads $window"
 echo "  35-package: $(basename "$zip") holds vornix.exe, vornix-cli.exe and Readme.txt"

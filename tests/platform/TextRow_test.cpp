@@ -102,8 +102,10 @@ TEST(TextRow, IntegersTextsAndLongRows)
     rowText(&row, longText.c_str());
     rowText(&row, "cd\n");
     for (int i = 0; i < 1500; i++) rowByte(&row, 'y');
+    rowField(&row, std::string(1500, 'z').c_str());   // a field across a flush
     writeRow(&row);
     std::string longLines = std::string(1500, 'x') + "\r\n" + std::string(1499, 'x');
-    EXPECT_EQ(streamBytes(file).substr(0, 4508), "ab" + longLines + "cd\r\n" + std::string(1500, 'y'));
+    EXPECT_EQ(streamBytes(file).substr(0, 6008),
+              "ab" + longLines + "cd\r\n" + std::string(1500, 'y') + std::string(1500, 'z'));
     fclose(file);
 }

@@ -273,6 +273,23 @@ int printConsoleText(FILE* stream, const char* text)
     return fwrite(shown.data(), 1, shown.size(), stream) == shown.size();
 }
 
+int errorOutputIsTerminal(void)
+{
+    return isatty(STDERR_FILENO);
+}
+
+int writeErrorOutput(const char* bytes, size_t length)
+{
+    while (length > 0) {
+        ssize_t written = write(STDERR_FILENO, bytes, length);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return 0;
+        bytes += written;
+        length -= (size_t)written;
+    }
+    return 1;
+}
+
 int argumentToCp932(const char* text, char* out, size_t size)
 {
     return convertToCp932(text, terminalEncoding(), out, size);

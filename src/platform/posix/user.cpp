@@ -37,11 +37,6 @@ void exitProcess(int code)
     exit(code);
 }
 
-int errorOutputIsTerminal(void)
-{
-    return isatty(STDERR_FILENO);
-}
-
 int shellOpen(const char* path)
 {
     std::string native = nativePath(path);

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <shlobj.h>
 #include <string.h>
 
 #include "platform/FileLink.h"
@@ -178,18 +177,6 @@ int setCurrentDirectory(const char* path)
     return SetCurrentDirectoryA(path) != 0;
 }
 
-int getSpecialFolder(SpecialFolder folder, char* buffer, size_t size)
-{
-    LPITEMIDLIST items = NULL;
-    char path[MAX_PATH] = "";
-    if (size) buffer[0] = '\0';
-    if (SHGetSpecialFolderLocation(NULL, (int)folder, &items) != S_OK) return 0;
-    BOOL found = SHGetPathFromIDListA(items, path);
-    CoTaskMemFree(items);
-    if (!found) return 0;
-    return copyWholeText(buffer, size, path);
-}
-
 const char* getCommandLine(void)
 {
     return GetCommandLineA();
@@ -251,6 +238,25 @@ int printPathInCurrentDirectory(FILE* stream, const char* name)
 int printConsoleText(FILE* stream, const char* text)
 {
     return fputs(text, stream) >= 0;
+}
+
+int errorOutputIsTerminal(void)
+{
+    DWORD mode;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
+int writeErrorOutput(const char* bytes, size_t length)
+{
+    HANDLE output = GetStdHandle(STD_ERROR_HANDLE);
+    while (length > 0) {
+        DWORD piece = length > 0x10000000 ? 0x10000000 : (DWORD)length;
+        DWORD written = 0;
+        if (!WriteFile(output, bytes, piece, &written, NULL) || written == 0) return 0;
+        bytes += written;
+        length -= written;
+    }
+    return 1;
 }
 
 int argumentToCp932(const char* text, char* out, size_t size)

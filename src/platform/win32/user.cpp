@@ -3,7 +3,6 @@
 #include "text/Messages.h"
 
 #include <windows.h>
-#include <io.h>
 #include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -47,11 +46,6 @@ void showWarningMessage(const char* text)
 void exitProcess(int code)
 {
     exit(code);
-}
-
-int errorOutputIsTerminal(void)
-{
-    return _isatty(_fileno(stderr));
 }
 
 int shellOpen(const char* path)

@@ -1,0 +1,52 @@
+#include "text/Bytes.h"
+
+#include <gtest/gtest.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+#ifdef VORNIX_VECTOR_BYTES
+
+// Each of our own routines against its C library twin: random texts of 0 to 300 bytes drawn from few byte values
+// (so that sought bytes occur often), at each of the 16 alignments, the sought byte also >= 0x80.
+TEST(Bytes, AgreeWithTheCLibrary)
+{
+    alignas(16) static char area[400];
+    alignas(16) static char mine[400];
+    alignas(16) static char theirs[400];
+    const unsigned char alphabet[] = { 'a', 'b', '\n', '\r', 0x81, 0x46, 0xFF };
+    srand(30);
+    for (size_t length = 0; length <= 300; length++) {
+        for (size_t align = 0; align < 16; align++) {
+            SCOPED_TRACE(testing::Message() << "length " << length << ", alignment " << align);
+            char* text = area + align;
+            for (size_t i = 0; i < length; i++) text[i] = (char)alphabet[rand() % sizeof alphabet];
+            text[length] = '\0';
+            for (unsigned char c : { (unsigned char)'b', (unsigned char)'\n', (unsigned char)0x81,
+                                     (unsigned char)'z', (unsigned char)0 }) {
+                ASSERT_EQ(vectorFindByte(text, c, length), (const char*)memchr(text, c, length));
+                ASSERT_EQ(vectorFindTextByte(text, (char)c), strchr(text, (char)c));
+            }
+            ASSERT_EQ(vectorTextLength(text), strlen(text));
+            for (const char* stops : { "", "\n", "\r\n", "ab\n\x81", "ab\r\n\x46" })
+                ASSERT_EQ(vectorSpanUntil(text, stops), strcspn(text, stops));
+            for (const char* needle : { "", "a", "\x81\x46", "ab\n", "zz" })
+                ASSERT_EQ(vectorFindText(text, needle), strstr(text, needle));
+            // Copies from the text to each offset around it, overlapping both ways.
+            for (size_t to : { (size_t)0, align + 1, align + 17, (size_t)40 }) {
+                memcpy(mine, area, sizeof area);
+                memcpy(theirs, area, sizeof area);
+                vectorMoveBytes(mine + to, mine + align, length);
+                memmove(theirs + to, theirs + align, length);
+                ASSERT_EQ(memcmp(mine, theirs, sizeof area), 0) << "moved to " << to;
+            }
+            memset(mine, 0, sizeof mine);
+            memset(theirs, 0, sizeof theirs);
+            vectorMoveBytes(mine + 31 - align, text, length);
+            memcpy(theirs + 31 - align, text, length);
+            ASSERT_EQ(memcmp(mine, theirs, sizeof mine), 0);
+        }
+    }
+}
+
+#endif
