@@ -26,15 +26,15 @@ static void copyColumns(char* out, size_t size, const char* line, size_t from, s
 }
 
 // Reads the seat's name of a player line like "#%12s" ("#", white space, then up to 12 bytes that
-// are not white space) into seat, and whether it seats the player into *isPlayer. Returns 0 when the
-// line does not begin with "#" or holds no name after it.
-static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* seat, int* isPlayer)
+// are not white space) into seat, and which of the player's IDs it seats into *playerId (-1 for
+// none). Returns 0 when the line does not begin with "#" or holds no name after it.
+static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* seat, int* playerId)
 {
     const char* name;
     size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
     copyLogTextN(seat->name, ID_SIZE, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH);
-    *isPlayer = nameRunIsPlayer(player, name, length);
+    *playerId = nameRunPlayerId(player, name, length);
     return 1;
 }
 
@@ -54,6 +54,7 @@ static int readPlayerLines(const EntrySource* source, GameEntry* entry, long lon
 {
     char line[LOG_LINE_SIZE];
     *found = 0;
+    entry->playerIdsSeated = 0;
     entry->seatCount = MAX_SEATS;
     for (int i = 0; i < MAX_SEATS; i++) {
         if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
@@ -66,12 +67,14 @@ static int readPlayerLines(const EntrySource* source, GameEntry* entry, long lon
             entry->cutAtHeader = headerLine;
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
         }
-        int isPlayer;
-        if (!readPlayerLine(source->player, line, &entry->seats[i], &isPlayer))
+        int playerId;
+        if (!readPlayerLine(source->player, line, &entry->seats[i], &playerId))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
         if (source->seatNamed) source->seatNamed(entry->seats[i].name, source->context);
-        if (isPlayer) {
+        if (playerId >= 0) {
             entry->playerSeat = i;
+            entry->playerId = playerId;
+            entry->playerIdsSeated |= 1u << playerId;
             *found = 1;
         }
     }

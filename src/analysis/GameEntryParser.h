@@ -30,6 +30,8 @@ struct GameEntry {
     int seatCount;            // seats in use: 4, or 3 for an entry whose fourth player line begins
                               // with "="
     int playerSeat;           // index of the player's seat, the one whose result is the player's
+    int playerId;             // which of the player's IDs sits there (PlayerIdentity's index)
+    unsigned playerIdsSeated; // bit i set when a seat holds the player's ID i
     Seat seats[MAX_SEATS];
     const char* fault;        // a broken entry: the message of the check that failed (Messages.h)
     long long faultLine;      // a broken entry: the physical line of the log that failed it
@@ -64,6 +66,13 @@ struct EntrySource {
 
 // 1 when the seat is the player's: the game's figures are the player's, not an opponent's.
 inline int seatIsPlayers(const GameEntry* game, int seat) { return seat == game->playerSeat; }
+
+// 1 when the entry seats two different IDs of the player: one player can't sit twice at a table, so
+// the log or the list of IDs is odd, and the game is nobody's to count.
+inline int entrySeatsTwoPlayerIds(const GameEntry* game)
+{
+    return (game->playerIdsSeated & (game->playerIdsSeated - 1)) != 0;
+}
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
 // text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader). Each entry is read with its own

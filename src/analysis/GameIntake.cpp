@@ -40,6 +40,10 @@ static int takeSelected(GameEntry* game)
 int acceptGame(GameEntry* game, void* context)
 {
     IntakeTargets* to = (IntakeTargets*)context;
+    if (entrySeatsTwoPlayerIds(game)) {
+        if (gameIsSelected(game)) (*to->twoIdEntries)++;
+        return 0;
+    }
     if (!takeSelected(game)) return 0;
     addGameToTotals(to->playerTotals, to->recentResults, game);
     addGameToOpponents(to->opponentTable, game);
@@ -56,7 +60,7 @@ void hintOpponentLookup(const char* name, void* context)
 
 int acceptRivalGame(GameEntry* game, void* context)
 {
-    if (!takeSelected(game)) return 0;
+    if (entrySeatsTwoPlayerIds(game) || !takeSelected(game)) return 0;
     addGameToRivals(((IntakeTargets*)context)->rivalGames, game);
     return 1;
 }

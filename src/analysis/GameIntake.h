@@ -32,6 +32,7 @@ struct IntakeTargets {
     RivalGames* rivalGames;           // fed only by the second read
     int* skippedEntries;              // broken entries skipped by the tolerant reading
     long long* skippedLines;          // SKIPPED_LINES_KEPT of them: the lines of the first
+    int* twoIdEntries;                // selected entries that seated two of the player's IDs, not taken
 };
 
 // What one read of the log met, so that a second read can tell a log that changed under it.
@@ -69,7 +70,8 @@ int gameIsSelected(const GameEntry* game);
 // The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
 // (computeMoneyShares) and hands it to the player's totals, the opponent table, the trends, the
 // detailed record and the latest games of the IntakeTargets that context points to. Returns 1 when
-// taken, 0 when not selected (nothing changes then).
+// taken, 0 when not selected (nothing changes then). A selected game that seats two of the player's
+// IDs is not taken but counted in the IntakeTargets' twoIdEntries.
 int acceptGame(GameEntry* game, void* context);
 
 // The first read's hint (seatNamed): the lookup of the name in the opponent table of the
@@ -78,7 +80,7 @@ void hintOpponentLookup(const char* name, void* context);
 
 // The second read's consumer, with the page of each opponent: a selected game, its shares set, goes
 // only to the shared games of the report's opponents (analysis/RivalGames.h) of the IntakeTargets
-// that context points to. Returns 1 when taken.
+// that context points to, one that seats two of the player's IDs to none. Returns 1 when taken.
 int acceptRivalGame(GameEntry* game, void* context);
 
 // The first read's broken entry: with settings.skipBroken it is counted in the IntakeTargets that

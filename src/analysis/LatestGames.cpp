@@ -19,6 +19,7 @@ void addToLatestGames(LatestGames* latest, const GameEntry* game)
     row->rate = game->rate;
     row->seatCount = game->seatCount;
     const Seat* player = &game->seats[game->playerSeat];
+    row->playerId = game->playerId;
     row->rank = player->rank;
     row->score = player->score;
     int other = 0;

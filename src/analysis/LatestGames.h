@@ -17,6 +17,7 @@ struct LatestGame {
     int rate;
     int seatCount;                            // 4 or 3
     int rank, score;                          // the player's
+    int playerId;                             // which of the player's IDs played (its index)
     double money;                             // the player's: every share added in double
     char opponents[MAX_SEATS - 1][ID_SIZE];   // the other seats' names, in seat order
 };

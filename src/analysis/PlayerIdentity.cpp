@@ -8,6 +8,33 @@ void setPlayerIdentity(PlayerIdentity* player, const char* id)
     player->count = 1;
 }
 
+int addPlayerId(PlayerIdentity* player, const char* id)
+{
+    if (player->count >= PLAYER_IDS) return 0;
+    copyText(player->ids[player->count], sizeof player->ids[0], id);
+    player->count++;
+    return 1;
+}
+
+static int holdsId(const PlayerIdentity* player, const char* id)
+{
+    for (int i = 0; i < player->count; i++)
+        if (strcmp(player->ids[i], id) == 0) return 1;
+    return 0;
+}
+
+void addPlayerIdList(PlayerIdentity* player, const char* list)
+{
+    while (*list) {
+        size_t length = strcspn(list, ";");
+        char id[ID_SIZE];
+        copyTextN(id, sizeof id, list, length);
+        // One the identity holds already (the ID typed again among them) is the same player.
+        if (length && !holdsId(player, id) && !addPlayerId(player, id)) return;
+        list += length + (list[length] == ';');
+    }
+}
+
 static int isWhiteSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -24,18 +51,18 @@ size_t scanPlayerLineName(const char* line, const char** name)
     return length;
 }
 
-int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length)
+int nameRunPlayerId(const PlayerIdentity* player, const char* name, size_t length)
 {
-    if (length == 0) return 0;
+    if (length == 0) return -1;
     const size_t kept = SEAT_NAME_LENGTH;
     for (int i = 0; i < player->count; i++) {
         size_t idLength = strlen(player->ids[i]);
         // A short ID is compared with the name as the seat keeps it, so it matches as it always did;
         // the whole run is what tells a long ID from another one with the same first 12 bytes.
         size_t compared = idLength <= kept && length > kept ? kept : length;
-        if (compared == idLength && memcmp(name, player->ids[i], idLength) == 0) return 1;
+        if (compared == idLength && memcmp(name, player->ids[i], idLength) == 0) return i;
     }
-    return 0;
+    return -1;
 }
 
 int playerLineSeatsPlayer(const PlayerIdentity* player, const char* line)

@@ -8,7 +8,7 @@
 #include <stddef.h>
 
 enum {
-    PLAYER_IDS = 1,          // IDs that are the player
+    PLAYER_IDS = 10,         // IDs that are the player: the ID and up to 9 further ones
     SEAT_NAME_LENGTH = 12    // the bytes of a player line's name that a seat keeps ("#%12s")
 };
 
@@ -20,6 +20,14 @@ struct PlayerIdentity {
 // Makes id (cut to fit) the one ID of the player.
 void setPlayerIdentity(PlayerIdentity* player, const char* id);
 
+// Adds id (cut to fit) as a further ID of the same player. Returns 0, the identity unchanged, when
+// it holds PLAYER_IDS already.
+int addPlayerId(PlayerIdentity* player, const char* id);
+
+// Adds the IDs of list ("B;C;", each ";"-terminated, empty items and IDs the identity holds already
+// skipped) as addPlayerId does, as many as fit.
+void addPlayerIdList(PlayerIdentity* player, const char* list);
+
 // The ID the outputs are named after and the report greets: the first.
 inline const char* playerDisplayId(const PlayerIdentity* player) { return player->ids[0]; }
 
@@ -27,10 +35,16 @@ inline const char* playerDisplayId(const PlayerIdentity* player) { return player
 // Returns its length with *name at its start; 0 for a line without "#" or without a name.
 size_t scanPlayerLineName(const char* line, const char** name);
 
-// Whether a name run of length bytes (scanPlayerLineName) is one of the player's IDs: an ID of at most
-// 12 bytes equals the run's first 12 bytes (the name as the seat keeps it), a longer ID (13 to 15
-// bytes) the whole run. 0 for an empty run.
-int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length);
+// Which of the player's IDs a name run of length bytes (scanPlayerLineName) is: an ID of at most 12
+// bytes equals the run's first 12 bytes (the name as the seat keeps it), a longer ID (13 to 15 bytes)
+// the whole run. Returns the index of the first ID that matches; -1 for none or an empty run.
+int nameRunPlayerId(const PlayerIdentity* player, const char* name, size_t length);
+
+// 1 when nameRunPlayerId finds one of the player's IDs.
+inline int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length)
+{
+    return nameRunPlayerId(player, name, length) >= 0;
+}
 
 // Both in one: 1 when the player line seats the player.
 int playerLineSeatsPlayer(const PlayerIdentity* player, const char* line);

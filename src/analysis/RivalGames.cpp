@@ -84,6 +84,7 @@ static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
     copyText(row->time, sizeof row->time, game->time);
     copyText(row->lobby, sizeof row->lobby, game->lobby);
     row->rate = game->rate;
+    row->playerId = game->playerId;
     row->playerRank = player->rank;
     row->playerScore = player->score;
     row->rank = seat->rank;

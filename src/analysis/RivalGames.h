@@ -26,6 +26,7 @@ struct RivalGame {
     char time[6];
     char lobby[RIVAL_LOBBY_SIZE];
     int rate;
+    int playerId;              // which of the player's IDs played (its index)
     int playerRank, playerScore;
     int rank, score;           // the opponent's
     float share;               // the money between the two, as the per-game table writes it

@@ -35,7 +35,7 @@ RunState run = initialRunState();
 IntakeTargets runIntake = {
     &run.playerTotals, &run.recentResults, &run.opponentTable, &run.monthlySummary, &run.trendSeries,
     run.kindTrends, &run.detailedStats, &run.latestGames, &run.rivalGames, &run.skippedEntries,
-    run.skippedLines,
+    run.skippedLines, &run.twoIdEntries,
 };
 
 void resetRunState(void)
@@ -43,6 +43,7 @@ void resetRunState(void)
     clearOpponentTable(&run.opponentTable);
     clearRivalGames(&run.rivalGames);
     run.skippedEntries = 0;
+    run.twoIdEntries = 0;
     memset(run.reads, 0, sizeof run.reads);
     run.readsFinished = 0;
     resetPlayerStats(&run.playerTotals, &run.recentResults);

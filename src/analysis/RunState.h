@@ -30,6 +30,7 @@ struct RunState {
     int skippedEntries;             // broken entries skipped by the tolerant reading
     long long skippedLines[SKIPPED_LINES_KEPT];   // the lines that failed the first of them (the
                                                   // header line of one cut short by the next)
+    int twoIdEntries;               // selected entries that seated two of the player's IDs, not taken
     ReadTally reads[2];             // the first read's, and the second's with the page of each
                                     // opponent
     int readsFinished;              // reads of the log done: 0 while the first is in progress

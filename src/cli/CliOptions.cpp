@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "settings/AlsoIds.h"
 #include "settings/AnalysisConditions.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
@@ -18,7 +19,9 @@ enum OptionKind {
     OPTION_TEXT,          // a text of at most size - 1 bytes
     OPTION_DATE,          // a day as readDateInput takes it, into a field of DATE_SIZE bytes
     OPTION_LIST_ITEM,     // one item added to a ";"-terminated list of size bytes; may be repeated
-    OPTION_WORD           // one of the setting's words, its number into the int field
+    OPTION_WORD,          // one of the setting's words, its number into the int field
+    OPTION_ALSO_ID        // one further ID, converted like OPTION_ID, added to the list; may be
+                          // repeated
 };
 
 // vornix-cli's own options; those of the settings come from settingDescriptors.
@@ -97,6 +100,7 @@ static int findOption(const char* name, CliOptions* options, FoundOption* found)
                       : setting->kind == SETTING_NUMBER ? OPTION_NUMBER
                       : setting->kind == SETTING_DATE   ? OPTION_DATE
                       : setting->kind == SETTING_LIST   ? OPTION_LIST_ITEM
+                      : setting->kind == SETTING_ALSO_IDS ? OPTION_ALSO_ID
                                                         : OPTION_TEXT;
         found->target = setting->field;
         found->size = setting->size;
@@ -176,6 +180,16 @@ static const char* takeListItem(const FoundOption* option, const char* value)
     return problem ? refused(option, problem) : NULL;
 }
 
+// One further ID: converted and limited like the ID, then judged by the same rule.
+static const char* takeAlsoId(const FoundOption* option, const char* value)
+{
+    char id[ID_SIZE];
+    if (!argumentFitsCp932(value)) return notCp932(option);
+    if (!argumentToCp932(value, id, sizeof id)) return tooLong(option, ID_SIZE - 1);
+    const char* problem = addAlsoId((char*)option->target, id);
+    return problem ? refused(option, problem) : NULL;
+}
+
 static const char* takeDate(const FoundOption* option, const char* value)
 {
     char typed[32];
@@ -209,6 +223,7 @@ static const char* takeValue(const FoundOption* option, const char* value)
     case OPTION_DATE:        return takeDate(option, value);
     case OPTION_LIST_ITEM:   return takeListItem(option, value);
     case OPTION_WORD:        return takeWord(option, value);
+    case OPTION_ALSO_ID:     return takeAlsoId(option, value);
     }
     return NULL;
 }
@@ -227,7 +242,7 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
             *problem = unknownOption(argv[i]);
             return 0;
         }
-        if (option.kind != OPTION_LIST_ITEM) {
+        if (option.kind != OPTION_LIST_ITEM && option.kind != OPTION_ALSO_ID) {
             for (int j = 0; j < givenCount; j++)
                 if (given[j] == option.target) {
                     *problem = named(CLI_REPEATED, option.name);
@@ -250,6 +265,11 @@ int parseCliOptions(int argc, char** argv, CliOptions* options, const char** pro
     if (options->help) return 1;
     *problem = checkPeriod(settings.firstDay, settings.lastDay);
     if (*problem) return 0;
+    if (listHoldsItem(settings.alsoIds, settings.currentId, strlen(settings.currentId))) {
+        snprintf(problemText, sizeof problemText, "--also-id: %s", MESSAGE_ALSO_ID_IS_ID);
+        *problem = problemText;
+        return 0;
+    }
     for (int i = 0; i < OWN_OPTION_COUNT; i++)
         if (ownOptions[i].required && !seen[i]) {
             *problem = named(CLI_REQUIRED, ownOptions[i].name);

@@ -19,7 +19,8 @@ struct CliOptions {
 // limit (never cut), an ID or a lobby with a character code page 932 lacks, a number that is not a
 // whole decimal number or lies outside its range, a day readDateInput refuses, a period whose first
 // day lies after its last, a lobby addListItem refuses, or without --log or --id (unless --help was
-// given); --lobby alone may be repeated, each time one more lobby. On 0,
+// given); --lobby and --also-id alone may be repeated, each time one more lobby or further ID (an
+// --also-id is refused as addAlsoId refuses it, and when it equals --id). On 0,
 // *problem names the fault and the option in a few words (code page 932), limits included.
 int parseCliOptions(int argc, char** argv, CliOptions* options, const char** problem);
 

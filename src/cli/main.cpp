@@ -93,6 +93,11 @@ int main(int argc, char** argv)
     clearProgress();
     if (outcome.message[0]) showErrorMessage(outcome.message);
     reportSkippedEntries(&outcome);
+    if (outcome.twoIdEntries) {
+        char text[128];
+        snprintf(text, sizeof text, CLI_TWO_ID_ENTRIES, outcome.twoIdEntries);
+        printConsoleText(stderr, text);
+    }
     if (outcome.result == ANALYSIS_DONE || outcome.result == ANALYSIS_REPORT_FAILED)
         reportMissingOutputs(&outcome);
     int exitCode = outcome.exitCode;

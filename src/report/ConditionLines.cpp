@@ -25,14 +25,31 @@ static void writeConditionsLine(void)
     reportPrintf("<BR>\n");
 }
 
+// "対象のID：A、B、C<BR>", the player's IDs in their order, escaped.
+static void writePlayerIdsLine(void)
+{
+    reportPrintf("対象のID：");
+    for (int i = 0; i < run.player.count; i++) {
+        char id[HTML_ID_SIZE];
+        escapeHtml(id, sizeof id, run.player.ids[i]);
+        reportPrintf("%s%s", i ? "、" : "", id);
+    }
+    reportPrintf("<BR>\n");
+}
+
 void writeConditionLines(void)
 {
     if (selectionConditionsSet()) writeConditionsLine();
-    if (run.skippedEntries == 0) return;
-    char lines[SKIPPED_LINES_TEXT_SIZE];
-    skippedLinesText(lines, sizeof lines);
-    reportPrintf("読み飛ばした壊れた対局：<span style=\"font-size:20\">%d</span> 件（%s 行目）<BR>\n",
-                 run.skippedEntries, lines);
+    if (run.player.count > 1) writePlayerIdsLine();
+    if (run.skippedEntries) {
+        char lines[SKIPPED_LINES_TEXT_SIZE];
+        skippedLinesText(lines, sizeof lines);
+        reportPrintf("読み飛ばした壊れた対局：<span style=\"font-size:20\">%d</span> 件（%s 行目）<BR>\n",
+                     run.skippedEntries, lines);
+    }
+    if (run.twoIdEntries)
+        reportPrintf("同じ卓に自分のIDが複数いた対局：<span style=\"font-size:20\">%d</span> 件（除外）<BR>\n",
+                     run.twoIdEntries);
 }
 
 void writeRangeLine(void)

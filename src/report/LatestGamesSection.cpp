@@ -10,6 +10,18 @@
 
 #include <math.h>
 
+void writePlayedIdCell(int playerId, int heading)
+{
+    if (run.player.count < 2) return;
+    if (heading) {
+        reportPrintf("<td class=\"id\">自分のID</td>");
+        return;
+    }
+    char id[HTML_ID_SIZE];
+    escapeHtml(id, sizeof id, run.player.ids[playerId]);
+    reportPrintf("<td class=\"id\">%s</td>", id);
+}
+
 static void writeGame(const LatestGame* game)
 {
     char date[sizeof game->date * HTML_ESCAPE_GROWTH];
@@ -23,8 +35,9 @@ static void writeGame(const LatestGame* game)
     const char* moneyClass = fabs(game->money) < 0.5 ? "recent" : game->money < 0.0 ? "minus" : "plus";
     reportPrintf("<tr><td>%s</td><td>%s</td><td class=\"id\">%s</td><td class=\"mony\">%d</td>", date, time, lobby,
                  game->rate);
-    reportPrintf("<td class=\"center\">%d人</td><td class=\"recent\">%d位</td><td class=\"recent\">%+d</td>",
-                 game->seatCount, game->rank, game->score);
+    reportPrintf("<td class=\"center\">%d人</td>", game->seatCount);
+    writePlayedIdCell(game->playerId, 0);
+    reportPrintf("<td class=\"recent\">%d位</td><td class=\"recent\">%+d</td>", game->rank, game->score);
     reportPrintf("<td class=\"%s\">%s 円</td>", moneyClass, money);
     // The names may wrap, so that a row of three of them still fits a window of 800 pixels.
     reportPrintf("<td class=\"id\" style=\"white-space: normal;\">");
@@ -44,7 +57,9 @@ void writeLatestGamesSection(void)
     reportPrintf("<h3 id=\"latest\">☆ %sさんの最新の%d局（新しい順） ☆</h3>\n", id, shown);
     reportPrintf("<div class=\"indent\">\n<table cellspacing=\"0\">\n");
     reportPrintf("<tr><td>日付</td><td>時刻</td><td class=\"id\">ロビー</td><td class=\"center\">レート</td>"
-                 "<td class=\"center\">人数</td><td class=\"center\" colspan=\"2\">順位・得点</td>"
+                 "<td class=\"center\">人数</td>");
+    writePlayedIdCell(0, 1);
+    reportPrintf("<td class=\"center\" colspan=\"2\">順位・得点</td>"
                  "<td class=\"center\">収支</td><td class=\"id\">対戦相手</td></tr>\n");
     for (int i = 0; i < shown; i++) writeGame(latestGame(latest, i));
     reportPrintf("</table>\n</div>\n");

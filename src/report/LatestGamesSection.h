@@ -7,4 +7,8 @@
 // Writes the section from run.latestGames (at least one game).
 void writeLatestGamesSection(void);
 
+// In a run over several IDs, the cell naming which of them played (run.player's playerId), and the
+// heading's cell for it when heading is 1; nothing in a run over one ID.
+void writePlayedIdCell(int playerId, int heading);
+
 #endif

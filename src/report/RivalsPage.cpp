@@ -6,6 +6,7 @@
 #include "report/ColorScheme.h"
 #include "report/ConditionLines.h"
 #include "report/HtmlText.h"
+#include "report/LatestGamesSection.h"
 #include "report/LineChart.h"
 #include "report/OpponentSections.h"
 #include "report/Report.h"
@@ -110,6 +111,7 @@ static void writeRecentGame(const RivalGame* game)
     formatGrouped(share, sizeof share, game->share, 0);
     reportPrintf("<tr><td>%s</td><td>%s</td><td class=\"id\">%s</td><td class=\"mony\">%d</td>", date, time, lobby,
                  game->rate);
+    writePlayedIdCell(game->playerId, 0);
     reportPrintf("<td class=\"rank\">%d位</td><td class=\"rank\">%+d</td>", game->playerRank, game->playerScore);
     reportPrintf("<td class=\"rank\">%d位</td><td class=\"rank\">%+d</td>", game->rank, game->score);
     reportPrintf("<td class=\"%s\">%s 円</td></tr>\n", amountClass(game->share), share);
@@ -120,8 +122,9 @@ static void writeRecentGames(const Rival* rival)
     int shown = rival->meetings < RIVAL_RECENT_GAMES ? rival->meetings : RIVAL_RECENT_GAMES;
     reportPrintf("<h4>最近の%d局（新しい順）</h4>\n", shown);
     reportPrintf("<table cellspacing=\"0\">\n");
-    reportPrintf("<tr><td>日付</td><td>時刻</td><td class=\"id\">ロビー</td><td class=\"center\">レート</td>"
-                 "<td class=\"center\" colspan=\"2\">自分</td><td class=\"center\" colspan=\"2\">相手</td>"
+    reportPrintf("<tr><td>日付</td><td>時刻</td><td class=\"id\">ロビー</td><td class=\"center\">レート</td>");
+    writePlayedIdCell(0, 1);
+    reportPrintf("<td class=\"center\" colspan=\"2\">自分</td><td class=\"center\" colspan=\"2\">相手</td>"
                  "<td class=\"center\">収支</td></tr>\n");
     for (int i = 0; i < shown; i++) writeRecentGame(recentRivalGame(rival, i));
     reportPrintf("</table>\n");

@@ -125,6 +125,7 @@ static int analyseLog(void)
     resetRunState();
     clearRunOutputs();
     setPlayerIdentity(&run.player, settings.currentId);
+    addPlayerIdList(&run.player, settings.alsoIds);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
     // unless a period was set again since.
     if (takeDroppedPeriodNotice() && !settings.firstDay[0] && !settings.lastDay[0]) {
@@ -255,6 +256,7 @@ void runRequested(const RunRequest* request, AnalysisOutcome* outcome)
         closeLog(&run.log);
         takeOutputs(outcome);
         outcome->skippedEntries = run.skippedEntries;
+        outcome->twoIdEntries = run.twoIdEntries;
         if (run.skippedEntries) skippedLinesText(outcome->skippedLines, sizeof outcome->skippedLines);
     }
     outcome->exitCode = exitCodeOf(outcome);

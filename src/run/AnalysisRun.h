@@ -69,6 +69,7 @@ struct AnalysisOutcome {
                                               // report, the report alone counts)
     int skippedEntries;                       // the tolerant reading's skipped entries
     char skippedLines[SKIPPED_LINES_TEXT_SIZE];   // their first lines ("12、40")
+    int twoIdEntries;                         // games not taken as they seated two of the player's IDs
 };
 
 extern const char FOLDER_LOCK_NAME[];   // "vornix.lock", in the output folder while a run writes there

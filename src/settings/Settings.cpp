@@ -38,6 +38,7 @@ const SettingDescriptor settingDescriptors[] = {
     { "壊れた対局", SETTING_FLAG, &settings.skipBroken, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--skip-bad", NULL, NULL },
     { "詳しい成績", SETTING_FLAG, &settings.details, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--details", NULL, NULL },
     { "対戦相手別", SETTING_FLAG, &settings.rivals, 0, NULL, 0, 0, 1, WRITTEN_WHEN_SET, "--rivals", NULL, NULL },
+    { "別のID", SETTING_ALSO_IDS, TEXT_FIELD(alsoIds), NULL, 0, 0, 0, WRITTEN_WHEN_SET, "--also-id", NULL, NULL },
 };
 
 #undef TEXT_FIELD
@@ -53,7 +54,8 @@ void resetSettings(void)
 void applyDefaults(void)
 {
     for (const SettingDescriptor& setting : settingDescriptors) {
-        int text = setting.kind == SETTING_TEXT || setting.kind == SETTING_DATE || setting.kind == SETTING_LIST;
+        int text = setting.kind == SETTING_TEXT || setting.kind == SETTING_DATE || setting.kind == SETTING_LIST ||
+                   setting.kind == SETTING_ALSO_IDS;
         if (text && setting.defaultText)
             copyText((char*)setting.field, setting.size, setting.defaultText);
         if (setting.kind == SETTING_NUMBER || setting.kind == SETTING_FLAG)
@@ -70,7 +72,8 @@ const SettingDescriptor* findSetting(const char* tag)
 
 static int isText(const SettingDescriptor* setting)
 {
-    return setting->kind == SETTING_TEXT || setting->kind == SETTING_DATE || setting->kind == SETTING_LIST;
+    return setting->kind == SETTING_TEXT || setting->kind == SETTING_DATE || setting->kind == SETTING_LIST ||
+           setting->kind == SETTING_ALSO_IDS;
 }
 
 int settingIsSet(const SettingDescriptor* setting)
@@ -98,5 +101,6 @@ void restoreBackup(void)
     Settings kept = settings;
     settings = settingsBackup;
     memcpy(settings.idList, kept.idList, sizeof settings.idList);
+    memcpy(settings.keptAlsoIds, kept.keptAlsoIds, sizeof settings.keptAlsoIds);
     settings.idCount = kept.idCount;
 }

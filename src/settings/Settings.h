@@ -18,6 +18,7 @@ enum {
 
 enum {
     DATE_SIZE = 11,          // a day "YYYY/MM/DD"
+    ALSO_ID_LIST_SIZE = 9 * ID_SIZE + 1,   // up to 9 further IDs, each ";"-terminated
     LOBBY_LIST_SIZE = 240    // lobbies, each ";"-terminated: at most 239 bytes, so that the file's
                              // line stays within the 261 bytes its reader takes at once
 };
@@ -25,9 +26,18 @@ enum {
 // The analysis conditions' values of gameLength and seats (0: the condition is off).
 enum { LENGTH_TONPU = 1, LENGTH_HANCHAN = 2 };
 
+// The further IDs kept for one remembered ID (settings/AlsoIds.h).
+struct AlsoIdsOfId {
+    char id[ID_SIZE];
+    char list[ALSO_ID_LIST_SIZE];   // "B;C;"; empty: the place is free
+};
+
 struct Settings {
     char currentId[ID_SIZE];               // the ID the next analysis uses; at most 15 bytes
+    char alsoIds[ALSO_ID_LIST_SIZE];       // "B;C;": further IDs of the same player, analysed with
+                                           // currentId as one (an option, empty by default)
     char idList[ID_LIST_SLOTS][ID_SIZE];   // remembered IDs, most recent first
+    AlsoIdsOfId keptAlsoIds[ID_LIST_SLOTS + 1];   // the further IDs of remembered IDs, in no order
     unsigned idCount;                      // slots of idList in use, 0 to 10, from slot 0
     char logPath[PATH_SIZE];               // the game log; at most 261 bytes
     int minRate;                           // lowest rate analysed, inclusive
@@ -60,6 +70,10 @@ enum SettingKind {
     SETTING_FLAG,      // 0 or 1; a file's line is 1 only when its number is exactly 1
     SETTING_DATE,      // a day of DATE_SIZE bytes, empty or "YYYY/MM/DD", read through readDateInput;
                        // a file's value that is no day leaves the field
+    SETTING_ALSO_IDS,  // the further IDs of currentId, a ";"-terminated list of `size` bytes
+                       // (settings/AlsoIds.h); a file's value isAlsoIdList refuses leaves the field;
+                       // the lines of the other remembered IDs' follow it, "<tag:ID>B;C;</tag>";
+                       // vornix-cli's option may be repeated, each time one ID taken like --id
     SETTING_LIST       // a ";"-terminated list of `size` bytes (isItemList); a file's value that is
                        // no such list, or does not fit, leaves the field; vornix-cli's option may be
                        // repeated, each time adding one item
@@ -125,7 +139,8 @@ void resetSetting(const SettingDescriptor* setting);
 // Copies the whole of settings into settingsBackup.
 void takeBackup(void);
 
-// Copies settingsBackup back into settings, all but the ID list (idList, idCount), which stays.
+// Copies settingsBackup back into settings, all but the ID list (idList, idCount, keptAlsoIds), which
+// stays.
 void restoreBackup(void);
 
 #endif

@@ -3,12 +3,14 @@
 #include "platform/OutputFile.h"
 #include "platform/TextFile.h"
 #include "platform/platform.h"
+#include "settings/AlsoIds.h"
 #include "settings/AnalysisConditions.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
 #include "text/Numbers.h"
+#include "text/PlayerId.h"
 
 #include <string.h>
 
@@ -54,9 +56,26 @@ static void readList(const SettingDescriptor* line, const char* value)
     if (isItemList(value) && strlen(value) < line->size) copyText((char*)line->field, line->size, value);
 }
 
+// The current ID's further IDs: a list isAlsoIdList takes replaces the field; any other leaves it.
+static void readAlsoIds(const SettingDescriptor* line, const char* value)
+{
+    if (isAlsoIdList(value, settings.currentId)) copyText((char*)line->field, line->size, value);
+}
+
+// The further IDs of the remembered ID key (length bytes), from a line "<tag:ID>B;C;</tag>"; a key
+// that is no ID or a list isAlsoIdList refuses is ignored.
+static void readKeptAlsoIds(const char* key, size_t length, const char* value)
+{
+    char id[ID_SIZE];
+    if (length == 0 || length >= ID_SIZE) return;
+    copyTextN(id, sizeof id, key, length);
+    if (idIsValid(id) && isAlsoIdList(value, id)) keepAlsoIds(id, value);
+}
+
 static void applySetting(const SettingDescriptor* line, const char* value)
 {
     switch (line->kind) {
+    case SETTING_ALSO_IDS: readAlsoIds(line, value); return;
     case SETTING_DATE:    readDate(line, value); return;
     case SETTING_LIST:    readList(line, value); return;
     case SETTING_ID_LIST: readIdLine(value); return;
@@ -68,7 +87,9 @@ static void applySetting(const SettingDescriptor* line, const char* value)
 
 // Applies a line of the form "<tag>value</tag>" with a known tag: the first "<", the first ">" after
 // it and the first closing tag after that. Text around them is ignored; comment lines (starting with
-// "#"), unknown tags and lines without all three pieces are skipped.
+// "#"), unknown tags and lines without all three pieces are skipped. The further IDs of another ID
+// are "<tag:ID>" with the tag's usual closing tag: a tag older versions don't know, and whose key
+// ends at the first ">", so that no line is read beyond itself.
 static void readSettingLine(const char* line)
 {
     if (line[0] == '#') return;
@@ -77,8 +98,9 @@ static void readSettingLine(const char* line)
     const char* name = open + 1;
     const char* close = strchr(name, '>');
     if (!close) return;
-    const SettingDescriptor* setting = findSettingLine(name, (size_t)(close - name));
-    if (!setting) return;
+    const char* colon = (const char*)memchr(name, ':', (size_t)(close - name));
+    const SettingDescriptor* setting = findSettingLine(name, (size_t)((colon ? colon : close) - name));
+    if (!setting || (colon && setting->kind != SETTING_ALSO_IDS)) return;
 
     char closingTag[PATH_SIZE];
     copyText(closingTag, sizeof closingTag, "</");
@@ -90,7 +112,10 @@ static void readSettingLine(const char* line)
 
     char valueText[PATH_SIZE];
     copyTextN(valueText, sizeof valueText, value, (size_t)(valueEnd - value));
-    applySetting(setting, valueText);
+    if (colon)
+        readKeptAlsoIds(colon + 1, (size_t)(close - colon - 1), valueText);
+    else
+        applySetting(setting, valueText);
 }
 
 static int periodDropped;
@@ -134,11 +159,27 @@ static int writeIdLine(FILE* file, const char* tag)
     return textPrintf(file, "</%s>\n", tag) >= 0;
 }
 
-// 1 when the setting holds something: a text not empty, a number not 0 (the ID list always).
+// The current ID's further IDs while set, then those of every other remembered ID that has some.
+static int writeAlsoIdLines(FILE* file, const SettingDescriptor* line)
+{
+    const char* list = (const char*)line->field;
+    if (list[0] && textPrintf(file, "<%s>%s</%s>\n", line->tag, list, line->tag) < 0) return 0;
+    for (unsigned i = 0; i < settings.idCount && i < ID_LIST_SLOTS; i++) {
+        const char* id = settings.idList[i];
+        const char* kept = alsoIdsOf(id);
+        if (!kept[0] || strcmp(id, settings.currentId) == 0) continue;
+        if (textPrintf(file, "<%s:%s>%s</%s>\n", line->tag, id, kept, line->tag) < 0) return 0;
+    }
+    return 1;
+}
+
+// 1 when the setting holds something: a text not empty, a number not 0 (the ID list and the further
+// IDs always: their writer decides).
 static int isSet(const SettingDescriptor* line)
 {
     switch (line->kind) {
-    case SETTING_ID_LIST: return 1;
+    case SETTING_ID_LIST:
+    case SETTING_ALSO_IDS: return 1;
     case SETTING_TEXT:
     case SETTING_DATE:
     case SETTING_LIST:    return ((const char*)line->field)[0] != '\0';
@@ -153,6 +194,7 @@ static int writeSettingLine(FILE* file, const SettingDescriptor* line)
     if (line->presence == WRITTEN_WHEN_SET && !isSet(line)) return 1;
     switch (line->kind) {
     case SETTING_ID_LIST: return writeIdLine(file, line->tag);
+    case SETTING_ALSO_IDS: return writeAlsoIdLines(file, line);
     case SETTING_TEXT:
     case SETTING_DATE:
     case SETTING_LIST:

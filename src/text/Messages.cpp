@@ -37,7 +37,7 @@ const char LOG_CHOOSER_FILTERS[] = "すべて\0*.*\0Kalvento麻雀牌譜デー�
 const char CLI_USAGE[] =
     "使い方: vornix-cli --log ファイル --id ID [--min 数] [--max 数] [--scheme 0-3] [--out フォルダ] [--trends]\n"
     "                  [--from 日付] [--to 日付] [--lobby ロビー]... [--length tonpu|hanchan] [--players 4|3]\n"
-    "                  [--skip-bad] [--details] [--rivals]\n";
+    "                  [--skip-bad] [--details] [--rivals] [--also-id ID]...\n";
 const char CLI_HELP[] =
     "        vornix-cli --help\n"
     "分析条件（どれも指定しなければすべての対局）:\n"
@@ -46,6 +46,9 @@ const char CLI_HELP[] =
     "  --length tonpu|hanchan     東風戦だけ、半荘戦だけ（東風、半荘 とも書ける）\n"
     "  --players 4|3              4人打ちだけ、3人打ちだけ\n"
     "  --skip-bad                 壊れた対局を飛ばして分析を続ける（飛ばした対局は標準エラーに表示）\n"
+    "同じプレイヤーの別のID:\n"
+    "  --also-id ID               このIDの対局も同じプレイヤーの対局として分析する（繰り返して 9 個まで、\n"
+    "                             --id と同じ規則。ファイル名と見出しは --id のID）\n"
     "終了コード:\n"
     "  0  すべてのファイルを書き込み、結果ファイルのパスを表示した\n"
     "  1  牌譜ファイルが壊れているか、最後まで読めなかった\n"
@@ -68,6 +71,12 @@ const char MESSAGE_PERIOD_REVERSED[] = "開始日が終了日より後になっ�
 const char MESSAGE_STORED_PERIOD_DROPPED[] =
     "保存された期間の開始日が終了日より後になっています。期間を解除しました。";
 const char MESSAGE_LOBBY_UNLISTABLE[] = "ロビー名が空か、「;」を含んでいます";
+const char MESSAGE_ALSO_ID_REPEATED[] = "同じ別のIDが二度以上あります";
+const char MESSAGE_ALSO_ID_IS_ID[] = "別のIDにIDと同じものがあります";
+const char MESSAGE_TOO_MANY_ALSO_IDS[] = "別のIDは 9 個までです";
+const char MESSAGE_ALSO_ID_TOO_LONG[] = "IDが長すぎます（15 バイトまで）";
+const char MESSAGE_ALSO_ID_REFUSED[] = "別のID「%s」：%s";
+const char CLI_TWO_ID_ENTRIES[] = "vornix-cli: 同じ卓に自分のIDが複数いた対局: %d 件（除外）\n";
 const char MESSAGE_TOO_MANY_LOBBIES[] = "選んだロビーが多すぎます（名前の合計は 239 バイトまで）";
 const char MESSAGE_AT_LINE[] = "（%lld 行目）";
 const char CONDITION_LOBBY_ITEM_OWN[] = "%s（自分の対局 %d）";
@@ -92,4 +101,5 @@ const char SUMMARY_OUTPUTS[] = "追加：";
 const char SUMMARY_TREND_CHARTS[] = "推移グラフ";
 const char SUMMARY_DETAILS[] = "詳しい成績";
 const char SUMMARY_RIVALS[] = "対戦相手別の成績";
+const char SUMMARY_ALSO_IDS[] = "別のID：";
 const char SUMMARY_PROGRESS[] = "分析中… 牌譜の %d%% を読みました";

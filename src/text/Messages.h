@@ -69,6 +69,15 @@ extern const char MESSAGE_PERIOD_REVERSED[];    // the first day after the last
 extern const char MESSAGE_STORED_PERIOD_DROPPED[];   // the same in vornix.ini: the period was dropped
 extern const char MESSAGE_LOBBY_UNLISTABLE[];   // an empty lobby or one holding ";"
 extern const char MESSAGE_TOO_MANY_LOBBIES[];   // the lobbies don't fit in the setting
+
+// Refusals of a further ID of the player (settings/AlsoIds.h); the one of a character a file name
+// can't hold is the ID's own.
+extern const char MESSAGE_ALSO_ID_REPEATED[];    // given twice
+extern const char MESSAGE_ALSO_ID_IS_ID[];       // the same as the ID
+extern const char MESSAGE_TOO_MANY_ALSO_IDS[];   // more than 9
+extern const char MESSAGE_ALSO_ID_TOO_LONG[];    // the dialog's: more than 15 bytes
+extern const char MESSAGE_ALSO_ID_REFUSED[];     // the dialog's: %s the ID refused, %s why
+extern const char CLI_TWO_ID_ENTRIES[];          // vornix-cli's: %d entries seating two of the IDs
 // The line added to a fatal log-format error: a format taking the physical line number (%lld).
 extern const char MESSAGE_AT_LINE[];
 // The dialog's lobby list: formats taking the lobby and a number (%d).
@@ -96,6 +105,7 @@ extern const char MESSAGE_LOG_CHANGED[];   // the log changed between its two re
 // The main dialog's line of what the next run uses, and of its progress.
 extern const char SUMMARY_LOG_MISSING[];    // the log path names no file that can be read
 extern const char SUMMARY_SKIP_BROKEN[];    // the tolerant reading is on
+extern const char SUMMARY_ALSO_IDS[];       // before the further IDs, joined by "、"
 extern const char SUMMARY_OUTPUTS[];        // before the optional outputs, joined by "・"
 extern const char SUMMARY_TREND_CHARTS[];
 extern const char SUMMARY_DETAILS[];

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "ui/AboutDialog.h"
+#include "ui/AlsoIdsDialog.h"
 #include "ui/ConditionsDialog.h"
 #include "ui/DialogTransfer.h"
 #include "ui/IdCombo.h"
@@ -97,6 +98,13 @@ static void conditionsCommand(HWND dialog, WORD)
     if (analysisInProgress()) return;
     showConditionsDialog(dialog);
     showConditions(dialog);
+}
+
+// The further IDs go with the ID box's ID; the check mark shows while there are some.
+static void alsoIdsCommand(HWND dialog, WORD)
+{
+    showAlsoIdsDialog(dialog);
+    showAlsoIds(dialog);
 }
 
 static void detailsCommand(HWND dialog, WORD)
@@ -193,6 +201,7 @@ static const CommandEntry commands[] = {
     { IDM_ABOUT, aboutCommand },
     { IDM_TREND_CHARTS, trendChartsCommand },
     { IDM_CONDITIONS, conditionsCommand },
+    { IDM_ALSO_IDS, alsoIdsCommand },
     { IDC_RUN_SUMMARY, conditionsCommand },
     { IDM_DETAILS, detailsCommand },
     { IDM_RIVALS, rivalsCommand },
@@ -205,6 +214,12 @@ INT_PTR dispatchCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     // While a run reads the log the dialog is served from its progress: only a close is taken, and it
     // waits for the run's end (ui/MainDialog.h).
     if (analysisInProgress() && id != IDC_EXIT) return TRUE;
+    if (id == IDC_ID_COMBO) {
+        if (HIWORD(wParam) != CBN_SELCHANGE) return FALSE;
+        alsoIdsFollowChosenId(dialog);
+        showAlsoIds(dialog);
+        return TRUE;
+    }
     for (const CommandEntry& entry : commands) {
         if (entry.id != id) continue;
         entry.handler(dialog, id);

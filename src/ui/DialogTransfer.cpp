@@ -52,6 +52,7 @@ void writeToDialog(HWND dialog, bool fillList)
     CheckRadioButton(dialog, IDC_SCHEME_STANDARD, IDC_SCHEME_BLUE, IDC_SCHEME_STANDARD + settings.colorScheme);
     showTrendCharts(dialog);
     showConditions(dialog);
+    showAlsoIds(dialog);
     showDetails(dialog);
     showRivals(dialog);
 }
@@ -67,6 +68,13 @@ void showConditions(HWND dialog)
 {
     UINT state = conditionsDialogSet() ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(GetMenu(dialog), IDM_CONDITIONS, MF_BYCOMMAND | state);
+    showRunSummary(dialog);
+}
+
+void showAlsoIds(HWND dialog)
+{
+    UINT state = settings.alsoIds[0] ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(dialog), IDM_ALSO_IDS, MF_BYCOMMAND | state);
     showRunSummary(dialog);
 }
 

@@ -23,6 +23,9 @@ void showTrendCharts(HWND dialog);
 // Checks the menu item "分析条件..." while a condition of its dialog is on, else unchecks it.
 void showConditions(HWND dialog);
 // Checks the menu item "詳しい成績も作成する" when settings.details is on, else unchecks it.
+// Sets the check mark of 別のID... and the line of what the next run uses from settings.alsoIds.
+void showAlsoIds(HWND dialog);
+
 void showDetails(HWND dialog);
 // Checks the menu item "対戦相手別の成績も作成する" when settings.rivals is on, else unchecks it.
 void showRivals(HWND dialog);

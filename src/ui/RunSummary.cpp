@@ -1,6 +1,7 @@
 #include "ui/RunSummary.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include "platform/platform.h"
 #include "analysis/Conditions.h"
@@ -74,6 +75,23 @@ static void appendOutputs(char* text, size_t size)
     if (line[0]) appendLine(text, size, line);
 }
 
+// "別のID：B、C", the further IDs; nothing without them.
+static void appendAlsoIds(char* text, size_t size)
+{
+    if (!settings.alsoIds[0]) return;
+    char line[ALSO_ID_LIST_SIZE * 2];
+    copyText(line, sizeof line, SUMMARY_ALSO_IDS);
+    for (const char* item = settings.alsoIds; *item;) {
+        size_t length = strcspn(item, ";");
+        char id[ID_SIZE];
+        copyTextN(id, sizeof id, item, length);
+        if (item != settings.alsoIds) appendText(line, sizeof line, "、");
+        appendText(line, sizeof line, id);
+        item += length + (item[length] == ';');
+    }
+    appendLine(text, size, line);
+}
+
 // The height in pixels the text takes in the line's width, at most SUMMARY_MAX_LINES lines.
 static int textHeight(HWND line, const char* text)
 {
@@ -133,6 +151,7 @@ static void appendSettings(char* text, size_t size)
     char line[CONDITIONS_TEXT_SIZE];
     formatConditions(line, sizeof line);
     if (line[0]) appendLine(text, size, line);
+    appendAlsoIds(text, size);
     if (settings.skipBroken) appendLine(text, size, SUMMARY_SKIP_BROKEN);
     appendOutputs(text, size);
 }

@@ -8,6 +8,7 @@
 #define RESOURCE_MAIN_DIALOG "IDD_Main"
 #define RESOURCE_ABOUT_DIALOG "IDD_ABOUT"
 #define RESOURCE_CONDITIONS_DIALOG "IDD_CONDITIONS"
+#define RESOURCE_ALSO_IDS_DIALOG "IDD_ALSO_IDS"
 #define RESOURCE_ACCELERATORS "IDR_ACCELERATOR"
 #define RESOURCE_ICON "IDI_ICON"
 
@@ -60,6 +61,7 @@
 #define IDM_DETAILS 1624
 #define IDM_RIVALS 1625
 #define IDM_CONDITIONS 1626
+#define IDM_ALSO_IDS 1627
 
 // The 分析条件 dialog (its OK and キャンセル are the dialog manager's IDOK and IDCANCEL, so that
 // Enter and Esc reach them)
@@ -75,5 +77,8 @@
 #define IDC_CONDITION_SEATS_THREE 1733
 #define IDC_CONDITION_SKIP_BROKEN 1741
 #define IDC_CONDITION_CLEAR 1751
+
+// The 別のID dialog (OK and キャンセル as in the 分析条件 dialog)
+#define IDC_ALSO_IDS 1801
 
 #endif

@@ -220,6 +220,25 @@ TEST(GameEntryParser, EachEntryIsReadWithItsOwnSeats)
     EXPECT_EQ(games[1].entry.seatCount, 3);
 }
 
+// The player's further IDs: a table seating one of them is the player's, at that seat; one seating
+// two different ones is counted and not taken; one seating the same ID twice is read as before.
+TEST(GameIntake, AnyOfThePlayersIdsSeatsThePlayerOnce)
+{
+    useTestSettings();
+    copyText(settings.alsoIds, sizeof settings.alsoIds, "Alt;");
+    std::string result = resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}});
+    std::vector<ReadGame> games = readLogGames(gameEntry("卓(点100)：卓>", '1', {"W", "Alt", "Y", "Z"}, result) +
+                                               gameEntry("卓(点100)：卓>", '1', {"Alt", "X", "Me", "Z"}, result) +
+                                               gameEntry("卓(点100)：卓>", '1', {"Me", "X", "Me", "Z"}, result));
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[0].entry.playerSeat, 1);
+    EXPECT_EQ(games[0].entry.playerId, 1);
+    int taken = 0;
+    for (ReadGame& game : games) taken += acceptGame(game.record(), &runIntake);
+    EXPECT_EQ(taken, 2);
+    EXPECT_EQ(run.twoIdEntries, 1);
+}
+
 TEST(GameIntake, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
 {
     struct Case {

@@ -10,6 +10,7 @@ TEST(PlayerIdentity, LongIdsMatchTheWholeNameShortOnesTheSeatsName)
         const char* id;
         int matches;
         const char* rule;
+        const char* also = nullptr;   // further IDs, ";"-terminated
     };
     const Case cases[] = {
         {"#ABCDEFGHIJKL 初段\n", "ABCDEFGHIJKL", 1, "12 bytes: exactly"},
@@ -21,11 +22,14 @@ TEST(PlayerIdentity, LongIdsMatchTheWholeNameShortOnesTheSeatsName)
         {"#ABCDEFGHIJKLM\n", "ABCDEFGHIJKLMN", 0, "nor the longer ID of a shorter name"},
         {"#Me\n", "Mee", 0, "a short ID matches only its whole name"},
         {"#\n", "", 0, "no name, no match"},
+        {"#Alt 初段\n", "Me", 1, "a further ID seats the player", "Alt;"},
+        {"#ABCDEFGHIJKLMN\n", "Me", 1, "a further ID of 14 bytes: the whole name", "Alt;ABCDEFGHIJKLMN;"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         PlayerIdentity player;
         setPlayerIdentity(&player, c.id);
+        if (c.also) addPlayerIdList(&player, c.also);
         EXPECT_EQ(playerLineSeatsPlayer(&player, c.line), c.matches);
     }
 }

@@ -71,6 +71,14 @@ TEST(CliOptions, RefusalsNameTheirFault)
           "two players" },
         { {"--log", "x", "--id", "Me", "--length", "tonpu", "--length", "tonpu"}, "--length が二度以上指定されています",
           "only --lobby may be repeated" },
+        { {"--also-id", "Me", "--log", "x", "--id", "Me"}, "--also-id: 別のIDにIDと同じものがあります",
+          "a further ID equal to the ID, given after it" },
+        { {"--log", "x", "--id", "Me", "--also-id", "B", "--also-id", "B"}, "--also-id: 同じ別のIDが二度以上あります",
+          "a further ID given twice" },
+        { {"--log", "x", "--id", "Me", "--also-id", "a:b"}, "--also-id: IDにファイル名に使えない文字が含まれています",
+          "a further ID under the ID's rule" },
+        { {"--log", "x", "--id", "Me", "--also-id", "abcdefghijklmnop"}, "--also-id が長すぎます（15 バイトまで）",
+          "a 16-byte further ID" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -118,6 +126,10 @@ TEST(CliOptions, ValuesFlagsAndDefaults)
     EXPECT_EQ(parse({"--log", "x", "--id", "Me", "--length", "tonpu"}).ok, 1);
     EXPECT_EQ(settings.gameLength, LENGTH_TONPU);
     EXPECT_EQ(settings.rivals, 0);
+
+    parsed = parse({"--log", "x", "--id", "Me", "--also-id", u8"ソポ表", "--also-id", "abcdefghijklmno"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.problem;
+    EXPECT_STREQ(settings.alsoIds, "ソポ表;abcdefghijklmno;");
 
     parsed = parse({"--log", "x", "--id", u8"ソポ表"});
     ASSERT_EQ(parsed.ok, 1) << parsed.problem;

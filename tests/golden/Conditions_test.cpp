@@ -7,6 +7,8 @@
 #include "support/SelectionConditions.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <math.h>
 #include <regex>
 #include <stdint.h>
 
@@ -219,4 +221,68 @@ TEST(ConditionsIntegration, AMixedRunGivesEachKindTheFiguresOfItsOwnRun)
     const std::string form = "<h4>最近の調子</h4>\r\n", note = "<p>直近の対局を";
     EXPECT_EQ(between(mixed[0], "<p>4人打ち（" + std::to_string(games(four)) + " 戦）</p>\r\n", "<p>3人打ち"), between(four[0], form, note));
     EXPECT_EQ(between(mixed[0], "<p>3人打ち（" + std::to_string(games(three)) + " 戦）</p>\r\n", note), between(three[0], form, "</div>"));
+}
+
+namespace {
+
+// The per-opponent table's rows by name: games, above, below and the three money columns.
+std::map<std::string, std::vector<double>> opponentRows(const std::string& table)
+{
+    std::map<std::string, std::vector<double>> rows;
+    std::vector<std::string> lines = crlfLines(table);
+    for (size_t i = 1; i < lines.size(); i++) {
+        size_t tab = lines[i].find('\t');
+        std::vector<double>& row = rows[lines[i].substr(0, tab)];
+        for (; tab != std::string::npos; tab = lines[i].find('\t', tab + 1)) row.push_back(atof(lines[i].c_str() + tab + 1));
+    }
+    return rows;
+}
+
+}  // namespace
+
+// One player under two IDs in turn: the run over both holds the rows, totals and opponent figures
+// of the two runs over each, and neither ID is ever an opponent; a table seating both is nobody's.
+TEST(ConditionsIntegration, ARunOverTwoIdsIsTheRunsOverEachPutTogether)
+{
+    std::vector<Entry> entries = generateEntries(400);
+    for (size_t i = 200; i < entries.size(); i++) entries[i].text = std::regex_replace(entries[i].text, std::regex("#Me "), "#Alt ");
+    std::vector<Entry> withBoth = entries;
+    const char both[] = "<上級ロビー(点200)：卓9>\r\n 1:対局\r\n[2024/01/01 10:00]\r\n#Me 初段\r\n#P1\r\n#Alt\r\n#P2\r\n"
+                        ">1     +30 2     +10 3     -15 4     -25\r\n";
+    for (size_t at : {350, 120, 3}) withBoth.insert(withBoth.begin() + at, {both, "", "", '1', 4});
+    RunFolder folder;
+    useTestSettings();
+    copyText(settings.alsoIds, sizeof settings.alsoIds, "Alt;");
+    runFiles(joined(withBoth, keepAll));
+    EXPECT_EQ(run.twoIdEntries, 3);
+    EXPECT_NE(fileBytes("分析結果.html").find("対象のID：Me、Alt<BR>"), std::string::npos);
+    auto totals = [] {
+        const PlayerTotals& t = run.playerTotals;
+        return std::vector<long long>{t.games, t.wins, t.rankSum, t.scoreSum};
+    };
+    std::vector<long long> merged = totals(), summed(merged.size());
+    std::vector<std::string> rows = crlfLines(fileBytes("Me_戦績.xls"));
+    std::map<std::string, std::vector<double>> opponents = opponentRows(fileBytes("Me_ID別集計.xls"));
+    EXPECT_EQ(opponents.count("Me") + opponents.count("Alt"), 0u);
+
+    std::vector<std::string> alone = {crlfLines(gameTableBytes())[0]};
+    std::map<std::string, std::vector<double>> sums;
+    for (const char* id : {"Me", "Alt"}) {
+        useTestSettings();
+        copyText(settings.currentId, sizeof settings.currentId, id);
+        runFiles(joined(entries, keepAll));
+        std::vector<std::string> lines = crlfLines(gameTableBytes());
+        alone.insert(alone.end(), lines.begin() + 1, lines.end());
+        for (size_t f = 0; f < merged.size(); f++) summed[f] += totals()[f];
+        for (auto& [name, row] : opponentRows(fileBytes(std::string(id) + "_ID別集計.xls"))) {
+            std::vector<double>& sum = sums[name];
+            sum.resize(row.size());
+            for (size_t f = 0; f < row.size(); f++) sum[f] += row[f];
+        }
+    }
+    EXPECT_TRUE(rows == alone) << "the per-game rows differ";
+    EXPECT_EQ(merged, summed) << "games, wins, rank and score sums";
+    ASSERT_EQ(opponents.size(), sums.size());
+    for (auto& [name, row] : opponents)
+        for (size_t f = 0; f < row.size(); f++) EXPECT_NEAR(row[f], sums[name][f], 1.0 + 1e-6 * fabs(row[f])) << name;
 }

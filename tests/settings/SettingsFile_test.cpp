@@ -4,6 +4,7 @@
 #include "support/FileBytes.h"
 #include "support/RenameSeam.h"
 #include "support/TempFolder.h"
+#include "settings/AlsoIds.h"
 #include "settings/AppPaths.h"
 #include "settings/IdList.h"
 #include "settings/Settings.h"
@@ -57,6 +58,8 @@ static std::string fieldText(const std::string& field)
     if (field == "colorScheme") return std::to_string(settings.colorScheme);
     if (field == "trendCharts") return std::to_string(settings.trendCharts);
     if (field == "rivals") return std::to_string(settings.rivals);
+    if (field == "alsoIds") return settings.alsoIds;
+    if (field == "alsoIdsOfB") return alsoIdsOf("B");
     return "<unknown field " + field + ">";
 }
 
@@ -125,6 +128,14 @@ TEST_F(SettingsFile, ReadAppliesEachLineByItsRule)
         { "<人数>3</人数>\r\n", "seats", "3", "three seats" },
         { "<人数>2</人数>\r\n", "seats", "0", "two seats stay off" },
         { "<壊れた対局>1</壊れた対局>\r\n", "skipBroken", "1", "tolerant reading" },
+        { "<KalventoID>A;</KalventoID>\r\n<別のID>B;ソポ表;</別のID>\r\n", "alsoIds", "B;ソポ表;", "further IDs" },
+        { "<KalventoID>A;</KalventoID>\r\n<別のID>B;A;</別のID>\r\n", "alsoIds", "", "one equal to the ID: ignored" },
+        { "<別のID>B;a:b;</別のID>\r\n", "alsoIds", "", "one a file name can't hold: ignored" },
+        { "<別のID>1;2;3;4;5;6;7;8;9;10;</別のID>\r\n", "alsoIds", "", "ten: ignored" },
+        { "<KalventoID>A;B;</KalventoID>\r\n<別のID:B>C;</別のID>\r\n", "alsoIdsOfB", "C;", "another ID's" },
+        { "<KalventoID>A;B;</KalventoID>\r\n<別のID:B>C;\r\n</別のID>\r\n", "alsoIdsOfB", "",
+          "another ID's line is never read past its end" },
+        { "<KalventoID>A;B;</KalventoID>\r\n<別のID:B>B;</別のID>\r\n", "alsoIdsOfB", "", "another ID's, holding it" },
         { "<開始日>2024/06/01</開始日>\r\n<終了日>2024/01/01</終了日>\r\n", "lastDay", "",
           "a period that can never match is dropped whole" },
     };
@@ -237,6 +248,8 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     settings.gameLength = LENGTH_HANCHAN;
     settings.seats = 3;
     settings.skipBroken = 1;
+    copyText(settings.alsoIds, sizeof settings.alsoIds, "B;C;");
+    keepAlsoIds("abc", "D;");
     Settings written = settings;
     writeSettingsFile();
     resetSettings();
@@ -247,6 +260,8 @@ TEST_F(SettingsFile, WrittenFileReadsBack)
     EXPECT_EQ(settings.gameLength, LENGTH_HANCHAN);
     EXPECT_EQ(settings.seats, 3);
     EXPECT_EQ(settings.skipBroken, 1);
+    EXPECT_STREQ(settings.alsoIds, "B;C;");
+    EXPECT_STREQ(alsoIdsOf("abc"), "D;");
     EXPECT_EQ(idsInUse(), "4:ゲスト|abc|x|y");   // the empty slot is dropped, "x;y" splits
     EXPECT_STREQ(settings.currentId, "ゲスト");
     EXPECT_STREQ(settings.logPath, "C:\\Kalvento\\JAPANESE\\Zentolog.txt");

@@ -119,6 +119,7 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     adoptLog(&run.log, file);
     readGamesFound.clear();
     setPlayerIdentity(&run.player, settings.currentId);
+    addPlayerIdList(&run.player, settings.alsoIds);
     GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, &runIntake, NULL, {}};
     readGames(&run.log, &reading);
     closeLog(&run.log);
