@@ -3,17 +3,16 @@
 #include "analysis/Conditions.h"
 #include "analysis/DetailedStats.h"
 #include "analysis/GameEntryParser.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LatestGames.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RivalGames.h"
-#include "analysis/RunState.h"
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
 #include "settings/Settings.h"
 #include "text/Messages.h"
+#include "text/Text.h"
 
 #include <string.h>
 
@@ -38,36 +37,37 @@ static int takeSelected(GameEntry* game)
     return 1;
 }
 
-int acceptGame(GameEntry* game, void*)
+int acceptGame(GameEntry* game, void* context)
 {
+    IntakeTargets* to = (IntakeTargets*)context;
     if (entrySeatsTwoPlayerIds(game)) {
-        if (gameIsSelected(game)) run.twoIdEntries++;
+        if (gameIsSelected(game)) (*to->twoIdEntries)++;
         return 0;
     }
     if (!takeSelected(game)) return 0;
-    writeGameRow(game);
-    addGameToTotals(&run.playerTotals, &run.recentResults, game);
-    addGameToOpponents(&run.opponentTable, game);
-    if (settings.trendCharts) addGameToTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends, game);
-    if (settings.details) addGameToDetails(&run.detailedStats, game);
-    if (settings.details) addToLatestGames(&run.latestGames, game);
+    addGameToTotals(to->playerTotals, to->recentResults, game);
+    addGameToOpponents(to->opponentTable, game);
+    if (settings.trendCharts) addGameToTrends(to->monthlySummary, to->trendSeries, to->kindTrends, game);
+    if (settings.details) addGameToDetails(to->detailedStats, game);
+    if (settings.details) addToLatestGames(to->latestGames, game);
     return 1;
 }
 
-void hintOpponentLookup(const char* name, void*)
+void hintOpponentLookup(const char* name, void* context)
 {
-    prefetchOpponent(&run.opponentTable, name);
+    prefetchOpponent(((IntakeTargets*)context)->opponentTable, name);
 }
 
-int acceptRivalGame(GameEntry* game, void*)
+int acceptRivalGame(GameEntry* game, void* context)
 {
     if (entrySeatsTwoPlayerIds(game) || !takeSelected(game)) return 0;
-    addGameToRivals(&run.rivalGames, game);
+    addGameToRivals(((IntakeTargets*)context)->rivalGames, game);
     return 1;
 }
 
-int skipBrokenEntryOrEndRun(const GameEntry* game, void*)
+int skipBrokenEntryOrEndRun(const GameEntry* game, void* context)
 {
+    IntakeTargets* to = (IntakeTargets*)context;
     if (!settings.skipBroken) {
         char format[64];
         copyText(format, sizeof format, "%s");
@@ -75,8 +75,8 @@ int skipBrokenEntryOrEndRun(const GameEntry* game, void*)
         fatalEntryError(format, game->fault, game->faultLine);
     }
     long long line = game->cutAtHeader ? game->cutAtHeader : game->faultLine;
-    if (run.skippedEntries < SKIPPED_LINES_KEPT) run.skippedLines[run.skippedEntries] = line;
-    run.skippedEntries++;
+    if (*to->skippedEntries < SKIPPED_LINES_KEPT) to->skippedLines[*to->skippedEntries] = line;
+    (*to->skippedEntries)++;
     return 1;
 }
 

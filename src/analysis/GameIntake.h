@@ -2,12 +2,38 @@
 #define VORNIX_GAMEINTAKE_H
 // The one place a game of the analysed player enters the run: the read loop of the log, the run's
 // selection, which decides whether a game is taken, and the consumers of each read. The first read's
-// hands a taken game to every structure of the run record, in a fixed order; the second read's only
-// to the shared games of the opponents with a page.
+// hands a taken game to every structure it is handed, in a fixed order; the second read's only to the
+// shared games of the opponents with a page.
 
+struct DetailedStats;
 struct GameEntry;
+struct LatestGames;
 struct LogReader;
+struct MonthlySummary;
+struct OpponentTable;
 struct PlayerIdentity;
+struct PlayerTotals;
+struct RecentResults;
+struct RivalGames;
+struct TrendSeries;
+
+enum { SKIPPED_LINES_KEPT = 10 };
+
+// The structures the consumers below feed, handed to them as the reading's context.
+struct IntakeTargets {
+    PlayerTotals* playerTotals;
+    RecentResults* recentResults;
+    OpponentTable* opponentTable;
+    MonthlySummary* monthlySummary;   // fed only with the progress option
+    TrendSeries* trendSeries;         // the same
+    TrendSeries* kindTrends;          // GAME_KINDS of them, the same
+    DetailedStats* detailedStats;     // fed only with the option 詳しい成績
+    LatestGames* latestGames;         // the same
+    RivalGames* rivalGames;           // fed only by the second read
+    int* skippedEntries;              // broken entries skipped by the tolerant reading
+    long long* skippedLines;          // SKIPPED_LINES_KEPT of them: the lines of the first
+    int* twoIdEntries;                // selected entries that seated two of the player's IDs, not taken
+};
 
 // What one read of the log met, so that a second read can tell a log that changed under it.
 struct ReadTally {
@@ -42,24 +68,25 @@ int gameInsideConditions(const GameEntry* game);
 int gameIsSelected(const GameEntry* game);
 
 // The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
-// (computeMoneyShares) and hands it to the per-game table, the player's totals, the opponent table,
-// the trends, the detailed record and the latest games. Returns 1 when taken, 0 when not selected (nothing changes
-// then). A selected game that seats two of the player's IDs is not taken but counted in
-// run.twoIdEntries. context is unused.
+// (computeMoneyShares) and hands it to the player's totals, the opponent table, the trends, the
+// detailed record and the latest games of the IntakeTargets that context points to. Returns 1 when
+// taken, 0 when not selected (nothing changes then). A selected game that seats two of the player's
+// IDs is not taken but counted in the IntakeTargets' twoIdEntries.
 int acceptGame(GameEntry* game, void* context);
 
-// The first read's hint (seatNamed): the opponent table's lookup of the name, lines later, starts
-// fetching its part of the index now.
+// The first read's hint (seatNamed): the lookup of the name in the opponent table of the
+// IntakeTargets that context points to, lines later, starts fetching its part of the index now.
 void hintOpponentLookup(const char* name, void* context);
 
 // The second read's consumer, with the page of each opponent: a selected game, its shares set, goes
-// only to the shared games of the report's opponents (analysis/RivalGames.h), one that seats two of
-// the player's IDs to none. Returns 1 when taken.
+// only to the shared games of the report's opponents (analysis/RivalGames.h) of the IntakeTargets
+// that context points to, one that seats two of the player's IDs to none. Returns 1 when taken.
 int acceptRivalGame(GameEntry* game, void* context);
 
-// The first read's broken entry: with settings.skipBroken it is counted in run (its line kept among
-// the first ten) and the read goes on (1); otherwise the run ends through fatalEntryError, naming the
-// line that failed (an entry cut short by the next one's header line is named by its own header line).
+// The first read's broken entry: with settings.skipBroken it is counted in the IntakeTargets that
+// context points to (its line kept among the first ten) and the read goes on (1); otherwise the run
+// ends through fatalEntryError, naming the line that failed (an entry cut short by the next one's
+// header line is named by its own header line).
 int skipBrokenEntryOrEndRun(const GameEntry* game, void* context);
 
 // The second read's broken entry: with settings.skipBroken the first read counted it already and the

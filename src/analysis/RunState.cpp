@@ -32,6 +32,12 @@ static RunState initialRunState(void)
 
 RunState run = initialRunState();
 
+IntakeTargets runIntake = {
+    &run.playerTotals, &run.recentResults, &run.opponentTable, &run.monthlySummary, &run.trendSeries,
+    run.kindTrends, &run.detailedStats, &run.latestGames, &run.rivalGames, &run.skippedEntries,
+    run.skippedLines, &run.twoIdEntries,
+};
+
 void resetRunState(void)
 {
     clearOpponentTable(&run.opponentTable);
@@ -44,7 +50,6 @@ void resetRunState(void)
     clearTrends(&run.monthlySummary, &run.trendSeries, run.kindTrends);
     clearDetailedStats(&run.detailedStats);
     clearLatestGames(&run.latestGames);
-    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) clearRunOutput(kind);
 }
 
 void skippedLinesText(char* out, size_t size)

@@ -1,10 +1,10 @@
 #ifndef VORNIX_RUNSTATE_H
 #define VORNIX_RUNSTATE_H
-// What one analysis run owns, in one process-wide record: who the player is, the log it reads, the
-// structures its games are counted into (each with functions of its own that take it), the outcome
-// of each of the run's files, and the run driver's start time and progress hook. The game intake
-// hands each taken game to the structures, the report and the front ends read them; resetRunState
-// clears them at the start of every run.
+// What one analysis run counts, in one process-wide record: who the player is, the log it reads, the
+// structures its games are counted into (each with functions of its own that take it), and the run
+// driver's start time and progress hook. The game intake hands each taken game to the structures
+// runIntake points to, the report and the front ends read them; resetRunState clears them at the
+// start of every run. The run's files are report/RunOutput.h's.
 
 #include "analysis/DetailedStats.h"
 #include "analysis/GameIntake.h"
@@ -15,16 +15,12 @@
 #include "analysis/PlayerIdentity.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RivalGames.h"
-#include "analysis/RunOutput.h"
 #include "analysis/TrendSeries.h"
 
 #include <stddef.h>
 #include <time.h>
 
-enum {
-    SKIPPED_LINES_KEPT = 10,
-    SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8   // ten numbers, separators and "、…"
-};
+enum { SKIPPED_LINES_TEXT_SIZE = SKIPPED_LINES_KEPT * 22 + 8 };   // ten numbers, separators and "、…"
 
 
 struct RunState {
@@ -50,8 +46,6 @@ struct RunState {
                                     // the run
     LatestGames latestGames;        // fed only with the option 詳しい成績
 
-    RunOutput outputs[RUN_OUTPUT_COUNT];   // the run's files, in the order of runOutputRows
-
     // The run driver's: not cleared by resetRunState.
     LogReader log;                  // the game log the run reads, opened by the front end
     time_t startTime;               // taken as the run's very first step
@@ -62,10 +56,12 @@ struct RunState {
 
 extern RunState run;
 
-// Clears everything the run counts and the tables' outcomes (names empty, flags 0), field by field: no
-// game, no skipped entry, no opponent, empty trends. The opponent table and the monthly summary keep
-// their storage, the ring its slots (only its next-write index goes back to 0); startTime and
-// progress stay.
+// The reads' consumers' context: the structures of run they feed.
+extern IntakeTargets runIntake;
+
+// Clears everything the run counts, field by field: no game, no skipped entry, no opponent, empty
+// trends. The opponent table and the monthly summary keep their storage, the ring its slots (only its
+// next-write index goes back to 0); startTime and progress stay.
 void resetRunState(void);
 
 // The line numbers of the first skipped entries joined by "、", with "、…" after them when more were

@@ -4,6 +4,7 @@
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
 #include "report/RangeText.h"
+#include "report/RunOutput.h"
 #include "text/Text.h"
 
 #include <stdio.h>
@@ -54,7 +55,7 @@ static void writeRow(const ConditionRow* row, void* context)
 int writeConditionSummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_CONDITION_SUMMARY)) return 0;
-    TableFile table = { run.outputs[OUTPUT_CONDITION_SUMMARY].file.stream,
+    TableFile table = { runOutputs[OUTPUT_CONDITION_SUMMARY].file.stream,
                         singleKind(run.playerTotals.kinds) < 0 };
     if (writeText(table.file, TABLE_HEADER) && writeText(table.file, table.mixed ? "\t人数\n" : "\n"))
         visitConditionRows(&run.detailedStats, writeRow, &table);

@@ -3,7 +3,7 @@
 // "%s_条件別集計.xls": the tab-separated record by condition written with the report when the option
 // 詳しい成績 is on, and the figures of a condition as the table and the report show them. Like the
 // other tables it is written under a temporary name and replaces the previous one only with the
-// report; its name, outcome and file are run.outputs[OUTPUT_CONDITION_SUMMARY].
+// report; its name, outcome and file are runOutputs[OUTPUT_CONDITION_SUMMARY].
 
 #include <stddef.h>
 

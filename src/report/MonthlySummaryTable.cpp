@@ -3,6 +3,7 @@
 #include "analysis/MonthlySummary.h"
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
+#include "report/RunOutput.h"
 #include "settings/Settings.h"
 #include "text/NumberText.h"
 #include "text/Text.h"
@@ -66,7 +67,7 @@ int writeMonthlySummaryTable(void)
 {
     if (!createRunOutput(OUTPUT_MONTHLY_SUMMARY)) return 0;
     // A failed write shows in the stream's error flag, which finishRunOutput checks.
-    writeLines(run.outputs[OUTPUT_MONTHLY_SUMMARY].file.stream);
+    writeLines(runOutputs[OUTPUT_MONTHLY_SUMMARY].file.stream);
     finishRunOutput(OUTPUT_MONTHLY_SUMMARY);
     return 1;
 }

@@ -3,7 +3,7 @@
 // "%s_月別集計.xls": the tab-separated monthly summary written with the report when the progress
 // option is on, and the figures of a month as the table and the report show them. Like the other
 // tables it is written under a temporary name and replaces the previous one only with the report; its
-// name, outcome and file are run.outputs[OUTPUT_MONTHLY_SUMMARY] (placed and discarded with
+// name, outcome and file are runOutputs[OUTPUT_MONTHLY_SUMMARY] (placed and discarded with
 // RunOutput.h).
 
 #include <stddef.h>
@@ -21,7 +21,7 @@ enum { MONTH_LABEL_SIZE = 32 };   // a month key and "（4人）"
 // games, "2024/01（4人）", so that no row mixes the places of the two kinds. Cut to fit size.
 void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed);
 
-// Forms the table's name in its run output from settings.currentId and writes the header and
+// Forms the table's name in its run output from the player's ID and writes the header and
 // one line per row of run.monthlySummary, oldest month first, into that file's temporary file in the
 // current directory, which it then closes. Returns 1 when the file was created, 0 when not (nothing
 // written); the outcome's written flag tells whether every byte reached it.

@@ -3,6 +3,7 @@
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/TextRow.h"
+#include "report/RunOutput.h"
 #include "settings/Settings.h"
 
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
@@ -30,7 +31,7 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 int writeOpponentSummaryTable(const uint64_t* order)
 {
     if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
-    FILE* file = run.outputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
+    FILE* file = runOutputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
     // A line per opponent, gathered in one large buffer that goes out in one write whenever it fills
     // (the stream itself unbuffered).
     static char rowBuffer[256 * 1024];

@@ -1,6 +1,5 @@
 #include "report/Report.h"
 
-#include "analysis/GameResultsTable.h"
 #include "analysis/RunState.h"
 #include "platform/FileLink.h"
 #include "platform/TextFile.h"
@@ -49,8 +48,8 @@ static void linkRivalsPage(void)
     static char link[LINK_SIZE];
     static char href[HTML_LINK_SIZE];
     linkOpponentNames(NULL);
-    if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return;
-    formatSiblingLink(link, sizeof link, run.outputs[OUTPUT_RIVALS].name);
+    if (!runMakesOutput(OUTPUT_RIVALS) || !runOutputs[OUTPUT_RIVALS].written) return;
+    formatSiblingLink(link, sizeof link, runOutputs[OUTPUT_RIVALS].name);
     escapeHtml(href, sizeof href, link);
     linkOpponentNames(href);
 }
@@ -59,14 +58,14 @@ static void linkRivalsPage(void)
 // must not take its name then.
 static int placeRivalsPage(void)
 {
-    if (!runMakesOutput(OUTPUT_RIVALS) || !run.outputs[OUTPUT_RIVALS].written) return 1;
+    if (!runMakesOutput(OUTPUT_RIVALS) || !runOutputs[OUTPUT_RIVALS].written) return 1;
     return placeRunOutput(OUTPUT_RIVALS);
 }
 
 // 1 when the output has a link and was written in full.
 static int linked(int kind)
 {
-    return runOutputRows[kind].linkText && run.outputs[kind].written;
+    return runOutputRows[kind].linkText && runOutputs[kind].written;
 }
 
 // Links to the tables that were written in full, in the order of the rows; nothing at all when none was.
@@ -79,7 +78,7 @@ static void writeDownloads(void)
     reportPrintf("<h3>☆ ダウンロード ☆</h3>\n");
     reportPrintf("<UL>");
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++)
-        if (linked(kind)) writeDownloadLink(run.outputs[kind].name, runOutputRows[kind].linkText);
+        if (linked(kind)) writeDownloadLink(runOutputs[kind].name, runOutputRows[kind].linkText);
     reportPrintf("</UL>\n");
 }
 
@@ -122,7 +121,7 @@ static int reportFailed(const char* message)
 // The report can't be created: the message names what has its name when that is no file.
 static int reportNotCreated(void)
 {
-    const RunOutput* report = &run.outputs[OUTPUT_REPORT];
+    const RunOutput* report = &runOutputs[OUTPUT_REPORT];
     if (!report->file.inTheWay) return reportFailed(MESSAGE_REPORT_NOT_CREATED);
     static char text[PATH_SIZE + TABLE_NAME_SIZE + 256];
     const char* folder = appPaths.outputFolder;
@@ -137,7 +136,7 @@ static int reportNotCreated(void)
 int writeReport(void)
 {
     if (!createRunOutput(OUTPUT_REPORT)) return reportNotCreated();
-    reportStream = run.outputs[OUTPUT_REPORT].file.stream;
+    reportStream = runOutputs[OUTPUT_REPORT].file.stream;
     linkRivalsPage();
     writeSections();
     linkOpponentNames(NULL);

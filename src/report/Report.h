@@ -2,7 +2,7 @@
 #define VORNIX_REPORT_H
 // "分析結果.html": the report of a run, written in one pass after the log has been read.
 
-#include "analysis/RunOutput.h"   // REPORT_FILE_NAME
+#include "report/RunOutput.h"   // REPORT_FILE_NAME
 
 #include <stdio.h>
 

@@ -181,7 +181,7 @@ static void writeIndex(void)
 int writeRivalsPage(void)
 {
     FILE* previous = reportStream;
-    reportStream = run.outputs[OUTPUT_RIVALS].file.stream;
+    reportStream = runOutputs[OUTPUT_RIVALS].file.stream;
     char id[HTML_ID_SIZE];
     escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     static char link[4096];

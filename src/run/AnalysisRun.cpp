@@ -3,18 +3,18 @@
 #include "analysis/Conditions.h"
 #include "analysis/FatalError.h"
 #include "analysis/GameIntake.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
+#include "report/GameResultsTable.h"
 #include "report/Report.h"
 #include "report/RivalChoice.h"
 #include "report/RivalsPage.h"
 #include "settings/AnalysisConditions.h"
+#include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
-#include "settings/AppPaths.h"
 #include "text/Messages.h"
 #include "text/PlayerId.h"
 #include "text/Text.h"
@@ -31,9 +31,17 @@ enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry*, void*),
                     int (*onBroken)(const GameEntry*, void*))
 {
-    GameReading reading = {&run.player, seatNamed, take, onBroken, NULL, run.progress, {}};
+    GameReading reading = {&run.player, seatNamed, take, onBroken, &runIntake, run.progress, {}};
     readGames(&run.log, &reading);
     run.reads[run.readsFinished++] = reading.tally;
+}
+
+// The first read's consumer: a game the intake takes goes into the per-game table too.
+static int takeGame(GameEntry* game, void* context)
+{
+    if (!acceptGame(game, context)) return 0;
+    writeGameRow(game);
+    return 1;
 }
 
 // 1 when the second read met what the first did: as many entries, as many broken ones, as many bytes,
@@ -62,7 +70,7 @@ static void makeRivalsPage(void)
     }
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
-        run.outputs[OUTPUT_RIVALS].created = 0;   // given up, and said why: not a file that failed
+        runOutputs[OUTPUT_RIVALS].created = 0;   // given up, and said why: not a file that failed
         showWarningMessage(MESSAGE_LOG_CHANGED);
         return;
     }
@@ -115,6 +123,7 @@ static int analyseLog(void)
 {
     run.startTime = time(NULL);
     resetRunState();
+    clearRunOutputs();
     setPlayerIdentity(&run.player, settings.currentId);
     addPlayerIdList(&run.player, settings.alsoIds);
     // A stored period that could never match was dropped; the run it was meant for is refused once,
@@ -125,7 +134,7 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
-    readLog(hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun);
+    readLog(hintOpponentLookup, takeGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
@@ -219,7 +228,7 @@ static int prepareRun(const RunRequest* request, AnalysisOutcome* outcome)
 static void takeOutputs(AnalysisOutcome* outcome)
 {
     for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
-        const RunOutput* output = &run.outputs[kind];
+        const RunOutput* output = &runOutputs[kind];
         OutputOutcome* taken = &outcome->outputs[kind];
         copyText(taken->name, sizeof taken->name, output->name);
         taken->made = runMakesOutput(kind);

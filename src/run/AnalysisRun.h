@@ -4,21 +4,25 @@
 //
 // How a run flows. A front end fills a RunRequest and calls runRequested, which judges the ID, opens
 // the log into run.log, enters the output folder and calls runAnalysis. That takes the folder's lock,
-// clears the run record, builds the player's identity from the settings, removes what ended runs
-// left, and creates the per-game table's temporary file. readGames (analysis/GameIntake.h) then reads the log line by line
-// (analysis/LogReader.h); readGameEntry (analysis/GameEntryParser.h) fills one GameEntry per entry,
-// its seats matched against the identity; the reading hands it to its consumer, acceptGame, which
-// tests the rate range and every row of analysis/Conditions.h, sets the money shares and passes the
-// game to the per-game row, the totals, the opponent table, the trends, the detailed record and the
-// latest games. A broken entry is skipped and counted or ends the run through fatalError, whose
-// clean-ups, registered by the run, withdraw every temporary file. With the page of each opponent, chooseRivals picks them by the rows
-// of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport then orders
-// the opponents by games without moving them, picks the lists by the rows, writes the tables and the
-// report under temporary names, places the tables, then the page, then the report (should either fail, the tables give their names back), and
-// the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end shows.
+// clears the run record (analysis/RunState.h) and the outputs table (report/RunOutput.h), builds the
+// player's identity from the settings, removes what ended runs left, and creates the per-game table's
+// temporary file (report/GameResultsTable.h). readGames (analysis/GameIntake.h) then reads the log line
+// by line (analysis/LogReader.h); readGameEntry (analysis/GameEntryParser.h) fills one GameEntry per
+// entry, its seats matched against the identity; the reading hands it to the run's consumer. That
+// calls acceptGame, which tests the rate range and every row of analysis/Conditions.h, sets the money
+// shares and passes the game to the structures runIntake points to (the totals, the opponent table,
+// the trends, the detailed record and the latest games), then writes the game's per-game row. A
+// broken entry is skipped and counted or ends the run through fatalError, whose clean-ups, registered
+// by the run, withdraw every temporary file. With the page of each opponent, chooseRivals picks them
+// by the rows of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport
+// then orders the opponents by games without moving them, picks the lists by the rows, writes the
+// tables and the report under temporary names, places the tables, then the page, then the report
+// (should either fail, the tables give their names back), and the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end
+// shows from the run record and the outputs table.
 
 #include "analysis/Conditions.h"
 #include "analysis/RunState.h"
+#include "report/RunOutput.h"
 #include "settings/AppPaths.h"
 
 enum AnalysisResult {
@@ -28,7 +32,7 @@ enum AnalysisResult {
     ANALYSIS_FOLDER_BUSY = -2,     // another run held the output folder all the wait: nothing written
     ANALYSIS_REPORT_FAILED = -1,   // the report could not be created or written: the previous files stay
     ANALYSIS_NO_GAME = 0,          // no game matched: nothing replaced or created
-    ANALYSIS_DONE = 1              // the report is written (run.outputs tells about the tables)
+    ANALYSIS_DONE = 1              // the report is written (runOutputs tells about the tables)
 };
 
 // What a front end asks of a run beside the settings.

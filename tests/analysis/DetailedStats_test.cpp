@@ -42,7 +42,7 @@ static void accept(const Game& g)
     entry.seats[1] = Seat{"A", g.rank == 1 ? 2 : 1, -g.score, 0.0f};
     for (int i = 2; i < g.seats; i++) entry.seats[i] = Seat{"B", i + 1, 0, 0.0f};
     computeMoneyShares(&entry);
-    ASSERT_TRUE(acceptGame(&entry, NULL));
+    ASSERT_TRUE(acceptGame(&entry, &runIntake));
 }
 
 static void collect(const ConditionRow* row, void* context)

@@ -234,7 +234,7 @@ TEST(GameIntake, AnyOfThePlayersIdsSeatsThePlayerOnce)
     EXPECT_EQ(games[0].entry.playerSeat, 1);
     EXPECT_EQ(games[0].entry.playerId, 1);
     int taken = 0;
-    for (ReadGame& game : games) taken += acceptGame(game.record(), NULL);
+    for (ReadGame& game : games) taken += acceptGame(game.record(), &runIntake);
     EXPECT_EQ(taken, 2);
     EXPECT_EQ(run.twoIdEntries, 1);
 }
@@ -263,7 +263,7 @@ TEST(GameIntake, RateRangeIsInclusiveAndCheckedAfterThePlausibility)
         ASSERT_EQ(games.size(), 1u);
         settings.minRate = c.minRate;
         settings.maxRate = c.maxRate;
-        EXPECT_EQ(acceptGame(games[0].record(), NULL), c.accepted);
+        EXPECT_EQ(acceptGame(games[0].record(), &runIntake), c.accepted);
         EXPECT_EQ(run.playerTotals.games, c.accepted);
     }
 }

@@ -56,6 +56,6 @@ TEST(GameIntake, ConditionsSelectBesideTheRateRange)
         ASSERT_EQ(games.size(), 1u);
         setConditions(c.conditions);
         settings.maxRate = c.maxRate;
-        EXPECT_EQ(acceptGame(games[0].record(), NULL), c.selected);
+        EXPECT_EQ(acceptGame(games[0].record(), &runIntake), c.selected);
     }
 }

@@ -39,7 +39,7 @@ static GameEntry game(int rate, const int* ranks, const int* scores, int p = 0)
 static void addGame(int rate, const int* ranks, const int* scores)
 {
     GameEntry entry = game(rate, ranks, scores);
-    ASSERT_TRUE(acceptGame(&entry, NULL));
+    ASSERT_TRUE(acceptGame(&entry, &runIntake));
 }
 
 // Adds a game in which the player scores s and the others share -s (rate 0, ranks by sign).

@@ -3,11 +3,11 @@
 // report that cannot be created is a fault.
 #include "FuzzPlatform.h"
 
-#include "run/AnalysisRun.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
-#include "analysis/RunOutput.h"
 #include "analysis/RunState.h"
+#include "report/GameResultsTable.h"
+#include "report/RunOutput.h"
+#include "run/AnalysisRun.h"
 #include "settings/AppPaths.h"
 #include "settings/Settings.h"
 #include "text/Text.h"

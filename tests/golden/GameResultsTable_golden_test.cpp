@@ -1,7 +1,7 @@
 // The per-game table of the sample log, compared byte for byte with the committed expectation.
-#include "support/GameLogText.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/PlayerStats.h"
+#include "report/GameResultsTable.h"
+#include "support/GameLogText.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@ static void acceptGames(int n, int rank, int score, int seats = 4)
         entry.seats[0] = Seat{"abc", rank, score, 0.0f};
         entry.seats[1] = Seat{"A", rank == 1 ? 2 : 1, -score, 0.0f};
         entry.seats[2] = entry.seats[3] = Seat{"B", 3, 0, 0.0f};
-        ASSERT_TRUE(acceptGame(&entry, NULL));
+        ASSERT_TRUE(acceptGame(&entry, &runIntake));
     }
 }
 

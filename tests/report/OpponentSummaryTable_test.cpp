@@ -20,7 +20,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
     });
     ASSERT_EQ(writeOpponentSummaryTable(NULL), 1);
     ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
-    EXPECT_STREQ(run.outputs[OUTPUT_OPPONENT_SUMMARY].name, "abc_ID別集計.xls");
+    EXPECT_STREQ(runOutputs[OUTPUT_OPPONENT_SUMMARY].name, "abc_ID別集計.xls");
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) +
               "winner\t1\t1\t0\t1500\t-0\t1500\r\n"
               "taker\t1\t0\t1\t0\t800\t-800\r\n"
@@ -41,7 +41,7 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     fclose(old);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     ASSERT_EQ(writeOpponentSummaryTable(NULL), 1);
-    EXPECT_EQ(run.outputs[OUTPUT_OPPONENT_SUMMARY].written, 1);
+    EXPECT_EQ(runOutputs[OUTPUT_OPPONENT_SUMMARY].written, 1);
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
     ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) + "x\t1\t0\t1\t0\t-0\t0\r\n");
@@ -54,6 +54,7 @@ TEST(OpponentSummaryTable, AFileThatCannotBeCreatedIsReportedAsNotCreated)
     resetRunStateForReport();
     clearRecordings();
     copyText(settings.currentId, sizeof settings.currentId, "no/such");
+    setPlayerIdentity(&run.player, settings.currentId);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
     EXPECT_EQ(writeOpponentSummaryTable(NULL), 0);
     EXPECT_TRUE(shownMessages.empty());

@@ -110,7 +110,7 @@ TEST(PlayerRecordSection, RankRowsFollowTheKindOfThePlayersGames)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
         useTestSettings();
-        for (ReadGame& game : readLogGames(c.log)) ASSERT_TRUE(acceptGame(game.record(), NULL));
+        for (ReadGame& game : readLogGames(c.log)) ASSERT_TRUE(acceptGame(game.record(), &runIntake));
         std::vector<std::vector<double>> columns(c.rows.size());
         for (const std::string& line : crlfLines(recordSection())) {
             size_t at = line.find("位率：");

@@ -1,7 +1,7 @@
 #include "report/Report.h"
 
-#include "analysis/GameResultsTable.h"
 #include "analysis/RunState.h"
+#include "report/GameResultsTable.h"
 #include "report/HtmlText.h"
 #include "report/OpponentSummaryTable.h"
 #include "settings/AppPaths.h"
@@ -34,9 +34,9 @@ static void fillSmallRun(const TempFolder& folder)
     run.recentResults.next = 2;
     setOpponents({ opponent("<!--", 2, 1, 1, 250, 1000, -750), opponent("a&b", 2, 2, 0, 1200, 1200, 0),
                    opponent("x<y", 1, 0, 1, -3000, 0, -3000) });
-    copyText(run.outputs[OUTPUT_GAME_RESULTS].name, sizeof run.outputs[OUTPUT_GAME_RESULTS].name, "abc_戦績.xls");
-    run.outputs[OUTPUT_GAME_RESULTS].created = 1;
-    run.outputs[OUTPUT_GAME_RESULTS].written = 1;
+    copyText(runOutputs[OUTPUT_GAME_RESULTS].name, sizeof runOutputs[OUTPUT_GAME_RESULTS].name, "abc_戦績.xls");
+    runOutputs[OUTPUT_GAME_RESULTS].created = 1;
+    runOutputs[OUTPUT_GAME_RESULTS].written = 1;
     copyText(appPaths.outputFolder, sizeof appPaths.outputFolder, folder.path.c_str());
     run.startTime = time(NULL) - 42;
 }
@@ -117,7 +117,7 @@ TEST(Report, DownloadsBlockListsTheTablesThatWereWrittenInFull)
         SCOPED_TRACE(c.rule);
         TempFolder folder(ENTER_FOLDER);
         fillSmallRun(folder);
-        run.outputs[OUTPUT_GAME_RESULTS].written = c.gameTable;
+        runOutputs[OUTPUT_GAME_RESULTS].written = c.gameTable;
         if (!c.opponentTable) {
             ASSERT_EQ(createDirectory("abc_ID別集計.xls"), 1);   // in the way of the file
         }

@@ -1,16 +1,16 @@
 #include "run/AnalysisRun.h"
 
 #include "analysis/FatalError.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
-#include "support/GameLogText.h"
 #include "analysis/RunState.h"
+#include "report/GameResultsTable.h"
 #include "report/Report.h"
-#include "support/RecordingPlatform.h"
-#include "support/RenameSeam.h"
 #include "settings/AppPaths.h"
 #include "settings/SettingsFile.h"
+#include "support/GameLogText.h"
+#include "support/RecordingPlatform.h"
+#include "support/RenameSeam.h"
 #include "text/Messages.h"
 
 #include <algorithm>
@@ -83,7 +83,7 @@ TEST(AnalysisRun, NoMatchingGameTellsTheUserAndReplacesNothing)
                              (c.seats ? std::string("分析条件：3人打ち\n") + MESSAGE_NO_GAME_ADVICE_CONDITIONS
                                       : std::string(MESSAGE_NO_GAME_ADVICE));
         EXPECT_EQ(shownMessages[0], c.message ? std::string(c.message) : noGame);
-        EXPECT_EQ(run.outputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
+        EXPECT_EQ(runOutputs[OUTPUT_GAME_RESULTS].file.stream, nullptr) << "the table is closed";
         expectPreviousFilesOnly();
     }
 }
@@ -250,8 +250,8 @@ TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
         run.progress = NULL;
         int changed = change != UNCHANGED;
         EXPECT_EQ(run.skippedEntries, settings.skipBroken) << "the second read does not count a skipped entry again";
-        EXPECT_EQ(run.outputs[OUTPUT_RIVALS].written, !changed);
-        EXPECT_EQ(run.outputs[OUTPUT_RIVALS].created, !changed) << "a page given up is not also a write that failed";
+        EXPECT_EQ(runOutputs[OUTPUT_RIVALS].written, !changed);
+        EXPECT_EQ(runOutputs[OUTPUT_RIVALS].created, !changed) << "a page given up is not also a write that failed";
         EXPECT_EQ(shownMessages, changed ? std::vector<std::string>{MESSAGE_LOG_CHANGED} : std::vector<std::string>{});
         std::string page = fileBytes("Me_対戦相手別.html");
         std::string report = fileBytes("分析結果.html");

@@ -7,11 +7,11 @@
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/GameIntake.h"
-#include "analysis/GameResultsTable.h"
 #include "analysis/LogReader.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RunState.h"
 #include "platform/platform.h"
+#include "report/GameResultsTable.h"
 #include "run/AnalysisRun.h"
 #include "settings/Settings.h"
 #include "support/FileBytes.h"
@@ -120,10 +120,18 @@ inline std::vector<ReadGame> readLogGames(const std::string& log)
     readGamesFound.clear();
     setPlayerIdentity(&run.player, settings.currentId);
     addPlayerIdList(&run.player, settings.alsoIds);
-    GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    GameReading reading = {&run.player, NULL, collectGame, skipBrokenEntryOrEndRun, &runIntake, NULL, {}};
     readGames(&run.log, &reading);
     closeLog(&run.log);
     return readGamesFound;
+}
+
+// The run's first read's consumer: the intake's, and the per-game row.
+inline int acceptGameWithRow(GameEntry* game, void* context)
+{
+    if (!acceptGame(game, context)) return 0;
+    writeGameRow(game);
+    return 1;
 }
 
 // Analyses the log text in the current directory up to the report: the per-game table is written and
@@ -132,9 +140,11 @@ inline int analyseLog(const std::string& log)
 {
     openLogText(log);
     resetRunState();
-    createGameTable();
+    clearRunOutputs();
     setPlayerIdentity(&run.player, settings.currentId);
-    GameReading reading = {&run.player, hintOpponentLookup, acceptGame, skipBrokenEntryOrEndRun, NULL, NULL, {}};
+    createGameTable();
+    GameReading reading = {&run.player, hintOpponentLookup, acceptGameWithRow, skipBrokenEntryOrEndRun, &runIntake,
+                           NULL, {}};
     readGames(&run.log, &reading);
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);

@@ -88,6 +88,7 @@ inline void resetRunStateForReport(void)
     applyDefaults();
     copyText(settings.currentId, sizeof settings.currentId, "abc");
     resetRunState();
+    clearRunOutputs();
     setPlayerIdentity(&run.player, settings.currentId);
     setOpponents({});
 }

@@ -1,10 +1,11 @@
 #ifndef VORNIX_RUNOUTPUT_H
 #define VORNIX_RUNOUTPUT_H
-// The files a run writes, in one table: the three tab-separated tables and the report. Each row gives
-// an output's name pattern, its link text and whether this run makes it; each output's file is written
-// under a temporary name and takes its final name only when it is placed, so that the previous file
-// stays until the new one is complete. Whoever creates, places, discards, links or names the outputs
-// walks the rows in their order, which is the order the files are placed and linked in.
+// The files a run writes, in one table: the tab-separated tables, the page of each opponent and the
+// report. Each row gives an output's name pattern, its link text and whether this run makes it; each
+// output's file is written under a temporary name and takes its final name only when it is placed, so
+// that the previous file stays until the new one is complete. Whoever creates, places, discards, links
+// or names the outputs walks the rows in their order, which is the order the files are placed and
+// linked in. The tables' names start with the ID of the run's player (playerDisplayId of run.player).
 
 #include "platform/OutputFile.h"
 
@@ -22,8 +23,8 @@ enum RunOutputKind {
 enum { TABLE_NAME_SIZE = 256 };
 
 struct RunOutputRow {
-    const char* name;       // the file name after currentId ("_戦績.xls"), or the whole name
-    int afterId;            // 1: the file name is settings.currentId and name
+    const char* name;       // the file name after the player's ID ("_戦績.xls"), or the whole name
+    int afterId;            // 1: the file name is the player's ID and name
     const char* linkText;   // the report's link to it; NULL: not linked (the report itself)
     const int* option;      // NULL: made by every run; else only while this setting is 1
 };
@@ -41,16 +42,20 @@ struct RunOutput {
     OutputFile file;              // file.stream is open while the output is written
 };
 
+// The run's files, in the order of runOutputRows: what became of each in the run under way or the last
+// one. clearRunOutputs empties them at the start of every run.
+extern RunOutput runOutputs[RUN_OUTPUT_COUNT];
+
 // 1 when this run makes the output (the monthly table only with settings.trendCharts, the table by
 // condition only with settings.details, the page of each opponent only with settings.rivals).
 int runMakesOutput(int kind);
 
-// Forms the output's name from its row (and settings.currentId), drops what an earlier run left of it,
+// Forms the output's name from its row (and the player's ID), drops what an earlier run left of it,
 // and creates its temporary file in the current directory (file.stream). Returns created: 0 when the
 // name is a folder or a file that can't be replaced (nothing is created then).
 int createRunOutput(int kind);
 
-// Removes what ended processes left of every output of settings.currentId, whether this run makes it
+// Removes what ended processes left of every output of the player's ID, whether this run makes it
 // or not: the temporary files and the second names of previous files.
 void dropRunOutputLeftovers(void);
 
@@ -73,7 +78,8 @@ void withdrawRunOutput(int kind);
 // Closes and removes the temporary file, if any: the previous file stays. written becomes 0.
 void discardRunOutput(int kind);
 
-// No name, no outcome; a temporary file that an ended run left open is closed and removed.
-void clearRunOutput(int kind);
+// No name, no outcome for any output; a temporary file that an ended run left open is closed and
+// removed.
+void clearRunOutputs(void);
 
 #endif

@@ -1,9 +1,8 @@
-#include "analysis/GameResultsTable.h"
+#include "report/GameResultsTable.h"
 
 #include "analysis/GameEntryParser.h"
-#include "analysis/RunState.h"
 #include "platform/TextRow.h"
-#include "settings/Settings.h"
+#include "report/RunOutput.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -23,7 +22,7 @@ static char rowBuffer[256 * 1024];
 
 int createGameTable(void)
 {
-    RunOutput* table = &run.outputs[OUTPUT_GAME_RESULTS];
+    RunOutput* table = &runOutputs[OUTPUT_GAME_RESULTS];
     FILE* stream = createRunOutput(OUTPUT_GAME_RESULTS) ? table->file.stream : NULL;
     if (stream) setvbuf(stream, NULL, _IONBF, 0);
     startRowsIn(&row, stream, rowBuffer, sizeof rowBuffer);
@@ -33,7 +32,7 @@ int createGameTable(void)
 
 void writeGameRow(const GameEntry* game)
 {
-    FILE* stream = run.outputs[OUTPUT_GAME_RESULTS].file.stream;
+    FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
     rowField(&row, game->date);
     rowByte(&row, '\t');
@@ -60,6 +59,6 @@ void writeGameRow(const GameEntry* game)
 
 int finishGameTable(void)
 {
-    if (run.outputs[OUTPUT_GAME_RESULTS].file.stream) writeRow(&row);   // its failure: the stream's error
+    if (runOutputs[OUTPUT_GAME_RESULTS].file.stream) writeRow(&row);   // its failure: the stream's error
     return finishRunOutput(OUTPUT_GAME_RESULTS);
 }

@@ -1,10 +1,13 @@
-#include "analysis/RunOutput.h"
+#include "report/RunOutput.h"
 
+#include "analysis/PlayerIdentity.h"
 #include "analysis/RunState.h"
 #include "settings/Settings.h"
 #include "text/Text.h"
 
 const char REPORT_FILE_NAME[] = "分析結果.html";
+
+RunOutput runOutputs[RUN_OUTPUT_COUNT];
 
 const RunOutputRow runOutputRows[RUN_OUTPUT_COUNT] = {
     {"_戦績.xls", 1, "戦績ファイル", NULL},
@@ -21,12 +24,12 @@ int runMakesOutput(int kind)
     return !option || *option;
 }
 
-// The output's file name, from its row and settings.currentId.
+// The output's file name, from its row and the player's ID.
 static void formRunOutputName(int kind, char name[TABLE_NAME_SIZE])
 {
     const RunOutputRow* row = &runOutputRows[kind];
     name[0] = '\0';
-    if (row->afterId) copyText(name, TABLE_NAME_SIZE, settings.currentId);
+    if (row->afterId) copyText(name, TABLE_NAME_SIZE, playerDisplayId(&run.player));
     appendText(name, TABLE_NAME_SIZE, row->name);
 }
 
@@ -41,7 +44,7 @@ void dropRunOutputLeftovers(void)
 
 int createRunOutput(int kind)
 {
-    RunOutput* output = &run.outputs[kind];
+    RunOutput* output = &runOutputs[kind];
     discardRunOutput(kind);
     formRunOutputName(kind, output->name);
     output->created = createOutputFile(&output->file, output->name);
@@ -50,39 +53,41 @@ int createRunOutput(int kind)
 
 int finishRunOutput(int kind)
 {
-    RunOutput* output = &run.outputs[kind];
+    RunOutput* output = &runOutputs[kind];
     if (output->file.stream) output->written = finishOutputFile(&output->file);
     return output->written;
 }
 
 int placeRunOutput(int kind)
 {
-    RunOutput* output = &run.outputs[kind];
+    RunOutput* output = &runOutputs[kind];
     if (output->file.complete) output->written = placeOutputFile(&output->file);
     return output->written;
 }
 
 void keepRunOutput(int kind)
 {
-    keepOutputFile(&run.outputs[kind].file);
+    keepOutputFile(&runOutputs[kind].file);
 }
 
 void withdrawRunOutput(int kind)
 {
-    restoreOutputFile(&run.outputs[kind].file);
+    restoreOutputFile(&runOutputs[kind].file);
     discardRunOutput(kind);
 }
 
 void discardRunOutput(int kind)
 {
-    discardOutputFile(&run.outputs[kind].file);
-    run.outputs[kind].written = 0;
+    discardOutputFile(&runOutputs[kind].file);
+    runOutputs[kind].written = 0;
 }
 
-void clearRunOutput(int kind)
+void clearRunOutputs(void)
 {
-    discardRunOutput(kind);
-    run.outputs[kind].name[0] = '\0';
-    run.outputs[kind].created = 0;
-    run.outputs[kind].file.inTheWay = 0;
+    for (int kind = 0; kind < RUN_OUTPUT_COUNT; kind++) {
+        discardRunOutput(kind);
+        runOutputs[kind].name[0] = '\0';
+        runOutputs[kind].created = 0;
+        runOutputs[kind].file.inTheWay = 0;
+    }
 }

@@ -5,12 +5,11 @@
 
 struct GameEntry;
 
-// Its name, outcome and file are run.outputs[OUTPUT_GAME_RESULTS] (placed and
-// discarded with RunOutput.h); its
-// stream is its file.stream, open during the read loop, NULL when creation failed.
+// Its name, outcome and file are runOutputs[OUTPUT_GAME_RESULTS] (placed and discarded with
+// RunOutput.h); its stream is its file.stream, open during the read loop, NULL when creation failed.
 // Every writer below does nothing while it is NULL.
 
-// Forms the name from currentId and creates the table's temporary file in the current directory with
+// Forms the name from the player's ID and creates the table's temporary file in the current directory with
 // its header. Returns 1 when created, 0 when not (the name is a folder or a file that can't be
 // written; the run then goes on without it).
 int createGameTable(void);
@@ -20,7 +19,7 @@ int createGameTable(void);
 void writeGameRow(const GameEntry* game);
 
 // Writes the rows not yet out, flushes and closes the file if it is open;
-// run.outputs[OUTPUT_GAME_RESULTS].written tells whether every byte reached it (on a failure the
+// runOutputs[OUTPUT_GAME_RESULTS].written tells whether every byte reached it (on a failure the
 // temporary file is removed). Returns that flag.
 int finishGameTable(void);
 

@@ -1,4 +1,4 @@
-#include "analysis/GameResultsTable.h"
+#include "report/GameResultsTable.h"
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/RunState.h"
@@ -19,7 +19,7 @@ TEST(GameResultsTable, FourPlayerRowsHoldEverySeatAndItsShare)
     std::string loss = gameEntry("東南(東50/半100)：卓07>", '1', {"Me", "A", "B", "C"},
                                  resultLine({{3, -15}, {1, 30}, {2, 10}, {4, -25}}));
     ASSERT_EQ(analyseLog(plainGame() + loss), 1);
-    EXPECT_TRUE(run.outputs[OUTPUT_GAME_RESULTS].created);
+    EXPECT_TRUE(runOutputs[OUTPUT_GAME_RESULTS].created);
     EXPECT_EQ(gameTableBytes(),
               HEADER +
                   "2024/03/15\t21:05\t一般ロビー\t100\t卓01"
@@ -59,7 +59,7 @@ TEST(GameResultsTable, RunWithoutTheTableStillCompletes)
     std::string log = gameEntry("卓(点50)：卓>", '1', {"no/such/dir", "A", "B", "C"},
                                 resultLine({{1, 30}, {2, 10}, {3, -15}, {4, -25}}));
     EXPECT_EQ(analyseLog(log), 1);
-    EXPECT_FALSE(run.outputs[OUTPUT_GAME_RESULTS].created);
+    EXPECT_FALSE(runOutputs[OUTPUT_GAME_RESULTS].created);
     EXPECT_EQ(run.playerTotals.games, 1);
 }
 
@@ -68,11 +68,12 @@ TEST(GameResultsTable, NameIsCutTo255Bytes)
     RunFolder folder;
     useTestSettings();
     copyText(settings.currentId, sizeof settings.currentId, "ABCDEFGHIJKLMNO");
+    setPlayerIdentity(&run.player, settings.currentId);
     createGameTable();
     finishGameTable();
     placeRunOutput(OUTPUT_GAME_RESULTS);
-    EXPECT_STREQ(run.outputs[OUTPUT_GAME_RESULTS].name, "ABCDEFGHIJKLMNO_戦績.xls");
-    EXPECT_EQ(fileBytes(run.outputs[OUTPUT_GAME_RESULTS].name), HEADER);
+    EXPECT_STREQ(runOutputs[OUTPUT_GAME_RESULTS].name, "ABCDEFGHIJKLMNO_戦績.xls");
+    EXPECT_EQ(fileBytes(runOutputs[OUTPUT_GAME_RESULTS].name), HEADER);
 }
 
 TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
@@ -83,6 +84,7 @@ TEST(GameResultsTable, NumbersAreWrittenAsPrintfWouldWriteThem)
     const int numbers[] = {0, -1, 7, 2147483647, -2147483647 - 1};
     RunFolder folder;
     useTestSettings();
+    setPlayerIdentity(&run.player, settings.currentId);
     ASSERT_TRUE(createGameTable());
     std::string expected = HEADER;
     GameEntry game = {};
