@@ -2,8 +2,8 @@
 #define VORNIX_OPPONENTORDER_H
 // The three orders in which the report shows the opponent table, in one table: each row orders stably
 // from the order the row before left (the first from the order first met). The report writes the
-// per-opponent table through the first row's order and picks the lists of every row; the choice of the page's opponents reads the
-// same rows without moving a record.
+// per-opponent table through the first row's order and picks the lists of every row; the choice of
+// the page's opponents reads the same rows. Nothing moves a record.
 
 #include <stdint.h>
 
