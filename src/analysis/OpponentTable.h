@@ -57,7 +57,7 @@ void addGameToOpponents(OpponentTable* table, const GameEntry* game);
 // Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
 // (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount items
 // naming each position once. The records are gathered into a second block, which then becomes the
-// storage; the old storage is kept as the next reordering's block (a report reorders three times).
+// storage; the old storage is kept as the next reordering's block.
 // Returns 0 when out of memory: then nothing has moved.
 int reorderOpponents(OpponentTable* table, const uint64_t* order);
 

@@ -5,6 +5,7 @@
 #include "report/OpponentSections.h"
 
 #include <algorithm>
+#include <assert.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
@@ -52,6 +53,25 @@ int opponentGoesBefore(int kind, int a, int b)
         if (order) return order < 0;
     }
     return a < b;
+}
+
+int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
+{
+    assert(wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
+    int count = 0;
+    int n = opponentCount(&run.opponentTable);
+    for (int i = 0; i < n; i++) {
+        int p = count;
+        // fromEnd: a record goes first when the order puts it after the other.
+        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
+                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
+        if (p >= wanted) continue;
+        int last = count < wanted ? count : wanted - 1;
+        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
+        chosen[p] = i;
+        if (count < wanted) count++;
+    }
+    return count;
 }
 
 // Sorting whole records by merging moves each of them about log2(n) times, through a comparison
@@ -133,12 +153,11 @@ static int fitScratch(void)
     return scratchCapacity != 0;
 }
 
-// Sorts the n records by key. Returns 0, having moved nothing, when out of memory or when the keys
-// span more than 32 bits (only absurd counts do); the caller then sorts by the comparison. The table
-// moves the records into their new order itself.
-static int sortByKey(OpponentKey key, int n)
+// The n records' items ordered by key (the positions in the low 32 bits), in the sort's scratch
+// memory; NULL when out of memory or when the keys span more than 32 bits (only absurd counts do).
+static const SortItem* keyOrder(OpponentKey key, int n)
 {
-    if (!fitScratch()) return 0;
+    if (!fitScratch()) return NULL;
     SortItem* items = scratchItems;
     uint64_t smallest = UINT64_MAX, largest = 0;
     for (int i = 0; i < n; i++) {
@@ -146,9 +165,25 @@ static int sortByKey(OpponentKey key, int n)
         smallest = std::min(smallest, items[i]);
         largest = std::max(largest, items[i]);
     }
-    if (largest - smallest > UINT32_MAX) return 0;
+    if (largest - smallest > UINT32_MAX) return NULL;
     for (int i = 0; i < n; i++) items[i] = (items[i] - smallest) << 32 | (uint32_t)i;
-    return reorderOpponents(&run.opponentTable, radixSort(items, items + n, n, (uint32_t)(largest - smallest)));
+    return radixSort(items, items + n, n, (uint32_t)(largest - smallest));
+}
+
+// Sorts the n records by key. Returns 0, having moved nothing, when keyOrder can't order them; the
+// caller then sorts by the comparison. The table moves the records into their new order itself.
+static int sortByKey(OpponentKey key, int n)
+{
+    const SortItem* order = keyOrder(key, n);
+    return order && reorderOpponents(&run.opponentTable, order);
+}
+
+const uint64_t* orderOpponentsByGames(void)
+{
+    int n = opponentCount(&run.opponentTable);
+    const SortItem* order = n < 2 ? NULL : keyOrder(gamesKey, n);
+    if (!order) sortOpponents(compareByGames);
+    return order;
 }
 
 void sortOpponents(OpponentComparison compare)

@@ -1,8 +1,11 @@
 #ifndef VORNIX_OPPONENTORDER_H
 #define VORNIX_OPPONENTORDER_H
-// The three orders in which the report shows the opponent table, in one table: the report sorts by
-// each row in turn, stably from the order the row before left (the first from the order first met),
-// and the choice of the page's opponents reads the same rows without moving a record.
+// The three orders in which the report shows the opponent table, in one table: each row orders stably
+// from the order the row before left (the first from the order first met). The report writes the
+// per-opponent table through the first row's order and picks the lists of every row; the choice of
+// the page's opponents reads the same rows. Nothing moves a record.
+
+#include <stdint.h>
 
 struct OpponentRecord;
 
@@ -34,6 +37,17 @@ extern const OpponentOrder opponentOrders[OPPONENT_ORDER_COUNT];
 // table after sorting by the rows up to it: ties fall to the rows before it, then to the positions
 // (the order first met). Reads run.opponentTable, moves nothing.
 int opponentGoesBefore(int kind, int a, int b);
+
+// The first `wanted` records (at most MOST_PLAYED_COLUMN_ROWS * 2) of the order `kind` as
+// opponentGoesBefore has it, or from its end, last first, when fromEnd: their positions in the order
+// shown, in chosen. Returns how many there are (fewer when the table holds fewer). One pass over the
+// table, moving nothing: a ranking of 20 needs no sort of the whole table.
+int pickOpponents(int kind, int wanted, int fromEnd, int* chosen);
+
+// The records in use in games order without moving one: an item per record whose low 32 bits are its
+// position, valid until the next sort. NULL when the table is in that order already, having been
+// sorted in place where the order could not be made so (short of memory).
+const uint64_t* orderOpponentsByGames(void);
 
 // Sorts the records in use of run.opponentTable in place by compare. Stable: records with equal keys
 // keep the order the previous sort (or the order first met) left them in.

@@ -4,6 +4,7 @@
 #include "analysis/RivalGames.h"
 #include "analysis/RunState.h"
 #include "report/HtmlText.h"
+#include "report/OpponentOrder.h"
 #include "report/ReportDocument.h"
 #include "report/RivalsPage.h"
 #include "settings/Settings.h"
@@ -114,41 +115,45 @@ void writeMostPlayedList(void)
     escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
-    int n = opponentCount(&run.opponentTable);
+    int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
+    int n = pickOpponents(ORDER_BY_GAMES, MOST_PLAYED_COLUMN_ROWS * 2, 0, chosen);
     for (int column = 0; column < 2; column++) {
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
         for (int p = first; p < first + MOST_PLAYED_COLUMN_ROWS && p < n; p++)
-            writeOpponentRow(&run.opponentTable.records[p], p + 1, ROW_END_MOST_PLAYED);
+            writeOpponentRow(&run.opponentTable.records[chosen[p]], p + 1, ROW_END_MOST_PLAYED);
         closeColumn();
         if (first + MOST_PLAYED_COLUMN_ROWS >= n) break;
     }
     closeSection();
 }
 
-// A ranking: the first 20 records of the table beside the last 20, read backwards.
-static void writeRanking(const char* heading)
+// A ranking: the first 20 records of the order beside its last 20, last first, picked from the table
+// in the order first met.
+static void writeRanking(int kind, const char* heading)
 {
     reportPrintf("%s", heading);
     openSection();
-    int n = opponentCount(&run.opponentTable);
+    int chosen[RANKING_ROWS];
     openColumn(COLUMN_TOP);
-    for (int i = 0; i < RANKING_ROWS && i < n; i++)
-        writeOpponentRow(&run.opponentTable.records[i], i + 1, ROW_END_TOP);
+    int count = pickOpponents(kind, RANKING_ROWS, 0, chosen);
+    for (int i = 0; i < count; i++)
+        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_TOP);
     closeColumn();
     openColumn(COLUMN_WORST);
-    for (int i = 0; i < RANKING_ROWS && n - 1 - i >= 0; i++)
-        writeOpponentRow(&run.opponentTable.records[n - 1 - i], i + 1, ROW_END_WORST);
+    count = pickOpponents(kind, RANKING_ROWS, 1, chosen);
+    for (int i = 0; i < count; i++)
+        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_WORST);
     closeColumn();
     closeSection();
 }
 
 void writeBalanceRanking(void)
 {
-    writeRanking("<h3>☆ トータル収支ランキング ☆</h3>\n");
+    writeRanking(ORDER_BY_BALANCE, "<h3>☆ トータル収支ランキング ☆</h3>\n");
 }
 
 void writeMarginRanking(void)
 {
-    writeRanking("<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
+    writeRanking(ORDER_BY_MARGIN, "<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
 }

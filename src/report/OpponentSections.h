@@ -16,13 +16,16 @@ enum RowEnd {
     ROW_END_WORST          // "円</td></tr>\n"
 };
 
-// The 30 opponents met most often; the table must be in games order.
+// The 30 opponents met most often, picked from the table without moving a record (equal counts
+// fall to the table's order: the order first met).
 void writeMostPlayedList(void);
 
-// The 20 highest and the 20 lowest balances; the table must be in balance order.
+// The 20 highest and the 20 lowest balances, picked likewise (ties fall to the games,
+// then to the table's order).
 void writeBalanceRanking(void);
 
-// The 20 largest and the 20 smallest margins; the table must be in margin order.
+// The 20 largest and the 20 smallest margins, picked likewise (ties fall to the balance, the games,
+// then the table's order).
 void writeMarginRanking(void);
 
 // From now on, the name of each opponent with a page of its own (analysis/RivalGames.h) links to its

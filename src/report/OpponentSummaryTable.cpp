@@ -28,7 +28,7 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
     rowByte(row, '\n');
 }
 
-int writeOpponentSummaryTable(void)
+int writeOpponentSummaryTable(const uint64_t* order)
 {
     if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
     FILE* file = runOutputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
@@ -39,8 +39,9 @@ int writeOpponentSummaryTable(void)
     TextRow row;
     startRowsIn(&row, file, rowBuffer, sizeof rowBuffer);
     rowText(&row, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\n");
+    const OpponentRecord* records = run.opponentTable.records;
     for (int i = 0; i < opponentCount(&run.opponentTable); i++)
-        writeRecordLine(&row, &run.opponentTable.records[i]);
+        writeRecordLine(&row, &records[order ? (uint32_t)order[i] : (uint32_t)i]);
     writeRow(&row);
     finishRunOutput(OUTPUT_OPPONENT_SUMMARY);
     return 1;

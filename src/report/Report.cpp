@@ -101,14 +101,11 @@ static void writeSections(void)
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     if (settings.details) writeDetailsSection();
-    sortOpponents(opponentOrders[ORDER_BY_GAMES].compare);
     writeMostPlayedList();
-    writeOpponentSummaryTable();
+    writeOpponentSummaryTable(orderOpponentsByGames());
     if (settings.trendCharts) writeMonthlySummaryTable();
     if (settings.details) writeConditionSummaryTable();
-    sortOpponents(opponentOrders[ORDER_BY_BALANCE].compare);
     writeBalanceRanking();
-    sortOpponents(opponentOrders[ORDER_BY_MARGIN].compare);
     writeMarginRanking();
 }
 

@@ -6,8 +6,6 @@
 #include "report/OpponentOrder.h"
 #include "report/OpponentSections.h"
 
-#include <assert.h>
-
 static const OpponentRecord* recordAt(int i) { return &run.opponentTable.records[i]; }
 
 // The first `wanted` records of the order (from its end when fromEnd), in the order shown, added to
@@ -15,20 +13,7 @@ static const OpponentRecord* recordAt(int i) { return &run.opponentTable.records
 static void addFirst(int kind, int wanted, int fromEnd)
 {
     int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
-    assert(wanted <= (int)(sizeof chosen / sizeof *chosen));
-    int count = 0;
-    int n = opponentCount(&run.opponentTable);
-    for (int i = 0; i < n; i++) {
-        int p = count;
-        // fromEnd: a record goes first when the order puts it after the other.
-        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
-                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
-        if (p >= wanted) continue;
-        int last = count < wanted ? count : wanted - 1;
-        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
-        chosen[p] = i;
-        if (count < wanted) count++;
-    }
+    int count = pickOpponents(kind, wanted, fromEnd, chosen);
     for (int i = 0; i < count; i++) addRival(&run.rivalGames, recordAt(chosen[i]));
 }
 

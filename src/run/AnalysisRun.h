@@ -15,9 +15,9 @@
 // broken entry is skipped and counted or ends the run through fatalError, whose clean-ups, registered
 // by the run, withdraw every temporary file. With the page of each opponent, chooseRivals picks them
 // by the rows of report/OpponentOrder.h and the log is read again with acceptRivalGame. writeReport
-// then sorts the opponents by the same rows, writes the tables and the report under temporary names,
-// places the tables, then the page, then the report (should either fail, the tables give their names
-// back), and the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end
+// then orders the opponents by games without moving them, picks the lists by the rows, writes the
+// tables and the report under temporary names, places the tables, then the page, then the report
+// (should either fail, the tables give their names back), and the lock goes. runRequested closes the log and fills the AnalysisOutcome the front end
 // shows from the run record and the outputs table.
 
 #include "analysis/Conditions.h"

@@ -18,7 +18,7 @@ TEST(OpponentSummaryTable, OneLinePerOpponentInTheTablesOrder)
         opponent("mixed", 4, 2, 2, 1234.6f, 2034.6f, -800),
         opponent("<!--&", 1, 1, 0, 0.5f, 0.5f, 0),
     });
-    ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    ASSERT_EQ(writeOpponentSummaryTable(NULL), 1);
     ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
     EXPECT_STREQ(runOutputs[OUTPUT_OPPONENT_SUMMARY].name, "abc_ID別集計.xls");
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), std::string(HEADER) +
@@ -40,7 +40,7 @@ TEST(OpponentSummaryTable, ReplacesAnOldFileOnlyWhenPlaced)
     fputs(older.c_str(), old);
     fclose(old);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
-    ASSERT_EQ(writeOpponentSummaryTable(), 1);
+    ASSERT_EQ(writeOpponentSummaryTable(NULL), 1);
     EXPECT_EQ(runOutputs[OUTPUT_OPPONENT_SUMMARY].written, 1);
     EXPECT_EQ(fileBytes("abc_ID別集計.xls"), older) << "written, not yet placed";
     ASSERT_EQ(placeRunOutput(OUTPUT_OPPONENT_SUMMARY), 1);
@@ -56,6 +56,6 @@ TEST(OpponentSummaryTable, AFileThatCannotBeCreatedIsReportedAsNotCreated)
     copyText(settings.currentId, sizeof settings.currentId, "no/such");
     setPlayerIdentity(&run.player, settings.currentId);
     setOpponents({ opponent("x", 1, 0, 1, 0) });
-    EXPECT_EQ(writeOpponentSummaryTable(), 0);
+    EXPECT_EQ(writeOpponentSummaryTable(NULL), 0);
     EXPECT_TRUE(shownMessages.empty());
 }
