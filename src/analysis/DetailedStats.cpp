@@ -4,6 +4,7 @@
 #include "analysis/FatalError.h"
 #include "analysis/GameEntryParser.h"
 #include "text/Messages.h"
+#include "text/NameIndex.h"
 #include "text/Text.h"
 
 #include <stdio.h>
@@ -22,8 +23,7 @@ void clearDetailedStats(DetailedStats* stats)
         details->lobbies = kept[kind].lobbies;
         details->lobbyCapacity = kept[kind].lobbyCapacity;
         details->lobbyIndex = kept[kind].lobbyIndex;
-        details->lobbyIndexSize = kept[kind].lobbyIndexSize;
-        if (details->lobbyIndex) memset(details->lobbyIndex, 0, sizeof(int) * (size_t)details->lobbyIndexSize);
+        clearNameIndex(&details->lobbyIndex);
         details->byRate = kept[kind].byRate;
         if (details->byRate) memset(details->byRate, 0, sizeof(ConditionSums) * RATE_ROWS);
     }
@@ -51,33 +51,26 @@ static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
     return row->hash == hash && strcmp(row->lobby, lobby) == 0;
 }
 
-// The index slot of the lobby: the one holding its row, or the free one where it belongs.
-static int* lobbySlot(const KindDetails* details, unsigned hash, const char* lobby)
+// Whether row item of the kind's lobbies (table) is the lobby text key.
+static int isLobbyRow(const void* table, int item, const void* key)
 {
-    unsigned mask = (unsigned)details->lobbyIndexSize - 1;
-    for (unsigned slot = hash & mask;; slot = (slot + 1) & mask) {
-        int* entry = &details->lobbyIndex[slot];
-        if (*entry == 0 || isLobby(&details->lobbies[*entry - 1], hash, lobby)) return entry;
+    return strcmp(((const KindDetails*)table)->lobbies[item].lobby, (const char*)key) == 0;
+}
+
+// Enters every row in the emptied index, as the rows stand now.
+static void reenterLobbies(KindDetails* details)
+{
+    clearNameIndex(&details->lobbyIndex);
+    for (int i = 0; i < details->lobbyCount; i++) {
+        const LobbySums* row = &details->lobbies[i];
+        enterName(&details->lobbyIndex, findNameSlot(&details->lobbyIndex, row->hash, isLobbyRow, details, row->lobby),
+                  row->hash, i);
     }
 }
 
-// Makes the index size slots and enters every row.
-static void rebuildLobbyIndex(KindDetails* details, int size)
-{
-    if (size != details->lobbyIndexSize) {
-        int* index = (int*)realloc(details->lobbyIndex, sizeof(int) * (size_t)size);
-        if (!index) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        details->lobbyIndex = index;
-        details->lobbyIndexSize = size;
-    }
-    memset(details->lobbyIndex, 0, sizeof(int) * (size_t)size);
-    for (int i = 0; i < details->lobbyCount; i++)
-        *lobbySlot(details, details->lobbies[i].hash, details->lobbies[i].lobby) = i + 1;
-}
-
-// Appends an empty row for the lobby, growing the rows and the index as needed; *slot is its free
-// index slot. Returns its number.
-static int appendLobby(KindDetails* details, int* slot, unsigned hash, const char* lobby)
+// Appends an empty row for the lobby and enters it in the index, growing both as needed; slot is its
+// free index slot. Returns its number.
+static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const char* lobby)
 {
     if (details->lobbyCount == details->lobbyCapacity) {
         int growth = details->lobbyCapacity / 2 > LOBBY_GROWTH ? details->lobbyCapacity / 2 : LOBBY_GROWTH;
@@ -91,12 +84,13 @@ static int appendLobby(KindDetails* details, int* slot, unsigned hash, const cha
     memset(row, 0, sizeof *row);
     copyText(row->lobby, sizeof row->lobby, lobby);
     row->hash = hash;
-    details->lobbyCount++;
-    if (details->lobbyCount * 2 >= details->lobbyIndexSize)
-        rebuildLobbyIndex(details, details->lobbyIndexSize ? details->lobbyIndexSize * 2 : FIRST_LOBBY_INDEX_SIZE);
-    else
-        *slot = details->lobbyCount;
-    return details->lobbyCount - 1;
+    int item = details->lobbyCount++;
+    if ((size_t)details->lobbyCount * 2 > details->lobbyIndex.size) {
+        if (!fitNameIndex(&details->lobbyIndex, (size_t)details->lobbyCount * 2)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        slot = findNameSlot(&details->lobbyIndex, hash, isLobbyRow, details, lobby);
+    }
+    enterName(&details->lobbyIndex, slot, hash, item);
+    return item;
 }
 
 // The sums of the lobby's row, made at its first game. The log mostly repeats its lobbies, so the
@@ -106,9 +100,11 @@ static ConditionSums* lobbySums(KindDetails* details, const char* lobby)
     unsigned hash = textHash(lobby);
     if (details->lobbyCount > 0 && isLobby(&details->lobbies[details->latestLobby], hash, lobby))
         return &details->lobbies[details->latestLobby].sums;
-    if (!details->lobbyIndex) rebuildLobbyIndex(details, FIRST_LOBBY_INDEX_SIZE);
-    int* slot = lobbySlot(details, hash, lobby);
-    details->latestLobby = *slot ? *slot - 1 : appendLobby(details, slot, hash, lobby);
+    if (!details->lobbyIndex.slots && !fitNameIndex(&details->lobbyIndex, FIRST_LOBBY_INDEX_SIZE))
+        fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    size_t slot = findNameSlot(&details->lobbyIndex, hash, isLobbyRow, details, lobby);
+    int item = nameSlotItem(&details->lobbyIndex, slot);
+    details->latestLobby = item >= 0 ? item : appendLobby(details, slot, hash, lobby);
     return &details->lobbies[details->latestLobby].sums;
 }
 
@@ -190,7 +186,7 @@ static void visitLobbies(RowVisit* v, KindDetails* details)
 {
     if (details->lobbyCount == 0) return;
     qsort(details->lobbies, (size_t)details->lobbyCount, sizeof details->lobbies[0], compareLobbies);
-    rebuildLobbyIndex(details, details->lobbyIndexSize);
+    reenterLobbies(details);
     details->latestLobby = 0;
     ConditionSums others = {};
     for (int i = 0; i < details->lobbyCount; i++) {

@@ -12,6 +12,7 @@
 #include "analysis/Intervals.h"
 #include "analysis/LogReader.h"
 #include "analysis/RecentForm.h"
+#include "text/NameIndex.h"
 
 struct GameEntry;
 
@@ -53,10 +54,7 @@ struct KindDetails {
                                           // for the next run
     int lobbyCount;
     int lobbyCapacity;
-    int* lobbyIndex;                      // open addressing by hash: row number + 1, 0 for a free
-                                          // slot; lobbyIndexSize slots, a power of two above twice
-                                          // the rows
-    int lobbyIndexSize;
+    NameIndex lobbyIndex;                 // the rows by their text; storage kept for the next run
     int latestLobby;                      // the previous game's lobby, tried first
     ConditionSums* byRate;                // RATE_ROWS rows by rate; NULL until the kind's first game,
                                           // kept for the next run

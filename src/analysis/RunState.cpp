@@ -20,7 +20,7 @@ static RunState initialRunState(void)
     state.monthlySummary.index.slots = NULL;
     for (KindDetails& details : state.detailedStats.kinds) {
         details.lobbies = NULL;
-        details.lobbyIndex = NULL;
+        details.lobbyIndex = NameIndex{ NULL, 0 };
         details.byRate = NULL;
     }
     state.log.fileSize = -1;
