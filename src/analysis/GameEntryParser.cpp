@@ -16,13 +16,13 @@ enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
 // Bytes from..to (inclusive) of the line, stopping at its line break or end.
 static void copyColumns(char* out, size_t size, const char* line, size_t from, size_t to)
 {
-    size_t length = spanUntil(line, "\n");
+    size_t length = 0;
+    while (length <= to && line[length] != '\0' && line[length] != '\n') length++;
     if (length <= from) {
         out[0] = '\0';
         return;
     }
-    size_t last = length - 1 < to ? length - 1 : to;
-    copyLogTextN(out, size, line + from, last - from + 1);
+    copyLogTextN(out, size, line + from, length - from);
 }
 
 // Reads the seat's name of a player line like "#%12s" ("#", white space, then up to 12 bytes that
@@ -34,6 +34,7 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
     copyLogTextN(seat->name, ID_SIZE, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH);
+    seat->nameHash = nameHash(seat->name);   // the entry was zeroed: so were the name's last bytes
     *playerId = nameRunPlayerId(player, name, length);
     return 1;
 }
@@ -52,12 +53,12 @@ static int broken(GameEntry* entry, const char* message, long long line)
 // their place (the entry was cut short) is given back for the next entry.
 static int readPlayerLines(const EntrySource* source, GameEntry* entry, long long headerLine, int* found)
 {
-    char line[LOG_LINE_SIZE];
     *found = 0;
     entry->playerIdsSeated = 0;
     entry->seatCount = MAX_SEATS;
     for (int i = 0; i < MAX_SEATS; i++) {
-        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
+        const char* line = nextLogLine(source->log);
+        if (!line) return ENTRY_LOG_ENDED;
         if (i == 3 && line[0] == '=') {
             entry->seatCount = 3;
             break;
@@ -70,7 +71,7 @@ static int readPlayerLines(const EntrySource* source, GameEntry* entry, long lon
         int playerId;
         if (!readPlayerLine(source->player, line, &entry->seats[i], &playerId))
             return broken(entry, MESSAGE_MALFORMED_ENTRY, logLineNumber(source->log));
-        if (source->seatNamed) source->seatNamed(entry->seats[i].name, source->context);
+        if (source->seatNamed) source->seatNamed(&entry->seats[i], source->context);
         if (playerId >= 0) {
             entry->playerSeat = i;
             entry->playerId = playerId;
@@ -81,11 +82,14 @@ static int readPlayerLines(const EntrySource* source, GameEntry* entry, long lon
     return ENTRY_COMPLETE;
 }
 
-// Skips body lines up to the result line or the header line of a new entry, which is left in line.
-static NextLine findResultLine(LogReader* log, char line[LOG_LINE_SIZE])
+// Skips body lines up to the result line or the header line of a new entry, which *line is then
+// (nextLogLine's).
+static NextLine findResultLine(LogReader* log, const char** found)
 {
     for (;;) {
-        if (logAtEnd(log) || !readLogLine(log, line)) return LOG_ENDED;
+        const char* line = logAtEnd(log) ? NULL : nextLogLine(log);
+        if (!line) return LOG_ENDED;
+        *found = line;
         if (line[0] == '<') return NEW_ENTRY;
         if (line[0] == '>') return RESULT_LINE;
     }
@@ -194,21 +198,22 @@ static int notSeated(char* header, GameEntry* entry)
 
 int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry)
 {
-    char line[LOG_LINE_SIZE];
     // A header line among the body lines abandons the entry; the loop starts over with its text, kept
     // in the source's spare header (the caller's header text stays in use).
     for (;;) {
         memset(entry, 0, sizeof *entry);
-        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
+        const char* line = nextLogLine(source->log);
+        if (!line) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];
-        if (!readLogLine(source->log, line)) return ENTRY_LOG_ENDED;
+        line = nextLogLine(source->log);
+        if (!line) return ENTRY_LOG_ENDED;
         copyColumns(entry->date, sizeof entry->date, line, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, 12, 16);
         int found;
         int players = readPlayerLines(source, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;
         if (!found) return notSeated(headerText, entry);
-        NextLine next = findResultLine(source->log, line);
+        NextLine next = findResultLine(source->log, &line);
         if (next == LOG_ENDED) return ENTRY_LOG_ENDED;
         if (next == RESULT_LINE) return completeEntry(headerText, headerLine, line, logLineNumber(source->log), entry);
         copyLogText(source->spareHeader, LOG_LINE_SIZE, line + 1);

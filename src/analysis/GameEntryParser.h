@@ -12,11 +12,12 @@ struct PlayerIdentity;
 enum { MAX_SEATS = 4 };
 
 struct Seat {
-    char name[ID_SIZE];   // from the player line, at most 12 bytes
+    char name[ID_SIZE];   // from the player line, at most 12 bytes, zeros after them
     int rank;             // finishing place, from the result line (not validated)
     int score;            // final score; the scores of an entry sum to 0
     float share;          // the money this seat gets from the player, set when the game is taken
                           // (computeMoneyShares); 0 for the player's own seat
+    uint32_t nameHash;    // nameHash of name, taken as the line is read
 };
 
 // One game of the analysed player, as the log holds it.
@@ -55,10 +56,10 @@ enum EntryRead {
 struct EntrySource {
     LogReader* log;                                       // the open log, at the entry's flag line
     const PlayerIdentity* player;                         // whose entries are complete games
-    void (*seatNamed)(const char* name, void* context);   // NULL, or told every seat's name (with
-                                                          // context) as soon as its line is read, a
-                                                          // hint for a lookup to come once the entry
-                                                          // is complete
+    void (*seatNamed)(const Seat* seat, void* context);   // NULL, or told every seat (with context)
+                                                          // as soon as its line is read, its name and
+                                                          // hash set, a hint for a lookup to come once
+                                                          // the entry is complete
     void* context;
     char* spareHeader;   // LOG_LINE_SIZE bytes: the text of a header line met among the body lines,
                          // which begins the entry read instead (lobby and room then point into it)

@@ -53,9 +53,9 @@ int acceptGame(GameEntry* game, void* context)
     return 1;
 }
 
-void hintOpponentLookup(const char* name, void* context)
+void hintOpponentLookup(const Seat* seat, void* context)
 {
-    prefetchOpponent(((IntakeTargets*)context)->opponentTable, name);
+    prefetchOpponent(((IntakeTargets*)context)->opponentTable, seat->nameHash);
 }
 
 int acceptRivalGame(GameEntry* game, void* context)
@@ -89,16 +89,18 @@ void readGames(LogReader* log, GameReading* reading)
 {
     char spareHeader[LOG_LINE_SIZE];
     const EntrySource source = {log, reading->player, reading->seatNamed, reading->context, spareHeader};
-    char line[LOG_LINE_SIZE];
+    char header[LOG_LINE_SIZE];
     GameEntry game;
     ReadTally* tally = &reading->tally;
     memset(tally, 0, sizeof *tally);
     while (!logAtEnd(log)) {
-        if (!readLogLine(log, line)) break;
+        const char* line = nextLogLine(log);
+        if (!line) break;
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        int read = readGameEntry(&source, line + 1, logLineNumber(log), &game);
+        copyLogText(header, sizeof header, line);   // the entry's other lines take the log's place
+        int read = readGameEntry(&source, header + 1, logLineNumber(log), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;
             if (reading->onBroken(&game, reading->context)) continue;

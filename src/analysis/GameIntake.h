@@ -15,6 +15,7 @@ struct PlayerIdentity;
 struct PlayerTotals;
 struct RecentResults;
 struct RivalGames;
+struct Seat;
 struct TrendSeries;
 
 enum { SKIPPED_LINES_KEPT = 10 };
@@ -47,7 +48,7 @@ struct ReadTally {
 // another consumer.
 struct GameReading {
     const PlayerIdentity* player;                             // whose games are read
-    void (*seatNamed)(const char* name, void* context);       // NULL, or a hint: every seat's name
+    void (*seatNamed)(const Seat* seat, void* context);       // NULL, or a hint: every seat's name
                                                               // as soon as it is read
     int (*take)(GameEntry* game, void* context);             // every complete game of the player;
                                                               // returns 1 when it took the game
@@ -76,7 +77,7 @@ int acceptGame(GameEntry* game, void* context);
 
 // The first read's hint (seatNamed): the lookup of the name in the opponent table of the
 // IntakeTargets that context points to, lines later, starts fetching its part of the index now.
-void hintOpponentLookup(const char* name, void* context);
+void hintOpponentLookup(const Seat* seat, void* context);
 
 // The second read's consumer, with the page of each opponent: a selected game, its shares set, goes
 // only to the shared games of the report's opponents (analysis/RivalGames.h) of the IntakeTargets

@@ -28,6 +28,7 @@ static void resetReader(LogReader* log)
     log->readErrorsFatal = 1;
     log->readFailed = 0;
     log->givenBackLine = 0;
+    log->restoreAt = NULL;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -120,31 +121,55 @@ static int refillBlock(LogReader* log)
         log->blockFill += got;
         log->fileEnded = got == 0;
     }
+    mapByte(log->block, log->blockFill, '\n', log->lineFeeds);
     // At the end of the file a last CR has no LF after it and is given out as it is.
     int holdBack = !log->fileEnded && log->blockFill > 0 && log->block[log->blockFill - 1] == '\r';
     log->blockLimit = log->blockFill - (size_t)holdBack;
     return log->blockLimit > log->blockPos;
 }
 
-void unreadLogLine(LogReader* log, const char line[LOG_LINE_SIZE])
+void unreadLogLine(LogReader* log, const char* line)
 {
-    copyLogText(log->givenBack, sizeof log->givenBack, line);
+    if (line != log->givenBack) copyLogText(log->givenBack, sizeof log->givenBack, line);
     log->givenBackLine = log->lastLineNumber;
 }
 
-// The usual case of readLogLine: at least LOG_LINE_SIZE bytes left in the block, so the line's end
-// lies within one fixed-size scan and copy, and the piece's length follows from where the LF is:
-// before it a CR (dropped), or none, or none within the piece's 79 bytes (a full piece).
-static int readLineInBlock(LogReader* log, char buffer[LOG_LINE_SIZE])
+// Puts back the byte the last line's terminator took.
+static inline void restoreByte(LogReader* log)
 {
-    const char* from = log->block + log->blockPos;
-    const char* lineFeed = findByte(from, '\n', LOG_LINE_SIZE);
-    copyBytes(buffer, from, LOG_LINE_SIZE);
-    size_t at = lineFeed ? (size_t)(lineFeed - from) : (size_t)LOG_LINE_SIZE;
+    if (log->restoreAt) *log->restoreAt = log->restoreByte;
+    log->restoreAt = NULL;
+}
+
+// Where the first LF of the LOG_LINE_SIZE bytes from the block's byte pos is, counted from pos;
+// LOG_LINE_SIZE when there is none. Those bytes must all lie before the block's limit, so the words of
+// the map read are all filled.
+static inline size_t lineFeedAfter(const LogReader* log, size_t pos)
+{
+    size_t word = pos / 64;
+    uint64_t bits = log->lineFeeds[word] >> (pos % 64);
+    size_t base = 0;   // the offset from pos of the bits' lowest one
+    while (!bits && base < LOG_LINE_SIZE) {
+        base += base ? 64 : 64 - pos % 64;
+        bits = log->lineFeeds[++word];
+    }
+    if (!bits) return LOG_LINE_SIZE;
+    size_t at = base + (size_t)__builtin_ctzll(bits);
+    return at < LOG_LINE_SIZE ? at : (size_t)LOG_LINE_SIZE;
+}
+
+// The usual case of nextLogLine: at least LOG_LINE_SIZE bytes left in the block, so the line's end
+// lies within them, and the piece's length follows from where the LF is: before it a CR (which then
+// takes the LF's place), or none, or none within the piece's 79 bytes (a full piece). The piece is
+// given out where it lies, terminated by the byte after it, which the next read puts back.
+static const char* lineInBlock(LogReader* log)
+{
+    char* from = log->block + log->blockPos;
+    size_t at = lineFeedAfter(log, log->blockPos);
     size_t used;
     if (at < LOG_LINE_SIZE && at > 0 && from[at - 1] == '\r') {
-        used = at;   // the CR's place takes the LF
-        buffer[at - 1] = '\n';
+        used = at;
+        from[at - 1] = '\n';
         log->blockPos += at + 1;
     } else if (at < LOG_LINE_SIZE - 1) {
         used = at + 1;
@@ -153,21 +178,18 @@ static int readLineInBlock(LogReader* log, char buffer[LOG_LINE_SIZE])
         used = LOG_LINE_SIZE - 1;   // an LF right after it is the next line's
         log->blockPos += used;
     }
-    buffer[used] = '\0';
-    if (buffer[used - 1] == '\n') log->lineBreaksRead++;
-    return 1;
+    log->restoreAt = from + used;
+    log->restoreByte = from[used];
+    from[used] = '\0';
+    if (from[used - 1] == '\n') log->lineBreaksRead++;
+    return from;
 }
 
-int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
+// A line near the block's end, gathered into the reader's own piece across a refill; NULL at the end
+// of the log.
+static const char* lineAcrossBlocks(LogReader* log)
 {
-    if (log->givenBackLine) {
-        copyBytes(buffer, log->givenBack, sizeof log->givenBack);
-        log->lastLineNumber = log->givenBackLine;
-        log->givenBackLine = 0;
-        return 1;
-    }
-    log->lastLineNumber = log->lineBreaksRead + 1;
-    if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE) return readLineInBlock(log, buffer);
+    char* buffer = log->piece;
     size_t used = 0;
     while (!log->atEnd && used < LOG_LINE_SIZE - 1) {
         if (log->blockPos == log->blockLimit && !refillBlock(log)) {
@@ -199,7 +221,31 @@ int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
     }
     buffer[used] = '\0';
     if (used > 0 && buffer[used - 1] == '\n') log->lineBreaksRead++;
-    return !log->atEnd;
+    return log->atEnd ? NULL : buffer;
+}
+
+const char* nextLogLine(LogReader* log)
+{
+    restoreByte(log);
+    if (log->givenBackLine) {
+        log->lastLineNumber = log->givenBackLine;
+        log->givenBackLine = 0;
+        return log->givenBack;
+    }
+    log->lastLineNumber = log->lineBreaksRead + 1;
+    if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE) return lineInBlock(log);
+    return lineAcrossBlocks(log);
+}
+
+int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
+{
+    const char* line = nextLogLine(log);
+    if (!line) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    copyLogText(buffer, LOG_LINE_SIZE, line);
+    return 1;
 }
 
 long long logLineNumber(const LogReader* log)

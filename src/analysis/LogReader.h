@@ -4,6 +4,7 @@
 // lines come in pieces of at most 79 bytes. One deliberate difference: a 0x1A byte (Ctrl+Z) is read
 // as any other byte, where that runtime would take it for the end of the file and drop the rest.
 
+#include <stdint.h>
 #include <stdio.h>
 
 enum {
@@ -14,7 +15,11 @@ enum {
 // One open game log and how far it has been read. Zeroed, it is closed.
 struct LogReader {
     FILE* logFile;                 // NULL while closed
-    char block[LOG_BLOCK_SIZE];
+    alignas(16) char block[LOG_BLOCK_SIZE];
+    uint64_t lineFeeds[LOG_BLOCK_SIZE / 64];   // where the block's LFs are (mapByte), as it was read
+    char* restoreAt;               // the byte of the block the last line's terminator took, or NULL
+    char restoreByte;              // and its value
+    char piece[LOG_LINE_SIZE];     // a line that could not be given out in place (the block's end)
     size_t blockPos;               // next unread byte of the block
     size_t blockLimit;             // bytes that may be given out: all but a held CR at the end
     size_t blockFill;              // raw bytes in the block
@@ -69,10 +74,14 @@ void closeLog(LogReader* log);
 // openLogToList and rewindLog).
 int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE]);
 
+// The same line, in place: a terminated text of at most 79 bytes (the line break included) that stays
+// as it is until the next read of the log, and is not to be changed. NULL where readLogLine returns 0.
+const char* nextLogLine(LogReader* log);
+
 // Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
 // with its number, and reading goes on after it. For a header line that turns out to begin the next
 // entry.
-void unreadLogLine(LogReader* log, const char line[LOG_LINE_SIZE]);
+void unreadLogLine(LogReader* log, const char* line);
 
 // The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
 // the remainder pieces of a line longer than 79 bytes have its number. 0 before the first read.

@@ -13,9 +13,10 @@
 // The name index gives the same answers as a scan of the records in insertion order (names are
 // unique in the table), without the scan's quadratic cost over a long log.
 
+// Names are kept with zeros after them, in the records as in the keys looked up, and compared whole.
 static int recordNamed(const void* table, int record, const void* name)
 {
-    return strcmp(((const OpponentTable*)table)->records[record].name, (const char*)name) == 0;
+    return sameName(((const OpponentTable*)table)->records[record].name, (const char*)name);
 }
 
 static size_t findSlot(const OpponentTable* table, const char* name, uint32_t hash)
@@ -44,39 +45,53 @@ void clearOpponentTable(OpponentTable* table)
     clearNameIndex(&table->index);
 }
 
-int findOrAddOpponent(OpponentTable* table, const char* name)
+int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint32_t hash)
 {
-    uint32_t hash = textHash(name);
     size_t slot = table->index.slots ? findSlot(table, name, hash) : 0;
     if (table->index.slots && nameSlotItem(&table->index, slot) >= 0) return nameSlotItem(&table->index, slot);
     int index = table->lastUsed + 1;
-    int grows = index == table->capacity;
-    if (grows) growTable(table);
+    if (index == table->capacity) {
+        growTable(table);
+        slot = findSlot(table, name, hash);   // growing built the index anew
+    }
     table->lastUsed = index;
     OpponentRecord* record = &table->records[index];
     memset(record, 0, sizeof *record);
-    size_t length = copyLogText(record->name, sizeof record->name, name);
-    // The lookup ended at the free slot for the name, unless growing rebuilt the index or the name
-    // was cut to fit the record; a cut name already entered keeps its first record, as a scan in
-    // insertion order would find it.
-    if (grows || name[length] != '\0') {
-        hash = textHash(record->name);
-        slot = findSlot(table, record->name, hash);
-        if (nameSlotItem(&table->index, slot) >= 0) return index;
-    }
+    memcpy(record->name, name, sizeof record->name);
     enterName(&table->index, slot, hash, index);
     return index;
 }
 
-void prefetchOpponent(const OpponentTable* table, const char* name)
+int findOrAddOpponent(OpponentTable* table, const char* name)
 {
-    prefetchNameSlot(&table->index, textHash(name));
+    char key[ID_SIZE] = {0};
+    size_t length = copyLogText(key, sizeof key, name);
+    if (name[length] == '\0') return findOrAddNamedOpponent(table, key, nameHash(key));
+    // A name too long for a record matches none: it gets a record of its own, cut to fit, which the
+    // index does not hold when it holds the cut name already (that one keeps its first record, as a
+    // scan in insertion order would find it).
+    uint32_t hash = nameHash(key);
+    int index = table->lastUsed + 1;
+    if (index == table->capacity) growTable(table);
+    table->lastUsed = index;
+    OpponentRecord* record = &table->records[index];
+    memset(record, 0, sizeof *record);
+    memcpy(record->name, key, sizeof record->name);
+    size_t slot = findSlot(table, key, hash);
+    if (nameSlotItem(&table->index, slot) < 0) enterName(&table->index, slot, hash, index);
+    return index;
+}
+
+void prefetchOpponent(const OpponentTable* table, uint32_t hash)
+{
+    prefetchNameSlot(&table->index, hash);
 }
 
 // Adds the game with the seat to that opponent's record; s is the player's score.
 static void countOpponent(OpponentTable* table, const Seat* seat, int s)
 {
-    int index = findOrAddOpponent(table, seat->name);   // may move the storage: take the address after it
+    // may move the storage: take the address after it
+    int index = findOrAddNamedOpponent(table, seat->name, seat->nameHash);
     OpponentRecord* record = &table->records[index];
     record->games++;
     if (seat->share > 0.0f) {

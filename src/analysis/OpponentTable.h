@@ -44,9 +44,13 @@ void clearOpponentTable(OpponentTable* table);
 // the storage by 1024 records ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
 int findOrAddOpponent(OpponentTable* table, const char* name);
 
-// A hint that name will be looked up soon: the part of the index where its lookup starts is fetched
-// from memory meanwhile. Changes nothing.
-void prefetchOpponent(const OpponentTable* table, const char* name);
+// The same for a name kept as a seat keeps it (at most 15 bytes, zeros after them in its ID_SIZE
+// bytes) whose nameHash is hash.
+int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint32_t hash);
+
+// A hint that a name of nameHash hash will be looked up soon: the part of the index where its lookup
+// starts is fetched from memory meanwhile. Changes nothing.
+void prefetchOpponent(const OpponentTable* table, uint32_t hash);
 
 // Adds one accepted game to the record of each seat but the player's: one game more, one above or below
 // (the player's score against the seat's; equal counts as below), and the seat's share added to the

@@ -35,18 +35,26 @@ void addPlayerIdList(PlayerIdentity* player, const char* list)
     }
 }
 
-static int isWhiteSpace(char c)
+// The white space of "%s": space, and tab to carriage return (0x09-0x0D). Every byte of a name is above
+// space, so one comparison settles it.
+static inline int isWhiteSpace(unsigned char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c <= ' ' && (c == ' ' || (unsigned)(c - '\t') <= '\r' - '\t');
+}
+
+// A byte of a name: neither white space nor the terminating zero.
+static inline int isNameByte(unsigned char c)
+{
+    return c > ' ' || (c != '\0' && !isWhiteSpace(c));
 }
 
 size_t scanPlayerLineName(const char* line, const char** name)
 {
     if (line[0] != '#') return 0;
     const char* start = line + 1;
-    while (isWhiteSpace(*start)) start++;
+    while (isWhiteSpace((unsigned char)*start)) start++;
     size_t length = 0;
-    while (start[length] && !isWhiteSpace(start[length])) length++;
+    while (isNameByte((unsigned char)start[length])) length++;
     *name = start;
     return length;
 }
@@ -56,6 +64,7 @@ int nameRunPlayerId(const PlayerIdentity* player, const char* name, size_t lengt
     if (length == 0) return -1;
     const size_t kept = SEAT_NAME_LENGTH;
     for (int i = 0; i < player->count; i++) {
+        if (player->ids[i][0] != name[0]) continue;   // most seats are others': settled by a byte
         size_t idLength = strlen(player->ids[i]);
         // A short ID is compared with the name as the seat keeps it, so it matches as it always did;
         // the whole run is what tells a long ID from another one with the same first 12 bytes.

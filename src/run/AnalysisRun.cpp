@@ -28,7 +28,7 @@ int folderLockWait = 30000;
 enum { FOLDER_LOCK_POLL = 50 };   // milliseconds between two tries
 
 // One read of the open log from where it stands, its tally kept in run.reads.
-static void readLog(void (*seatNamed)(const char*, void*), int (*take)(GameEntry*, void*),
+static void readLog(void (*seatNamed)(const Seat*, void*), int (*take)(GameEntry*, void*),
                     int (*onBroken)(const GameEntry*, void*))
 {
     GameReading reading = {&run.player, seatNamed, take, onBroken, &runIntake, run.progress, {}};

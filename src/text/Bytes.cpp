@@ -169,3 +169,27 @@ const char* vectorFindText(const char* text, const char* needle)
 }
 
 #endif
+
+void mapByte(const char* bytes, size_t length, int c, uint64_t* bits)
+{
+    size_t words = (length + 63) / 64;
+    size_t i = 0;
+#ifdef VORNIX_VECTOR_BYTES
+    const __m128i wanted = _mm_set1_epi8((char)c);
+    for (; (i + 1) * 64 <= length; i++) {
+        const __m128i* at = (const __m128i*)(bytes + 64 * i);
+        uint64_t word = byteMask(_mm_cmpeq_epi8(_mm_load_si128(at), wanted));
+        word |= (uint64_t)byteMask(_mm_cmpeq_epi8(_mm_load_si128(at + 1), wanted)) << 16;
+        word |= (uint64_t)byteMask(_mm_cmpeq_epi8(_mm_load_si128(at + 2), wanted)) << 32;
+        word |= (uint64_t)byteMask(_mm_cmpeq_epi8(_mm_load_si128(at + 3), wanted)) << 48;
+        bits[i] = word;
+    }
+#endif
+    for (; i < words; i++) {
+        uint64_t word = 0;
+        size_t end = (i + 1) * 64 < length ? (i + 1) * 64 : length;
+        for (size_t at = i * 64; at < end; at++)
+            if ((unsigned char)bytes[at] == (unsigned char)c) word |= (uint64_t)1 << (at - i * 64);
+        bits[i] = word;
+    }
+}

@@ -7,7 +7,13 @@
 // exactly what the C function named beside it does, results included.
 
 #include <stddef.h>
+#include <stdint.h>
 #include <string.h>
+
+// Marks where c (as unsigned char) occurs among the length bytes at bytes: bit i % 64 of bits[i / 64]
+// is set when bytes[i] is c. Fills (length + 63) / 64 words; the bits of the last word past length
+// are 0. bytes must be 16-byte aligned (a block of the game log).
+void mapByte(const char* bytes, size_t length, int c, uint64_t* bits);
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #define VORNIX_VECTOR_BYTES 1

@@ -81,27 +81,8 @@ static int digitAt(const DecimalText* d, int i)
     }
 }
 
-// The usual number of the game log, a plain integer of at most nine digits with no fraction and no
-// exponent, read without the general walk. Returns 0 (and reads nothing) for any other text.
-static int readShortInteger(const char* text, const char** end, int* value)
+int readDecimalText(const char* text, const char** end)
 {
-    const char* p = text;
-    while (isBlank(*p)) p++;
-    int negative = *p == '-';
-    if (*p == '+' || *p == '-') p++;
-    const char* digits = p;
-    int magnitude = 0;
-    while (isDigit(*p) && p - digits < 9) magnitude = magnitude * 10 + (*p++ - '0');
-    if (p == digits || isDigit(*p) || *p == '.' || *p == 'e' || *p == 'E') return 0;
-    *value = negative ? -magnitude : magnitude;
-    if (end) *end = p;
-    return 1;
-}
-
-int readDecimal(const char* text, const char** end)
-{
-    int shortValue;
-    if (readShortInteger(text, end, &shortValue)) return shortValue;
     DecimalText d;
     const char* after = scanDecimal(text, &d);
     if (end) *end = after;

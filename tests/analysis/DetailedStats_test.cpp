@@ -38,9 +38,9 @@ static void accept(const Game& g)
     entry.room = "卓1";
     entry.rate = g.rate;
     entry.seatCount = g.seats;
-    entry.seats[0] = Seat{"Me", g.rank, g.score, 0.0f};
-    entry.seats[1] = Seat{"A", g.rank == 1 ? 2 : 1, -g.score, 0.0f};
-    for (int i = 2; i < g.seats; i++) entry.seats[i] = Seat{"B", i + 1, 0, 0.0f};
+    entry.seats[0] = Seat{"Me", g.rank, g.score, 0.0f, 0};
+    entry.seats[1] = Seat{"A", g.rank == 1 ? 2 : 1, -g.score, 0.0f, 0};
+    for (int i = 2; i < g.seats; i++) entry.seats[i] = Seat{"B", i + 1, 0, 0.0f, 0};
     computeMoneyShares(&entry);
     ASSERT_TRUE(acceptGame(&entry, &runIntake));
 }

@@ -28,6 +28,7 @@ static GameEntry game(int rate, const int* ranks, const int* scores, int p = 0)
     entry.playerSeat = p;
     for (int i = 0; i < MAX_SEATS; i++) {
         copyText(entry.seats[i].name, sizeof entry.seats[i].name, NAMES[i]);
+        entry.seats[i].nameHash = nameHash(entry.seats[i].name);
         entry.seats[i].rank = ranks[i];
         entry.seats[i].score = scores[i];
     }

@@ -10,9 +10,9 @@ static void acceptGames(int n, int rank, int score, int seats = 4)
         GameEntry entry = {};
         entry.lobby = entry.room = "一般";
         entry.seatCount = seats;
-        entry.seats[0] = Seat{"abc", rank, score, 0.0f};
-        entry.seats[1] = Seat{"A", rank == 1 ? 2 : 1, -score, 0.0f};
-        entry.seats[2] = entry.seats[3] = Seat{"B", 3, 0, 0.0f};
+        entry.seats[0] = Seat{"abc", rank, score, 0.0f, 0};
+        entry.seats[1] = Seat{"A", rank == 1 ? 2 : 1, -score, 0.0f, 0};
+        entry.seats[2] = entry.seats[3] = Seat{"B", 3, 0, 0.0f, 0};
         ASSERT_TRUE(acceptGame(&entry, &runIntake));
     }
 }
