@@ -13,11 +13,10 @@ enum { MAX_RATE = 20000 };
 // What the lines after the player lines turned out to be.
 enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
 
-// Bytes from..to (inclusive) of the line, stopping at its line break or end.
-static void copyColumns(char* out, size_t size, const char* line, size_t from, size_t to)
+// Bytes from..to (inclusive) of a line whose bytes before its line break or end are length.
+static void copyColumns(char* out, size_t size, const char* line, size_t length, size_t from, size_t to)
 {
-    size_t length = 0;
-    while (length <= to && line[length] != '\0' && line[length] != '\n') length++;
+    if (length > to + 1) length = to + 1;
     if (length <= from) {
         out[0] = '\0';
         return;
@@ -37,6 +36,14 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     seat->nameHash = nameHash(seat->name);   // the entry was zeroed: so were the name's last bytes
     *playerId = nameRunPlayerId(player, name, length);
     return 1;
+}
+
+// strstr for a needle of two bytes, walked byte by byte: the texts searched are a few bytes long.
+static const char* findPair(const char* text, const char* pair)
+{
+    for (; *text; text++)
+        if (text[0] == pair[0] && text[1] == pair[1]) return text;
+    return NULL;
 }
 
 // Marks the entry broken by the check of message on the log's line; returns ENTRY_BROKEN.
@@ -117,9 +124,9 @@ static int readResults(const char* line, long long resultLine, GameEntry* entry)
 // number can be checked for plausibility.
 static long long readRate(const char* rateText, char gameLength, int* malformed)
 {
-    const char* marker = findText(rateText, "点");
+    const char* marker = findPair(rateText, "点");
     if (!marker && findTextByte(rateText, '/')) {
-        marker = findText(rateText, gameLength == '0' ? "東" : "半");
+        marker = findPair(rateText, gameLength == '0' ? "東" : "半");
         if (!marker) {
             *malformed = 1;
             return 0;
@@ -132,32 +139,55 @@ static long long readRate(const char* rateText, char gameLength, int* malformed)
     return rate;
 }
 
-int findLobby(const char* headerText, size_t* length)
+// The header's parts as findLobby cuts them, in one walk up to the first "：": where that colon is,
+// and the first ")" and the first "(" before it (-1 for none). Returns 0 when there is no colon.
+static int findHeaderMarks(const char* header, size_t* colon, ptrdiff_t* close, ptrdiff_t* open)
 {
-    const char* colon = findText(headerText, "：");
-    if (!colon) return 0;
-    size_t beforeColon = (size_t)(colon - headerText);
-    const char* close = findByte(headerText, ')', beforeColon);
-    if (!close) {
-        *length = beforeColon;
+    const unsigned char first = (unsigned char)"："[0], second = (unsigned char)"："[1];
+    *close = *open = -1;
+    for (size_t i = 0;; i++) {
+        unsigned char c = (unsigned char)header[i];
+        if (c == '\0') return 0;
+        if (c == first && (unsigned char)header[i + 1] == second) {
+            *colon = i;
+            return 1;
+        }
+        if (c == ')' && *close < 0) *close = (ptrdiff_t)i;
+        if (c == '(' && *open < 0) *open = (ptrdiff_t)i;
+    }
+}
+
+// The lobby's length from those marks (findLobby's rule); 0 when the header can't be split.
+static int lobbyFromMarks(size_t colon, ptrdiff_t close, ptrdiff_t open, size_t* length)
+{
+    if (close < 0) {
+        *length = colon;
         return 1;
     }
-    const char* open = findByte(headerText, '(', (size_t)(close - headerText));
-    if (!open) return 0;
-    *length = (size_t)(open - headerText);
+    if (open < 0 || open > close) return 0;
+    *length = (size_t)open;
     return 1;
+}
+
+int findLobby(const char* headerText, size_t* length)
+{
+    size_t colon;
+    ptrdiff_t close, open;
+    return findHeaderMarks(headerText, &colon, &close, &open) && lobbyFromMarks(colon, close, open, length);
 }
 
 // Splits the header text in place into lobby, rate and room (cut where findLobby says). Sets
 // *malformed for a header that can't be split or a "/" without the selected marker.
 static long long splitHeader(char* header, GameEntry* entry, int* malformed)
 {
-    size_t lobbyLength;
-    if (!findLobby(header, &lobbyLength)) {
+    size_t lobbyLength, colonAt;
+    ptrdiff_t closeAt, openAt;
+    if (!findHeaderMarks(header, &colonAt, &closeAt, &openAt) ||
+        !lobbyFromMarks(colonAt, closeAt, openAt, &lobbyLength)) {
         *malformed = 1;
         return 0;
     }
-    char* colon = (char*)findText(header, "：");
+    char* colon = header + colonAt;
     char* room = colon + 2;
     size_t roomLength = textLength(room);
     // The line break and the byte before it are not part of the room.
@@ -165,9 +195,8 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
     *colon = '\0';
     entry->room = room;
     entry->lobby = header;
-    char* close = (char*)findTextByte(header, ')');
-    if (!close) return 0;
-    *close = '\0';
+    if (closeAt < 0) return 0;
+    header[closeAt] = '\0';
     header[lobbyLength] = '\0';
     return readRate(header + lobbyLength + 1, entry->gameLength, malformed);
 }
@@ -207,8 +236,9 @@ int readGameEntry(const EntrySource* source, char* headerText, long long headerL
         entry->gameLength = line[1];
         line = nextLogLine(source->log);
         if (!line) return ENTRY_LOG_ENDED;
-        copyColumns(entry->date, sizeof entry->date, line, 1, 10);
-        copyColumns(entry->time, sizeof entry->time, line, 12, 16);
+        size_t length = spanUntil(line, "\n");
+        copyColumns(entry->date, sizeof entry->date, line, length, 1, 10);
+        copyColumns(entry->time, sizeof entry->time, line, length, 12, 16);
         int found;
         int players = readPlayerLines(source, entry, headerLine, &found);
         if (players != ENTRY_COMPLETE) return players;

@@ -29,6 +29,7 @@ static void resetReader(LogReader* log)
     log->readFailed = 0;
     log->givenBackLine = 0;
     log->restoreAt = NULL;
+    log->fastEnd = -1;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -128,61 +129,17 @@ static int refillBlock(LogReader* log)
     return log->blockLimit > log->blockPos;
 }
 
+// The fast path's bound, after anything that changes the block's limit, the end or a line given back.
+static void updateFastEnd(LogReader* log)
+{
+    log->fastEnd = log->atEnd || log->givenBackLine ? -1 : (ptrdiff_t)log->blockLimit - LOG_LINE_SIZE;
+}
+
 void unreadLogLine(LogReader* log, const char* line)
 {
     if (line != log->givenBack) copyLogText(log->givenBack, sizeof log->givenBack, line);
     log->givenBackLine = log->lastLineNumber;
-}
-
-// Puts back the byte the last line's terminator took.
-static inline void restoreByte(LogReader* log)
-{
-    if (log->restoreAt) *log->restoreAt = log->restoreByte;
-    log->restoreAt = NULL;
-}
-
-// Where the first LF of the LOG_LINE_SIZE bytes from the block's byte pos is, counted from pos;
-// LOG_LINE_SIZE when there is none. Those bytes must all lie before the block's limit, so the words of
-// the map read are all filled.
-static inline size_t lineFeedAfter(const LogReader* log, size_t pos)
-{
-    size_t word = pos / 64;
-    uint64_t bits = log->lineFeeds[word] >> (pos % 64);
-    size_t base = 0;   // the offset from pos of the bits' lowest one
-    while (!bits && base < LOG_LINE_SIZE) {
-        base += base ? 64 : 64 - pos % 64;
-        bits = log->lineFeeds[++word];
-    }
-    if (!bits) return LOG_LINE_SIZE;
-    size_t at = base + (size_t)__builtin_ctzll(bits);
-    return at < LOG_LINE_SIZE ? at : (size_t)LOG_LINE_SIZE;
-}
-
-// The usual case of nextLogLine: at least LOG_LINE_SIZE bytes left in the block, so the line's end
-// lies within them, and the piece's length follows from where the LF is: before it a CR (which then
-// takes the LF's place), or none, or none within the piece's 79 bytes (a full piece). The piece is
-// given out where it lies, terminated by the byte after it, which the next read puts back.
-static const char* lineInBlock(LogReader* log)
-{
-    char* from = log->block + log->blockPos;
-    size_t at = lineFeedAfter(log, log->blockPos);
-    size_t used;
-    if (at < LOG_LINE_SIZE && at > 0 && from[at - 1] == '\r') {
-        used = at;
-        from[at - 1] = '\n';
-        log->blockPos += at + 1;
-    } else if (at < LOG_LINE_SIZE - 1) {
-        used = at + 1;
-        log->blockPos += used;
-    } else {
-        used = LOG_LINE_SIZE - 1;   // an LF right after it is the next line's
-        log->blockPos += used;
-    }
-    log->restoreAt = from + used;
-    log->restoreByte = from[used];
-    from[used] = '\0';
-    if (from[used - 1] == '\n') log->lineBreaksRead++;
-    return from;
+    updateFastEnd(log);
 }
 
 // A line near the block's end, gathered into the reader's own piece across a refill; NULL at the end
@@ -224,17 +181,19 @@ static const char* lineAcrossBlocks(LogReader* log)
     return log->atEnd ? NULL : buffer;
 }
 
-const char* nextLogLine(LogReader* log)
+const char* nextLogLineAcross(LogReader* log)
 {
-    restoreByte(log);
+    const char* line;
     if (log->givenBackLine) {
         log->lastLineNumber = log->givenBackLine;
         log->givenBackLine = 0;
-        return log->givenBack;
+        line = log->givenBack;
+    } else {
+        log->lastLineNumber = log->lineBreaksRead + 1;
+        line = lineAcrossBlocks(log);
     }
-    log->lastLineNumber = log->lineBreaksRead + 1;
-    if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE) return lineInBlock(log);
-    return lineAcrossBlocks(log);
+    updateFastEnd(log);
+    return line;
 }
 
 int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])

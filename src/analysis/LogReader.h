@@ -4,6 +4,7 @@
 // lines come in pieces of at most 79 bytes. One deliberate difference: a 0x1A byte (Ctrl+Z) is read
 // as any other byte, where that runtime would take it for the end of the file and drop the rest.
 
+#include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
 
@@ -19,6 +20,9 @@ struct LogReader {
     uint64_t lineFeeds[LOG_BLOCK_SIZE / 64];   // where the block's LFs are (mapByte), as it was read
     char* restoreAt;               // the byte of the block the last line's terminator took, or NULL
     char restoreByte;              // and its value
+    ptrdiff_t fastEnd;             // the last blockPos from which a line is given out in place
+                                   // (blockLimit - LOG_LINE_SIZE); -1 while a line given back waits or
+                                   // once the log has ended
     char piece[LOG_LINE_SIZE];     // a line that could not be given out in place (the block's end)
     size_t blockPos;               // next unread byte of the block
     size_t blockLimit;             // bytes that may be given out: all but a held CR at the end
@@ -76,7 +80,12 @@ int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE]);
 
 // The same line, in place: a terminated text of at most 79 bytes (the line break included) that stays
 // as it is until the next read of the log, and is not to be changed. NULL where readLogLine returns 0.
-const char* nextLogLine(LogReader* log);
+// Inline below: the entry parser takes every line of the log through it.
+inline const char* nextLogLine(LogReader* log);
+
+// nextLogLine for a line given back or one near the end of the block (the byte its last line's
+// terminator took already put back).
+const char* nextLogLineAcross(LogReader* log);
 
 // Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
 // with its number, and reading goes on after it. For a header line that turns out to begin the next
@@ -97,5 +106,54 @@ int logAtEnd(const LogReader* log);
 // Bytes of the log file consumed so far, and its size in bytes (-1 when unknown); for progress.
 long long logBytesRead(const LogReader* log);
 long long logSize(const LogReader* log);
+
+// Where the first LF of the LOG_LINE_SIZE bytes from the block's byte pos is, counted from pos;
+// LOG_LINE_SIZE when there is none. Those bytes must all lie before the block's limit, so that every
+// word of the map read is filled.
+inline size_t lineFeedAfter(const LogReader* log, size_t pos)
+{
+    size_t word = pos / 64;
+    uint64_t bits = log->lineFeeds[word] >> (pos % 64);
+    size_t base = 0;   // the offset from pos of the bits' lowest one
+    while (!bits && base < LOG_LINE_SIZE) {
+        base += base ? 64 : 64 - pos % 64;
+        bits = log->lineFeeds[++word];
+    }
+    if (!bits) return LOG_LINE_SIZE;
+    size_t at = base + (size_t)__builtin_ctzll(bits);
+    return at < LOG_LINE_SIZE ? at : (size_t)LOG_LINE_SIZE;
+}
+
+// The usual case: at least LOG_LINE_SIZE bytes left in the block, so the line's end lies within them,
+// and the piece's length follows from where the LF is: before it a CR (which then takes the LF's
+// place), or none, or none within the piece's 79 bytes (a full piece; an LF right after it is the next
+// line's). The piece is given out where it lies, terminated by the byte after it, which the next read
+// puts back.
+inline const char* nextLogLine(LogReader* log)
+{
+    if (log->restoreAt) *log->restoreAt = log->restoreByte;
+    log->restoreAt = NULL;
+    size_t pos = log->blockPos;
+    if ((ptrdiff_t)pos > log->fastEnd) return nextLogLineAcross(log);
+    log->lastLineNumber = log->lineBreaksRead + 1;
+    char* from = log->block + pos;
+    size_t at = lineFeedAfter(log, pos);
+    size_t used = LOG_LINE_SIZE - 1;
+    if (at < LOG_LINE_SIZE - 1 || (at == LOG_LINE_SIZE - 1 && from[at - 1] == '\r')) {
+        used = at + 1;
+        if (at > 0 && from[at - 1] == '\r') {
+            used = at;
+            from[at - 1] = '\n';
+        }
+        log->lineBreaksRead++;
+        log->blockPos = pos + at + 1;
+    } else {
+        log->blockPos = pos + used;
+    }
+    log->restoreAt = from + used;
+    log->restoreByte = from[used];
+    from[used] = '\0';
+    return from;
+}
 
 #endif
