@@ -24,6 +24,27 @@ static void copyColumns(char* out, size_t size, const char* line, size_t length,
     copyLogTextN(out, size, line + from, length - from);
 }
 
+// Keeps the name run of length bytes (at most 12) at offset `at` of a line as a seat keeps it, zeros
+// after it, and its hash. A line's LOG_LINE_SIZE bytes can be read (nextLogLine), so a run that
+// starts early enough is taken as two words (the masks are for a little-endian machine), masked, and
+// hashed without reading it back.
+static void keepSeatName(Seat* seat, const char* name, size_t length, size_t at)
+{
+    if (at + 16 > LOG_LINE_SIZE || __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__) {
+        copyLogTextN(seat->name, ID_SIZE, name, length);
+        seat->nameHash = nameHash(seat->name);
+        return;
+    }
+    uint64_t low, high;
+    memcpy(&low, name, 8);
+    memcpy(&high, name + 8, 8);
+    low &= length >= 8 ? ~0ull : (1ull << (8 * length)) - 1;
+    high &= length <= 8 ? 0 : (1ull << (8 * (length - 8))) - 1;
+    memcpy(seat->name, &low, 8);
+    memcpy(seat->name + 8, &high, 8);
+    seat->nameHash = nameWordsHash(low, high);
+}
+
 // Reads the seat's name of a player line like "#%12s" ("#", white space, then up to 12 bytes that
 // are not white space) into seat, and which of the player's IDs it seats into *playerId (-1 for
 // none). Returns 0 when the line does not begin with "#" or holds no name after it.
@@ -32,9 +53,8 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     const char* name;
     size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
-    copyLogTextN(seat->name, ID_SIZE, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH);
-    seat->nameHash = nameHash(seat->name);   // the entry was zeroed: so were the name's last bytes
-    *playerId = nameRunPlayerId(player, name, length);
+    keepSeatName(seat, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH,
+                 (size_t)(name - line));    *playerId = nameRunPlayerId(player, name, length);
     return 1;
 }
 

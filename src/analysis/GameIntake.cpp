@@ -11,6 +11,7 @@
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
 #include "settings/Settings.h"
+#include "text/Bytes.h"
 #include "text/Messages.h"
 #include "text/Text.h"
 
@@ -99,7 +100,7 @@ void readGames(LogReader* log, GameReading* reading)
         if (reading->progress) reading->progress();   // at every line: a log of few entries shows progress too
         if (line[0] != '<') continue;
         tally->entries++;
-        copyLogText(header, sizeof header, line);   // the entry's other lines take the log's place
+        copyBytes(header, line, sizeof header);   // the entry's other lines take the log's place
         int read = readGameEntry(&source, header + 1, logLineNumber(log), &game);
         if (read == ENTRY_BROKEN) {
             tally->broken++;

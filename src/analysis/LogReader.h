@@ -79,7 +79,8 @@ void closeLog(LogReader* log);
 int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE]);
 
 // The same line, in place: a terminated text of at most 79 bytes (the line break included) that stays
-// as it is until the next read of the log, and is not to be changed. NULL where readLogLine returns 0.
+// as it is until the next read of the log, and is not to be changed. LOG_LINE_SIZE bytes can be read
+// from it (what follows its terminator is no part of it). NULL where readLogLine returns 0.
 // Inline below: the entry parser takes every line of the log through it.
 inline const char* nextLogLine(LogReader* log);
 
