@@ -156,25 +156,55 @@ TEST(LogReader, OnlyARegularFileOpens)
     }
 }
 
+// The lines as a reader's caller sees them: up to a NUL, which ends the text of its line.
+static std::vector<std::string> asTexts(std::vector<std::string> lines)
+{
+    for (std::string& line : lines) line = line.substr(0, line.find('\0'));
+    return lines;
+}
+
 TEST(LogReader, AnyMixOfLineBreaksReadsAsTheTextModeRule)
 {
-    // Lines of every length up to past 79, CRs alone, in pairs and in runs, over several blocks.
+    // Lines of every length up to past 79, CRs alone, in pairs and in runs, NULs, over several blocks;
+    // read in place too, every line beginning with "h" given back and read again.
     unsigned state = 12345;
     auto next = [&state]() { return (state = state * 1103515245u + 12345u) >> 16; };
-    for (int round = 0; round < 4; round++) {
+    for (int round = 0; round < 6; round++) {
         std::string raw;
         while (raw.size() < 200000) {
-            unsigned pick = next() % 16;
+            unsigned pick = next() % 17;
             if (pick < 2) raw += '\r';
             else if (pick < 4) raw += '\n';
             else if (pick < 6) raw += "\r\n";
+            else if (pick == 16) raw += '\0';
             else raw += std::string(next() % (pick == 15 ? 170 : 40), 'a' + (char)pick);
         }
         if (round % 2) raw += "\r";
         SCOPED_TRACE(round);
         RunFolder folder;
         openLogText(raw);
-        ASSERT_EQ(readAllLines(), expectedLines(raw));
+        if (round < 4) {
+            ASSERT_EQ(readAllLines(), asTexts(expectedLines(raw)));
+        } else {
+            std::vector<std::string> lines;
+            long long givenBack = 0;   // the number of the line given back, 0 for none
+            while (const char* line = nextLogLine(&run.log)) {
+                lines.push_back(line);
+                if (givenBack) {
+                    ASSERT_EQ(logLineNumber(&run.log), givenBack);
+                    givenBack = 0;
+                } else if (line[0] == 'h') {
+                    givenBack = logLineNumber(&run.log);
+                    unreadLogLine(&run.log, line);
+                }
+            }
+            std::vector<std::string> expected;
+            for (const std::string& line : asTexts(expectedLines(raw))) {
+                expected.push_back(line);
+                if (line[0] == 'h') expected.push_back(line);
+            }
+            ASSERT_EQ(lines, expected);
+        }
         EXPECT_EQ(logBytesRead(&run.log), (long long)raw.size());
     }
 }

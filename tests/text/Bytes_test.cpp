@@ -8,7 +8,8 @@
 #ifdef VORNIX_VECTOR_BYTES
 
 // Each of our own routines against its C library twin: random texts of 0 to 300 bytes drawn from few byte values
-// (so that sought bytes occur often), at each of the 16 alignments, the sought byte also >= 0x80.
+// (so that sought bytes occur often), at each of the 16 alignments, the sought byte also >= 0x80; the map of
+// a byte's places (aligned texts only, as the log's blocks are) against the bytes themselves.
 TEST(Bytes, AgreeWithTheCLibrary)
 {
     alignas(16) static char area[400];
@@ -26,6 +27,10 @@ TEST(Bytes, AgreeWithTheCLibrary)
                                      (unsigned char)'z', (unsigned char)0 }) {
                 ASSERT_EQ(vectorFindByte(text, c, length), (const char*)memchr(text, c, length));
                 ASSERT_EQ(vectorFindTextByte(text, (char)c), strchr(text, (char)c));
+                uint64_t bits[5];   // the map of the block's bytes, which are aligned
+                if (align == 0) mapByte(text, length, c, bits);
+                for (size_t i = 0; align == 0 && i < (length + 63) / 64 * 64; i++)
+                    ASSERT_EQ(bits[i / 64] >> i % 64 & 1, (uint64_t)(i < length && text[i] == (char)c)) << i;
             }
             ASSERT_EQ(vectorTextLength(text), strlen(text));
             for (const char* stops : { "", "\n", "\r\n", "ab\n\x81", "ab\r\n\x46" })
