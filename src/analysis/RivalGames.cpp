@@ -18,6 +18,14 @@ static size_t findSlot(const RivalGames* games, const char* name, uint32_t hash)
     return findNameSlot(&games->index, hash, rivalNamed, games, name);
 }
 
+// The index's hash of a name: nameHash of it as a seat keeps it.
+static uint32_t rivalHash(const char* name)
+{
+    char key[ID_SIZE] = {0};
+    copyLogText(key, sizeof key, name);
+    return nameHash(key);
+}
+
 void clearRivalGames(RivalGames* games)
 {
     games->count = 0;
@@ -28,7 +36,7 @@ void clearRivalGames(RivalGames* games)
 
 int addRival(RivalGames* games, const OpponentRecord* record)
 {
-    uint32_t hash = textHash(record->name);
+    uint32_t hash = rivalHash(record->name);
     size_t slot = findSlot(games, record->name, hash);
     if (nameSlotItem(&games->index, slot) >= 0) return nameSlotItem(&games->index, slot) + 1;
     if (games->count == RIVAL_SLOTS) return 0;
@@ -46,7 +54,7 @@ int addRival(RivalGames* games, const OpponentRecord* record)
 
 int findRival(const RivalGames* games, const char* name)
 {
-    return nameSlotItem(&games->index, findSlot(games, name, textHash(name))) + 1;
+    return nameSlotItem(&games->index, findSlot(games, name, rivalHash(name))) + 1;
 }
 
 // Every bucket is full: each pair becomes one bucket that ends where its second half ended.
@@ -96,7 +104,8 @@ void addGameToRivals(RivalGames* games, const GameEntry* game)
 {
     for (int i = 0; i < game->seatCount; i++) {
         if (seatIsPlayers(game, i)) continue;
-        int number = findRival(games, game->seats[i].name);
+        const Seat* seat = &game->seats[i];
+        int number = nameSlotItem(&games->index, findSlot(games, seat->name, seat->nameHash)) + 1;
         if (number) addMeeting(&games->rivals[number - 1], game, &game->seats[i]);
     }
 }

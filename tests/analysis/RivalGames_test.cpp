@@ -32,6 +32,7 @@ static GameEntry game(unsigned n, int myRank, int myScore, std::vector<TestSeat>
         g.seats[i + 1].rank = others[i].rank;
         g.seats[i + 1].score = others[i].score;
         g.seats[i + 1].share = others[i].share;
+        g.seats[i + 1].nameHash = nameHash(g.seats[i + 1].name);
     }
     return g;
 }
