@@ -19,6 +19,7 @@ static void resetReader(LogReader* log)
     log->blockPos = 0;
     log->blockLimit = 0;
     log->blockFill = 0;
+    log->mapped = 0;
     log->fileEnded = 0;
     log->atEnd = 0;
     log->rawBytesRead = 0;
@@ -122,7 +123,7 @@ static int refillBlock(LogReader* log)
         log->blockFill += got;
         log->fileEnded = got == 0;
     }
-    mapByte(log->block, log->blockFill, '\n', log->lineFeeds);
+    log->mapped = 0;
     // At the end of the file a last CR has no LF after it and is given out as it is.
     int holdBack = !log->fileEnded && log->blockFill > 0 && log->block[log->blockFill - 1] == '\r';
     log->blockLimit = log->blockFill - (size_t)holdBack;
@@ -132,7 +133,23 @@ static int refillBlock(LogReader* log)
 // The fast path's bound, after anything that changes the block's limit, the end or a line given back.
 static void updateFastEnd(LogReader* log)
 {
-    log->fastEnd = log->atEnd || log->givenBackLine ? -1 : (ptrdiff_t)log->blockLimit - LOG_LINE_SIZE;
+    size_t end = log->mapped < log->blockLimit ? log->mapped : log->blockLimit;
+    log->fastEnd = log->atEnd || log->givenBackLine ? -1 : (ptrdiff_t)end - LOG_LINE_SIZE;
+}
+
+// The block's LFs are mapped a few kilobytes ahead of the lines given out, not all at once when it
+// is read: the lines are then still in the processor's nearest cache when they are given out.
+enum { MAP_AHEAD = 4096 };
+
+// Maps the next bytes of the block; 0 when all are mapped.
+static int mapAhead(LogReader* log)
+{
+    if (log->mapped >= log->blockFill) return 0;
+    size_t length = log->blockFill - log->mapped;
+    if (length > MAP_AHEAD) length = MAP_AHEAD;
+    mapByte(log->block + log->mapped, length, '\n', log->lineFeeds + log->mapped / 64);
+    log->mapped += length;
+    return 1;
 }
 
 void unreadLogLine(LogReader* log, const char* line)
@@ -189,6 +206,10 @@ const char* nextLogLineAcross(LogReader* log)
         log->givenBackLine = 0;
         line = log->givenBack;
     } else {
+        if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE && mapAhead(log)) {
+            updateFastEnd(log);
+            return nextLogLine(log);
+        }
         log->lastLineNumber = log->lineBreaksRead + 1;
         line = lineAcrossBlocks(log);
     }

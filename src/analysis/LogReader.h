@@ -18,11 +18,13 @@ struct LogReader {
     FILE* logFile;                 // NULL while closed
     alignas(16) char block[LOG_BLOCK_SIZE];
     uint64_t lineFeeds[LOG_BLOCK_SIZE / 64];   // where the block's LFs are (mapByte), as it was read
+    size_t mapped;                 // bytes of the block mapped so far: a multiple of 64, or blockFill
     char* restoreAt;               // the byte of the block the last line's terminator took, or NULL
     char restoreByte;              // and its value
     ptrdiff_t fastEnd;             // the last blockPos from which a line is given out in place
-                                   // (blockLimit - LOG_LINE_SIZE); -1 while a line given back waits or
-                                   // once the log has ended
+                                   // (the limit or the mapped bytes, whichever ends first, less
+                                   // LOG_LINE_SIZE); -1 while a line given back waits or once the log
+                                   // has ended
     char piece[LOG_LINE_SIZE];     // a line that could not be given out in place (the block's end)
     size_t blockPos;               // next unread byte of the block
     size_t blockLimit;             // bytes that may be given out: all but a held CR at the end
