@@ -30,7 +30,7 @@ static void resetReader(LogReader* log)
     log->readFailed = 0;
     log->givenBackLine = 0;
     log->restoreAt = NULL;
-    log->fastEnd = -1;
+    log->fastBelow = 0;
 }
 
 // The file's size in bytes, -1 when the stream can't tell; the position is left at the start.
@@ -131,10 +131,11 @@ static int refillBlock(LogReader* log)
 }
 
 // The fast path's bound, after anything that changes the block's limit, the end or a line given back.
-static void updateFastEnd(LogReader* log)
+static void updateFastBelow(LogReader* log)
 {
     size_t end = log->mapped < log->blockLimit ? log->mapped : log->blockLimit;
-    log->fastEnd = log->atEnd || log->givenBackLine ? -1 : (ptrdiff_t)end - LOG_LINE_SIZE;
+    int fast = !log->atEnd && !log->givenBackLine && end >= LOG_LINE_SIZE;
+    log->fastBelow = fast ? end - (LOG_LINE_SIZE - 1) : 0;
 }
 
 // The block's LFs are mapped a few kilobytes ahead of the lines given out, not all at once when it
@@ -156,7 +157,7 @@ void unreadLogLine(LogReader* log, const char* line)
 {
     if (line != log->givenBack) copyLogText(log->givenBack, sizeof log->givenBack, line);
     log->givenBackLine = log->lastLineNumber;
-    updateFastEnd(log);
+    updateFastBelow(log);
 }
 
 // A line near the block's end, gathered into the reader's own piece across a refill; NULL at the end
@@ -207,13 +208,13 @@ const char* nextLogLineAcross(LogReader* log)
         line = log->givenBack;
     } else {
         if (!log->atEnd && log->blockLimit - log->blockPos >= LOG_LINE_SIZE && mapAhead(log)) {
-            updateFastEnd(log);
+            updateFastBelow(log);
             return nextLogLine(log);
         }
         log->lastLineNumber = log->lineBreaksRead + 1;
         line = lineAcrossBlocks(log);
     }
-    updateFastEnd(log);
+    updateFastBelow(log);
     return line;
 }
 

@@ -21,10 +21,10 @@ struct LogReader {
     size_t mapped;                 // bytes of the block mapped so far: a multiple of 64, or blockFill
     char* restoreAt;               // the byte of the block the last line's terminator took, or NULL
     char restoreByte;              // and its value
-    ptrdiff_t fastEnd;             // the last blockPos from which a line is given out in place
-                                   // (the limit or the mapped bytes, whichever ends first, less
-                                   // LOG_LINE_SIZE); -1 while a line given back waits or once the log
-                                   // has ended
+    size_t fastBelow;              // a line is given out in place from a blockPos below this: the
+                                   // limit or the mapped bytes, whichever ends first, less
+                                   // LOG_LINE_SIZE - 1; 0 while a line given back waits, once the log
+                                   // has ended, and while it is closed
     char piece[LOG_LINE_SIZE];     // a line that could not be given out in place (the block's end)
     size_t blockPos;               // next unread byte of the block
     size_t blockLimit;             // bytes that may be given out: all but a held CR at the end
@@ -137,7 +137,7 @@ inline const char* nextLogLine(LogReader* log)
     if (log->restoreAt) *log->restoreAt = log->restoreByte;
     log->restoreAt = NULL;
     size_t pos = log->blockPos;
-    if ((ptrdiff_t)pos > log->fastEnd) return nextLogLineAcross(log);
+    if (pos >= log->fastBelow) return nextLogLineAcross(log);
     log->lastLineNumber = log->lineBreaksRead + 1;
     char* from = log->block + pos;
     size_t at = lineFeedAfter(log, pos);
