@@ -30,31 +30,43 @@ int createGameTable(void)
     return table->created;
 }
 
+// The longest seat: a tab and the name's whole buffer, then rank, score and share, each after a tab.
+enum { SEAT_ROOM = 1 + ID_SIZE + 2 * (1 + ROW_INTEGER_ROOM) + 1 + ROW_WHOLE_ROOM };
+
+// The date, time and rate, held in fields of a fixed size, and the seats go in with one check of room
+// each; the lobby and the room, texts of the header line, are appended as they are.
 void writeGameRow(const GameEntry* game)
 {
     FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    rowField(&row, game->date);
-    rowByte(&row, '\t');
-    rowField(&row, game->time);
-    rowByte(&row, '\t');
+    char* out = rowSpace(&row, sizeof game->date + sizeof game->time + 1);
+    out = putHeldText(out, game->date, sizeof game->date);
+    *out++ = '\t';
+    out = putHeldText(out, game->time, sizeof game->time);
+    *out++ = '\t';
+    rowSpaceUsed(&row, out);
     rowField(&row, game->lobby);
-    rowByte(&row, '\t');
-    rowInteger(&row, game->rate);
-    rowByte(&row, '\t');
+    out = rowSpace(&row, 2 + ROW_INTEGER_ROOM);
+    *out++ = '\t';
+    out = putInteger(out, game->rate);
+    *out++ = '\t';
+    rowSpaceUsed(&row, out);
     rowField(&row, game->room);
+    out = rowSpace(&row, MAX_SEATS * SEAT_ROOM + 2);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
-        rowByte(&row, '\t');
-        rowField(&row, seat->name);
-        rowByte(&row, '\t');
-        rowInteger(&row, seat->rank);
-        rowByte(&row, '\t');
-        rowInteger(&row, seat->score);
-        rowByte(&row, '\t');
-        rowWhole(&row, seat->share);
+        *out++ = '\t';
+        out = putHeldText(out, seat->name, sizeof seat->name);
+        *out++ = '\t';
+        out = putInteger(out, seat->rank);
+        *out++ = '\t';
+        out = putInteger(out, seat->score);
+        *out++ = '\t';
+        out = putWhole(out, seat->share);
     }
-    rowByte(&row, '\n');
+    *out++ = '\r';
+    *out++ = '\n';
+    rowSpaceUsed(&row, out);
 }
 
 int finishGameTable(void)

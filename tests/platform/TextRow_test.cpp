@@ -67,6 +67,12 @@ TEST(TextRow, WholeNumbersMatchPrintfOverTheFloatRange)
             rowText(&row, " ");
             expected += printfWhole(v) + " ";
         }
+        for (float v : { value, -value }) {
+            char* out = putWhole(rowSpace(&row, ROW_WHOLE_ROOM + 1), v);
+            *out++ = ' ';
+            rowSpaceUsed(&row, out);
+            expected += printfWhole(v) + " ";
+        }
         writeRow(&row);
     }
     std::string actual = streamBytes(file);
@@ -92,6 +98,25 @@ TEST(TextRow, IntegersTextsAndLongRows)
     EXPECT_EQ(writeRow(&row), 1);
     EXPECT_EQ(row.length, 0u);
     EXPECT_EQ(streamBytes(file), "0\t-7\t-9223372036854775808\t9223372036854775807\r\n");
+
+    // Every count of digits, at both of its ends.
+    rewind(file);
+    startRow(&row, file);
+    std::string expected;
+    for (unsigned long long power = 1, i = 0; i < 20; i++, power *= 10) {
+        for (unsigned long long magnitude : { power - 1, power, power + 1, ULLONG_MAX - power + 1 }) {
+            char* out = putDigits(rowSpace(&row, ROW_INTEGER_ROOM + 1), magnitude);
+            *out++ = ' ';
+            rowSpaceUsed(&row, out);
+            rowInteger(&row, -(long long)(magnitude / 2));
+            rowByte(&row, ' ');
+            char text[64];
+            snprintf(text, sizeof text, "%llu %lld ", magnitude, -(long long)(magnitude / 2));
+            expected += text;
+        }
+    }
+    writeRow(&row);
+    EXPECT_EQ(streamBytes(file).substr(0, expected.size()), expected);
 
     // A row longer than the buffer is written in pieces, whole; line feeds inside texts too become
     // CR LF.
