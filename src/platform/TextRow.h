@@ -9,6 +9,7 @@
 
 #include <math.h>
 #include <stddef.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -82,6 +83,20 @@ inline char* rowSpace(TextRow* row, size_t room)
 
 // The row now ends at end, a cursor of the puts since the last rowSpace.
 inline void rowSpaceUsed(TextRow* row, char* end) { row->length = (size_t)(end - row->bytes); }
+
+char* putRowBytesApart(TextRow* row, char* out, const char* bytes, size_t length, size_t room);
+
+// Puts length bytes (no line feed, any number) at out, a cursor of row, and returns the cursor after
+// them with room bytes (at most TEXT_ROW_SIZE) still free: when the bytes and that room don't fit,
+// the row so far is written out first, and bytes longer than the whole buffer go straight to the file.
+inline char* putRowBytes(TextRow* row, char* out, const char* bytes, size_t length, size_t room)
+{
+    if ((size_t)(row->bytes + row->size - out) >= length + room) {
+        copyBytes(out, bytes, length);
+        return out + length;
+    }
+    return putRowBytesApart(row, out, bytes, length, room);
+}
 
 // Puts the text kept in a buffer of size bytes (4 to 16: a name, a date) that holds its terminating
 // zero. Needs size bytes: the whole buffer is copied, and the cursor moves past the text.

@@ -30,29 +30,31 @@ int createGameTable(void)
     return table->created;
 }
 
-// The longest seat: a tab and the name's whole buffer, then rank, score and share, each after a tab.
-enum { SEAT_ROOM = 1 + ID_SIZE + 2 * (1 + ROW_INTEGER_ROOM) + 1 + ROW_WHOLE_ROOM };
+// The longest row but its lobby and room: the date and time with their buffers' whole sizes, the
+// rate, and the seats (a tab and the name's whole buffer, then rank, score and share, each after a
+// tab), each field after a tab, and the line end.
+enum {
+    SEAT_ROOM = 1 + ID_SIZE + 2 * (1 + ROW_INTEGER_ROOM) + 1 + ROW_WHOLE_ROOM,
+    GAME_ROW_ROOM = sizeof(GameEntry::date) + 1 + sizeof(GameEntry::time) + 1 + 1 + ROW_INTEGER_ROOM + 1 +
+                    MAX_SEATS * SEAT_ROOM + 2
+};
 
-// The date, time and rate, held in fields of a fixed size, and the seats go in with one check of room
-// each; the lobby and the room, texts of the header line, are appended as they are.
+// The row goes in with one check of room, and one more for each of the lobby and the room, texts of
+// the header line whose length this table does not bound.
 void writeGameRow(const GameEntry* game)
 {
     FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    char* out = rowSpace(&row, sizeof game->date + sizeof game->time + 1);
+    char* out = rowSpace(&row, GAME_ROW_ROOM);
     out = putHeldText(out, game->date, sizeof game->date);
     *out++ = '\t';
     out = putHeldText(out, game->time, sizeof game->time);
     *out++ = '\t';
-    rowSpaceUsed(&row, out);
-    rowField(&row, game->lobby);
-    out = rowSpace(&row, 2 + ROW_INTEGER_ROOM);
+    out = putRowBytes(&row, out, game->lobby, textLength(game->lobby), GAME_ROW_ROOM);
     *out++ = '\t';
     out = putInteger(out, game->rate);
     *out++ = '\t';
-    rowSpaceUsed(&row, out);
-    rowField(&row, game->room);
-    out = rowSpace(&row, MAX_SEATS * SEAT_ROOM + 2);
+    out = putRowBytes(&row, out, game->room, textLength(game->room), GAME_ROW_ROOM);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         *out++ = '\t';

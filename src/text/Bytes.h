@@ -12,6 +12,7 @@
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #define VORNIX_VECTOR_BYTES 1
+#include <emmintrin.h>
 
 // Our own forms, for the names below and for their test.
 const char* vectorFindByte(const char* bytes, int c, size_t length);
@@ -102,6 +103,13 @@ inline const char* findText(const char* text, const char* needle)
 // bytes instead of a loop. Every byte of the buffer is read, those after the text too.
 inline size_t heldTextLength(const char* text, size_t size)
 {
+#ifdef VORNIX_VECTOR_BYTES
+    if (size == 16) {   // a name: one read, one comparison
+        __m128i bytes = _mm_loadu_si128((const __m128i*)text);
+        unsigned zeros = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
+        return zeros ? (size_t)__builtin_ctz(zeros) : 16;
+    }
+#endif
 #if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     // A byte of zeros is set where the word has a zero byte, and may be set above one (a borrow);
     // the lowest set one is exact. The two reads overlap when size is less than 16.

@@ -128,9 +128,19 @@ TEST(TextRow, IntegersTextsAndLongRows)
     rowText(&row, "cd\n");
     for (int i = 0; i < 1500; i++) rowByte(&row, 'y');
     rowField(&row, std::string(1500, 'z').c_str());   // a field across a flush
+    // Put texts that fit, don't fit beside the room kept, or don't fit the buffer at all.
+    std::string wide(1500, 'w');
+    char* out = rowSpace(&row, 100);
+    for (size_t length : { (size_t)3, (size_t)950, (size_t)1500, (size_t)2 }) {
+        out = putRowBytes(&row, out, wide.c_str(), length, 100);
+        EXPECT_GE(row.bytes + row.size - out, 100) << length;
+        *out++ = '|';
+    }
+    rowSpaceUsed(&row, out);
     writeRow(&row);
     std::string longLines = std::string(1500, 'x') + "\r\n" + std::string(1499, 'x');
-    EXPECT_EQ(streamBytes(file).substr(0, 6008),
-              "ab" + longLines + "cd\r\n" + std::string(1500, 'y') + std::string(1500, 'z'));
+    EXPECT_EQ(streamBytes(file).substr(0, 8467),
+              "ab" + longLines + "cd\r\n" + std::string(1500, 'y') + std::string(1500, 'z') + "www|" +
+                  std::string(950, 'w') + "|" + wide + "|ww|");
     fclose(file);
 }
