@@ -99,8 +99,9 @@ inline const char* findText(const char* text, const char* needle)
 }
 
 // The length of a text kept in a buffer of size bytes (4 to 16: a name, a date) that holds its
-// terminating zero: strnlen(text, size), found with two reads of the buffer's first and last 8 (or 4)
-// bytes instead of a loop. Every byte of the buffer is read, those after the text too.
+// terminating zero: strnlen(text, size), found without a loop, in one comparison of 16 bytes (a
+// name, with SSE2) or two reads of the buffer's first and last 8 (or 4) bytes. Every byte of the
+// buffer is read, those after the text too.
 inline size_t heldTextLength(const char* text, size_t size)
 {
 #ifdef VORNIX_VECTOR_BYTES
