@@ -38,6 +38,7 @@ enum {
     GAME_ROW_ROOM = sizeof(GameEntry::date) + 1 + sizeof(GameEntry::time) + 1 + 1 + ROW_INTEGER_ROOM + 1 +
                     MAX_SEATS * SEAT_ROOM + 2
 };
+static_assert((int)GAME_ROW_ROOM <= (int)TEXT_ROW_SIZE, "rowSpace makes room for at most TEXT_ROW_SIZE bytes");
 
 // The row goes in with one check of room, and one more for each of the lobby and the room, texts of
 // the header line whose length this table does not bound.

@@ -9,6 +9,7 @@
 // The longest line: the name's whole buffer, three counts and three amounts, each after a tab, and
 // the line end.
 enum { RECORD_LINE_ROOM = ID_SIZE + 3 * (1 + ROW_INTEGER_ROOM) + 3 * (1 + ROW_WHOLE_ROOM) + 2 };
+static_assert((int)RECORD_LINE_ROOM <= (int)TEXT_ROW_SIZE, "rowSpace makes room for at most TEXT_ROW_SIZE bytes");
 
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
 // Names go out as they stood in the log: a spreadsheet reads the file, not a browser. Kept as written:
