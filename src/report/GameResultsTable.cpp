@@ -30,31 +30,46 @@ int createGameTable(void)
     return table->created;
 }
 
+// The longest row but its lobby and room: the date and time with their buffers' whole sizes, the
+// rate, and the seats (a tab and the name's whole buffer, then rank, score and share, each after a
+// tab), each field after a tab, and the line end.
+enum {
+    SEAT_ROOM = 1 + ID_SIZE + 2 * (1 + ROW_INTEGER_ROOM) + 1 + ROW_WHOLE_ROOM,
+    GAME_ROW_ROOM = sizeof(GameEntry::date) + 1 + sizeof(GameEntry::time) + 1 + 1 + ROW_INTEGER_ROOM + 1 +
+                    MAX_SEATS * SEAT_ROOM + 2
+};
+static_assert((int)GAME_ROW_ROOM <= (int)TEXT_ROW_SIZE, "rowSpace makes room for at most TEXT_ROW_SIZE bytes");
+
+// The row goes in with one check of room, and one more for each of the lobby and the room, texts of
+// the header line whose length this table does not bound.
 void writeGameRow(const GameEntry* game)
 {
     FILE* stream = runOutputs[OUTPUT_GAME_RESULTS].file.stream;
     if (!stream) return;
-    rowField(&row, game->date);
-    rowByte(&row, '\t');
-    rowField(&row, game->time);
-    rowByte(&row, '\t');
-    rowField(&row, game->lobby);
-    rowByte(&row, '\t');
-    rowInteger(&row, game->rate);
-    rowByte(&row, '\t');
-    rowField(&row, game->room);
+    char* out = rowSpace(&row, GAME_ROW_ROOM);
+    out = putHeldText(out, game->date, sizeof game->date);
+    *out++ = '\t';
+    out = putHeldText(out, game->time, sizeof game->time);
+    *out++ = '\t';
+    out = putRowBytes(&row, out, game->lobby, textLength(game->lobby), GAME_ROW_ROOM);
+    *out++ = '\t';
+    out = putInteger(out, game->rate);
+    *out++ = '\t';
+    out = putRowBytes(&row, out, game->room, textLength(game->room), GAME_ROW_ROOM);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
-        rowByte(&row, '\t');
-        rowField(&row, seat->name);
-        rowByte(&row, '\t');
-        rowInteger(&row, seat->rank);
-        rowByte(&row, '\t');
-        rowInteger(&row, seat->score);
-        rowByte(&row, '\t');
-        rowWhole(&row, seat->share);
+        *out++ = '\t';
+        out = putHeldText(out, seat->name, sizeof seat->name);
+        *out++ = '\t';
+        out = putInteger(out, seat->rank);
+        *out++ = '\t';
+        out = putInteger(out, seat->score);
+        *out++ = '\t';
+        out = putWhole(out, seat->share);
     }
-    rowByte(&row, '\n');
+    *out++ = '\r';
+    *out++ = '\n';
+    rowSpaceUsed(&row, out);
 }
 
 int finishGameTable(void)

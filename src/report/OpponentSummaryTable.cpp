@@ -6,26 +6,34 @@
 #include "report/RunOutput.h"
 #include "settings/Settings.h"
 
+// The longest line: the name's whole buffer, three counts and three amounts, each after a tab, and
+// the line end.
+enum { RECORD_LINE_ROOM = ID_SIZE + 3 * (1 + ROW_INTEGER_ROOM) + 3 * (1 + ROW_WHOLE_ROOM) + 2 };
+static_assert((int)RECORD_LINE_ROOM <= (int)TEXT_ROW_SIZE, "rowSpace makes room for at most TEXT_ROW_SIZE bytes");
+
 // "%s\t%d\t%d\t%d\t%.0f\t%.0f\t%.0f\n" with the record's fields; money lost is written negated.
 // Names go out as they stood in the log: a spreadsheet reads the file, not a browser. Kept as written:
 // 勝ち数 and 負け数 are the games above and below (an equal score counts as below), and 負け金 is a
 // positive amount.
 static void writeRecordLine(TextRow* row, const OpponentRecord* r)
 {
-    rowField(row, r->name);
-    rowByte(row, '\t');
-    rowInteger(row, r->games);
-    rowByte(row, '\t');
-    rowInteger(row, r->above);
-    rowByte(row, '\t');
-    rowInteger(row, r->below);
-    rowByte(row, '\t');
-    rowWhole(row, (double)r->moneyWon);
-    rowByte(row, '\t');
-    rowWhole(row, -(double)r->moneyLost);
-    rowByte(row, '\t');
-    rowWhole(row, (double)r->balance);
-    rowByte(row, '\n');
+    char* out = rowSpace(row, RECORD_LINE_ROOM);
+    out = putHeldText(out, r->name, sizeof r->name);
+    *out++ = '\t';
+    out = putInteger(out, r->games);
+    *out++ = '\t';
+    out = putInteger(out, r->above);
+    *out++ = '\t';
+    out = putInteger(out, r->below);
+    *out++ = '\t';
+    out = putWhole(out, r->moneyWon);
+    *out++ = '\t';
+    out = putWhole(out, -r->moneyLost);
+    *out++ = '\t';
+    out = putWhole(out, r->balance);
+    *out++ = '\r';
+    *out++ = '\n';
+    rowSpaceUsed(row, out);
 }
 
 int writeOpponentSummaryTable(const uint64_t* order)

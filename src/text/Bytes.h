@@ -17,6 +17,7 @@ void mapByte(const char* bytes, size_t length, int c, uint64_t* bits);
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #define VORNIX_VECTOR_BYTES 1
+#include <emmintrin.h>
 
 // Our own forms, for the names below and for their test.
 const char* vectorFindByte(const char* bytes, int c, size_t length);
@@ -99,6 +100,47 @@ inline const char* findText(const char* text, const char* needle)
     return vectorFindText(text, needle);
 #else
     return strstr(text, needle);
+#endif
+}
+
+// The length of a text kept in a buffer of size bytes (4 to 16: a name, a date) that holds its
+// terminating zero: strnlen(text, size), found without a loop, in one comparison of 16 bytes (a
+// name, with SSE2) or two reads of the buffer's first and last 8 (or 4) bytes. Every byte of the
+// buffer is read, those after the text too.
+inline size_t heldTextLength(const char* text, size_t size)
+{
+#ifdef VORNIX_VECTOR_BYTES
+    if (size == 16) {   // a name: one read, one comparison
+        __m128i bytes = _mm_loadu_si128((const __m128i*)text);
+        unsigned zeros = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
+        return zeros ? (size_t)__builtin_ctz(zeros) : 16;
+    }
+#endif
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // A byte of zeros is set where the word has a zero byte, and may be set above one (a borrow);
+    // the lowest set one is exact. The two reads overlap when size is less than 16.
+    const uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    uint64_t first, last;
+    size_t lastAt;
+    if (size >= 8) {
+        memcpy(&first, text, 8);
+        memcpy(&last, text + size - 8, 8);
+        lastAt = size - 8;
+    } else {
+        uint32_t firstHalf, lastHalf;
+        memcpy(&firstHalf, text, 4);
+        memcpy(&lastHalf, text + size - 4, 4);
+        first = firstHalf | ~0ull << 32;
+        last = lastHalf | ~0ull << 32;
+        lastAt = size - 4;
+    }
+    uint64_t zeros = (first - ones) & ~first & highs;
+    if (zeros) return (size_t)__builtin_ctzll(zeros) / 8;
+    zeros = (last - ones) & ~last & highs;
+    return zeros ? lastAt + (size_t)__builtin_ctzll(zeros) / 8 : size;
+#else
+    const char* zero = (const char*)memchr(text, 0, size);
+    return zero ? (size_t)(zero - text) : size;
 #endif
 }
 

@@ -67,6 +67,12 @@ TEST(TextRow, WholeNumbersMatchPrintfOverTheFloatRange)
             rowText(&row, " ");
             expected += printfWhole(v) + " ";
         }
+        for (float v : { value, -value }) {
+            char* out = putWhole(rowSpace(&row, ROW_WHOLE_ROOM + 1), v);
+            *out++ = ' ';
+            rowSpaceUsed(&row, out);
+            expected += printfWhole(v) + " ";
+        }
         writeRow(&row);
     }
     std::string actual = streamBytes(file);
@@ -93,6 +99,25 @@ TEST(TextRow, IntegersTextsAndLongRows)
     EXPECT_EQ(row.length, 0u);
     EXPECT_EQ(streamBytes(file), "0\t-7\t-9223372036854775808\t9223372036854775807\r\n");
 
+    // Every count of digits, at both of its ends.
+    rewind(file);
+    startRow(&row, file);
+    std::string expected;
+    for (unsigned long long power = 1, i = 0; i < 20; i++, power *= 10) {
+        for (unsigned long long magnitude : { power - 1, power, power + 1, ULLONG_MAX - power + 1 }) {
+            char* out = putDigits(rowSpace(&row, ROW_INTEGER_ROOM + 1), magnitude);
+            *out++ = ' ';
+            rowSpaceUsed(&row, out);
+            rowInteger(&row, -(long long)(magnitude / 2));
+            rowByte(&row, ' ');
+            char text[64];
+            snprintf(text, sizeof text, "%llu %lld ", magnitude, -(long long)(magnitude / 2));
+            expected += text;
+        }
+    }
+    writeRow(&row);
+    EXPECT_EQ(streamBytes(file).substr(0, expected.size()), expected);
+
     // A row longer than the buffer is written in pieces, whole; line feeds inside texts too become
     // CR LF.
     std::string longText = std::string(1500, 'x') + "\n" + std::string(1499, 'x');
@@ -103,9 +128,19 @@ TEST(TextRow, IntegersTextsAndLongRows)
     rowText(&row, "cd\n");
     for (int i = 0; i < 1500; i++) rowByte(&row, 'y');
     rowField(&row, std::string(1500, 'z').c_str());   // a field across a flush
+    // Put texts that fit, don't fit beside the room kept, or don't fit the buffer at all.
+    std::string wide(1500, 'w');
+    char* out = rowSpace(&row, 100);
+    for (size_t length : { (size_t)3, (size_t)950, (size_t)1500, (size_t)2 }) {
+        out = putRowBytes(&row, out, wide.c_str(), length, 100);
+        EXPECT_GE(row.bytes + row.size - out, 100) << length;
+        *out++ = '|';
+    }
+    rowSpaceUsed(&row, out);
     writeRow(&row);
     std::string longLines = std::string(1500, 'x') + "\r\n" + std::string(1499, 'x');
-    EXPECT_EQ(streamBytes(file).substr(0, 6008),
-              "ab" + longLines + "cd\r\n" + std::string(1500, 'y') + std::string(1500, 'z'));
+    EXPECT_EQ(streamBytes(file).substr(0, 8467),
+              "ab" + longLines + "cd\r\n" + std::string(1500, 'y') + std::string(1500, 'z') + "www|" +
+                  std::string(950, 'w') + "|" + wide + "|ww|");
     fclose(file);
 }

@@ -55,3 +55,24 @@ TEST(Bytes, AgreeWithTheCLibrary)
 }
 
 #endif
+
+// Buffers of 4 to 16 bytes with the terminator at each place, the bytes around it chosen so that a
+// borrow of the word-wide search would show (0x01 after the zero, 0x80 and 0xFF before it), and the
+// bytes after the text zeros or not.
+TEST(Bytes, HeldTextLengthIsTheLengthBeforeTheFirstZero)
+{
+    const unsigned char fillers[] = { 0x01, 0x80, 0x81, 0xFF, 'a' };
+    for (size_t size = 4; size <= 16; size++) {
+        for (size_t zero = 0; zero < size; zero++) {
+            for (unsigned char filler : fillers) {
+                for (unsigned char after : { (unsigned char)0, (unsigned char)0x01, filler }) {
+                    char buffer[16];
+                    for (size_t i = 0; i < size; i++) buffer[i] = (char)(i < zero ? filler : after);
+                    buffer[zero] = '\0';
+                    ASSERT_EQ(heldTextLength(buffer, size), zero)
+                        << "size " << size << ", filler " << (int)filler << ", after " << (int)after;
+                }
+            }
+        }
+    }
+}
