@@ -114,7 +114,7 @@ static int readPlayerLines(const EntrySource* source, GameEntry* entry, long lon
 static NextLine findResultLine(LogReader* log, const char** found)
 {
     for (;;) {
-        const char* line = logAtEnd(log) ? NULL : nextLogLine(log);
+        const char* line = logAtEnd(log) ? NULL : nextLogLineOpening(log, '<', '>');
         if (!line) return LOG_ENDED;
         *found = line;
         if (line[0] == '<') return NEW_ENTRY;

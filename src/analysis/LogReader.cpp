@@ -218,6 +218,32 @@ const char* nextLogLineAcross(LogReader* log)
     return line;
 }
 
+// A piece that begins with a CR is the only one whose first byte text mode may change (CR LF becomes
+// LF): the bytes sought are never a CR, so the first byte in the block tells.
+const char* nextLogLineOpening(LogReader* log, char first, char second)
+{
+    for (;;) {
+        if (log->restoreAt) *log->restoreAt = log->restoreByte;
+        log->restoreAt = NULL;
+        size_t pos = log->blockPos;
+        const size_t below = log->fastBelow;
+        long long lineBreaks = log->lineBreaksRead;
+        while (pos < below && log->block[pos] != first && log->block[pos] != second) {
+            size_t at = lineFeedAfter(log, pos);
+            if (at < LOG_LINE_SIZE - 1 || (at == LOG_LINE_SIZE - 1 && log->block[pos + at - 1] == '\r')) {
+                lineBreaks++;
+                pos += at + 1;
+            } else {
+                pos += LOG_LINE_SIZE - 1;
+            }
+        }
+        log->blockPos = pos;
+        log->lineBreaksRead = lineBreaks;
+        const char* line = nextLogLine(log);
+        if (!line || line[0] == first || line[0] == second) return line;
+    }
+}
+
 int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE])
 {
     const char* line = nextLogLine(log);
@@ -239,10 +265,6 @@ int logReadFailed(const LogReader* log)
     return log->readFailed;
 }
 
-int logAtEnd(const LogReader* log)
-{
-    return log->atEnd;
-}
 
 long long logBytesRead(const LogReader* log)
 {

@@ -86,6 +86,11 @@ int readLogLine(LogReader* log, char buffer[LOG_LINE_SIZE]);
 // Inline below: the entry parser takes every line of the log through it.
 inline const char* nextLogLine(LogReader* log);
 
+// The next line whose first byte is first or second (neither a CR), as nextLogLine gives it out: the
+// lines before it are passed over without being given out, their line breaks counted. NULL when the
+// log ends first. For the lines of an entry's body, which only their first byte tells apart.
+const char* nextLogLineOpening(LogReader* log, char first, char second);
+
 // nextLogLine for a line given back or one near the end of the block (the byte its last line's
 // terminator took already put back).
 const char* nextLogLineAcross(LogReader* log);
@@ -104,7 +109,7 @@ long long logLineNumber(const LogReader* log);
 int logReadFailed(const LogReader* log);
 
 // 1 once a read has met the end of the log, 0 before.
-int logAtEnd(const LogReader* log);
+inline int logAtEnd(const LogReader* log) { return log->atEnd; }
 
 // Bytes of the log file consumed so far, and its size in bytes (-1 when unknown); for progress.
 long long logBytesRead(const LogReader* log);
