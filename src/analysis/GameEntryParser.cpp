@@ -54,7 +54,7 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     size_t length = scanPlayerLineName(line, &name);
     if (length == 0) return 0;
     keepSeatName(seat, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH,
-                 (size_t)(name - line));    *playerId = nameRunPlayerId(player, name, length);
+                 (size_t)(name - line));    *playerId = seatRunPlayerId(player, seat->name, name, length);
     return 1;
 }
 
@@ -167,6 +167,7 @@ static int findHeaderMarks(const char* header, size_t* colon, ptrdiff_t* close, 
     *close = *open = -1;
     for (size_t i = 0;; i++) {
         unsigned char c = (unsigned char)header[i];
+        if (c > ')' && c != first) continue;   // most bytes: none of those sought
         if (c == '\0') return 0;
         if (c == first && (unsigned char)header[i + 1] == second) {
             *colon = i;

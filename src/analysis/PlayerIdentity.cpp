@@ -4,6 +4,7 @@
 
 void setPlayerIdentity(PlayerIdentity* player, const char* id)
 {
+    memset(player->ids[0], 0, sizeof player->ids[0]);
     copyText(player->ids[0], sizeof player->ids[0], id);
     player->count = 1;
 }
@@ -11,6 +12,7 @@ void setPlayerIdentity(PlayerIdentity* player, const char* id)
 int addPlayerId(PlayerIdentity* player, const char* id)
 {
     if (player->count >= PLAYER_IDS) return 0;
+    memset(player->ids[player->count], 0, sizeof player->ids[0]);
     copyText(player->ids[player->count], sizeof player->ids[0], id);
     player->count++;
     return 1;

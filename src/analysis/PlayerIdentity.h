@@ -13,7 +13,7 @@ enum {
 };
 
 struct PlayerIdentity {
-    char ids[PLAYER_IDS][ID_SIZE];   // each at most 15 bytes, code page 932
+    char ids[PLAYER_IDS][ID_SIZE];   // each at most 15 bytes, code page 932, zeros after it
     int count;                       // IDs in use
 };
 
@@ -39,6 +39,19 @@ size_t scanPlayerLineName(const char* line, const char** name);
 // bytes equals the run's first 12 bytes (the name as the seat keeps it), a longer ID (13 to 15 bytes)
 // the whole run. Returns the index of the first ID that matches; -1 for none or an empty run.
 int nameRunPlayerId(const PlayerIdentity* player, const char* name, size_t length);
+
+// nameRunPlayerId for a run whose first 12 bytes (or fewer) a seat keeps in kept, zeros after them:
+// an ID of at most 12 bytes is then compared with kept as two words.
+inline int seatRunPlayerId(const PlayerIdentity* player, const char kept[ID_SIZE], const char* name,
+                           size_t length)
+{
+    for (int i = 0; i < player->count; i++) {
+        const char* id = player->ids[i];
+        if (id[SEAT_NAME_LENGTH] == '\0' ? sameName(kept, id) : nameRunPlayerId(player, name, length) == i)
+            return i;
+    }
+    return -1;
+}
 
 // 1 when nameRunPlayerId finds one of the player's IDs.
 inline int nameRunIsPlayer(const PlayerIdentity* player, const char* name, size_t length)

@@ -20,6 +20,7 @@ int readDecimalText(const char* text, const char** end);
 inline int readShortInteger(const char* text, const char** end, int* value)
 {
     const char* p = text;
+    while (*p == ' ') p++;   // the log's numbers stand right-aligned in spaces
     while (*p == ' ' || (unsigned)(*p - '\t') <= '\r' - '\t') p++;
     int negative = *p == '-';
     if (*p == '+' || *p == '-') p++;
