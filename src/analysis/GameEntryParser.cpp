@@ -51,7 +51,7 @@ static void keepSeatName(Seat* seat, const char* name, size_t length, size_t at)
 static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* seat, int* playerId)
 {
     const char* name;
-    size_t length = scanPlayerLineName(line, &name);
+    size_t length = scanReadablePlayerLineName(line, LOG_LINE_SIZE, &name);
     if (length == 0) return 0;
     keepSeatName(seat, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH,
                  (size_t)(name - line));    *playerId = seatRunPlayerId(player, seat->name, name, length);

@@ -1,5 +1,7 @@
 #include "analysis/PlayerIdentity.h"
 
+#include "text/Bytes.h"
+
 #include <string.h>
 
 void setPlayerIdentity(PlayerIdentity* player, const char* id)
@@ -57,6 +59,17 @@ size_t scanPlayerLineName(const char* line, const char** name)
     while (isWhiteSpace((unsigned char)*start)) start++;
     size_t length = 0;
     while (isNameByte((unsigned char)start[length])) length++;
+    *name = start;
+    return length;
+}
+
+size_t scanReadablePlayerLineName(const char* line, size_t readable, const char** name)
+{
+    if (line[0] != '#') return 0;
+    const char* start = line + 1;
+    while (isWhiteSpace((unsigned char)*start)) start++;
+    size_t length = start + 16 <= line + readable ? spanAboveSpace16(start) : 0;
+    while (isNameByte((unsigned char)start[length])) length++;   // the rest: a control byte is a name's
     *name = start;
     return length;
 }

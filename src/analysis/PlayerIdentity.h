@@ -35,6 +35,10 @@ inline const char* playerDisplayId(const PlayerIdentity* player) { return player
 // Returns its length with *name at its start; 0 for a line without "#" or without a name.
 size_t scanPlayerLineName(const char* line, const char** name);
 
+// The same for a line of at least readable bytes (a line of the log: LOG_LINE_SIZE), most of its
+// name then measured at once.
+size_t scanReadablePlayerLineName(const char* line, size_t readable, const char** name);
+
 // Which of the player's IDs a name run of length bytes (scanPlayerLineName) is: an ID of at most 12
 // bytes equals the run's first 12 bytes (the name as the seat keeps it), a longer ID (13 to 15 bytes)
 // the whole run. Returns the index of the first ID that matches; -1 for none or an empty run.

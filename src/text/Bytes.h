@@ -103,6 +103,22 @@ inline const char* findText(const char* text, const char* needle)
 #endif
 }
 
+// The bytes at the start of text that are above space (0x21 to 0xFF), at most 16: those of a name,
+// in one comparison. 16 bytes must be readable at text.
+inline size_t spanAboveSpace16(const char* text)
+{
+#ifdef VORNIX_VECTOR_BYTES
+    __m128i bytes = _mm_loadu_si128((const __m128i*)text);
+    __m128i lowest = _mm_min_epu8(bytes, _mm_set1_epi8(' '));
+    unsigned notAbove = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(lowest, bytes));
+    return (size_t)__builtin_ctz(notAbove | 0x10000u);
+#else
+    size_t length = 0;
+    while (length < 16 && (unsigned char)text[length] > ' ') length++;
+    return length;
+#endif
+}
+
 // The length of a text kept in a buffer of size bytes (4 to 16: a name, a date) that holds its
 // terminating zero: strnlen(text, size), found without a loop, in one comparison of 16 bytes (a
 // name, with SSE2) or two reads of the buffer's first and last 8 (or 4) bytes. Every byte of the
