@@ -35,7 +35,9 @@ TEST(Bytes, AgreeWithTheCLibrary)
             ASSERT_EQ(vectorTextLength(text), strlen(text));
             size_t above = 0;   // the bytes above space the name scan takes at once
             while (above < 16 && above < length && (unsigned char)text[above] > ' ') above++;
-            if (length >= 16) ASSERT_EQ(spanAboveSpace16(text), above);
+            if (length >= 16) {
+                ASSERT_EQ(spanAboveSpace16(text), above);
+            }
             for (const char* stops : { "", "\n", "\r\n", "ab\n\x81", "ab\r\n\x46" })
                 ASSERT_EQ(vectorSpanUntil(text, stops), strcspn(text, stops));
             for (const char* needle : { "", "a", "\x81\x46", "ab\n", "zz" })
