@@ -14,9 +14,13 @@ enum { MAX_RATE = 20000 };
 enum NextLine { LOG_ENDED, NEW_ENTRY, RESULT_LINE };
 
 // Bytes from..to (inclusive) of a line whose bytes before its line break or end are length.
-static void copyColumns(char* out, size_t size, const char* line, size_t length, size_t from, size_t to)
+static inline void copyColumns(char* out, size_t size, const char* line, size_t length, size_t from, size_t to)
 {
-    if (length > to + 1) length = to + 1;
+    if (length > to) {   // the usual line: the columns whole, in a copy of fixed size
+        memcpy(out, line + from, to - from + 1);
+        out[to - from + 1] = '\0';
+        return;
+    }
     if (length <= from) {
         out[0] = '\0';
         return;
@@ -122,6 +126,15 @@ static NextLine findResultLine(LogReader* log, const char** found)
     }
 }
 
+// A rank of the result line: nearly always one digit and a space, read as readDecimal would.
+static inline int readRank(const char* text)
+{
+    char after = text[1];
+    int plain = (unsigned)(text[0] - '0') <= 9 && (unsigned)(after - '0') > 9 && after != '.' && after != 'e' &&
+                after != 'E';
+    return plain ? text[0] - '0' : readDecimal(text, NULL);
+}
+
 // Ranks and scores from the result line, the log's line resultLine. Returns ENTRY_COMPLETE, or
 // ENTRY_BROKEN for a line too short for a seat or scores that do not sum to 0.
 static int readResults(const char* line, long long resultLine, GameEntry* entry)
@@ -130,7 +143,7 @@ static int readResults(const char* line, long long resultLine, GameEntry* entry)
     long long sum = 0;
     for (int i = 0; i < entry->seatCount; i++) {
         if (length - 1 < 10 * i + 5) return broken(entry, MESSAGE_MALFORMED_ENTRY, resultLine);
-        entry->seats[i].rank = readDecimal(line + 1 + 10 * i, NULL);
+        entry->seats[i].rank = readRank(line + 1 + 10 * i);
         entry->seats[i].score = readDecimal(line + 5 + 10 * i, NULL);
         sum += entry->seats[i].score;
     }
@@ -159,22 +172,39 @@ static long long readRate(const char* rateText, char gameLength, int* malformed)
     return rate;
 }
 
-// The header's parts as findLobby cuts them, in one walk up to the first "：": where that colon is,
-// and the first ")" and the first "(" before it (-1 for none). Returns 0 when there is no colon.
-static int findHeaderMarks(const char* header, size_t* colon, ptrdiff_t* close, ptrdiff_t* open)
+// What the header's byte at i is to findHeaderMarks: 1 the end (*found set: 1 for the colon, 0 for
+// the terminating zero), 0 go on (a "(" or ")" noted).
+static inline int headerMark(const char* header, size_t i, size_t* colon, ptrdiff_t* close, ptrdiff_t* open,
+                             int* found)
 {
-    const unsigned char first = (unsigned char)"："[0], second = (unsigned char)"："[1];
+    const char first = "："[0], second = "："[1];
+    char c = header[i];
+    if (c == '\0' || (c == first && header[i + 1] == second)) {
+        *colon = i;
+        *found = c != '\0';
+        return 1;
+    }
+    if (c == ')' && *close < 0) *close = (ptrdiff_t)i;
+    if (c == '(' && *open < 0) *open = (ptrdiff_t)i;
+    return 0;
+}
+
+// The header's parts as findLobby cuts them, in one walk up to the first "：": where that colon is,
+// and the first ")" and the first "(" before it (-1 for none). Returns 0 when there is no colon. The
+// first `readable` bytes of header (0 or more) are looked at sixteen at a time.
+static int findHeaderMarks(const char* header, size_t readable, size_t* colon, ptrdiff_t* close, ptrdiff_t* open)
+{
     *close = *open = -1;
-    for (size_t i = 0;; i++) {
+    int found;
+    size_t i = 0;
+    for (; i + 16 <= readable; i += 16) {
+        for (unsigned marks = findAmong16(header + i, '\0', '(', ')', "："[0]); marks; marks &= marks - 1)
+            if (headerMark(header, i + (size_t)__builtin_ctz(marks), colon, close, open, &found)) return found;
+    }
+    for (;; i++) {
         unsigned char c = (unsigned char)header[i];
-        if (c > ')' && c != first) continue;   // most bytes: none of those sought
-        if (c == '\0') return 0;
-        if (c == first && (unsigned char)header[i + 1] == second) {
-            *colon = i;
-            return 1;
-        }
-        if (c == ')' && *close < 0) *close = (ptrdiff_t)i;
-        if (c == '(' && *open < 0) *open = (ptrdiff_t)i;
+        if (c > ')' && c != (unsigned char)"："[0]) continue;   // most bytes: none of those sought
+        if (headerMark(header, i, colon, close, open, &found)) return found;
     }
 }
 
@@ -194,16 +224,17 @@ int findLobby(const char* headerText, size_t* length)
 {
     size_t colon;
     ptrdiff_t close, open;
-    return findHeaderMarks(headerText, &colon, &close, &open) && lobbyFromMarks(colon, close, open, length);
+    return findHeaderMarks(headerText, 0, &colon, &close, &open) && lobbyFromMarks(colon, close, open, length);
 }
 
 // Splits the header text in place into lobby, rate and room (cut where findLobby says). Sets
-// *malformed for a header that can't be split or a "/" without the selected marker.
+// *malformed for a header that can't be split or a "/" without the selected marker. LOG_LINE_SIZE - 1
+// bytes can be read at header (readGameEntry's header text).
 static long long splitHeader(char* header, GameEntry* entry, int* malformed)
 {
     size_t lobbyLength, colonAt;
     ptrdiff_t closeAt, openAt;
-    if (!findHeaderMarks(header, &colonAt, &closeAt, &openAt) ||
+    if (!findHeaderMarks(header, LOG_LINE_SIZE - 1, &colonAt, &closeAt, &openAt) ||
         !lobbyFromMarks(colonAt, closeAt, openAt, &lobbyLength)) {
         *malformed = 1;
         return 0;

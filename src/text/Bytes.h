@@ -103,6 +103,22 @@ inline const char* findText(const char* text, const char* needle)
 #endif
 }
 
+// Where the 16 bytes at text are a, b, c or d: bit i set when text[i] is one of them.
+inline unsigned findAmong16(const char* text, char a, char b, char c, char d)
+{
+#ifdef VORNIX_VECTOR_BYTES
+    __m128i bytes = _mm_loadu_si128((const __m128i*)text);
+    __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)), _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))),
+                                 _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)), _mm_cmpeq_epi8(bytes, _mm_set1_epi8(d))));
+    return (unsigned)_mm_movemask_epi8(found);
+#else
+    unsigned found = 0;
+    for (int i = 0; i < 16; i++)
+        if (text[i] == a || text[i] == b || text[i] == c || text[i] == d) found |= 1u << i;
+    return found;
+#endif
+}
+
 // The bytes at the start of text that are above space (0x21 to 0xFF), at most 16: those of a name,
 // in one comparison. 16 bytes must be readable at text.
 inline size_t spanAboveSpace16(const char* text)
