@@ -123,11 +123,11 @@ inline size_t lineFeedAfter(const LogReader* log, size_t pos)
     size_t word = pos / 64;
     uint64_t bits = log->lineFeeds[word] >> (pos % 64);
     size_t base = 0;   // the offset from pos of the bits' lowest one
-    while (!bits && base < LOG_LINE_SIZE) {
+    while (!bits) {
         base += base ? 64 : 64 - pos % 64;
+        if (base >= LOG_LINE_SIZE) return LOG_LINE_SIZE;   // the next word may lie past the map
         bits = log->lineFeeds[++word];
     }
-    if (!bits) return LOG_LINE_SIZE;
     size_t at = base + (size_t)__builtin_ctzll(bits);
     return at < LOG_LINE_SIZE ? at : (size_t)LOG_LINE_SIZE;
 }
