@@ -45,19 +45,27 @@ void clearOpponentTable(OpponentTable* table)
     clearNameIndex(&table->index);
 }
 
-int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint32_t hash)
+// Appends a zeroed record named name (kept as a seat keeps it) and returns its index; growing the
+// storage builds the index anew (*grown is then 1).
+static int appendRecord(OpponentTable* table, const char name[ID_SIZE], int* grown)
 {
-    size_t slot = table->index.slots ? findSlot(table, name, hash) : 0;
-    if (table->index.slots && nameSlotItem(&table->index, slot) >= 0) return nameSlotItem(&table->index, slot);
     int index = table->lastUsed + 1;
-    if (index == table->capacity) {
-        growTable(table);
-        slot = findSlot(table, name, hash);   // growing built the index anew
-    }
+    *grown = index == table->capacity;
+    if (*grown) growTable(table);
     table->lastUsed = index;
     OpponentRecord* record = &table->records[index];
     memset(record, 0, sizeof *record);
     memcpy(record->name, name, sizeof record->name);
+    return index;
+}
+
+int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint32_t hash)
+{
+    size_t slot = table->index.slots ? findSlot(table, name, hash) : 0;
+    if (table->index.slots && nameSlotItem(&table->index, slot) >= 0) return nameSlotItem(&table->index, slot);
+    int grown;
+    int index = appendRecord(table, name, &grown);
+    if (grown) slot = findSlot(table, name, hash);
     enterName(&table->index, slot, hash, index);
     return index;
 }
@@ -66,17 +74,13 @@ int findOrAddOpponent(OpponentTable* table, const char* name)
 {
     char key[ID_SIZE] = {0};
     size_t length = copyLogText(key, sizeof key, name);
-    if (name[length] == '\0') return findOrAddNamedOpponent(table, key, nameHash(key));
+    uint32_t hash = nameHash(key);
+    if (name[length] == '\0') return findOrAddNamedOpponent(table, key, hash);
     // A name too long for a record matches none: it gets a record of its own, cut to fit, which the
     // index does not hold when it holds the cut name already (that one keeps its first record, as a
     // scan in insertion order would find it).
-    uint32_t hash = nameHash(key);
-    int index = table->lastUsed + 1;
-    if (index == table->capacity) growTable(table);
-    table->lastUsed = index;
-    OpponentRecord* record = &table->records[index];
-    memset(record, 0, sizeof *record);
-    memcpy(record->name, key, sizeof record->name);
+    int grown;
+    int index = appendRecord(table, key, &grown);
     size_t slot = findSlot(table, key, hash);
     if (nameSlotItem(&table->index, slot) < 0) enterName(&table->index, slot, hash, index);
     return index;
@@ -90,8 +94,7 @@ void prefetchOpponent(const OpponentTable* table, uint32_t hash)
 // Adds the game with the seat to that opponent's record; s is the player's score.
 static void countOpponent(OpponentTable* table, const Seat* seat, int s)
 {
-    // may move the storage: take the address after it
-    int index = findOrAddNamedOpponent(table, seat->name, seat->nameHash);
+    int index = findOrAddNamedOpponent(table, seat->name, seat->nameHash);   // may move the storage
     OpponentRecord* record = &table->records[index];
     record->games++;
     if (seat->share > 0.0f) {
