@@ -58,7 +58,8 @@ static int readPlayerLine(const PlayerIdentity* player, const char* line, Seat* 
     size_t length = scanReadablePlayerLineName(line, LOG_LINE_SIZE, &name);
     if (length == 0) return 0;
     keepSeatName(seat, name, length < (size_t)SEAT_NAME_LENGTH ? length : (size_t)SEAT_NAME_LENGTH,
-                 (size_t)(name - line));    *playerId = seatRunPlayerId(player, seat->name, name, length);
+                 (size_t)(name - line));
+    *playerId = seatRunPlayerId(player, seat->name, name, length);
     return 1;
 }
 

@@ -76,7 +76,8 @@ inline int entrySeatsTwoPlayerIds(const GameEntry* game)
 }
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
-// text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader). Each entry is read with its own
+// text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader);
+// LOG_LINE_SIZE - 1 bytes can be read at it (it is looked at sixteen bytes at a time). Each entry is read with its own
 // seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
 // player lines are checked in every entry, the result line, the sum and the rate only in one that
 // seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
