@@ -77,13 +77,14 @@ inline int entrySeatsTwoPlayerIds(const GameEntry* game)
 
 // Reads the entry whose header line's text (after the "<", line break included) is headerText; the
 // text may be cut in place, and entry->lobby and room point into it (or into source->spareHeader);
-// LOG_LINE_SIZE - 1 bytes can be read at it (it is looked at sixteen bytes at a time). Each entry is read with its own
-// seats: up to four player lines, three when the fourth begins with "=". Returns an EntryRead. The
-// player lines are checked in every entry, the result line, the sum and the rate only in one that
-// seats the player; a failed check returns ENTRY_BROKEN at once, the log then being read up to the
-// failing player line or the result line, except that a header line standing for a player line is
-// given back to be read again as the next entry's (entry->cutAtHeader). headerLine is the header
-// line's number (logLineNumber). The lines come from source->log, the player is source->player.
+// LOG_LINE_SIZE - 1 bytes can be read at it (it is looked at sixteen bytes at a time). Each entry is
+// read with its own seats: up to four player lines, three when the fourth begins with "=". Returns
+// an EntryRead. The player lines are checked in every entry, the result line, the sum and the rate
+// only in one that seats the player; a failed check returns ENTRY_BROKEN at once, the log then being
+// read up to the failing player line or the result line, except that a header line standing for a
+// player line is given back to be read again as the next entry's (entry->cutAtHeader). headerLine is
+// the header line's number (logLineNumber). The lines come from source->log, the player is
+// source->player.
 int readGameEntry(const EntrySource* source, char* headerText, long long headerLine, GameEntry* entry);
 
 // Finds the lobby at the start of a header text as readGameEntry cuts it: the bytes before the first
