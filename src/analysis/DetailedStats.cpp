@@ -46,11 +46,6 @@ static void addToSums(ConditionSums* sums, int rank, int score, double money)
     sums->money += money;
 }
 
-static int isLobby(const LobbySums* row, unsigned hash, const char* lobby)
-{
-    return row->hash == hash && strcmp(row->lobby, lobby) == 0;
-}
-
 // Whether row item of the kind's lobbies (table) is the lobby text key.
 static int isLobbyRow(const void* table, int item, const void* key)
 {
@@ -97,9 +92,11 @@ static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const c
 // previous game's is tried first.
 static ConditionSums* lobbySums(KindDetails* details, const char* lobby)
 {
-    unsigned hash = textHash(lobby);
-    if (details->lobbyCount > 0 && isLobby(&details->lobbies[details->latestLobby], hash, lobby))
-        return &details->lobbies[details->latestLobby].sums;
+    unsigned hash = textWordsHash(lobby, strlen(lobby));
+    if (details->lobbyCount > 0) {
+        LobbySums* latest = &details->lobbies[details->latestLobby];
+        if (latest->hash == hash && strcmp(latest->lobby, lobby) == 0) return &latest->sums;
+    }
     if (!details->lobbyIndex.slots && !fitNameIndex(&details->lobbyIndex, FIRST_LOBBY_INDEX_SIZE))
         fatalError("%s", MESSAGE_OUT_OF_MEMORY);
     size_t slot = findNameSlot(&details->lobbyIndex, hash, isLobbyRow, details, lobby);

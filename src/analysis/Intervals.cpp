@@ -6,14 +6,6 @@
 
 const double Z95 = 1.96;
 
-void addToMoments(Moments* moments, double value)
-{
-    moments->count++;
-    double delta = value - moments->mean;
-    moments->mean += delta / moments->count;
-    moments->squares += delta * (value - moments->mean);
-}
-
 double sampleVariance(const Moments* moments)
 {
     if (moments->count < 2) return 0.0;

@@ -16,7 +16,13 @@ extern const double Z95;
 enum { MIN_INTERVAL_GAMES = 10 };   // fewer games get no interval of a mean
 
 // Adds one value to moments.
-void addToMoments(Moments* moments, double value);
+inline void addToMoments(Moments* moments, double value)
+{
+    moments->count++;
+    double delta = value - moments->mean;
+    moments->mean += delta / moments->count;
+    moments->squares += delta * (value - moments->mean);
+}
 
 // The sample variance (divided by count - 1); 0 with fewer than 2 values.
 double sampleVariance(const Moments* moments);

@@ -26,7 +26,11 @@ void clearMonthlySummary(MonthlySummary* summary)
 void cutMonthKey(char key[MONTH_KEY_SIZE], const char* date)
 {
     memset(key, 0, MONTH_KEY_SIZE);
-    copyText(key, MONTH_KEY_SIZE, date);   // whole characters only
+    // The usual date: its first 7 bytes ASCII, so the cut falls right after them.
+    int ascii = 0;
+    while (ascii < MONTH_KEY_SIZE - 1 && date[ascii] != '\0' && (unsigned char)date[ascii] < 0x80) ascii++;
+    if (ascii == MONTH_KEY_SIZE - 1) memcpy(key, date, MONTH_KEY_SIZE - 1);
+    else copyText(key, MONTH_KEY_SIZE, date);   // whole characters only
 }
 
 // Keys are compared as their whole 8 bytes, zero after the text (the rows and the keys looked up
