@@ -24,7 +24,7 @@ static void periodWords(char* part, size_t size)
 static int inLobbies(const GameEntry* game)
 {
     if (!settings.lobbies[0]) return 1;
-    return game->lobby && listHoldsItem(settings.lobbies, game->lobby, strlen(game->lobby));
+    return game->lobby && listHoldsItem(settings.lobbies, game->lobby, entryLobbyLength(game));
 }
 
 // "ロビー：" and the lobbies of the list joined by "・".

@@ -90,9 +90,9 @@ static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const c
 
 // The sums of the lobby's row, made at its first game. The log mostly repeats its lobbies, so the
 // previous game's is tried first.
-static ConditionSums* lobbySums(KindDetails* details, const char* lobby)
+static ConditionSums* lobbySums(KindDetails* details, const char* lobby, size_t length)
 {
-    unsigned hash = textWordsHash(lobby, strlen(lobby));
+    unsigned hash = textWordsHash(lobby, length);
     if (details->lobbyCount > 0) {
         LobbySums* latest = &details->lobbies[details->latestLobby];
         if (latest->hash == hash && strcmp(latest->lobby, lobby) == 0) return &latest->sums;
@@ -117,14 +117,13 @@ static ConditionSums* rateSums(KindDetails* details, int rate)
 void addGameToDetails(DetailedStats* stats, const GameEntry* game)
 {
     KindDetails* details = &stats->kinds[gameKind(game->seatCount)];
-    double money = 0.0;
-    for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
+    double money = game->money;
     const Seat* player = &game->seats[game->playerSeat];
     ConditionSums* rows[] = {
         &stats->total,
         &details->total,
         &details->byLength[game->gameLength == '0' ? 0 : 1],
-        lobbySums(details, game->lobby),
+        lobbySums(details, game->lobby, entryLobbyLength(game)),
         rateSums(details, game->rate),
         &details->byHour[hourBand(game->time)],
     };

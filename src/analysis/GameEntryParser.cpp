@@ -244,10 +244,13 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
     char* room = colon + 2;
     size_t roomLength = textLength(room);
     // The line break and the byte before it are not part of the room.
-    room[roomLength >= 2 ? roomLength - 2 : 0] = '\0';
+    roomLength = roomLength >= 2 ? roomLength - 2 : 0;
+    room[roomLength] = '\0';
     *colon = '\0';
     entry->room = room;
+    entry->roomLength = (unsigned char)roomLength;
     entry->lobby = header;
+    entry->lobbyLength = (unsigned char)lobbyLength;   // the colon's place when there is no rate
     if (closeAt < 0) return 0;
     header[closeAt] = '\0';
     header[lobbyLength] = '\0';
@@ -274,6 +277,7 @@ static int notSeated(char* header, GameEntry* entry)
     if (findLobby(header, &lobbyLength)) {
         header[lobbyLength] = '\0';
         entry->lobby = header;
+        entry->lobbyLength = (unsigned char)lobbyLength;
     }
     return ENTRY_NOT_SEATED;
 }

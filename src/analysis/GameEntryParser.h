@@ -6,6 +6,8 @@
 
 #include "text/Text.h"
 
+#include <string.h>
+
 struct LogReader;
 struct PlayerIdentity;
 
@@ -25,6 +27,8 @@ struct GameEntry {
     char gameLength;          // flag line, byte 1: '0' selects the rate marked "東"
     char date[11];            // date line, bytes 1 to 10
     char time[6];             // date line, bytes 12 to 16
+    unsigned char lobbyLength;  // the bytes of lobby and of room as the entry was read; 0 in an
+    unsigned char roomLength;   // entry made otherwise, which is then measured (entryLobbyLength)
     const char* lobby;        // in the header text handed to readGameEntry
     const char* room;         // in the header text handed to readGameEntry
     int rate;                 // 0 to 20000
@@ -39,7 +43,19 @@ struct GameEntry {
     long long cutAtHeader;    // a broken entry cut short by the header line of the next, which
                               // stood for a player line and was given back (unreadLogLine): its own
                               // header line's number; 0 for any other entry
+    double money;             // the player's: the seats' shares added in seat order, in double,
+                              // set with them (computeMoneyShares)
 };
+
+// The bytes of the entry's lobby (none when it has no lobby) and of its room.
+inline size_t entryLobbyLength(const GameEntry* game)
+{
+    return game->lobbyLength ? game->lobbyLength : game->lobby ? strlen(game->lobby) : 0;
+}
+inline size_t entryRoomLength(const GameEntry* game)
+{
+    return game->roomLength ? game->roomLength : game->room ? strlen(game->room) : 0;
+}
 
 // What readGameEntry found.
 enum EntryRead {

@@ -1,9 +1,10 @@
 #ifndef VORNIX_LATESTGAMES_H
 #define VORNIX_LATESTGAMES_H
 // The player's latest accepted games, for the report's list of them: a ring of the last 20, each
-// with what the list shows. Fed only while settings.details is on; its size is fixed.
+// made into what the list shows when it is listed. Fed only while settings.details is on; its size
+// is fixed.
 
-#include "analysis/GameEntryParser.h"   // MAX_SEATS
+#include "analysis/GameEntryParser.h"
 
 enum {
     LATEST_GAMES = 20,       // games listed, the newest
@@ -22,9 +23,13 @@ struct LatestGame {
     char opponents[MAX_SEATS - 1][ID_SIZE];   // the other seats' names, in seat order
 };
 
+// The ring keeps each game as it was read, in one copy of the entry and its lobby's text (a game a
+// row is made of only for the 20 listed, when asked).
 struct LatestGames {
-    LatestGame ring[LATEST_GAMES];   // game n at slot (n - 1) % 20
-    int games;                       // games added
+    GameEntry ring[LATEST_GAMES];                   // game n at slot (n - 1) % 20; its lobby and
+                                                    // room pointers are not to be used
+    char lobbies[LATEST_GAMES][LATEST_LOBBY_SIZE];  // the lobby of the entry in the same slot
+    int games;                                      // games added
 };
 
 // Empties the list.
@@ -36,7 +41,7 @@ void addToLatestGames(LatestGames* latest, const GameEntry* game);
 // The number of games the list holds: games added, at most LATEST_GAMES.
 int latestGameCount(const LatestGames* latest);
 
-// The game newest places back (0 is the last game added, up to latestGameCount - 1).
-const LatestGame* latestGame(const LatestGames* latest, int newest);
+// The game newest places back (0 is the last game added, up to latestGameCount - 1), made into *row.
+void readLatestGame(const LatestGames* latest, int newest, LatestGame* row);
 
 #endif

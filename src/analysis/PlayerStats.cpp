@@ -65,6 +65,7 @@ void computeMoneyShares(GameEntry* game)
         seats[i].share = 0.0f;
         if (seats[i].score > 0) positiveSum += seats[i].score;
     }
+    game->money = 0.0;
     if (game->rate == 0 || positiveSum == 0) return;
     double lost = s < 0 ? -(double)s : (double)s;
     for (int i = 0; i < game->seatCount; i++) {
@@ -72,6 +73,7 @@ void computeMoneyShares(GameEntry* game)
         if (opposite)
             seats[i].share = (float)(-((double)game->rate * lost * (double)seats[i].score) / (double)positiveSum);
     }
+    for (int i = 0; i < game->seatCount; i++) game->money += seats[i].share;
 }
 
 void addGameToTotals(PlayerTotals* totals, RecentResults* recent, const GameEntry* game)

@@ -14,8 +14,7 @@ void clearTrends(MonthlySummary* months, TrendSeries* series, TrendSeries kindSe
 void addGameToTrends(MonthlySummary* months, TrendSeries* series, TrendSeries kindSeries[GAME_KINDS],
                      const GameEntry* game)
 {
-    double money = 0.0;
-    for (int i = 0; i < game->seatCount; i++) money += game->seats[i].share;
+    double money = game->money;
     const Seat* player = &game->seats[game->playerSeat];
     int kind = gameKind(game->seatCount);
     addGameToMonth(months, game->date, kind, player->rank, player->score, money);

@@ -51,11 +51,11 @@ void writeGameRow(const GameEntry* game)
     *out++ = '\t';
     out = putHeldText(out, game->time, sizeof game->time);
     *out++ = '\t';
-    out = putRowBytes(&row, out, game->lobby, textLength(game->lobby), GAME_ROW_ROOM);
+    out = putRowBytes(&row, out, game->lobby, entryLobbyLength(game), GAME_ROW_ROOM);
     *out++ = '\t';
     out = putInteger(out, game->rate);
     *out++ = '\t';
-    out = putRowBytes(&row, out, game->room, textLength(game->room), GAME_ROW_ROOM);
+    out = putRowBytes(&row, out, game->room, entryRoomLength(game), GAME_ROW_ROOM);
     for (int i = 0; i < game->seatCount; i++) {
         const Seat* seat = &game->seats[i];
         *out++ = '\t';

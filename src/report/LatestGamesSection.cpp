@@ -61,6 +61,10 @@ void writeLatestGamesSection(void)
     writePlayedIdCell(0, 1);
     reportPrintf("<td class=\"center\" colspan=\"2\">順位・得点</td>"
                  "<td class=\"center\">収支</td><td class=\"id\">対戦相手</td></tr>\n");
-    for (int i = 0; i < shown; i++) writeGame(latestGame(latest, i));
+    for (int i = 0; i < shown; i++) {
+        LatestGame game;
+        readLatestGame(latest, i, &game);
+        writeGame(&game);
+    }
     reportPrintf("</table>\n</div>\n");
 }
