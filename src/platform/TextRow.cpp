@@ -1,5 +1,7 @@
 #include "platform/TextRow.h"
 
+#include "platform/platform.h"
+
 #include <math.h>
 #include <string.h>
 
@@ -14,6 +16,7 @@ void startRowsIn(TextRow* row, FILE* file, char* buffer, size_t size)
     row->bytes = buffer;
     row->size = size;
     row->length = 0;
+    row->unsynced = 0;
 }
 
 // Appends bytes that hold no line feed, as they are.
@@ -155,9 +158,18 @@ void rowWhole(TextRow* row, double value)
     if (length > 0) appendRaw(row, text, (size_t)length < sizeof text ? (size_t)length : sizeof text - 1);
 }
 
+// A table of many megabytes goes to the disk while the log is still read, a few megabytes at a time,
+// so that its sync before the rename does not wait for all of it at the end.
+enum { WRITEBACK_STEP = 4 * 1024 * 1024 };
+
 int writeRow(TextRow* row)
 {
     int ok = fwrite(row->bytes, 1, row->length, row->file) == row->length;
+    row->unsynced += row->length;
     row->length = 0;
+    if (row->unsynced >= WRITEBACK_STEP) {
+        startFileWriteback(row->file);
+        row->unsynced = 0;
+    }
     return ok;
 }

@@ -21,6 +21,7 @@ struct TextRow {
                                // or a caller's buffer for many rows
     size_t size;               // bytes of that buffer
     size_t length;             // bytes in use
+    size_t unsynced;           // bytes written since the disk was last asked to take them
     char own[TEXT_ROW_SIZE];   // the buffer of a single row
 };
 

@@ -78,6 +78,11 @@ int replaceFile(const char* from, const char* to);
 // Flushes the stream and forces its content to the disk. Returns 1 on success, 0 on failure.
 int syncFile(FILE* file);
 
+// Starts writing what the file holds so far to the disk, without waiting for it: a large table's
+// syncFile then has little left to wait for. A hint only (nothing happens where the system has no
+// such call; a failure shows in syncFile).
+void startFileWriteback(FILE* file);
+
 // Deletes a file. Returns 1 on success, 0 on failure.
 int removeFile(const char* name);
 

@@ -86,6 +86,15 @@ int syncFile(FILE* file)
     return fflush(file) == 0 && fsync(fileno(file)) == 0;
 }
 
+void startFileWriteback(FILE* file)
+{
+#ifdef __linux__
+    sync_file_range(fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)file;
+#endif
+}
+
 int removeFile(const char* name)
 {
     // unlink, not remove: like DeleteFileA, this never deletes a directory.

@@ -103,6 +103,11 @@ int syncFile(FILE* file)
     return fflush(file) == 0 && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
 }
 
+void startFileWriteback(FILE*)
+{
+    // Windows has no call that starts writing a file back without waiting for it.
+}
+
 int removeFile(const char* name)
 {
     return DeleteFileA(name) != 0;
