@@ -81,7 +81,8 @@ end_program
 note "a broken log answered both ways; the line followed the options; no games and a missing log named"
 
 # Every option on, so that the log is read twice; the watcher sees changes the other calls would miss.
-"$NATIVE_BUILD/tests/tools/vornix-loggen" --seed 3 --size-mb 100 --player "$ID" "$logs/large.txt" >/dev/null ||
+# The line is redrawn every 150 ms: the log is large enough for a run to last several of them.
+"$NATIVE_BUILD/tests/tools/vornix-loggen" --seed 3 --size-mb 300 --player "$ID" "$logs/large.txt" >/dev/null ||
     fail "vornix-loggen failed"
 settings_with 'C:\logs\large.txt' 0 20000 '<推移グラフ>1</推移グラフ>' '<詳しい成績>1</詳しい成績>' '<対戦相手別>1</対戦相手別>'
 clear_opened
