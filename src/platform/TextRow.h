@@ -6,6 +6,7 @@
 // those of the printf formats named below.
 
 #include "text/Bytes.h"
+#include "text/NumberText.h"
 
 #include <math.h>
 #include <stddef.h>
@@ -106,9 +107,6 @@ inline char* putHeldText(char* out, const char* text, size_t size)
     memcpy(out, text, size);   // of a constant size where inlined: a move or two, not a call
     return out + heldTextLength(text, size);
 }
-
-// "00" to "99", two digits per division.
-extern const char DIGIT_PAIRS[201];
 
 // Puts the decimal digits of magnitude, any size (ROW_INTEGER_ROOM).
 char* putDigits(char* out, unsigned long long magnitude);

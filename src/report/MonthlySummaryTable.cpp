@@ -3,6 +3,7 @@
 #include "analysis/MonthlySummary.h"
 #include "analysis/RunState.h"
 #include "platform/TextFile.h"
+#include "platform/TextRow.h"
 #include "report/RunOutput.h"
 #include "settings/Settings.h"
 #include "text/NumberText.h"
@@ -16,7 +17,7 @@ static const char TABLE_HEADER[] =
 
 // The printf formats of the contract, by the formatters of NumberText.h: a log whose every game
 // is a month of its own has as many rows as games.
-void formatMonthFigures(char* out, size_t size, const MonthRow* row)
+size_t formatMonthFigures(char* out, size_t size, const MonthRow* row)
 {
     // decimals -1: a count ("%d"), otherwise a ratio with that many decimals.
     const struct { long long numerator; int denominator; int decimals; } fields[] = {
@@ -37,7 +38,10 @@ void formatMonthFigures(char* out, size_t size, const MonthRow* row)
         out[at++] = '\t';
         at += formatWhole(out + at, size - at, row->money);
     }
-    if (size > 0) out[at < size ? at : size - 1] = '\0';
+    if (size == 0) return 0;
+    if (at > size - 1) at = size - 1;
+    out[at] = '\0';
+    return at;
 }
 
 void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed)
@@ -46,9 +50,14 @@ void formatMonthLabel(char* out, size_t size, const MonthRow* row, int mixed)
     if (mixed) appendText(out, size, row->kind == KIND_THREE ? "（3人）" : "（4人）");
 }
 
-static int writeLines(FILE* file)
+// The lines gather in one buffer and go out a buffer at a time (a log whose every game is a month
+// of its own has as many lines as games).
+static void writeLines(FILE* file)
 {
-    if (!writeText(file, TABLE_HEADER)) return 0;
+    static char buffer[64 * 1024];
+    TextRow lines;
+    startRowsIn(&lines, file, buffer, sizeof buffer);
+    rowText(&lines, TABLE_HEADER);
     sortMonthlySummary(&run.monthlySummary);
     int mixed = singleKind(run.playerTotals.kinds) < 0;
     char line[MONTH_LABEL_SIZE + 256];
@@ -56,11 +65,11 @@ static int writeLines(FILE* file)
         const MonthRow* row = &run.monthlySummary.rows[i];
         formatMonthLabel(line, MONTH_LABEL_SIZE, row, mixed);
         size_t length = strlen(line);
-        formatMonthFigures(line + length, sizeof line - length - 1, row);
-        appendText(line, sizeof line, "\n");
-        if (!writeText(file, line)) return 0;
+        length += formatMonthFigures(line + length, sizeof line - length - 1, row);
+        line[length++] = '\n';
+        rowBytes(&lines, line, length);
     }
-    return 1;
+    writeRow(&lines);
 }
 
 int writeMonthlySummaryTable(void)

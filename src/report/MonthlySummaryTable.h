@@ -13,7 +13,8 @@ struct MonthRow;
 // The figures of a row after its key, each field preceded by a tab, with the printf formats
 // "\t%d\t%d\t%d\t%d\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.0f": games, wins, losses, draws, average
 // rank, the four rank rates in percent, average score and money. Cut to fit size (never in practice).
-void formatMonthFigures(char* out, size_t size, const MonthRow* row);
+// Returns the length written.
+size_t formatMonthFigures(char* out, size_t size, const MonthRow* row);
 
 enum { MONTH_LABEL_SIZE = 32 };   // a month key and "（4人）"
 

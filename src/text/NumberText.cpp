@@ -2,26 +2,54 @@
 
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
+
+const char DIGIT_PAIRS[201] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
 // Writes the sign (when negative) and the decimal digits of magnitude, with a "." before the last
-// `decimals` of them (zeros in front as needed).
+// `decimals` (0 to 3) of them (zeros in front as needed): the digits made two at a time, then put
+// in place by copies of fixed sizes when out has room for them, else as much of the text as fits.
 static size_t putDigits(char* out, size_t size, unsigned long long magnitude, int negative, int decimals)
 {
-    char digits[32];
-    int count = 0;
-    do {
-        digits[count++] = (char)('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0 || count <= decimals);
-    size_t at = 0;
-    if (size == 0) return 0;
-    if (negative && at + 1 < size) out[at++] = '-';
-    for (int i = count - 1; i >= 0 && at + 1 < size; i--) {
-        out[at++] = digits[i];
-        if (i == decimals && decimals > 0 && at + 1 < size) out[at++] = '.';
+    enum { END = 32, ROOM = 40 };   // the digits end at END of a buffer that fixed copies may read past
+    char digits[END + 32];
+    char* end = digits + END;
+    char* p = end;
+    while (magnitude >= 100) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + 2 * (magnitude % 100), 2);
+        magnitude /= 100;
     }
-    out[at] = '\0';
-    return at;
+    if (magnitude >= 10) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + 2 * magnitude, 2);
+    } else {
+        *--p = (char)('0' + magnitude);
+    }
+    while (end - p <= decimals) *--p = '0';
+    size_t count = (size_t)(end - p), whole = decimals > 0 ? count - (size_t)decimals : count;
+    size_t length = (size_t)(negative != 0) + count + (decimals > 0);
+    char text[ROOM + 8];
+    char* to = size > ROOM ? out : text;   // the usual case: straight into out
+    size_t at = 0;
+    if (negative) to[at++] = '-';
+    memcpy(to + at, p, 24);   // at most 20 digits
+    at += whole;
+    if (decimals > 0) {
+        to[at++] = '.';
+        memcpy(to + at, p + whole, 4);
+    }
+    if (to == out) {
+        out[length] = '\0';
+        return length;
+    }
+    if (size == 0) return 0;
+    if (length > size - 1) length = size - 1;
+    memcpy(out, text, length);
+    out[length] = '\0';
+    return length;
 }
 
 // snprintf's result as a length cut to the buffer.

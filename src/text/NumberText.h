@@ -6,6 +6,9 @@
 
 #include <stddef.h>
 
+// "00" to "99": two digits per division, for every writer of numbers.
+extern const char DIGIT_PAIRS[201];
+
 // "%lld" of value.
 size_t formatInteger(char* out, size_t size, long long value);
 
