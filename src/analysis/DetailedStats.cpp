@@ -127,13 +127,14 @@ void addGameToDetails(DetailedStats* stats, const GameEntry* game)
         rateSums(details, game->rate),
         &details->byHour[hourBand(game->time)],
     };
-    for (ConditionSums* sums : rows) addToSums(sums, player->rank, player->score, money);
+    const int rank = player->rank, score = player->score;   // read once: the sums' stores may alias them
+    for (ConditionSums* sums : rows) addToSums(sums, rank, score, money);
     addToMoments(&stats->money, money);
-    addToMoments(&details->rank, player->rank);
-    addToMoments(&details->score, player->score);
+    addToMoments(&details->rank, rank);
+    addToMoments(&details->score, score);
     addToMoments(&details->money, money);
     RecentGame* recent = &details->ring[details->ringNext];
-    *recent = RecentGame{ money, player->score, player->rank, game->seatCount };
+    *recent = RecentGame{ money, score, rank, game->seatCount };
     details->ringNext = (details->ringNext + 1) % FORM_MAX_LATEST;
 }
 
