@@ -46,10 +46,33 @@ static void addToSums(ConditionSums* sums, int rank, int score, double money)
     sums->money += money;
 }
 
-// Whether row item of the kind's lobbies (table) is the lobby text key.
+// A lobby text looked up, with its length.
+struct LobbyKey {
+    const char* text;
+    size_t length;
+};
+
+// 1 when the row's text is the key's: the lengths, then the bytes eight at a time (the row's text is
+// held with zeros after it; the key is read only within its length).
+static int sameLobby(const LobbySums* row, const LobbyKey* key)
+{
+    if (row->length != key->length) return 0;
+    size_t i = 0;
+    for (; i + 8 <= key->length; i += 8) {
+        uint64_t a, b;
+        memcpy(&a, row->lobby + i, 8);
+        memcpy(&b, key->text + i, 8);
+        if (a != b) return 0;
+    }
+    for (; i < key->length; i++)
+        if (row->lobby[i] != key->text[i]) return 0;
+    return 1;
+}
+
+// Whether row item of the kind's lobbies (table) is the lobby of key (a LobbyKey).
 static int isLobbyRow(const void* table, int item, const void* key)
 {
-    return strcmp(((const KindDetails*)table)->lobbies[item].lobby, (const char*)key) == 0;
+    return sameLobby(&((const KindDetails*)table)->lobbies[item], (const LobbyKey*)key);
 }
 
 // Enters every row in the emptied index, as the rows stand now.
@@ -58,14 +81,15 @@ static void reenterLobbies(KindDetails* details)
     clearNameIndex(&details->lobbyIndex);
     for (int i = 0; i < details->lobbyCount; i++) {
         const LobbySums* row = &details->lobbies[i];
-        enterName(&details->lobbyIndex, findNameSlot(&details->lobbyIndex, row->hash, isLobbyRow, details, row->lobby),
+        const LobbyKey key = {row->lobby, row->length};
+        enterName(&details->lobbyIndex, findNameSlot(&details->lobbyIndex, row->hash, isLobbyRow, details, &key),
                   row->hash, i);
     }
 }
 
 // Appends an empty row for the lobby and enters it in the index, growing both as needed; slot is its
 // free index slot. Returns its number.
-static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const char* lobby)
+static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const LobbyKey* lobby)
 {
     if (details->lobbyCount == details->lobbyCapacity) {
         int growth = details->lobbyCapacity / 2 > LOBBY_GROWTH ? details->lobbyCapacity / 2 : LOBBY_GROWTH;
@@ -77,7 +101,7 @@ static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const c
     }
     LobbySums* row = &details->lobbies[details->lobbyCount];
     memset(row, 0, sizeof *row);
-    copyText(row->lobby, sizeof row->lobby, lobby);
+    row->length = (unsigned)copyText(row->lobby, sizeof row->lobby, lobby->text);
     row->hash = hash;
     int item = details->lobbyCount++;
     if ((size_t)details->lobbyCount * 2 > details->lobbyIndex.size) {
@@ -92,16 +116,17 @@ static int appendLobby(KindDetails* details, size_t slot, unsigned hash, const c
 // previous game's is tried first.
 static ConditionSums* lobbySums(KindDetails* details, const char* lobby, size_t length)
 {
+    const LobbyKey key = {lobby, length};
     unsigned hash = textWordsHash(lobby, length);
     if (details->lobbyCount > 0) {
         LobbySums* latest = &details->lobbies[details->latestLobby];
-        if (latest->hash == hash && strcmp(latest->lobby, lobby) == 0) return &latest->sums;
+        if (latest->hash == hash && sameLobby(latest, &key)) return &latest->sums;
     }
     if (!details->lobbyIndex.slots && !fitNameIndex(&details->lobbyIndex, FIRST_LOBBY_INDEX_SIZE))
         fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    size_t slot = findNameSlot(&details->lobbyIndex, hash, isLobbyRow, details, lobby);
+    size_t slot = findNameSlot(&details->lobbyIndex, hash, isLobbyRow, details, &key);
     int item = nameSlotItem(&details->lobbyIndex, slot);
-    details->latestLobby = item >= 0 ? item : appendLobby(details, slot, hash, lobby);
+    details->latestLobby = item >= 0 ? item : appendLobby(details, slot, hash, &key);
     return &details->lobbies[details->latestLobby].sums;
 }
 
@@ -135,7 +160,7 @@ void addGameToDetails(DetailedStats* stats, const GameEntry* game)
     addToMoments(&details->money, money);
     RecentGame* recent = &details->ring[details->ringNext];
     *recent = RecentGame{ money, score, rank, game->seatCount };
-    details->ringNext = (details->ringNext + 1) % FORM_MAX_LATEST;
+    if (++details->ringNext == FORM_MAX_LATEST) details->ringNext = 0;
 }
 
 // Lobby rows by falling number of games, ties in rising byte order of the text.

@@ -34,6 +34,7 @@ struct ConditionSums {
 struct LobbySums {
     char lobby[LOG_LINE_SIZE];   // the lobby text of the game record, whole (a header line is shorter)
     unsigned hash;               // of the text, to find it again
+    unsigned length;             // of the text
     ConditionSums sums;
 };
 
