@@ -221,6 +221,19 @@ static int lobbyFromMarks(size_t colon, ptrdiff_t close, ptrdiff_t open, size_t*
     return 1;
 }
 
+void copyEntryLobby(char* out, size_t size, const GameEntry* game)
+{
+    size_t length = entryLobbyLength(game);
+    if (length >= size) {
+        copyText(out, size, game->lobby);
+        return;
+    }
+    size_t i = 0;   // a few bytes: eight at a time, then one by one (no call)
+    for (; i + 8 <= length; i += 8) memcpy(out + i, game->lobby + i, 8);
+    for (; i < length; i++) out[i] = game->lobby[i];
+    out[length] = '\0';
+}
+
 int findLobby(const char* headerText, size_t* length)
 {
     size_t colon;

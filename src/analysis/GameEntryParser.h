@@ -57,6 +57,10 @@ inline size_t entryRoomLength(const GameEntry* game)
     return game->roomLength ? game->roomLength : game->room ? strlen(game->room) : 0;
 }
 
+// Copies the entry's lobby into out (size bytes, terminated): an entry read from the log has at most
+// 78, copied a word at a time; a longer one made otherwise is cut at a character boundary.
+void copyEntryLobby(char* out, size_t size, const GameEntry* game);
+
 // What readGameEntry found.
 enum EntryRead {
     ENTRY_BROKEN = -2,        // a check failed: entry->fault and faultLine tell which and where

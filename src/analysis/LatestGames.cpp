@@ -13,16 +13,7 @@ void addToLatestGames(LatestGames* latest, const GameEntry* game)
 {
     int slot = latest->games % LATEST_GAMES;
     latest->ring[slot] = *game;
-    char* lobby = latest->lobbies[slot];
-    size_t lobbyLength = entryLobbyLength(game);
-    if (lobbyLength < LATEST_LOBBY_SIZE) {   // always, for an entry read from the log (at most 78 bytes)
-        size_t i = 0;   // a few bytes: eight at a time, then one by one
-        for (; i + 8 <= lobbyLength; i += 8) memcpy(lobby + i, game->lobby + i, 8);
-        for (; i < lobbyLength; i++) lobby[i] = game->lobby[i];
-        lobby[lobbyLength] = '\0';
-    } else {
-        copyText(lobby, LATEST_LOBBY_SIZE, game->lobby);   // a longer text made otherwise: cut
-    }
+    copyEntryLobby(latest->lobbies[slot], LATEST_LOBBY_SIZE, game);
     latest->games++;
 }
 

@@ -12,6 +12,12 @@ static int rivalNamed(const void* games, int rival, const void* name)
     return strcmp(((const RivalGames*)games)->rivals[rival].name, (const char*)name) == 0;
 }
 
+// The same for a seat's name, kept with zeros after it as the rivals' names are: two words compared.
+static int rivalSeated(const void* games, int rival, const void* name)
+{
+    return sameName(((const RivalGames*)games)->rivals[rival].name, (const char*)name);
+}
+
 // The slot that holds name's number, or the free slot where it belongs (the index is never full).
 static size_t findSlot(const RivalGames* games, const char* name, uint32_t hash)
 {
@@ -88,9 +94,11 @@ static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
     rival->runningBalance = balance;
     addPoint(rival);
     RivalGame* row = &rival->recent[(rival->meetings - 1) % RIVAL_RECENT_GAMES];
-    copyText(row->date, sizeof row->date, game->date);
-    copyText(row->time, sizeof row->time, game->time);
-    copyText(row->lobby, sizeof row->lobby, game->lobby);
+    static_assert(sizeof row->date == sizeof game->date && sizeof row->time == sizeof game->time,
+                  "a game's date and time fields and a row's");
+    memcpy(row->date, game->date, sizeof row->date);   // the entry's fields whole
+    memcpy(row->time, game->time, sizeof row->time);
+    copyEntryLobby(row->lobby, sizeof row->lobby, game);
     row->rate = game->rate;
     row->playerId = game->playerId;
     row->playerRank = player->rank;
@@ -105,7 +113,8 @@ void addGameToRivals(RivalGames* games, const GameEntry* game)
     for (int i = 0; i < game->seatCount; i++) {
         if (seatIsPlayers(game, i)) continue;
         const Seat* seat = &game->seats[i];
-        int number = nameSlotItem(&games->index, findSlot(games, seat->name, seat->nameHash)) + 1;
+        size_t slot = findNameSlot(&games->index, seat->nameHash, rivalSeated, games, seat->name);
+        int number = nameSlotItem(&games->index, slot) + 1;
         if (number) addMeeting(&games->rivals[number - 1], game, &game->seats[i]);
     }
 }
