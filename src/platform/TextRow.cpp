@@ -105,18 +105,8 @@ char* putDigits(char* out, unsigned long long magnitude)
         return out + count;
     }
 #endif
-    char* end = out + count;
-    char* p = end;
-    while (magnitude >= 100) {
-        p -= 2;
-        memcpy(p, DIGIT_PAIRS + 2 * (magnitude % 100), 2);
-        magnitude /= 100;
-    }
-    if (magnitude >= 10)
-        memcpy(p - 2, DIGIT_PAIRS + 2 * magnitude, 2);
-    else
-        p[-1] = (char)('0' + magnitude);
-    return end;
+    putDigitsBefore(out + count, magnitude);
+    return out + count;
 }
 
 char* putRowBytesApart(TextRow* row, char* out, const char* bytes, size_t length, size_t room)

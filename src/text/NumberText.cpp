@@ -8,14 +8,8 @@ const char DIGIT_PAIRS[201] =
     "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
-// Writes the sign (when negative) and the decimal digits of magnitude, with a "." before the last
-// `decimals` (0 to 3) of them (zeros in front as needed): the digits made two at a time, then put
-// in place by copies of fixed sizes when out has room for them, else as much of the text as fits.
-static size_t putDigits(char* out, size_t size, unsigned long long magnitude, int negative, int decimals)
+char* putDigitsBefore(char* end, unsigned long long magnitude)
 {
-    enum { END = 32, ROOM = 40 };   // the digits end at END of a buffer that fixed copies may read past
-    char digits[END + 32];
-    char* end = digits + END;
     char* p = end;
     while (magnitude >= 100) {
         p -= 2;
@@ -28,6 +22,18 @@ static size_t putDigits(char* out, size_t size, unsigned long long magnitude, in
     } else {
         *--p = (char)('0' + magnitude);
     }
+    return p;
+}
+
+// Writes the sign (when negative) and the decimal digits of magnitude, with a "." before the last
+// `decimals` (0 to 3) of them (zeros in front as needed): the digits made two at a time, then put
+// in place by copies of fixed sizes when out has room for them, else as much of the text as fits.
+static size_t putDigits(char* out, size_t size, unsigned long long magnitude, int negative, int decimals)
+{
+    enum { END = 32, ROOM = 40 };   // the digits end at END of a buffer that fixed copies may read past
+    char digits[END + 32];
+    char* end = digits + END;
+    char* p = putDigitsBefore(end, magnitude);
     while (end - p <= decimals) *--p = '0';
     size_t count = (size_t)(end - p), whole = decimals > 0 ? count - (size_t)decimals : count;
     size_t length = (size_t)(negative != 0) + count + (decimals > 0);

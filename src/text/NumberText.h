@@ -9,6 +9,10 @@
 // "00" to "99": two digits per division, for every writer of numbers.
 extern const char DIGIT_PAIRS[201];
 
+// Writes the decimal digits of magnitude so that they end just before end, two at a time; returns
+// where they begin.
+char* putDigitsBefore(char* end, unsigned long long magnitude);
+
 // "%lld" of value.
 size_t formatInteger(char* out, size_t size, long long value);
 
