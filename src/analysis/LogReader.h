@@ -95,9 +95,9 @@ const char* nextLogLineOpening(LogReader* log, char first, char second);
 // terminator took already put back).
 const char* nextLogLineAcross(LogReader* log);
 
-// Gives back the line the last readLogLine returned (with 1): the next readLogLine returns it again,
-// with its number, and reading goes on after it. For a header line that turns out to begin the next
-// entry.
+// Gives back the line the last read returned (readLogLine with 1, or nextLogLine): the next read
+// returns it again, with its number, and reading goes on after it. For a header line that turns out
+// to begin the next entry.
 void unreadLogLine(LogReader* log, const char* line);
 
 // The physical line of the file (1-based, counted in line breaks) that the last line read belongs to:
