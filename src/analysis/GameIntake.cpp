@@ -8,6 +8,7 @@
 #include "analysis/OpponentTable.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RivalGames.h"
+#include "analysis/TakenGames.h"
 #include "analysis/Trends.h"
 #include "analysis/FatalError.h"
 #include "settings/Settings.h"
@@ -47,10 +48,12 @@ int acceptGame(GameEntry* game, void* context)
     }
     if (!takeSelected(game)) return 0;
     addGameToTotals(to->playerTotals, to->recentResults, game);
-    addGameToOpponents(to->opponentTable, game);
+    int records[MAX_SEATS];
+    addGameToOpponents(to->opponentTable, game, records);
     if (settings.trendCharts) addGameToTrends(to->monthlySummary, to->trendSeries, to->kindTrends, game);
     if (settings.details) addGameToDetails(to->detailedStats, game);
     if (settings.details) addToLatestGames(to->latestGames, game);
+    keepTakenGame(to->takenGames, game, records);
     return 1;
 }
 

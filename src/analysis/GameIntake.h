@@ -16,6 +16,7 @@ struct PlayerTotals;
 struct RecentResults;
 struct RivalGames;
 struct Seat;
+struct TakenGames;
 struct TrendSeries;
 
 enum { SKIPPED_LINES_KEPT = 10 };
@@ -30,7 +31,8 @@ struct IntakeTargets {
     TrendSeries* kindTrends;          // GAME_KINDS of them, the same
     DetailedStats* detailedStats;     // fed only with the option 詳しい成績
     LatestGames* latestGames;         // the same
-    RivalGames* rivalGames;           // fed only by the second read
+    RivalGames* rivalGames;           // fed only after the first read
+    TakenGames* takenGames;           // fed when it keeps games (with the page of each opponent)
     int* skippedEntries;              // broken entries skipped by the tolerant reading
     long long* skippedLines;          // SKIPPED_LINES_KEPT of them: the lines of the first
     int* twoIdEntries;                // selected entries that seated two of the player's IDs, not taken
@@ -70,7 +72,7 @@ int gameIsSelected(const GameEntry* game);
 
 // The first read's consumer: takes the game when gameIsSelected holds, sets its money shares
 // (computeMoneyShares) and hands it to the player's totals, the opponent table, the trends, the
-// detailed record and the latest games of the IntakeTargets that context points to. Returns 1 when
+// detailed record, the latest games and the taken games of the IntakeTargets that context points to. Returns 1 when
 // taken, 0 when not selected (nothing changes then). A selected game that seats two of the player's
 // IDs is not taken but counted in the IntakeTargets' twoIdEntries.
 int acceptGame(GameEntry* game, void* context);

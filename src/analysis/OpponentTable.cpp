@@ -91,8 +91,9 @@ void prefetchOpponent(const OpponentTable* table, uint32_t hash)
     prefetchNameSlot(&table->index, hash);
 }
 
-// Adds the game with the seat to that opponent's record; s is the player's score.
-static void countOpponent(OpponentTable* table, const Seat* seat, int s)
+// Adds the game with the seat to that opponent's record; s is the player's score. Returns the
+// record's index.
+static int countOpponent(OpponentTable* table, const Seat* seat, int s)
 {
     int index = findOrAddNamedOpponent(table, seat->name, seat->nameHash);   // may move the storage
     OpponentRecord* record = &table->records[index];
@@ -108,13 +109,16 @@ static void countOpponent(OpponentTable* table, const Seat* seat, int s)
     record->balance = balance;
     if (s > seat->score) record->above++;
     else record->below++;
+    return index;
 }
 
-void addGameToOpponents(OpponentTable* table, const GameEntry* game)
+void addGameToOpponents(OpponentTable* table, const GameEntry* game, int records[])
 {
     int s = game->seats[game->playerSeat].score;
-    for (int i = 0; i < game->seatCount; i++)
-        if (!seatIsPlayers(game, i)) countOpponent(table, &game->seats[i], s);
+    for (int i = 0; i < game->seatCount; i++) {
+        int record = seatIsPlayers(game, i) ? -1 : countOpponent(table, &game->seats[i], s);
+        if (records) records[i] = record;
+    }
 }
 
 // The block reorderOpponents gathers into grows with the table and is kept from one reordering to

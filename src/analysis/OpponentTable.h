@@ -55,8 +55,9 @@ void prefetchOpponent(const OpponentTable* table, uint32_t hash);
 // Adds one accepted game to the record of each seat but the player's: one game more, one above or below
 // (the player's score against the seat's; equal counts as below), and the seat's share added to the
 // balance and to the money won (a positive share) or lost, each addition rounded to float. Growing the
-// storage may end the process (findOrAddOpponent).
-void addGameToOpponents(OpponentTable* table, const GameEntry* game);
+// storage may end the process (findOrAddOpponent). records (NULL: not asked for) gets the index of
+// each seat's record, -1 for the player's seat.
+void addGameToOpponents(OpponentTable* table, const GameEntry* game, int records[]);
 
 // Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
 // (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount items

@@ -32,15 +32,25 @@ static uint32_t rivalHash(const char* name)
     return nameHash(key);
 }
 
+// The slot of byRecord that holds the rival of the record index, or the free slot where it belongs.
+static size_t recordSlot(const RivalGames* games, int record)
+{
+    size_t slot = ((uint32_t)record * 2654435761u) >> 24 & (RIVAL_INDEX_SIZE - 1);
+    while (games->byRecord[slot] && games->recordOf[slot] != record)
+        slot = (slot + 1) & (RIVAL_INDEX_SIZE - 1);
+    return slot;
+}
+
 void clearRivalGames(RivalGames* games)
 {
     games->count = 0;
+    memset(games->byRecord, 0, sizeof games->byRecord);
     games->index.slots = games->slots;
     games->index.size = RIVAL_INDEX_SIZE;
     clearNameIndex(&games->index);
 }
 
-int addRival(RivalGames* games, const OpponentRecord* record)
+int addRival(RivalGames* games, const OpponentRecord* record, int recordIndex)
 {
     uint32_t hash = rivalHash(record->name);
     size_t slot = findSlot(games, record->name, hash);
@@ -54,6 +64,9 @@ int addRival(RivalGames* games, const OpponentRecord* record)
     rival->below = record->below;
     rival->balance = record->balance;
     rival->span = 1;
+    size_t bySlot = recordSlot(games, recordIndex);
+    games->byRecord[bySlot] = (unsigned char)(games->count + 1);
+    games->recordOf[bySlot] = recordIndex;
     enterName(&games->index, slot, hash, games->count);
     return ++games->count;
 }
@@ -83,7 +96,9 @@ static void addPoint(Rival* rival)
     rival->points[bucket].balance = rival->runningBalance;
 }
 
-static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
+// Counts the game with the seat for the rival; its row goes into the ring unless listedFrom says the
+// meeting can't be among the last 20 (meetings from listedFrom on are; 0: any can be).
+static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat, int listedFrom)
 {
     const Seat* player = &game->seats[game->playerSeat];
     rival->meetings++;
@@ -93,6 +108,7 @@ static void addMeeting(Rival* rival, const GameEntry* game, const Seat* seat)
     float balance = rival->runningBalance + seat->share;
     rival->runningBalance = balance;
     addPoint(rival);
+    if (rival->meetings < listedFrom) return;
     RivalGame* row = &rival->recent[(rival->meetings - 1) % RIVAL_RECENT_GAMES];
     static_assert(sizeof row->date == sizeof game->date && sizeof row->time == sizeof game->time,
                   "a game's date and time fields and a row's");
@@ -115,7 +131,19 @@ void addGameToRivals(RivalGames* games, const GameEntry* game)
         const Seat* seat = &game->seats[i];
         size_t slot = findNameSlot(&games->index, seat->nameHash, rivalSeated, games, seat->name);
         int number = nameSlotItem(&games->index, slot) + 1;
-        if (number) addMeeting(&games->rivals[number - 1], game, &game->seats[i]);
+        if (number) addMeeting(&games->rivals[number - 1], game, &game->seats[i], 0);
+    }
+}
+
+void addGameToRivalsAt(RivalGames* games, const GameEntry* game, const int records[])
+{
+    for (int i = 0; i < game->seatCount; i++) {
+        if (seatIsPlayers(game, i)) continue;
+        int number = games->byRecord[recordSlot(games, records[i])];
+        if (!number) continue;
+        // The first read's games: as many meetings as the record counted games.
+        Rival* rival = &games->rivals[number - 1];
+        addMeeting(rival, game, &game->seats[i], rival->games - RIVAL_RECENT_GAMES + 1);
     }
 }
 

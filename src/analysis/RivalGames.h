@@ -59,6 +59,10 @@ struct RivalGames {
     int count;
     NameSlot slots[RIVAL_INDEX_SIZE];   // the storage of index
     NameIndex index;                    // the rivals by name; set up by clearRivalGames
+    // The rivals by the index of their record: a slot holds a number (0 for none) and that rival's
+    // record, side by side for a lookup that touches no rival.
+    unsigned char byRecord[RIVAL_INDEX_SIZE];
+    int recordOf[RIVAL_INDEX_SIZE];
 };
 
 // The run's is run.rivalGames (analysis/RunState.h). A RivalGames is not to be copied: its index
@@ -67,15 +71,20 @@ struct RivalGames {
 // Empties the list (and makes its index ready: the first call on a new record).
 void clearRivalGames(RivalGames* games);
 
-// Appends the opponent of the table's record, with its row's figures, unless it is in the list
-// already. Returns its number (1-based, its place on the page); 0 when the list is full.
-int addRival(RivalGames* games, const OpponentRecord* record);
+// Appends the opponent of the table's record (its index there recordIndex), with its row's figures,
+// unless it is in the list already. Returns its number (1-based, its place on the page); 0 when the
+// list is full.
+int addRival(RivalGames* games, const OpponentRecord* record, int recordIndex);
 
 // The number of the opponent named name, 0 when it is not in the list.
 int findRival(const RivalGames* games, const char* name);
 
 // Adds the game to the rival of every seat but the player's that is in the list.
 void addGameToRivals(RivalGames* games, const GameEntry* game);
+
+// The same with the seats' opponents told by the indexes of their records (records[i] for seat i, the
+// player's ignored), as the first read found them: names and hashes are not looked at.
+void addGameToRivalsAt(RivalGames* games, const GameEntry* game, const int records[]);
 
 // The games of rival (1 to 20, at most meetings), newest first: newest 0 is the last shared game.
 const RivalGame* recentRivalGame(const Rival* rival, int newest);

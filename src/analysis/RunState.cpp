@@ -34,7 +34,8 @@ RunState run = initialRunState();
 
 IntakeTargets runIntake = {
     &run.playerTotals, &run.recentResults, &run.opponentTable, &run.monthlySummary, &run.trendSeries,
-    run.kindTrends, &run.detailedStats, &run.latestGames, &run.rivalGames, &run.skippedEntries,
+    run.kindTrends, &run.detailedStats, &run.latestGames, &run.rivalGames, &run.takenGames,
+    &run.skippedEntries,
     run.skippedLines, &run.twoIdEntries,
 };
 
@@ -42,6 +43,7 @@ void resetRunState(void)
 {
     clearOpponentTable(&run.opponentTable);
     clearRivalGames(&run.rivalGames);
+    closeTakenGames(&run.takenGames);
     run.skippedEntries = 0;
     run.twoIdEntries = 0;
     memset(run.reads, 0, sizeof run.reads);

@@ -15,6 +15,7 @@
 #include "analysis/PlayerIdentity.h"
 #include "analysis/PlayerStats.h"
 #include "analysis/RivalGames.h"
+#include "analysis/TakenGames.h"
 #include "analysis/TrendSeries.h"
 
 #include <stddef.h>
@@ -41,7 +42,9 @@ struct RunState {
     TrendSeries trendSeries;        // fed only with the progress option
     TrendSeries kindTrends[GAME_KINDS];   // the same over the games of each kind, for their ranks
     RivalGames rivalGames;          // the opponents with a page and their shared games, fed only by
-                                    // the second read
+                                    // the taken games played back, or the second read
+    TakenGames takenGames;          // the first read's taken games, kept with the page of each
+                                    // opponent
     DetailedStats detailedStats;    // fed only with the option 詳しい成績; its rate table outlives
                                     // the run
     LatestGames latestGames;        // fed only with the option 詳しい成績

@@ -44,6 +44,11 @@ FILE* openFile(const char* name, const char* mode);
 // the name is taken or the file can't be created.
 FILE* createNewFile(const char* name);
 
+// A file of the process's own, for writing and reading back in binary, in the system's folder for
+// temporary files; it disappears when it is closed or the process ends, however it ends. NULL when
+// none can be made.
+FILE* openScratchFile(void);
+
 enum OutputNameState {
     OUTPUT_NAME_FREE,        // nothing has the name
     OUTPUT_NAME_FILE,        // a regular file that opens for writing: it may be replaced

@@ -14,7 +14,7 @@ static void addFirst(int kind, int wanted, int fromEnd)
 {
     int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
     int count = pickOpponents(kind, wanted, fromEnd, chosen);
-    for (int i = 0; i < count; i++) addRival(&run.rivalGames, recordAt(chosen[i]));
+    for (int i = 0; i < count; i++) addRival(&run.rivalGames, recordAt(chosen[i]), chosen[i]);
 }
 
 int chooseRivals(void)

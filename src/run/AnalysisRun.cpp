@@ -54,20 +54,33 @@ static int secondReadMatches(void)
            second->bytes == first->bytes;
 }
 
-// The page of each opponent: the log is read a second time through the same loop and selection, which
-// then feed only the shared games of the chosen opponents. The page is written only when the file is
-// the one the first read saw (same size and modification time, before and after, and the same
-// entries and bytes read); otherwise the user is told and the page is left out, like a table that
-// could not be written.
+// Without kept games: the log is read a second time through the same loop and selection, which then
+// feed only the shared games of the chosen opponents. Returns 1 when the file was the one the first
+// read saw (same size and modification time, before and after, and the same entries and bytes read).
+static int readRivalGamesAgain(void)
+{
+    if (!rewindLog(&run.log)) return 0;
+    readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
+    return logUnchanged(&run.log) && secondReadMatches();
+}
+
+// The page of each opponent: the games the first read took and kept are played back to the chosen
+// opponents; when none could be kept (no scratch file, or it failed), the log is read again. The page
+// is written only when the file is still the one the first read saw (same size and modification
+// time); otherwise the user is told and the page is left out, like a table that could not be written.
 static void makeRivalsPage(void)
 {
-    if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) return;
-    chooseRivals();
-    int unchanged = rewindLog(&run.log);
-    if (unchanged) {
-        readLog(NULL, acceptRivalGame, skipBrokenEntryAgain);
-        unchanged = logUnchanged(&run.log) && secondReadMatches();
+    if (!runMakesOutput(OUTPUT_RIVALS) || !createRunOutput(OUTPUT_RIVALS)) {
+        closeTakenGames(&run.takenGames);
+        return;
     }
+    chooseRivals();
+    int unchanged = replayTakenGames(&run.takenGames, &run.rivalGames) && logUnchanged(&run.log);
+    if (!keepingTakenGames(&run.takenGames)) {
+        chooseRivals();   // afresh: a play-back that failed may have fed some games
+        unchanged = readRivalGamesAgain();
+    }
+    closeTakenGames(&run.takenGames);
     if (!unchanged) {
         discardRunOutput(OUTPUT_RIVALS);
         runOutputs[OUTPUT_RIVALS].created = 0;   // given up, and said why: not a file that failed
@@ -134,10 +147,12 @@ static int analyseLog(void)
     }
     dropRunOutputLeftovers();
     createGameTable();
+    if (runMakesOutput(OUTPUT_RIVALS)) startTakenGames(&run.takenGames);
     readLog(hintOpponentLookup, takeGame, skipBrokenEntryOrEndRun);
     if (run.playerTotals.games == 0) {
         // Nothing of a run without games replaces a previous file or appears beside them.
         discardRunOutput(OUTPUT_GAME_RESULTS);
+        closeTakenGames(&run.takenGames);
         tellNoGame();
         return ANALYSIS_NO_GAME;
     }
@@ -176,7 +191,7 @@ int runPercentRead(void)
     if (size <= 0) return 0;
     long long read = logBytesRead(&run.log);
     int percent = (int)((read < size ? read : size) * 100 / size);
-    if (!runMakesOutput(OUTPUT_RIVALS)) return percent;
+    if (!runMakesOutput(OUTPUT_RIVALS) || keepingTakenGames(&run.takenGames)) return percent;
     return (run.readsFinished ? 100 + percent : percent) / 2;
 }
 

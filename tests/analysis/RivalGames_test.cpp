@@ -2,8 +2,11 @@
 
 #include "analysis/GameEntryParser.h"
 #include "analysis/OpponentTable.h"
+#include "analysis/TakenGames.h"
+#include "platform/platform.h"
 
 #include <gtest/gtest.h>
+#include <stddef.h>
 #include <string.h>
 #include <string>
 #include <vector>
@@ -45,7 +48,7 @@ static Rival* rivalNamed(const char* name)
     OpponentRecord record;
     memset(&record, 0, sizeof record);
     copyText(record.name, sizeof record.name, name);
-    return &rivals.rivals[addRival(&rivals, &record) - 1];
+    return &rivals.rivals[addRival(&rivals, &record, 0) - 1];
 }
 
 TEST(RivalGames, AMeetingPerSeatOfTheOpponentAndOddRanksWithoutAPlace)
@@ -106,4 +109,66 @@ TEST(RivalGames, TheLast20NewestFirst)
         EXPECT_STREQ(recentRivalGame(a, 0)->date, last.date);
         EXPECT_STREQ(recentRivalGame(a, 0)->lobby, "一般ロビー");
     }
+}
+
+static FILE* fullDisk(void) { return fopen("/dev/full", "w+b"); }
+
+// The games kept in the scratch file, played back by their records, feed the rivals exactly as the
+// games themselves: over several buffers, with lobbies shared or not, three and four seats, numbers too
+// wide for the short form, an opponent in two seats. A full disk or no file plays back nothing.
+TEST(RivalGames, KeptGamesPlayBackAsTheGamesThemselves)
+{
+    const char* names[] = {"A", "B", "C", "D", "E"};   // records 0 to 4; A, C and E have a page
+    static RivalGames direct;
+    std::vector<GameEntry> games;
+    std::vector<std::string> lobbies = {"一般ロビー", "上級ロビー", "", std::string(90, 'x')};
+    int counts[5] = {};
+    for (unsigned n = 0; n < 9000; n++) {
+        std::vector<TestSeat> others;
+        for (unsigned s = 0; s < 2 + n % 2; s++) others.push_back({names[(n * 7 + s * (n % 5 + 1)) % 5], (int)s + 2, -(int)(n % 90), 10.5f * n});
+        GameEntry g = game(n, 1, 90 * (int)others.size(), others);
+        g.lobby = lobbies[n / 3 % lobbies.size()].c_str();
+        if (n % 500 == 7) g.seats[1].score = 40000, g.rate = 70000;
+        if (n % 700 == 3) g.seats[2].rank = -300;
+        games.push_back(g);
+        for (size_t i = 0; i < others.size(); i++) counts[others[i].name[0] - 'A']++;
+    }
+    TakenGames* kept = new TakenGames();
+    for (int disk = 0; disk < 3; disk++) {
+        openTakenGamesFile = disk == 1 ? fullDisk : disk == 2 ? [] { return (FILE*)NULL; } : openScratchFile;
+        clearRivalGames(&rivals);
+        clearRivalGames(&direct);
+        for (int r : {0, 2, 4}) {
+            OpponentRecord record = {};
+            copyText(record.name, sizeof record.name, names[r]);
+            record.games = counts[r];
+            addRival(&rivals, &record, r);
+            addRival(&direct, &record, r);
+        }
+        EXPECT_EQ(startTakenGames(kept), disk != 2);
+        for (const GameEntry& g : games) {
+            int records[MAX_SEATS] = {-1};
+            for (int i = 1; i < g.seatCount; i++) records[i] = g.seats[i].name[0] - 'A';
+            keepTakenGame(kept, &g, records);
+            addGameToRivals(&direct, &g);
+        }
+        ASSERT_EQ(replayTakenGames(kept, &rivals), disk == 0);
+        closeTakenGames(kept);
+        if (disk) continue;
+        for (int r = 0; r < 3; r++) {
+            const Rival *a = &rivals.rivals[r], *b = &direct.rivals[r];
+            ASSERT_EQ(a->meetings, b->meetings);
+            EXPECT_EQ(memcmp(a->playerPlaces, b->playerPlaces, sizeof a->playerPlaces), 0);
+            EXPECT_EQ(memcmp(a->places, b->places, sizeof a->places), 0);
+            EXPECT_EQ(a->runningBalance, b->runningBalance);
+            EXPECT_EQ(memcmp(a->points, b->points, sizeof a->points), 0);
+            for (int i = 0; i < RIVAL_RECENT_GAMES; i++) {
+                const RivalGame *x = recentRivalGame(a, i), *y = recentRivalGame(b, i);
+                EXPECT_EQ(std::string(x->date) + x->time + x->lobby, std::string(y->date) + y->time + y->lobby);
+                EXPECT_EQ(memcmp(&x->rate, &y->rate, sizeof *x - offsetof(RivalGame, rate)), 0) << i;
+            }
+        }
+    }
+    openTakenGamesFile = openScratchFile;
+    delete kept;
 }

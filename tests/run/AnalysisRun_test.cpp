@@ -216,32 +216,40 @@ TEST(AnalysisRunDeathTest, AFailedOrKilledRenameNeverLeavesAReportLinkingAnother
     }
 }
 
-// The second read for the page of each opponent: a log changed on the disk in between gives no page
-// and no links to it, and the user is told; an unchanged one gives both. Bug: a log rewritten in place
+// The page of each opponent: a log changed on the disk after it was opened gives no page and no links
+// to it, and the user is told; an unchanged one gives both. With the taken games kept the change comes
+// while the log is read; without (no scratch file), in the second read. Bug: a log rewritten in place
 // (a broken entry in the second read, the tolerant reading off) ended the whole run.
 enum LogChange { UNCHANGED, APPENDED, REWRITTEN };
 static int logChangeInSecondRead;
 
-static void changeLogDuringSecondRead(void)
+static void changeLogDuringARead(void)
 {
-    if (!run.readsFinished || logChangeInSecondRead == UNCHANGED) return;
-    // Grown, or rewritten in place with its last entry broken: its scores no longer sum to 0.
+    int kept = keepingTakenGames(&run.takenGames);
+    if (logChangeInSecondRead == UNCHANGED || (kept ? logBytesRead(&run.log) <= 64 * 1024 : !run.readsFinished)) return;
+    // Grown, or rewritten in place with an entry broken: its scores no longer sum to 0 (the first, read
+    // already, while the first read goes on; else the last).
     std::string bytes = fileBytes("log.txt");
-    writeBytes("log.txt", logChangeInSecondRead == APPENDED ? bytes + "\r\n" : bytes.replace(bytes.rfind("+30"), 3, "+31"));
+    size_t at = kept ? bytes.find("+30") : bytes.rfind("+30");
+    writeBytes("log.txt", logChangeInSecondRead == APPENDED ? bytes + "\r\n" : bytes.replace(at, 3, "+31"));
     logChangeInSecondRead = UNCHANGED;
 }
 
+static FILE* noScratchFile(void) { return NULL; }
+
 TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
 {
+    for (int kept : {1, 0})
     for (int change : {UNCHANGED, APPENDED, REWRITTEN}) {
-        SCOPED_TRACE(change);
+        SCOPED_TRACE(change + 3 * kept);
         RunFolder folder;
+        openTakenGamesFile = kept ? openScratchFile : noScratchFile;
         useTestSettings();
         settings.rivals = 1;
         settings.skipBroken = change != REWRITTEN;
         clearRecordings();
         logChangeInSecondRead = change;
-        run.progress = changeLogDuringSecondRead;
+        run.progress = changeLogDuringARead;
         const std::string broken = "<一般ロビー(点50)：卓2>\r\n 1\r\n[2024/01/01 10:00]\r\n#Me\r\n#A\r\n#B\r\n#C\r\n"
                                    ">1     +30 2     +10 3     -15 4     -24\r\n";
         std::string log = plainGame() + (settings.skipBroken ? broken : "");
@@ -259,6 +267,7 @@ TEST(AnalysisRun, ThePageOfEachOpponentOnlyFromAnUnchangedLog)
         EXPECT_EQ(report.find("#r43\">C</a>") != std::string::npos, !changed);
         EXPECT_EQ(folderNames().size(), changed ? 4u : 5u) << "log, report, two tables (and the page)";
     }
+    openTakenGamesFile = openScratchFile;
 }
 
 // Bug: two runs into one folder could leave one's report beside the other's tables. A run that finds

@@ -29,6 +29,11 @@ FILE* createNewFile(const char* name)
     return file;
 }
 
+FILE* openScratchFile(void)
+{
+    return tmpfile();   // unlinked as it is made
+}
+
 int outputNameState(const char* name)
 {
     std::string path = nativePath(name);

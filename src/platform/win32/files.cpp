@@ -29,6 +29,28 @@ FILE* createNewFile(const char* name)
     return file;
 }
 
+FILE* openScratchFile(void)
+{
+    wchar_t folder[MAX_PATH + 1], name[MAX_PATH + 1];
+    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH || !GetTempFileNameW(folder, L"vnx", 0, name)) return NULL;
+    // Deleted by the system once the last handle closes, which a killed process's does too.
+    HANDLE handle = CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, NULL);
+    if (handle == INVALID_HANDLE_VALUE) {
+        DeleteFileW(name);
+        return NULL;
+    }
+    int fd = _open_osfhandle((intptr_t)handle, _O_RDWR | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return NULL;
+    }
+    FILE* file = _fdopen(fd, "w+b");
+    if (!file) _close(fd);
+    return file;
+}
+
 int outputNameState(const char* name)
 {
     DWORD attributes = GetFileAttributesA(name);
