@@ -35,7 +35,7 @@ static void growTable(OpponentTable* table)
     memset(records + table->capacity, 0, OPPONENT_GROWTH * sizeof *records);
     table->records = records;
     table->capacity = capacity;
-    if (!fitNameIndex(&table->index, 2 * (size_t)capacity)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    if (!fitNameIndex(&table->index, (size_t)capacity + (size_t)capacity / 2)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
 }
 
 void clearOpponentTable(OpponentTable* table)
