@@ -8,44 +8,137 @@
 
 FILE* (*openTakenGamesFile)(void) = openScratchFile;
 
-// One kept game as the file holds it, written and read by the same process (no byte order to agree
-// on), its numbers in the fewest bytes they fit:
-//   date (10 bytes) and time (5), what is kept wide (KEPT_WIDE), the lobby's length (KEPT_SAME_LOBBY:
-//   the last kept game's lobby), the seat count, the player's seat and ID (1 byte each), the rate
-//   (2 bytes, or 4 wide), the lobby's bytes, then each seat's rank and score (1 and 2 bytes, or 4 and
-//   4 wide), for a seat but the player's followed by its share (float) and its record (4 bytes).
+// One kept game as the file holds it, written and read by the same process (no byte order or padding
+// to agree on): the fields whole, in one of two forms, then the lobby's bytes unless it is the last kept
+// game's. The short form takes nearly every game; the wide one a rate, rank or score it can't hold.
+struct KeptHead {
+    char date[10];   // the entry's, but the terminator that always follows
+    char time[5];
+    unsigned char wide;          // 1 for a WideGame, 0 for a ShortGame
+    unsigned char lobbyLength;   // bytes of the lobby after the game; KEPT_SAME_LOBBY: none, the last one
+    unsigned char seatCount;
+    unsigned char playerSeat;
+    unsigned char playerId;
+};
+
+struct ShortGame {
+    typedef uint16_t Rate;
+    typedef int8_t Rank;
+    typedef int16_t Score;
+    KeptHead head;
+    uint16_t rate;
+    int8_t ranks[MAX_SEATS];
+    int16_t scores[MAX_SEATS];
+    float shares[MAX_SEATS];
+    int32_t records[MAX_SEATS];   // -1 for the player's seat and seats not in use
+};
+
+struct WideGame {
+    typedef int32_t Rate;
+    typedef int32_t Rank;
+    typedef int32_t Score;
+    KeptHead head;
+    int32_t rate;
+    int32_t ranks[MAX_SEATS];
+    int32_t scores[MAX_SEATS];
+    float shares[MAX_SEATS];
+    int32_t records[MAX_SEATS];
+};
+
 enum {
-    KEPT_HEAD = 10 + 5 + 5,   // up to the rate
-    KEPT_WIDE = 255,          // the wide mark: ranks, scores and rate in 4 bytes each
-    KEPT_SAME_LOBBY = 255,    // the lobby length that stands for the last kept game's lobby
-    KEPT_LOBBY_MOST = 254,    // a longer lobby is kept cut (none from a log is)
-    KEPT_GAME_MOST = KEPT_HEAD + 4 + KEPT_LOBBY_MOST + MAX_SEATS * 16   // a kept game's bytes at most
+    KEPT_SAME_LOBBY = 255,
+    KEPT_LOBBY_MOST = 254,   // a longer lobby is kept cut (none from a log is)
+    KEPT_GAME_MOST = sizeof(WideGame) + KEPT_LOBBY_MOST   // a kept game's bytes at most
 };
 
 static_assert(sizeof(GameEntry::date) == 11 && sizeof(GameEntry::time) == 6, "date and time, terminated");
 static_assert(TAKEN_GAMES_BUFFER > 2 * KEPT_GAME_MOST, "the buffer holds a kept game");
 
-static inline char* put(char* to, const void* from, size_t size)
+// 1 when the game's rate, ranks and scores fit a ShortGame.
+static int fitsShort(const GameEntry* game)
 {
-    memcpy(to, from, size);
-    return to + size;
+    unsigned beyond = (unsigned)game->rate >> 16;   // a negative rate too
+    for (int i = 0; i < MAX_SEATS; i++)
+        beyond |= ((unsigned)game->seats[i].rank + 128) >> 8 | ((unsigned)game->seats[i].score + 32768) >> 16;
+    return beyond == 0;
 }
 
-static inline const char* take(const char* from, void* to, size_t size)
+// A lobby's few bytes, eight at a time and then one by one: no call, no string instruction.
+static inline void copyLobby(char* to, const char* from, size_t length)
 {
-    memcpy(to, from, size);
-    return from + size;
+    size_t i = 0;
+    for (; i + 8 <= length; i += 8) memcpy(to + i, from + i, 8);
+    for (; i < length; i++) to[i] = from[i];
 }
 
-// 1 when the game's rate, ranks and scores need 4 bytes each.
-static int keptWide(const GameEntry* game)
+// memcmp's answer to "the same bytes?" for a lobby, the same way.
+static inline int sameLobbyBytes(const char* a, const char* b, size_t length)
 {
-    if (game->rate < 0 || game->rate > UINT16_MAX) return 1;
-    for (int i = 0; i < game->seatCount; i++) {
-        const Seat* seat = &game->seats[i];
-        if (seat->rank != (int8_t)seat->rank || seat->score != (int16_t)seat->score) return 1;
+    size_t i = 0;
+    for (; i + 8 <= length; i += 8) {
+        uint64_t x, y;
+        memcpy(&x, a + i, 8);
+        memcpy(&y, b + i, 8);
+        if (x != y) return 0;
     }
-    return 0;
+    for (; i < length; i++)
+        if (a[i] != b[i]) return 0;
+    return 1;
+}
+
+// Each field is stored and loaded where it lies in the buffer, never through a copy of the whole
+// record: one built on the stack and then copied is read back before its small stores have landed.
+template <typename T>
+static inline void store(char* to, size_t at, T value)
+{
+    memcpy(to + at, &value, sizeof value);
+}
+
+template <typename T>
+static inline T load(const char* from, size_t at)
+{
+    T value;
+    memcpy(&value, from + at, sizeof value);
+    return value;
+}
+
+// The game's figures after its head at to, as a ShortGame or a WideGame; returns the bytes written.
+template <typename Kept>
+static size_t putFigures(char* to, const GameEntry* game, const int records[MAX_SEATS])
+{
+    store(to, offsetof(Kept, rate), (typename Kept::Rate)game->rate);
+    for (int i = 0; i < MAX_SEATS; i++) {
+        const Seat* seat = &game->seats[i];
+        store(to, offsetof(Kept, ranks) + i * sizeof(typename Kept::Rank), (typename Kept::Rank)seat->rank);
+        store(to, offsetof(Kept, scores) + i * sizeof(typename Kept::Score), (typename Kept::Score)seat->score);
+        store(to, offsetof(Kept, shares) + i * sizeof(float), seat->share);
+        store(to, offsetof(Kept, records) + i * sizeof(int32_t),
+              (int32_t)(i < game->seatCount && i != game->playerSeat ? records[i] : -1));
+    }
+    return sizeof(Kept);
+}
+
+// The figures back into game and records; returns the bytes read.
+template <typename Kept>
+static size_t takeFigures(const char* from, GameEntry* game, int records[MAX_SEATS])
+{
+    game->rate = load<typename Kept::Rate>(from, offsetof(Kept, rate));
+    for (int i = 0; i < MAX_SEATS; i++) {
+        Seat* seat = &game->seats[i];
+        seat->rank = load<typename Kept::Rank>(from, offsetof(Kept, ranks) + i * sizeof(typename Kept::Rank));
+        seat->score = load<typename Kept::Score>(from, offsetof(Kept, scores) + i * sizeof(typename Kept::Score));
+        seat->share = load<float>(from, offsetof(Kept, shares) + i * sizeof(float));
+        records[i] = load<int32_t>(from, offsetof(Kept, records) + i * sizeof(int32_t));
+    }
+    return sizeof(Kept);
+}
+
+// The bytes of the kept game whose head is at from.
+static size_t keptSize(const char* from)
+{
+    unsigned char wide = (unsigned char)from[offsetof(KeptHead, wide)];
+    unsigned char lobbyLength = (unsigned char)from[offsetof(KeptHead, lobbyLength)];
+    return (wide ? sizeof(WideGame) : sizeof(ShortGame)) + (lobbyLength == KEPT_SAME_LOBBY ? 0 : lobbyLength);
 }
 
 int startTakenGames(TakenGames* games)
@@ -70,77 +163,46 @@ void keepTakenGame(TakenGames* games, const GameEntry* game, const int records[M
     if (games->used > TAKEN_GAMES_BUFFER - KEPT_GAME_MOST) writeBuffer(games);
     size_t lobbyLength = entryLobbyLength(game);
     if (lobbyLength > KEPT_LOBBY_MOST) lobbyLength = KEPT_LOBBY_MOST;
-    int sameLobby = lobbyLength == games->lobbyLength && memcmp(game->lobby, games->lobby, lobbyLength) == 0;
-    int wide = keptWide(game);
-    unsigned char head[5] = {(unsigned char)(wide ? KEPT_WIDE : 0),
-                             (unsigned char)(sameLobby ? (size_t)KEPT_SAME_LOBBY : lobbyLength),
-                             (unsigned char)game->seatCount, (unsigned char)game->playerSeat,
-                             (unsigned char)game->playerId};
+    int sameLobby = lobbyLength == games->lobbyLength && sameLobbyBytes(game->lobby, games->lobby, lobbyLength);
     char* to = games->buffer + games->used;
-    to = put(to, game->date, 10);
-    to = put(to, game->time, 5);
-    to = put(to, head, sizeof head);
-    uint16_t rate = (uint16_t)game->rate;
-    to = wide ? put(to, &game->rate, 4) : put(to, &rate, 2);
+    memcpy(to + offsetof(KeptHead, date), game->date, sizeof(KeptHead::date));
+    memcpy(to + offsetof(KeptHead, time), game->time, sizeof(KeptHead::time));
+    int wide = !fitsShort(game);
+    to[offsetof(KeptHead, wide)] = (char)wide;
+    to[offsetof(KeptHead, lobbyLength)] = (char)(sameLobby ? (size_t)KEPT_SAME_LOBBY : lobbyLength);
+    to[offsetof(KeptHead, seatCount)] = (char)game->seatCount;
+    to[offsetof(KeptHead, playerSeat)] = (char)game->playerSeat;
+    to[offsetof(KeptHead, playerId)] = (char)game->playerId;
+    to += wide ? putFigures<WideGame>(to, game, records) : putFigures<ShortGame>(to, game, records);
     if (!sameLobby) {
-        to = put(to, game->lobby, lobbyLength);
-        memcpy(games->lobby, game->lobby, lobbyLength);
+        copyLobby(to, game->lobby, lobbyLength);
+        to += lobbyLength;
+        copyLobby(games->lobby, game->lobby, lobbyLength);
         games->lobbyLength = lobbyLength;
-    }
-    for (int i = 0; i < game->seatCount; i++) {
-        const Seat* seat = &game->seats[i];
-        int8_t rank = (int8_t)seat->rank;
-        int16_t score = (int16_t)seat->score;
-        to = wide ? put(put(to, &seat->rank, 4), &seat->score, 4) : put(put(to, &rank, 1), &score, 2);
-        if (i != game->playerSeat) to = put(put(to, &seat->share, 4), &records[i], 4);
     }
     games->used = (size_t)(to - games->buffer);
     games->count++;
-}
-
-// The bytes of the kept game whose first KEPT_HEAD bytes are at from.
-static size_t keptSize(const char* from)
-{
-    const unsigned char* head = (const unsigned char*)from + 15;
-    int wide = head[0] == KEPT_WIDE;
-    size_t size = KEPT_HEAD + (wide ? 4 : 2) + (head[1] == KEPT_SAME_LOBBY ? 0 : head[1]);
-    int seats = head[2] < MAX_SEATS ? head[2] : (int)MAX_SEATS;
-    return size + (size_t)seats * (wide ? 8 : 3) + (size_t)(seats - (head[3] < seats)) * 8;
 }
 
 // The kept game at from back in a game record; a lobby of its own is copied into lobby (terminated),
 // which keeps the last one for those that share it.
 static void restoreGame(const char* from, GameEntry* game, int records[MAX_SEATS], char lobby[KEPT_LOBBY_MOST + 1])
 {
-    unsigned char head[5];
-    from = take(from, game->date, 10);
-    from = take(from, game->time, 5);
-    from = take(from, head, sizeof head);
-    int wide = head[0] == KEPT_WIDE;
-    game->seatCount = head[2] < MAX_SEATS ? head[2] : (int)MAX_SEATS;
-    game->playerSeat = head[3];
-    game->playerId = head[4];
-    uint16_t rate;
-    from = wide ? take(from, &game->rate, 4) : take(from, &rate, 2);
-    if (!wide) game->rate = rate;
-    if (head[1] != KEPT_SAME_LOBBY) {
-        from = take(from, lobby, head[1]);
-        lobby[head[1]] = '\0';
-        game->lobbyLength = head[1];
+    memcpy(game->date, from + offsetof(KeptHead, date), sizeof(KeptHead::date));
+    memcpy(game->time, from + offsetof(KeptHead, time), sizeof(KeptHead::time));
+    unsigned char seats = (unsigned char)from[offsetof(KeptHead, seatCount)];
+    game->seatCount = seats < MAX_SEATS ? seats : (int)MAX_SEATS;
+    game->playerSeat = (unsigned char)from[offsetof(KeptHead, playerSeat)];
+    game->playerId = (unsigned char)from[offsetof(KeptHead, playerId)];
+    size_t size = from[offsetof(KeptHead, wide)] ? takeFigures<WideGame>(from, game, records)
+                                                 : takeFigures<ShortGame>(from, game, records);
+    unsigned char lobbyLength = (unsigned char)from[offsetof(KeptHead, lobbyLength)];
+    if (lobbyLength != KEPT_SAME_LOBBY) {
+        copyLobby(lobby, from + size, lobbyLength);
+        lobby[lobbyLength] = '\0';
+        game->lobbyLength = lobbyLength;
     }
     game->lobby = lobby;
-    for (int i = 0; i < game->seatCount; i++) {
-        Seat* seat = &game->seats[i];
-        int8_t rank;
-        int16_t score;
-        from = wide ? take(take(from, &seat->rank, 4), &seat->score, 4) : take(take(from, &rank, 1), &score, 2);
-        if (!wide) {
-            seat->rank = rank;
-            seat->score = score;
-        }
-        records[i] = -1;
-        if (i != game->playerSeat) from = take(take(from, &seat->share, 4), &records[i], 4);
-    }
 }
 
 int replayTakenGames(TakenGames* games, RivalGames* rivals)
@@ -161,8 +223,7 @@ int replayTakenGames(TakenGames* games, RivalGames* rivals)
         ended = got == 0;
         size_t at = 0;
         // A game is taken once all of it is in; the next read brings the rest of one cut off.
-        while (filled - at >= KEPT_HEAD && filled - at >= keptSize(games->buffer + at)) {
-            size_t size = keptSize(games->buffer + at);
+        for (size_t size; filled - at >= sizeof(KeptHead) && filled - at >= (size = keptSize(games->buffer + at));) {
             restoreGame(games->buffer + at, &game, records, lobby);
             addGameToRivalsAt(rivals, &game, records);
             at += size;

@@ -3,6 +3,7 @@
 #include "report/AmountText.h"
 #include "report/ColorScheme.h"
 #include "report/ReportDocument.h"
+#include "text/NumberText.h"
 #include "text/Text.h"
 
 #include <math.h>
@@ -122,10 +123,22 @@ void writeChartLine(const Chart* chart, const ChartLine* line, const char* color
                      yOf(chart, line->values[0]), width + 1.5, color);
     reportPrintf("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" stroke-linejoin=\"round\" points=\"",
                  color, width);
+    // A file's line of points at a time, each number as "%.1f" without printf (the page of each
+    // opponent has 22,000 of them).
+    char points[POINTS_PER_LINE * 2 * 330 + 8];   // room for any double's "%.1f" (up to 310 bytes)
+    size_t used = 0;
     for (int i = 0; i < line->count; i++) {
-        const char* separator = i == 0 ? "" : i % POINTS_PER_LINE == 0 ? "\n" : " ";
-        reportPrintf("%s%.1f,%.1f", separator, xOf(chart, line->games[i]), yOf(chart, line->values[i]));
+        if (i % POINTS_PER_LINE == 0 && i > 0) {
+            reportPrintf("%s\n", points);
+            used = 0;
+        } else if (i > 0) {
+            points[used++] = ' ';
+        }
+        used += formatTenths(points + used, sizeof points - used, xOf(chart, line->games[i]));
+        points[used++] = ',';
+        used += formatTenths(points + used, sizeof points - used, yOf(chart, line->values[i]));
     }
+    if (line->count > 0) reportPrintf("%s", points);
     reportPrintf("\"/>\n");
 }
 

@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <float.h>
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
@@ -94,4 +95,16 @@ size_t formatWhole(char* out, size_t size, double value)
     double rounded = rint(value);
     if (fabs(rounded) < 9.2e18) return putDigits(out, size, (unsigned long long)fabs(rounded), signbit(rounded) != 0, 0);
     return cutLength(snprintf(out, size, "%.0f", value), size);
+}
+
+size_t formatTenths(char* out, size_t size, double value)
+{
+    // Ten times a double needs at most 57 bits of mantissa: in a long double of 64 it is exact, so
+    // rounding it in the default mode (to nearest, halves to even) rounds the value itself as printf
+    // does. Where long double is no larger, beyond 2^62 tenths, and for inf and NaN, printf is used.
+    if (LDBL_MANT_DIG >= 64 && fabs(value) < 4.6e17) {
+        long double tenths = nearbyintl((long double)value * 10.0L);
+        return putDigits(out, size, (unsigned long long)fabsl(tenths), signbit(value) != 0, 1);
+    }
+    return cutLength(snprintf(out, size, "%.1f", value), size);
 }

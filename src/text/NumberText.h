@@ -25,4 +25,7 @@ size_t formatRatio(char* out, size_t size, long long numerator, long long denomi
 // to zero.
 size_t formatWhole(char* out, size_t size, double value);
 
+// "%.1f" of value: rounded to tenths, halves to even; "-0.0" for a negative value that rounds to zero.
+size_t formatTenths(char* out, size_t size, double value);
+
 #endif

@@ -5,6 +5,7 @@
 #include <math.h>
 #include <stdio.h>
 #include <string>
+#include <vector>
 
 static std::string printed(const char* format, int decimals, double value)
 {
@@ -63,4 +64,23 @@ TEST(NumberText, WholeNumbersAndIntegersArePrintfs)
     char cut[4];
     EXPECT_EQ(formatRatio(cut, sizeof cut, -12345, 1, 2), 3u);
     EXPECT_STREQ(cut, "-12");
+}
+
+// The charts' coordinates: printf's tenths for values met and for the exact halves between tenths.
+TEST(NumberText, TenthsArePrintfs)
+{
+    std::vector<double> values = { 0.0, -0.0, 0.05, 0.25, -0.25, 0.75, 2.25, -0.04, 1e15 + 0.25, 4.5e17, -1e300,
+                                   5e-324, INFINITY, -INFINITY, NAN };
+    unsigned long long state = 1;
+    for (int i = 0; i < 200000; i++) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        double unit = (double)(state >> 11) / 9007199254740992.0;
+        values.push_back((unit - 0.3) * (i % 3 == 0 ? 1200.0 : i % 3 == 1 ? 40.0 : 1e7));
+        values.push_back(std::floor(unit * 4000.0) / 4.0 - 500.0);   // quarters: halves of a tenth among them
+    }
+    for (double value : values) {
+        char text[512];
+        formatTenths(text, sizeof text, value);
+        ASSERT_EQ(std::string(text), printed("%.*f", 1, value)) << value;
+    }
 }
