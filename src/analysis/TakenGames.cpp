@@ -63,27 +63,35 @@ static int fitsShort(const GameEntry* game)
     return beyond == 0;
 }
 
-// A lobby's few bytes, eight at a time and then one by one: no call, no string instruction.
+// A lobby's few bytes, eight at a time, the last eight ending where it ends (they may overlap the
+// ones before): no call, no loop over single bytes but for a lobby below eight bytes.
 static inline void copyLobby(char* to, const char* from, size_t length)
 {
-    size_t i = 0;
-    for (; i + 8 <= length; i += 8) memcpy(to + i, from + i, 8);
-    for (; i < length; i++) to[i] = from[i];
+    if (length < 8) {
+        for (size_t i = 0; i < length; i++) to[i] = from[i];
+        return;
+    }
+    for (size_t i = 0; i + 8 < length; i += 8) memcpy(to + i, from + i, 8);
+    memcpy(to + length - 8, from + length - 8, 8);
 }
 
 // memcmp's answer to "the same bytes?" for a lobby, the same way.
 static inline int sameLobbyBytes(const char* a, const char* b, size_t length)
 {
-    size_t i = 0;
-    for (; i + 8 <= length; i += 8) {
-        uint64_t x, y;
+    if (length < 8) {
+        for (size_t i = 0; i < length; i++)
+            if (a[i] != b[i]) return 0;
+        return 1;
+    }
+    uint64_t x, y;
+    for (size_t i = 0; i + 8 < length; i += 8) {
         memcpy(&x, a + i, 8);
         memcpy(&y, b + i, 8);
         if (x != y) return 0;
     }
-    for (; i < length; i++)
-        if (a[i] != b[i]) return 0;
-    return 1;
+    memcpy(&x, a + length - 8, 8);
+    memcpy(&y, b + length - 8, 8);
+    return x == y;
 }
 
 // Each field is stored and loaded where it lies in the buffer, never through a copy of the whole
