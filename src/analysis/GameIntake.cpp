@@ -53,7 +53,7 @@ int acceptGame(GameEntry* game, void* context)
     if (settings.trendCharts) addGameToTrends(to->monthlySummary, to->trendSeries, to->kindTrends, game);
     if (settings.details) addGameToDetails(to->detailedStats, game);
     if (settings.details) addToLatestGames(to->latestGames, game);
-    keepTakenGame(to->takenGames, game, records);
+    if (keepingTakenGames(to->takenGames)) keepTakenGame(to->takenGames, game, records);
     return 1;
 }
 

@@ -19,15 +19,17 @@ static int recordNamed(const void* table, int record, const void* name)
     return sameName(((const OpponentTable*)table)->records[record].name, (const char*)name);
 }
 
+enum { LARGE_OPPONENT_TABLE = 128 * 1024 };   // records from which the index is kept smaller
+
 static size_t findSlot(const OpponentTable* table, const char* name, uint32_t hash)
 {
     return findNameSlot(&table->index, hash, recordNamed, table, name);
 }
 
-// Grows the storage by 1024 zeroed records, keeping the records in use, and the index to at least 1.5
-// times the capacity, at most two thirds full: with a million opponents a larger one costs more in page
-// faults than its shorter probes gain (record indexes don't move when the storage does). Ends the
-// process when memory runs out.
+// Grows the storage by 1024 zeroed records, keeping the records in use, and the index to twice the
+// capacity, or to 1.5 times once that is megabytes (at most two thirds full: with a million opponents
+// a larger index costs more in page faults than its shorter probes gain). Record indexes don't move
+// when the storage does. Ends the process when memory runs out.
 static void growTable(OpponentTable* table)
 {
     if (table->capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
@@ -37,7 +39,8 @@ static void growTable(OpponentTable* table)
     memset(records + table->capacity, 0, OPPONENT_GROWTH * sizeof *records);
     table->records = records;
     table->capacity = capacity;
-    if (!fitNameIndex(&table->index, (size_t)capacity + (size_t)capacity / 2)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    size_t slots = capacity < LARGE_OPPONENT_TABLE ? 2 * (size_t)capacity : (size_t)capacity + (size_t)capacity / 2;
+    if (!fitNameIndex(&table->index, slots)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
 }
 
 void clearOpponentTable(OpponentTable* table)

@@ -26,8 +26,8 @@ struct OpponentTable {
     OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process
     int capacity;                   // records the block holds: 0, then a multiple of 1024
     int lastUsed;                   // index of the last record in use; -1 when empty
-    NameIndex index;                // by name, used while the log is read: at least 1.5 times the
-                                    // capacity; no slots until needed
+    NameIndex index;                // by name, used while the log is read: at least twice the
+                                    // capacity (1.5 times in a large table); no slots until needed
     OpponentRecord* spareRecords;   // the block reorderOpponents gathers into; kept between runs
     int spareCapacity;              // records it holds at least
 };
