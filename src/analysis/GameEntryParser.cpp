@@ -140,7 +140,7 @@ static inline int readRank(const char* text)
 // ENTRY_BROKEN for a line too short for a seat or scores that do not sum to 0.
 static int readResults(const char* line, long long resultLine, GameEntry* entry)
 {
-    long long length = (long long)textLength(line);
+    long long length = (long long)boundedTextLength(line, LOG_LINE_SIZE);
     long long sum = 0;
     for (int i = 0; i < entry->seatCount; i++) {
         if (length - 1 < 10 * i + 5) return broken(entry, MESSAGE_MALFORMED_ENTRY, resultLine);
@@ -159,7 +159,9 @@ static int readResults(const char* line, long long resultLine, GameEntry* entry)
 static long long readRate(const char* rateText, char gameLength, int* malformed)
 {
     const char* marker = findPair(rateText, "点");
-    if (!marker && findTextByte(rateText, '/')) {
+    const char* slash = rateText;   // without "点": a few bytes, looked at one by one for a "/"
+    while (!marker && *slash && *slash != '/') slash++;
+    if (!marker && *slash) {
         marker = findPair(rateText, gameLength == '0' ? "東" : "半");
         if (!marker) {
             *malformed = 1;
@@ -255,7 +257,7 @@ static long long splitHeader(char* header, GameEntry* entry, int* malformed)
     }
     char* colon = header + colonAt;
     char* room = colon + 2;
-    size_t roomLength = textLength(room);
+    size_t roomLength = boundedTextLength(room, LOG_LINE_SIZE - 1 - (colonAt + 2));
     // The line break and the byte before it are not part of the room.
     roomLength = roomLength >= 2 ? roomLength - 2 : 0;
     room[roomLength] = '\0';
@@ -306,7 +308,7 @@ int readGameEntry(const EntrySource* source, char* headerText, long long headerL
         entry->gameLength = line[1];
         line = nextLogLine(source->log);
         if (!line) return ENTRY_LOG_ENDED;
-        size_t length = spanUntil(line, "\n");
+        size_t length = boundedLineLength(line, LOG_LINE_SIZE);
         copyColumns(entry->date, sizeof entry->date, line, length, 1, 10);
         copyColumns(entry->time, sizeof entry->time, line, length, 12, 16);
         int found;

@@ -119,6 +119,37 @@ inline unsigned findAmong16(const char* text, char a, char b, char c, char d)
 #endif
 }
 
+// strlen for a text whose terminating zero lies within its first `readable` bytes, all of which can
+// be read (a line of the game log, or a text in a buffer of known size): 16 bytes at a time, no call.
+inline size_t boundedTextLength(const char* text, size_t readable)
+{
+#ifdef VORNIX_VECTOR_BYTES
+    size_t i = 0;
+    for (; i + 16 <= readable; i += 16) {
+        __m128i bytes = _mm_loadu_si128((const __m128i*)(text + i));
+        unsigned zeros = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
+        if (zeros) return i + (size_t)__builtin_ctz(zeros);
+    }
+    while (text[i]) i++;   // the bytes after the last 16
+    return i;
+#else
+    (void)readable;
+    return strlen(text);
+#endif
+}
+
+// strcspn(text, "\n") for a text whose line feed or terminating zero lies within its first
+// `readable` bytes, all of which can be read: 16 bytes at a time, no call.
+inline size_t boundedLineLength(const char* text, size_t readable)
+{
+    size_t i = 0;
+    for (; i + 16 <= readable; i += 16) {
+        unsigned ends = findAmong16(text + i, '\n', '\0', '\n', '\0');
+        if (ends) return i + (size_t)__builtin_ctz(ends);
+    }
+    return i + spanUntil(text + i, "\n");
+}
+
 // The bytes at the start of text that are above space (0x21 to 0xFF), at most 16: those of a name,
 // in one comparison. 16 bytes must be readable at text.
 inline size_t spanAboveSpace16(const char* text)

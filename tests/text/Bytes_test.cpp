@@ -33,6 +33,10 @@ TEST(Bytes, AgreeWithTheCLibrary)
                     ASSERT_EQ(bits[i / 64] >> i % 64 & 1, (uint64_t)(i < length && text[i] == (char)c)) << i;
             }
             ASSERT_EQ(vectorTextLength(text), strlen(text));
+            for (size_t readable : { length + 1, length + 1 + (16 - (length + 1) % 16) % 16 }) {
+                ASSERT_EQ(boundedTextLength(text, readable), strlen(text));
+                ASSERT_EQ(boundedLineLength(text, readable), strcspn(text, "\n"));
+            }
             size_t above = 0;   // the bytes above space the name scan takes at once
             while (above < 16 && above < length && (unsigned char)text[above] > ' ') above++;
             if (length >= 16) {
