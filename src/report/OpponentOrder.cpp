@@ -55,24 +55,6 @@ int opponentGoesBefore(int kind, int a, int b)
     return a < b;
 }
 
-int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
-{
-    assert(wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
-    int count = 0;
-    int n = opponentCount(&run.opponentTable);
-    for (int i = 0; i < n; i++) {
-        int p = count;
-        // fromEnd: a record goes first when the order puts it after the other.
-        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
-                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
-        if (p >= wanted) continue;
-        int last = count < wanted ? count : wanted - 1;
-        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
-        chosen[p] = i;
-        if (count < wanted) count++;
-    }
-    return count;
-}
 
 // Sorting whole records by merging moves each of them about log2(n) times, through a comparison
 // called by pointer; with a million opponents that took a good part of a run. Each of the three orders
@@ -113,6 +95,46 @@ static OpponentKey keyOf(OpponentComparison compare)
     if (compare == compareByBalance) return balanceKey;
     if (compare == compareByMargin) return marginKey;
     return NULL;
+}
+
+// pickOpponents for the order whose sort key is Key: a record whose key says it goes after the last
+// one chosen (before it, from the end), once wanted are chosen, is passed over by that test alone;
+// the others are placed by the comparisons, ties included.
+template <uint64_t (*Key)(const OpponentRecord*)>
+static int pickByKey(int kind, int wanted, int fromEnd, int* chosen)
+{
+    const OpponentRecord* records = run.opponentTable.records;
+    int count = 0;
+    uint64_t lastKey = 0;   // the key of chosen[wanted - 1] once the list is full
+    int n = opponentCount(&run.opponentTable);
+    for (int i = 0; i < n; i++) {
+        if (count == wanted) {
+            uint64_t key = Key(&records[i]);
+            if (fromEnd ? key < lastKey : key > lastKey) continue;
+        }
+        int p = count;
+        // fromEnd: a record goes first when the order puts it after the other.
+        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
+                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
+        if (p >= wanted) continue;
+        int last = count < wanted ? count : wanted - 1;
+        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
+        chosen[p] = i;
+        if (count < wanted) count++;
+        if (count == wanted) lastKey = Key(&records[chosen[wanted - 1]]);
+    }
+    return count;
+}
+
+int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
+{
+    assert(wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
+    if (wanted <= 0) return 0;
+    OpponentKey key = keyOf(opponentOrders[kind].compare);
+    if (key == gamesKey) return pickByKey<gamesKey>(kind, wanted, fromEnd, chosen);
+    if (key == balanceKey) return pickByKey<balanceKey>(kind, wanted, fromEnd, chosen);
+    assert(key == marginKey);
+    return pickByKey<marginKey>(kind, wanted, fromEnd, chosen);
 }
 
 // A record's place in the sort: its key made relative to the smallest key, in the high 32 bits, and

@@ -1,6 +1,7 @@
 #include "report/OpponentOrder.h"
 
 #include "analysis/RunState.h"
+#include "report/OpponentSections.h"
 #include "support/ReportCapture.h"
 
 TEST(OpponentOrder, EachComparisonPutsTheLargestKeyFirst)
@@ -51,6 +52,19 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
         records.push_back(opponent(name, above + below, above, below, balances[next() % 9]));
     }
     setOpponents(records);
+    // A ranking picked from the table is the start (or the end, last first) of the same order.
+    std::vector<int> order(records.size());
+    for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++) {
+        for (size_t i = 0; i < order.size(); i++) order[i] = (int)i;
+        std::stable_sort(order.begin(), order.end(), [kind](int a, int b) { return opponentGoesBefore(kind, a, b); });
+        for (int fromEnd : { 0, 1 })
+            for (int wanted : { 1, 20, MOST_PLAYED_COLUMN_ROWS * 2 }) {
+                int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
+                ASSERT_EQ(pickOpponents(kind, wanted, fromEnd, chosen), wanted);
+                for (int i = 0; i < wanted; i++)
+                    ASSERT_EQ(chosen[i], fromEnd ? order[order.size() - 1 - i] : order[i]) << kind << fromEnd << i;
+            }
+    }
     for (OpponentComparison compare : { compareByGames, compareByBalance, compareByMargin, compareByGames }) {
         std::vector<OpponentRecord> expected(run.opponentTable.records, run.opponentTable.records + opponentCount(&run.opponentTable));
         std::stable_sort(expected.begin(), expected.end(),
