@@ -26,37 +26,48 @@ static size_t findSlot(const OpponentTable* table, const char* name, uint32_t ha
     return findNameSlot(&table->index, hash, recordNamed, table, name);
 }
 
-// Grows the storage by 1024 zeroed records, keeping the records in use, and the index to twice the
-// capacity, or to 1.5 times once that is megabytes (at most two thirds full: with a million opponents
-// a larger index costs more in page faults than its shorter probes gain). Record indexes don't move
-// when the storage does. Ends the process when memory runs out.
+// Grows the storage by a quarter, at least by 1024 records, keeping the records in use: moved by the
+// system's page tables, a large block costs at each growth in proportion to its size, so a million
+// opponents are not to move it 500 times. The new records are set as they are appended (untouched
+// until then). Record indexes don't move when the storage does. Ends the process when memory runs out.
 static void growTable(OpponentTable* table)
 {
-    if (table->capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    int capacity = table->capacity + OPPONENT_GROWTH;
+    int growth = table->capacity / 4 > OPPONENT_GROWTH ? table->capacity / 4 : OPPONENT_GROWTH;
+    if (table->capacity > INT_MAX - growth) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    int capacity = table->capacity + growth;
     OpponentRecord* records = (OpponentRecord*)realloc(table->records, (size_t)capacity * sizeof *records);
     if (!records) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    memset(records + table->capacity, 0, OPPONENT_GROWTH * sizeof *records);
     table->records = records;
     table->capacity = capacity;
-    size_t slots = capacity < LARGE_OPPONENT_TABLE ? 2 * (size_t)capacity : (size_t)capacity + (size_t)capacity / 2;
+}
+
+// Keeps the index for `count` records at most half full, or two thirds once the table is large (with
+// a million opponents a larger index costs more in page faults than its shorter probes gain). Returns 1
+// when it was built anew. Ends the process when memory runs out.
+static int fitIndex(OpponentTable* table, int count)
+{
+    size_t n = (size_t)count;
+    size_t slots = n < LARGE_OPPONENT_TABLE ? 2 * n : n + n / 2;
+    if (slots < 2 * OPPONENT_GROWTH) slots = 2 * OPPONENT_GROWTH;
+    if (table->index.slots && table->index.size >= slots) return 0;
     if (!fitNameIndex(&table->index, slots)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    return 1;
 }
 
 void clearOpponentTable(OpponentTable* table)
 {
-    if (table->records) memset(table->records, 0, (size_t)table->capacity * sizeof *table->records);
+    if (table->records) memset(table->records, 0, (size_t)opponentCount(table) * sizeof *table->records);
     table->lastUsed = -1;
     clearNameIndex(&table->index);
 }
 
-// Appends a zeroed record named name (kept as a seat keeps it) and returns its index; growing the
-// storage builds the index anew (*grown is then 1).
+// Appends a zeroed record named name (kept as a seat keeps it) and returns its index; *grown is 1 when
+// the index was built anew for it.
 static int appendRecord(OpponentTable* table, const char name[ID_SIZE], int* grown)
 {
     int index = table->lastUsed + 1;
-    *grown = index == table->capacity;
-    if (*grown) growTable(table);
+    if (index == table->capacity) growTable(table);
+    *grown = fitIndex(table, index + 1);
     table->lastUsed = index;
     OpponentRecord* record = &table->records[index];
     memset(record, 0, sizeof *record);

@@ -24,10 +24,11 @@ struct OpponentRecord {
 
 struct OpponentTable {
     OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process
-    int capacity;                   // records the block holds: 0, then a multiple of 1024
+    int capacity;                   // records the block holds: 0, then 1024 and more
     int lastUsed;                   // index of the last record in use; -1 when empty
     NameIndex index;                // by name, used while the log is read: at least twice the
-                                    // capacity (1.5 times in a large table); no slots until needed
+                                    // records in use (1.5 times in a large table); no slots until
+                                    // needed
     OpponentRecord* spareRecords;   // the block reorderOpponents gathers into; kept between runs
     int spareCapacity;              // records it holds at least
 };
@@ -37,11 +38,12 @@ struct OpponentTable {
 // Number of records in use.
 inline int opponentCount(const OpponentTable* table) { return table->lastUsed + 1; }
 
-// Sets every record of the storage to zero and empties the table; the storage is kept.
+// Sets every record in use to zero and empties the table; the storage is kept.
 void clearOpponentTable(OpponentTable* table);
 
 // Returns the index of the record named name, appending a zeroed record when there is none. Growing
-// the storage by 1024 records ends the process with MESSAGE_OUT_OF_MEMORY when memory runs out.
+// the storage (by a quarter, at least 1024 records) ends the process with MESSAGE_OUT_OF_MEMORY when
+// memory runs out.
 int findOrAddOpponent(OpponentTable* table, const char* name);
 
 // The same for a name kept as a seat keeps it (at most 15 bytes, zeros after them in its ID_SIZE

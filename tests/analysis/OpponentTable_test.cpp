@@ -75,7 +75,8 @@ TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
         ASSERT_EQ(findOrAddOpponent(&run.opponentTable, name), i);
     }
     EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "o123456"), 123456);
-    EXPECT_EQ(run.opponentTable.capacity, 1000448);
+    EXPECT_GE(run.opponentTable.capacity, 1000000);
+    EXPECT_LE(run.opponentTable.capacity, 1250000) << "grown by a quarter at most";
 }
 
 TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
