@@ -3,13 +3,19 @@
 #include <stdlib.h>
 #include <string.h>
 
+// A fresh page that is read before it is written faults twice (the shared page of zeros, then a page
+// of its own), and the rebuild below reads each slot before it fills it: the slots are zeroed by
+// writing them first, through a pointer the compiler can't turn back into calloc.
+static void* (*volatile zeroBytes)(void*, int, size_t) = memset;
+
 int fitNameIndex(NameIndex* index, size_t atLeast)
 {
     size_t size = index->size ? index->size : 1;
     while (size < atLeast) size *= 2;
     if (size == index->size) return 1;
-    NameSlot* slots = (NameSlot*)calloc(size, sizeof *slots);
+    NameSlot* slots = (NameSlot*)malloc(size * sizeof *slots);
     if (!slots) return 0;
+    zeroBytes(slots, 0, size * sizeof *slots);
     for (size_t i = 0; i < index->size; i++) {
         if (index->slots[i].item == 0) continue;
         size_t slot = index->slots[i].hash & (size - 1);
