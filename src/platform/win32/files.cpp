@@ -15,18 +15,25 @@ FILE* openFile(const char* name, const char* mode)
     return fopen(name, mode);
 }
 
-FILE* createNewFile(const char* name)
+// A stdio stream over an open handle, in binary (flags: the C runtime's _O_ flags besides _O_BINARY);
+// NULL, with the handle closed, when the runtime can't take it.
+static FILE* streamOfHandle(HANDLE handle, int flags, const char* mode)
 {
-    HANDLE handle = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (handle == INVALID_HANDLE_VALUE) return NULL;
-    int fd = _open_osfhandle((intptr_t)handle, _O_BINARY);
+    int fd = _open_osfhandle((intptr_t)handle, flags | _O_BINARY);
     if (fd < 0) {
         CloseHandle(handle);
         return NULL;
     }
-    FILE* file = _fdopen(fd, "wb");
+    FILE* file = _fdopen(fd, mode);
     if (!file) _close(fd);
     return file;
+}
+
+FILE* createNewFile(const char* name)
+{
+    HANDLE handle = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (handle == INVALID_HANDLE_VALUE) return NULL;
+    return streamOfHandle(handle, 0, "wb");
 }
 
 FILE* openScratchFile(void)
@@ -41,14 +48,7 @@ FILE* openScratchFile(void)
         DeleteFileW(name);
         return NULL;
     }
-    int fd = _open_osfhandle((intptr_t)handle, _O_RDWR | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(handle);
-        return NULL;
-    }
-    FILE* file = _fdopen(fd, "w+b");
-    if (!file) _close(fd);
-    return file;
+    return streamOfHandle(handle, _O_RDWR, "w+b");
 }
 
 int outputNameState(const char* name)
