@@ -48,8 +48,11 @@ int writeOpponentSummaryTable(const uint64_t* order)
     startRowsIn(&row, file, rowBuffer, sizeof rowBuffer);
     rowText(&row, "名前\t対戦回数\t勝ち数\t負け数\t勝ち金\t負け金\t収支\n");
     const OpponentRecord* records = run.opponentTable.records;
-    for (int i = 0; i < opponentCount(&run.opponentTable); i++)
+    int n = opponentCount(&run.opponentTable);
+    for (int i = 0; i < n; i++) {
+        if (order && i + 16 < n) __builtin_prefetch(&records[(uint32_t)order[i + 16]]);
         writeRecordLine(&row, &records[order ? (uint32_t)order[i] : (uint32_t)i]);
+    }
     writeRow(&row);
     finishRunOutput(OUTPUT_OPPONENT_SUMMARY);
     return 1;
