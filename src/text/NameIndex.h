@@ -51,8 +51,9 @@ inline void prefetchNameSlot(const NameIndex* index, uint32_t hash)
 }
 
 // Makes the index at least `at least` slots (rounded up to a power of two). Only a larger index is
-// built anew, from the slots of the old one (their hashes say where each goes, so no item is read);
-// item numbers are kept. Returns 0 when out of memory: the index is then unchanged.
+// built anew, in the same storage grown, from the slots of the old one (their hashes say where each
+// goes, so no item is read); item numbers are kept. Returns 0 when out of memory: the index is then
+// unchanged.
 int fitNameIndex(NameIndex* index, size_t atLeast);
 
 // Frees every slot; the storage is kept.
