@@ -5,6 +5,7 @@
 #include "text/Messages.h"
 #include "text/Text.h"
 
+#include <assert.h>
 #include <limits.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -59,6 +60,7 @@ void clearOpponentTable(OpponentTable* table)
     if (table->records) memset(table->records, 0, (size_t)opponentCount(table) * sizeof *table->records);
     table->lastUsed = -1;
     clearNameIndex(&table->index);
+    table->indexLent = 0;
 }
 
 // Appends a zeroed record named name (kept as a seat keeps it) and returns its index; *grown is 1 when
@@ -77,6 +79,7 @@ static int appendRecord(OpponentTable* table, const char name[ID_SIZE], int* gro
 
 int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint32_t hash)
 {
+    assert(!table->indexLent);
     size_t slot = table->index.slots ? findSlot(table, name, hash) : 0;
     if (table->index.slots && nameSlotItem(&table->index, slot) >= 0) return nameSlotItem(&table->index, slot);
     int grown;
@@ -88,6 +91,7 @@ int findOrAddNamedOpponent(OpponentTable* table, const char name[ID_SIZE], uint3
 
 int findOrAddOpponent(OpponentTable* table, const char* name)
 {
+    assert(!table->indexLent);
     char key[ID_SIZE] = {0};
     size_t length = copyLogText(key, sizeof key, name);
     uint32_t hash = nameHash(key);
@@ -166,6 +170,14 @@ int reorderOpponents(OpponentTable* table, const uint64_t* order)
     return 1;
 }
 
+void* lendIndexStorage(OpponentTable* table, size_t* bytes)
+{
+    *bytes = table->index.size * sizeof *table->index.slots;
+    if (!table->index.slots) return NULL;
+    table->indexLent = 1;
+    return table->index.slots;
+}
+
 void releaseOpponentTable(OpponentTable* table)
 {
     free(table->spareRecords);
@@ -176,4 +188,5 @@ void releaseOpponentTable(OpponentTable* table)
     table->capacity = 0;
     table->lastUsed = -1;
     releaseNameIndex(&table->index);
+    table->indexLent = 0;
 }

@@ -31,6 +31,7 @@ struct OpponentTable {
                                     // needed
     OpponentRecord* spareRecords;   // the block reorderOpponents gathers into; kept between runs
     int spareCapacity;              // records it holds at least
+    int indexLent;                  // 1 once lendIndexStorage lent the index's storage, until cleared
 };
 
 // The run's table is run.opponentTable (analysis/RunState.h).
@@ -67,6 +68,11 @@ void addGameToOpponents(OpponentTable* table, const GameEntry* game, int records
 // storage; the old storage is kept as the next reordering's block.
 // Returns 0 when out of memory: then nothing has moved.
 int reorderOpponents(OpponentTable* table, const uint64_t* order);
+
+// The index's storage, *bytes long (at least 12 bytes a record in use), as scratch memory for the
+// work on the records once the log is read: no name is looked up from then on. NULL when the index has
+// no slots. Until the next clearOpponentTable (the start of every run) the index holds nothing sound.
+void* lendIndexStorage(OpponentTable* table, size_t* bytes);
 
 // Releases the storage and the reordering's block (the fatal-error exit).
 void releaseOpponentTable(OpponentTable* table);

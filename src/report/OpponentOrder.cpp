@@ -200,10 +200,55 @@ static int sortByKey(OpponentKey key, int n)
     return order && reorderOpponents(&run.opponentTable, order);
 }
 
-const uint64_t* orderOpponentsByGames(void)
+// Games order by counting, in the opponent index's storage (at least 12 bytes a record, the log
+// being read): the records' games copied out in one pass over them, counted, and each position placed
+// after those of more games and those of as many games met before it. NULL when the counts don't fit
+// beside the positions and the games (an opponent of more games than the index holds slots).
+static const uint32_t* countedGamesOrder(int n)
+{
+    size_t bytes;
+    uint32_t* positions = (uint32_t*)lendIndexStorage(&run.opponentTable, &bytes);
+    if (!positions) return NULL;
+    uint32_t* games = positions + n;
+    uint32_t* start = games + n;
+    size_t room = bytes / sizeof *positions - 2 * (size_t)n;   // counts that fit
+    const OpponentRecord* records = run.opponentTable.records;
+    uint32_t most = 0;
+    for (int i = 0; i < n; i++) {
+        if (records[i].games < 0) return NULL;
+        games[i] = (uint32_t)records[i].games;
+        most = std::max(most, games[i]);
+    }
+    if (most >= room) return NULL;
+    memset(start, 0, ((size_t)most + 1) * sizeof *start);
+    for (int i = 0; i < n; i++) start[games[i]]++;
+    uint32_t at = 0;
+    for (uint32_t g = most + 1; g-- > 0;) {
+        uint32_t count = start[g];
+        start[g] = at;
+        at += count;
+    }
+    for (int i = 0; i < n; i++) positions[start[games[i]]++] = (uint32_t)i;
+    return positions;
+}
+
+// The same by the sort key, the positions taken out of the sorted items into the other half of the
+// sort's scratch memory.
+static const uint32_t* sortedGamesOrder(int n)
+{
+    const SortItem* items = keyOrder(gamesKey, n);
+    if (!items) return NULL;
+    uint32_t* positions = (uint32_t*)(items == scratchItems ? scratchItems + n : scratchItems);
+    for (int i = 0; i < n; i++) positions[i] = (uint32_t)items[i];
+    return positions;
+}
+
+const uint32_t* orderOpponentsByGames(void)
 {
     int n = opponentCount(&run.opponentTable);
-    const SortItem* order = n < 2 ? NULL : keyOrder(gamesKey, n);
+    if (n < 2) return NULL;
+    const uint32_t* order = countedGamesOrder(n);
+    if (!order) order = sortedGamesOrder(n);
     if (!order) sortOpponents(compareByGames);
     return order;
 }

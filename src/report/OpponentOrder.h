@@ -44,10 +44,11 @@ int opponentGoesBefore(int kind, int a, int b);
 // table, moving nothing: a ranking of 20 needs no sort of the whole table.
 int pickOpponents(int kind, int wanted, int fromEnd, int* chosen);
 
-// The records in use in games order without moving one: an item per record whose low 32 bits are its
-// position, valid until the next sort. NULL when the table is in that order already, having been
-// sorted in place where the order could not be made so (short of memory).
-const uint64_t* orderOpponentsByGames(void);
+// The records in use in games order without moving one: their positions in that order, valid until
+// the next sort. Made once the log is read: it may use the opponent index's storage. NULL when the
+// table is in that order already, having been sorted in place where the order could not be made so
+// (short of memory).
+const uint32_t* orderOpponentsByGames(void);
 
 // Sorts the records in use of run.opponentTable in place by compare. Stable: records with equal keys
 // keep the order the previous sort (or the order first met) left them in.

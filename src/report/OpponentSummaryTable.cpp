@@ -36,7 +36,7 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
     rowSpaceUsed(row, out);
 }
 
-int writeOpponentSummaryTable(const uint64_t* order)
+int writeOpponentSummaryTable(const uint32_t* order)
 {
     if (!createRunOutput(OUTPUT_OPPONENT_SUMMARY)) return 0;
     FILE* file = runOutputs[OUTPUT_OPPONENT_SUMMARY].file.stream;
@@ -50,8 +50,8 @@ int writeOpponentSummaryTable(const uint64_t* order)
     const OpponentRecord* records = run.opponentTable.records;
     int n = opponentCount(&run.opponentTable);
     for (int i = 0; i < n; i++) {
-        if (order && i + 16 < n) __builtin_prefetch(&records[(uint32_t)order[i + 16]]);
-        writeRecordLine(&row, &records[order ? (uint32_t)order[i] : (uint32_t)i]);
+        if (order && i + 16 < n) __builtin_prefetch(&records[order[i + 16]]);   // a row's record is rarely cached
+        writeRecordLine(&row, &records[order ? order[i] : (uint32_t)i]);
     }
     writeRow(&row);
     finishRunOutput(OUTPUT_OPPONENT_SUMMARY);

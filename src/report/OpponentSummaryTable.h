@@ -7,10 +7,10 @@
 #include <stdint.h>
 
 // Forms the table's name in its run output from the player's ID and writes the header and one line
-// per record of run.opponentTable, in the order of the positions in the low 32 bits of order's items
-// (orderOpponentsByGames) or, when order is NULL, in the table's present order, into that file's
+// per record of run.opponentTable, in the order of the positions in order (orderOpponentsByGames)
+// or, when order is NULL, in the table's present order, into that file's
 // temporary file in the current directory, which it then closes. Returns 1 when the file was created,
 // 0 when not (nothing written, no message); the outcome's written flag tells whether every byte reached it.
-int writeOpponentSummaryTable(const uint64_t* order);
+int writeOpponentSummaryTable(const uint32_t* order);
 
 #endif

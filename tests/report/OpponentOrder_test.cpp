@@ -65,6 +65,19 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
                     ASSERT_EQ(chosen[i], fromEnd ? order[order.size() - 1 - i] : order[i]) << kind << fromEnd << i;
             }
     }
+    // The per-opponent table's order: by counting the games, or by the sort key once one opponent has
+    // more games than the counts have room for.
+    for (int most : { 0, 1 << 20 }) {
+        std::vector<OpponentRecord> table = records;
+        if (most) table[4000].games = most;
+        setOpponents(table);
+        for (size_t i = 0; i < order.size(); i++) order[i] = (int)i;
+        std::stable_sort(order.begin(), order.end(), [](int a, int b) { return opponentGoesBefore(ORDER_BY_GAMES, a, b); });
+        const uint32_t* positions = orderOpponentsByGames();
+        ASSERT_NE(positions, nullptr);
+        for (size_t i = 0; i < order.size(); i++) ASSERT_EQ(positions[i], (uint32_t)order[i]) << most << " " << i;
+    }
+    setOpponents(records);
     for (OpponentComparison compare : { compareByGames, compareByBalance, compareByMargin, compareByGames }) {
         std::vector<OpponentRecord> expected(run.opponentTable.records, run.opponentTable.records + opponentCount(&run.opponentTable));
         std::stable_sort(expected.begin(), expected.end(),
