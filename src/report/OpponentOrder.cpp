@@ -97,44 +97,95 @@ static OpponentKey keyOf(OpponentComparison compare)
     return NULL;
 }
 
-// pickOpponents for the order whose sort key is Key: a record whose key says it goes after the last
-// one chosen (before it, from the end), once wanted are chosen, is passed over by that test alone;
-// the others are placed by the comparisons, ties included.
+// A list being picked: the first `wanted` records of the order `kind` (from its end, last first, when
+// fromEnd), with their sort keys.
+struct PickList {
+    int kind;
+    int wanted;
+    int fromEnd;
+    int count;
+    int* chosen;
+    uint64_t keys[MOST_PLAYED_COLUMN_ROWS * 2];
+};
+
+static void startPick(PickList* list, int kind, int wanted, int fromEnd, int* chosen)
+{
+    assert(wanted >= 0 && wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
+    list->kind = kind;
+    list->wanted = wanted;
+    list->fromEnd = fromEnd;
+    list->count = 0;
+    list->chosen = chosen;
+}
+
+// Offers the list (wanting one record at least) record i, of sort key `key`: once the list is full, a record whose key says it goes
+// after the last one chosen (before it, from the end) is passed over by that test alone; the others
+// are placed by the comparisons, ties included.
+static inline void offerRecord(PickList* list, int i, uint64_t key)
+{
+    int wanted = list->wanted;
+    if (list->count == wanted && (list->fromEnd ? key < list->keys[wanted - 1] : key > list->keys[wanted - 1]))
+        return;
+    int* chosen = list->chosen;
+    int p = list->count;
+    // fromEnd: a record goes first when the order puts it after the other.
+    while (p > 0 && (list->fromEnd ? opponentGoesBefore(list->kind, chosen[p - 1], i)
+                                   : opponentGoesBefore(list->kind, i, chosen[p - 1]))) p--;
+    if (p >= wanted) return;
+    int last = list->count < wanted ? list->count : wanted - 1;
+    for (int q = last; q > p; q--) {
+        chosen[q] = chosen[q - 1];
+        list->keys[q] = list->keys[q - 1];
+    }
+    chosen[p] = i;
+    list->keys[p] = key;
+    if (list->count < wanted) list->count++;
+}
+
+// pickOpponents for the order whose sort key is Key.
 template <uint64_t (*Key)(const OpponentRecord*)>
-static int pickByKey(int kind, int wanted, int fromEnd, int* chosen)
+static int pickByKey(PickList* list)
 {
     const OpponentRecord* records = run.opponentTable.records;
-    int count = 0;
-    uint64_t lastKey = 0;   // the key of chosen[wanted - 1] once the list is full
     int n = opponentCount(&run.opponentTable);
-    for (int i = 0; i < n; i++) {
-        if (count == wanted) {
-            uint64_t key = Key(&records[i]);
-            if (fromEnd ? key < lastKey : key > lastKey) continue;
-        }
-        int p = count;
-        // fromEnd: a record goes first when the order puts it after the other.
-        while (p > 0 && (fromEnd ? opponentGoesBefore(kind, chosen[p - 1], i)
-                                   : opponentGoesBefore(kind, i, chosen[p - 1]))) p--;
-        if (p >= wanted) continue;
-        int last = count < wanted ? count : wanted - 1;
-        for (int q = last; q > p; q--) chosen[q] = chosen[q - 1];
-        chosen[p] = i;
-        if (count < wanted) count++;
-        if (count == wanted) lastKey = Key(&records[chosen[wanted - 1]]);
-    }
-    return count;
+    for (int i = 0; i < n; i++) offerRecord(list, i, Key(&records[i]));
+    return list->count;
 }
 
 int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
 {
-    assert(wanted <= MOST_PLAYED_COLUMN_ROWS * 2);
     if (wanted <= 0) return 0;
+    PickList list;
+    startPick(&list, kind, wanted, fromEnd, chosen);
     OpponentKey key = keyOf(opponentOrders[kind].compare);
-    if (key == gamesKey) return pickByKey<gamesKey>(kind, wanted, fromEnd, chosen);
-    if (key == balanceKey) return pickByKey<balanceKey>(kind, wanted, fromEnd, chosen);
+    if (key == gamesKey) return pickByKey<gamesKey>(&list);
+    if (key == balanceKey) return pickByKey<balanceKey>(&list);
     assert(key == marginKey);
-    return pickByKey<marginKey>(kind, wanted, fromEnd, chosen);
+    return pickByKey<marginKey>(&list);
+}
+
+// Every list in one pass: a million records are read once, not five times.
+void pickShownOpponents(OpponentPicks* picks)
+{
+    static_assert(ORDER_BY_GAMES == 0 && ORDER_BY_BALANCE == 1 && ORDER_BY_MARGIN == 2, "keys[kind] below");
+    PickList lists[OPPONENT_ORDER_COUNT][2];
+    PickList* shown[OPPONENT_ORDER_COUNT * 2];
+    int m = 0;
+    for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++)
+        for (int fromEnd = 0; fromEnd < 2; fromEnd++) {
+            int wanted = fromEnd ? opponentOrders[kind].shownLast : opponentOrders[kind].shownFirst;
+            startPick(&lists[kind][fromEnd], kind, wanted, fromEnd, picks->chosen[kind][fromEnd]);
+            if (wanted > 0) shown[m++] = &lists[kind][fromEnd];
+        }
+    const OpponentRecord* records = run.opponentTable.records;
+    int n = opponentCount(&run.opponentTable);
+    for (int i = 0; i < n; i++) {
+        const uint64_t keys[OPPONENT_ORDER_COUNT] = { gamesKey(&records[i]), balanceKey(&records[i]),
+                                                      marginKey(&records[i]) };
+        for (int k = 0; k < m; k++) offerRecord(shown[k], i, keys[shown[k]->kind]);
+    }
+    for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++)
+        for (int fromEnd = 0; fromEnd < 2; fromEnd++) picks->count[kind][fromEnd] = lists[kind][fromEnd].count;
 }
 
 // A record's place in the sort: its key made relative to the smallest key, in the high 32 bits, and

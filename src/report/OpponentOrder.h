@@ -5,6 +5,8 @@
 // per-opponent table through the first row's order and picks the lists of every row; the choice of
 // the page's opponents reads the same rows. Nothing moves a record.
 
+#include "report/OpponentSections.h"
+
 #include <stdint.h>
 
 struct OpponentRecord;
@@ -43,6 +45,16 @@ int opponentGoesBefore(int kind, int a, int b);
 // shown, in chosen. Returns how many there are (fewer when the table holds fewer). One pass over the
 // table, moving nothing: a ranking of 20 needs no sort of the whole table.
 int pickOpponents(int kind, int wanted, int fromEnd, int* chosen);
+
+// The lists the report shows of each order: its first shownFirst records and its last shownLast, last
+// first (as pickOpponents picks them), positions in chosen[kind][fromEnd], how many in count.
+struct OpponentPicks {
+    int count[OPPONENT_ORDER_COUNT][2];
+    int chosen[OPPONENT_ORDER_COUNT][2][MOST_PLAYED_COLUMN_ROWS * 2];
+};
+
+// Picks every list of picks in one pass over the table, moving nothing.
+void pickShownOpponents(OpponentPicks* picks);
 
 // The records in use in games order without moving one: their positions in that order, valid until
 // the next sort. Made once the log is read: it may use the opponent index's storage. NULL when the

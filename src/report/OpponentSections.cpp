@@ -109,14 +109,14 @@ static void closeSection(void)
     reportPrintf("</div>\n");
 }
 
-void writeMostPlayedList(void)
+void writeMostPlayedList(const OpponentPicks* picks)
 {
     char id[HTML_ID_SIZE];
     escapeHtml(id, sizeof id, playerDisplayId(&run.player));
     reportPrintf("<h3>☆ %sさんと、たくさん遊んでくれた人 ＴＯＰ３０ ☆</h3>\n", id);
     openSection();
-    int chosen[MOST_PLAYED_COLUMN_ROWS * 2];
-    int n = pickOpponents(ORDER_BY_GAMES, MOST_PLAYED_COLUMN_ROWS * 2, 0, chosen);
+    const int* chosen = picks->chosen[ORDER_BY_GAMES][0];
+    int n = picks->count[ORDER_BY_GAMES][0];
     for (int column = 0; column < 2; column++) {
         openColumn(COLUMN_MOST_PLAYED);
         int first = column * MOST_PLAYED_COLUMN_ROWS;
@@ -128,32 +128,27 @@ void writeMostPlayedList(void)
     closeSection();
 }
 
-// A ranking: the first 20 records of the order beside its last 20, last first, picked from the table
-// in the order first met.
-static void writeRanking(int kind, const char* heading)
+// A ranking: the first 20 records of the order beside its last 20, last first.
+static void writeRanking(const OpponentPicks* picks, int kind, const char* heading)
 {
     reportPrintf("%s", heading);
     openSection();
-    int chosen[RANKING_ROWS];
-    openColumn(COLUMN_TOP);
-    int count = pickOpponents(kind, RANKING_ROWS, 0, chosen);
-    for (int i = 0; i < count; i++)
-        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_TOP);
-    closeColumn();
-    openColumn(COLUMN_WORST);
-    count = pickOpponents(kind, RANKING_ROWS, 1, chosen);
-    for (int i = 0; i < count; i++)
-        writeOpponentRow(&run.opponentTable.records[chosen[i]], i + 1, ROW_END_WORST);
-    closeColumn();
+    for (int fromEnd = 0; fromEnd < 2; fromEnd++) {
+        openColumn(fromEnd ? COLUMN_WORST : COLUMN_TOP);
+        for (int i = 0; i < picks->count[kind][fromEnd]; i++)
+            writeOpponentRow(&run.opponentTable.records[picks->chosen[kind][fromEnd][i]], i + 1,
+                             fromEnd ? ROW_END_WORST : ROW_END_TOP);
+        closeColumn();
+    }
     closeSection();
 }
 
-void writeBalanceRanking(void)
+void writeBalanceRanking(const OpponentPicks* picks)
 {
-    writeRanking(ORDER_BY_BALANCE, "<h3>☆ トータル収支ランキング ☆</h3>\n");
+    writeRanking(picks, ORDER_BY_BALANCE, "<h3>☆ トータル収支ランキング ☆</h3>\n");
 }
 
-void writeMarginRanking(void)
+void writeMarginRanking(const OpponentPicks* picks)
 {
-    writeRanking(ORDER_BY_MARGIN, "<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
+    writeRanking(picks, ORDER_BY_MARGIN, "<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n");
 }

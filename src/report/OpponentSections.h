@@ -2,6 +2,7 @@
 #define VORNIX_OPPONENTSECTIONS_H
 // The report's three opponent sections: the most-played list and the balance and win-loss rankings.
 
+struct OpponentPicks;
 struct OpponentRecord;
 
 enum {
@@ -16,17 +17,18 @@ enum RowEnd {
     ROW_END_WORST          // "円</td></tr>\n"
 };
 
-// The 30 opponents met most often, picked from the table without moving a record (equal counts
-// fall to the table's order: the order first met).
-void writeMostPlayedList(void);
+// The lists below are those of picks (report/OpponentOrder.h: pickShownOpponents), picked from the
+// table without moving a record.
 
-// The 20 highest and the 20 lowest balances, picked likewise (ties fall to the games,
-// then to the table's order).
-void writeBalanceRanking(void);
+// The 30 opponents met most often (equal counts fall to the table's order: the order first met).
+void writeMostPlayedList(const OpponentPicks* picks);
 
-// The 20 largest and the 20 smallest margins, picked likewise (ties fall to the balance, the games,
-// then the table's order).
-void writeMarginRanking(void);
+// The 20 highest and the 20 lowest balances (ties fall to the games, then to the table's order).
+void writeBalanceRanking(const OpponentPicks* picks);
+
+// The 20 largest and the 20 smallest margins (ties fall to the balance, the games, then the table's
+// order).
+void writeMarginRanking(const OpponentPicks* picks);
 
 // From now on, the name of each opponent with a page of its own (analysis/RivalGames.h) links to its
 // section: pageHref (HTML-escaped, kept by the caller), "#" and the section's anchor. NULL: no links.

@@ -95,18 +95,23 @@ static void writeFooter(void)
 // The report's sections and the tables written with them, up to the downloads block.
 static void writeSections(void)
 {
+    // The table's order first: short of memory it sorts the records themselves, and the lists are
+    // picked from the table as it then stands.
+    const uint32_t* order = orderOpponentsByGames();
+    OpponentPicks picks;
+    pickShownOpponents(&picks);
     writeReportHead("Vornix ver. %s 分析結果", programVersion);
     writePlayerRecordSection();
     if (settings.details) writeLatestGamesSection();
     writeRecentResultsSection();
     if (settings.trendCharts) writeTrendsSection();
     if (settings.details) writeDetailsSection();
-    writeMostPlayedList();
-    writeOpponentSummaryTable(orderOpponentsByGames());
+    writeMostPlayedList(&picks);
+    writeOpponentSummaryTable(order);
     if (settings.trendCharts) writeMonthlySummaryTable();
     if (settings.details) writeConditionSummaryTable();
-    writeBalanceRanking();
-    writeMarginRanking();
+    writeBalanceRanking(&picks);
+    writeMarginRanking(&picks);
 }
 
 // The report failed: the tables of this run go too (a placed one gives its name back to the previous

@@ -52,11 +52,20 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
         records.push_back(opponent(name, above + below, above, below, balances[next() % 9]));
     }
     setOpponents(records);
-    // A ranking picked from the table is the start (or the end, last first) of the same order.
+    // A ranking picked from the table is the start (or the end, last first) of the same order, alone
+    // or with the report's other lists in one pass.
     std::vector<int> order(records.size());
+    OpponentPicks picks;
+    pickShownOpponents(&picks);
     for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++) {
         for (size_t i = 0; i < order.size(); i++) order[i] = (int)i;
         std::stable_sort(order.begin(), order.end(), [kind](int a, int b) { return opponentGoesBefore(kind, a, b); });
+        for (int fromEnd : { 0, 1 }) {
+            int shown = fromEnd ? opponentOrders[kind].shownLast : opponentOrders[kind].shownFirst;
+            ASSERT_EQ(picks.count[kind][fromEnd], shown);
+            for (int i = 0; i < shown; i++)
+                ASSERT_EQ(picks.chosen[kind][fromEnd][i], fromEnd ? order[order.size() - 1 - i] : order[i]) << kind << i;
+        }
         for (int fromEnd : { 0, 1 })
             for (int wanted : { 1, 20, MOST_PLAYED_COLUMN_ROWS * 2 }) {
                 int chosen[MOST_PLAYED_COLUMN_ROWS * 2];

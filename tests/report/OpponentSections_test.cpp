@@ -1,6 +1,15 @@
 #include "report/OpponentSections.h"
 
+#include "report/OpponentOrder.h"
 #include "support/ReportCapture.h"
+
+// A section of the lists picked from the table as it stands.
+static void writeWithPicks(void (*write)(const OpponentPicks*))
+{
+    OpponentPicks picks;
+    pickShownOpponents(&picks);
+    write(&picks);
+}
 
 TEST(OpponentSections, AmountFormat)
 {
@@ -92,7 +101,7 @@ TEST(OpponentSections, MostPlayedListWithSixteenOpponentsByteForByte)
                 "</table>\n</td>\n"
                 "</tr>\n</table>\n"
                 "</div>\n";
-    EXPECT_EQ(captureReport([] { writeMostPlayedList(); }), crlf(expected));
+    EXPECT_EQ(captureReport([] { writeWithPicks(writeMostPlayedList); }), crlf(expected));
 }
 
 TEST(OpponentSections, MostPlayedListColumns)
@@ -114,7 +123,7 @@ TEST(OpponentSections, MostPlayedListColumns)
         SCOPED_TRACE(c.rule);
         resetRunStateForReport();
         setOpponents(numberedOpponents(c.opponents));
-        std::string list = captureReport([] { writeMostPlayedList(); });
+        std::string list = captureReport([] { writeWithPicks(writeMostPlayedList); });
         EXPECT_EQ(occurrences(list, "<td valign=\"top\">"), c.columns);
         EXPECT_EQ(occurrences(list, " 円</td></tr>\r\n"), c.rows);
         if (c.lastNumber) {
@@ -151,15 +160,15 @@ TEST(OpponentSections, RankingOfThreeByteForByte)
         "</table>\n</td>\n"
         "</tr>\n</table>\n"
         "</div>\n";
-    EXPECT_EQ(captureReport([] { writeBalanceRanking(); }), crlf("<h3>☆ トータル収支ランキング ☆</h3>\n" + columns));
-    EXPECT_EQ(captureReport([] { writeMarginRanking(); }), crlf("<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n" + columns));
+    EXPECT_EQ(captureReport([] { writeWithPicks(writeBalanceRanking); }), crlf("<h3>☆ トータル収支ランキング ☆</h3>\n" + columns));
+    EXPECT_EQ(captureReport([] { writeWithPicks(writeMarginRanking); }), crlf("<h3>☆ 勝ち越し・負け越しランキング ☆</h3>\n" + columns));
 }
 
 TEST(OpponentSections, RankingColumnsHoldTwentyEach)
 {
     resetRunStateForReport();
     setOpponents(numberedOpponents(45));
-    std::string ranking = captureReport([] { writeBalanceRanking(); });
+    std::string ranking = captureReport([] { writeWithPicks(writeBalanceRanking); });
     EXPECT_EQ(occurrences(ranking, " 円</td></tr>\r\n"), 20) << "top rows";
     EXPECT_EQ(occurrences(ranking, "0円</td></tr>\r\n"), 20) << "worst rows";
     size_t worstColumn = ranking.find("ワースト２０");
