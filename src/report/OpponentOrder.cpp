@@ -118,9 +118,9 @@ static void startPick(PickList* list, int kind, int wanted, int fromEnd, int* ch
     list->chosen = chosen;
 }
 
-// Offers the list (wanting one record at least) record i, of sort key `key`: once the list is full, a record whose key says it goes
-// after the last one chosen (before it, from the end) is passed over by that test alone; the others
-// are placed by the comparisons, ties included.
+// Offers the list (wanting one record at least) record i, of sort key `key`: once the list is full, a
+// record whose key says it goes after the last one chosen (before it, from the end) is passed over by
+// that test alone; the others are placed by the comparisons, ties included.
 static inline void offerRecord(PickList* list, int i, uint64_t key)
 {
     int wanted = list->wanted;
@@ -259,7 +259,7 @@ static const uint32_t* countedGamesOrder(int n)
 {
     size_t bytes;
     uint32_t* positions = (uint32_t*)lendIndexStorage(&run.opponentTable, &bytes);
-    if (!positions) return NULL;
+    if (!positions || bytes / sizeof *positions < 3 * (size_t)n) return NULL;
     uint32_t* games = positions + n;
     uint32_t* start = games + n;
     size_t room = bytes / sizeof *positions - 2 * (size_t)n;   // counts that fit
