@@ -164,28 +164,48 @@ int pickOpponents(int kind, int wanted, int fromEnd, int* chosen)
     return pickByKey<marginKey>(&list);
 }
 
-// Every list in one pass: a million records are read once, not five times.
+// The key past which a record cannot enter the list: the last chosen one's once the list is full.
+// A record may enter from the first when its key is at most the limit, from the end when it is at
+// least the limit; until the list is full every record may (a list wanting none is never offered one).
+static uint64_t entryLimit(const PickList* list)
+{
+    if (list->wanted <= 0 || list->count < list->wanted) return list->fromEnd ? 0 : UINT64_MAX;
+    return list->keys[list->wanted - 1];
+}
+
+// Every list in one pass: a million records are read once, not five times. Once the lists are full
+// nearly every record is passed over, so that test comes first, for all lists at once, each list's
+// limit kept beside the keys (the lists themselves live in memory the comparisons reach by pointer).
 void pickShownOpponents(OpponentPicks* picks)
 {
     static_assert(ORDER_BY_GAMES == 0 && ORDER_BY_BALANCE == 1 && ORDER_BY_MARGIN == 2, "keys[kind] below");
-    PickList lists[OPPONENT_ORDER_COUNT][2];
-    PickList* shown[OPPONENT_ORDER_COUNT * 2];
-    int m = 0;
-    for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++)
-        for (int fromEnd = 0; fromEnd < 2; fromEnd++) {
-            int wanted = fromEnd ? opponentOrders[kind].shownLast : opponentOrders[kind].shownFirst;
-            startPick(&lists[kind][fromEnd], kind, wanted, fromEnd, picks->chosen[kind][fromEnd]);
-            if (wanted > 0) shown[m++] = &lists[kind][fromEnd];
-        }
+    enum { LISTS = OPPONENT_ORDER_COUNT * 2 };   // list b: kind b / 2, from the end when b is odd
+    PickList lists[LISTS];
+    uint64_t limit[LISTS];
+    unsigned shown = 0;
+    for (int b = 0; b < LISTS; b++) {
+        int kind = b / 2, fromEnd = b % 2;
+        int wanted = fromEnd ? opponentOrders[kind].shownLast : opponentOrders[kind].shownFirst;
+        startPick(&lists[b], kind, wanted, fromEnd, picks->chosen[kind][fromEnd]);
+        limit[b] = entryLimit(&lists[b]);
+        if (wanted > 0) shown |= 1u << b;
+    }
     const OpponentRecord* records = run.opponentTable.records;
     int n = opponentCount(&run.opponentTable);
     for (int i = 0; i < n; i++) {
         const uint64_t keys[OPPONENT_ORDER_COUNT] = { gamesKey(&records[i]), balanceKey(&records[i]),
                                                       marginKey(&records[i]) };
-        for (int k = 0; k < m; k++) offerRecord(shown[k], i, keys[shown[k]->kind]);
+        unsigned mayEnter = shown & ((unsigned)(keys[0] <= limit[0]) | (unsigned)(keys[0] >= limit[1]) << 1 |
+                                     (unsigned)(keys[1] <= limit[2]) << 2 | (unsigned)(keys[1] >= limit[3]) << 3 |
+                                     (unsigned)(keys[2] <= limit[4]) << 4 | (unsigned)(keys[2] >= limit[5]) << 5);
+        if (!mayEnter) continue;
+        for (int b = 0; b < LISTS; b++)
+            if (mayEnter & (1u << b)) {
+                offerRecord(&lists[b], i, keys[b / 2]);
+                limit[b] = entryLimit(&lists[b]);
+            }
     }
-    for (int kind = 0; kind < OPPONENT_ORDER_COUNT; kind++)
-        for (int fromEnd = 0; fromEnd < 2; fromEnd++) picks->count[kind][fromEnd] = lists[kind][fromEnd].count;
+    for (int b = 0; b < LISTS; b++) picks->count[b / 2][b % 2] = lists[b].count;
 }
 
 // A record's place in the sort: its key made relative to the smallest key, in the high 32 bits, and
