@@ -128,6 +128,7 @@ static int countOpponent(OpponentTable* table, const Seat* seat, int s)
     float balance = record->balance + seat->share;
     record->balance = balance;
     if (s > seat->score) record->above++;
+    else record->below++;
     return index;
 }
 

@@ -15,15 +15,12 @@ enum { OPPONENT_GROWTH = 1024 };
 struct OpponentRecord {
     char name[ID_SIZE];   // as read from a player line, at most 12 bytes
     int games;            // accepted games together
-    int above;            // games the player finished with more points (the rest: equal or fewer)
+    int above;            // games the player finished with more points
+    int below;            // games the player finished with equal or fewer points
     float moneyLost;      // sum of the shares of 0 or less
     float moneyWon;       // sum of the positive shares
     float balance;        // sum of all shares
 };
-
-// Games the player finished with equal or fewer points. Worked out, not kept: with a million
-// opponents every byte of a record is megabytes of fresh pages.
-inline int opponentBelow(const OpponentRecord* record) { return record->games - record->above; }
 
 struct OpponentTable {
     OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process

@@ -61,7 +61,7 @@ int addRival(RivalGames* games, const OpponentRecord* record, int recordIndex)
     copyText(rival->name, sizeof rival->name, record->name);
     rival->games = record->games;
     rival->above = record->above;
-    rival->below = opponentBelow(record);
+    rival->below = record->below;
     rival->balance = record->balance;
     rival->span = 1;
     size_t bySlot = recordSlot(games, recordIndex);

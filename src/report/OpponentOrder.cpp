@@ -31,7 +31,7 @@ int compareByBalance(const OpponentRecord* a, const OpponentRecord* b)
 // margin = above - below, in 64 bits so that it never overflows.
 static long long marginOf(const OpponentRecord* r)
 {
-    return (long long)r->above - opponentBelow(r);
+    return (long long)r->above - r->below;
 }
 
 int compareByMargin(const OpponentRecord* a, const OpponentRecord* b)

@@ -55,7 +55,7 @@ void writeOpponentRow(const OpponentRecord* record, int number, RowEnd rowEnd)
     reportPrintf("</td>");
     reportPrintf("<td class=\"mony\">%d 回</td>", record->games);
     reportPrintf("<td class=\"mony\">%d/</td>", record->above);
-    reportPrintf("<td class=\"mony\">%d</td>", opponentBelow(record));
+    reportPrintf("<td class=\"mony\">%d</td>", record->below);
     reportPrintf("%s", record->balance >= 0 ? "<td class=\"plus\">" : "<td class=\"minus\">");
     writeAmount(record->balance);
     switch (rowEnd) {

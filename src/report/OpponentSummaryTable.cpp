@@ -24,7 +24,7 @@ static void writeRecordLine(TextRow* row, const OpponentRecord* r)
     *out++ = '\t';
     out = putInteger(out, r->above);
     *out++ = '\t';
-    out = putInteger(out, opponentBelow(r));
+    out = putInteger(out, r->below);
     *out++ = '\t';
     out = putWhole(out, r->moneyWon);
     *out++ = '\t';

@@ -40,7 +40,7 @@ TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
     EXPECT_EQ(run.opponentTable.records[5].balance, -12.5f);
     const OpponentRecord& added = run.opponentTable.records[1024];
     EXPECT_STREQ(added.name, "p1024");
-    EXPECT_EQ(added.games + added.above, 0) << "a record added after growth starts at 0";
+    EXPECT_EQ(added.games + added.above + added.below, 0) << "a record added after growth starts at 0";
     EXPECT_EQ(added.moneyLost + added.moneyWon + added.balance, 0.0f);
     EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p5"), 5) << "lookups still find the old records";
 }

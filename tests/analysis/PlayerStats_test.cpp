@@ -172,12 +172,12 @@ TEST(PlayerStats, OpponentsCollectGamesPlacingsAndMoney)
     EXPECT_STREQ(a.name, "A");
     EXPECT_EQ(a.games, 3);
     EXPECT_EQ(a.above, 1);
-    EXPECT_EQ(opponentBelow(&a), 2) << "equal scores count as below";
+    EXPECT_EQ(a.below, 2) << "equal scores count as below";
     EXPECT_FLOAT_EQ(a.moneyWon, 0);
     EXPECT_FLOAT_EQ(a.moneyLost, -1125);
     EXPECT_FLOAT_EQ(a.balance, -1125);
     EXPECT_EQ(b.above, 1);
-    EXPECT_EQ(opponentBelow(&b), 2);
+    EXPECT_EQ(b.below, 2);
     EXPECT_FLOAT_EQ(b.moneyWon, 1125);
     EXPECT_FLOAT_EQ(b.moneyLost, -375);
     EXPECT_FLOAT_EQ(b.balance, 750);

@@ -24,8 +24,8 @@ TEST(OpponentOrder, EachComparisonPutsTheLargestKeyFirst)
           compareByMargin, { "plus", "zero", "minus" }, "a margin of 0 between the positive and the negative ones" },
         { { opponent("a", 5, 2, 3, 0), opponent("b", 9, 4, 5, 0), opponent("c", 9, 9, 0, 0) }, compareByGames,
           { "b", "c", "a" }, "equal keys keep their order" },
-        { { opponent("low", 2147483647, 0, 2147483647, 0), opponent("high", 2147483647, 2147483647, 0, 0) },
-          compareByMargin, { "high", "low" }, "margins at the ends of the 32-bit range do not wrap" },
+        { { opponent("low", 2, -2147483647 - 1, 2147483647, 0), opponent("high", 2, 2147483647, -2147483647 - 1, 0) },
+          compareByMargin, { "high", "low" }, "margins beyond the 32-bit range do not wrap" },
         { { opponent("only", 1, 0, 1, -3) }, compareByBalance, { "only" }, "one record" },
         { {}, compareByGames, {}, "an empty table" },
     };
@@ -104,7 +104,7 @@ TEST(OpponentOrder, TablesOfChangingSizeOneAfterAnother)
     for (int n : { 5000, 100, 5000 }) {
         SCOPED_TRACE(n);
         std::vector<OpponentRecord> records;
-        for (int i = 0; i < n; i++) records.push_back(opponent("x", i % 7, 0, i % 7, (float)(i % 13)));
+        for (int i = 0; i < n; i++) records.push_back(opponent("x", i % 7, 0, 0, (float)(i % 13)));
         setOpponents(records);
         sortOpponents(compareByGames);
         for (int i = 1; i < n; i++) ASSERT_GE(run.opponentTable.records[i - 1].games, run.opponentTable.records[i].games);

@@ -80,8 +80,8 @@ static std::string mostPlayedRow(const char* name, int games, int number)
     char row[512];
     snprintf(row, sizeof row,
              "<tr><td class=\"mony\">%2d：</td><td class=\"id\">%s</td><td class=\"mony\">%d 回</td>"
-             "<td class=\"mony\">1/</td><td class=\"mony\">%d</td><td class=\"plus\">0 円</td></tr>\n",
-             number, name, games, games - 1);
+             "<td class=\"mony\">1/</td><td class=\"mony\">0</td><td class=\"plus\">0 円</td></tr>\n",
+             number, name, games);
     return row;
 }
 
