@@ -302,7 +302,7 @@ int readGameEntry(const EntrySource* source, char* headerText, long long headerL
     // A header line among the body lines abandons the entry; the loop starts over with its text, kept
     // in the source's spare header (the caller's header text stays in use).
     for (;;) {
-        memset(entry, 0, sizeof *entry);
+        clearRecord(entry, sizeof *entry);
         const char* line = nextLogLine(source->log);
         if (!line) return ENTRY_LOG_ENDED;
         entry->gameLength = line[1];

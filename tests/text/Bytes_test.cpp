@@ -59,6 +59,11 @@ TEST(Bytes, AgreeWithTheCLibrary)
             vectorMoveBytes(mine + 31 - align, text, length);
             memcpy(theirs + 31 - align, text, length);
             ASSERT_EQ(memcmp(mine, theirs, sizeof mine), 0);
+            memset(mine, 0x5A, sizeof mine);   // cleared: those bytes only
+            memset(theirs, 0x5A, sizeof theirs);
+            clearRecord(mine + align, length);
+            memset(theirs + align, 0, length);
+            ASSERT_EQ(memcmp(mine, theirs, sizeof mine), 0) << "cleared";
         }
     }
 }
