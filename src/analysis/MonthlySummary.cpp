@@ -4,6 +4,7 @@
 #include "text/Messages.h"
 #include "text/Text.h"
 
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -82,15 +83,17 @@ static void rebuildIndex(MonthlySummary* summary)
 static int appendMonth(MonthlySummary* summary, const char* month, int kind)
 {
     if (summary->count == summary->capacity) {
-        int capacity = summary->capacity + (summary->capacity / 2 > MONTH_GROWTH ? summary->capacity / 2 : MONTH_GROWTH);
-        MonthRow* rows = (MonthRow*)realloc(summary->rows, sizeof(MonthRow) * (size_t)capacity);
-        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        summary->rows = rows;
-        summary->capacity = capacity;
+        if (summary->capacity > INT_MAX - MONTH_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        if (!growBlock(&summary->rowBlock, sizeof(MonthRow) * (size_t)(summary->capacity + MONTH_GROWTH)))
+            fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        size_t capacity = summary->rowBlock.usable / sizeof(MonthRow);
+        summary->rows = (MonthRow*)summary->rowBlock.start;
+        summary->capacity = capacity < INT_MAX ? (int)capacity : INT_MAX;
     }
     if ((size_t)(summary->count + 1) * 2 >= summary->index.size) {
         size_t size = summary->index.size ? summary->index.size * 2 : (size_t)FIRST_INDEX_SIZE;
-        if (!fitNameIndex(&summary->index, size)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        if (!fitNameIndexIn(&summary->index, size, growBlockStorage, &summary->indexBlock))
+            fatalError("%s", MESSAGE_OUT_OF_MEMORY);
     }
     MonthRow* row = &summary->rows[summary->count];
     memset(row, 0, sizeof *row);

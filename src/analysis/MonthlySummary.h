@@ -7,6 +7,7 @@
 // order they come: a new month is appended and found again through a hash index, and the rows are
 // sorted once, after the last game.
 
+#include "platform/GrowingBlock.h"
 #include "text/NameIndex.h"
 
 enum { MONTH_KEY_SIZE = 8 };   // "YYYY/MM" and the terminating zero
@@ -31,6 +32,8 @@ struct MonthlySummary {
     int latest;       // the row the previous game went to: consecutive games share their month
     int sorted;       // 1 while the rows are in ascending order of their months
     NameIndex index;  // the rows by month and kind: no slots, or above twice count
+    GrowingBlock rowBlock;     // the rows' storage, grown in place
+    GrowingBlock indexBlock;   // the index's
 };
 
 // The run's is run.monthlySummary (analysis/RunState.h).

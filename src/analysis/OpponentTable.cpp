@@ -27,20 +27,19 @@ static size_t findSlot(const OpponentTable* table, const char* name, uint32_t ha
     return findNameSlot(&table->index, hash, recordNamed, table, name);
 }
 
-// Grows the storage by a quarter, at least by 1024 records, keeping the records in use: moved by the
-// system's page tables, a large block costs at each growth in proportion to its size, so a million
-// opponents are not to move it 500 times. The new records are set as they are appended (untouched
-// until then). Record indexes don't move when the storage does. Ends the process when memory runs out.
+// Grows the storage by 1024 records at least, in place, keeping the records in use. The new records
+// are set as they are appended (untouched until then). Record indexes don't move when the storage
+// does. Ends the process when memory runs out.
 static void growTable(OpponentTable* table)
 {
-    int growth = table->capacity / 4 > OPPONENT_GROWTH ? table->capacity / 4 : OPPONENT_GROWTH;
-    if (table->capacity > INT_MAX - growth) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    int capacity = table->capacity + growth;
-    OpponentRecord* records = (OpponentRecord*)realloc(table->records, (size_t)capacity * sizeof *records);
-    if (!records) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    table->records = records;
-    table->capacity = capacity;
+    if (table->capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    size_t bytes = (size_t)(table->capacity + OPPONENT_GROWTH) * sizeof *table->records;
+    if (!growBlock(&table->recordBlock, bytes)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    size_t capacity = table->recordBlock.usable / sizeof *table->records;
+    table->records = (OpponentRecord*)table->recordBlock.start;
+    table->capacity = capacity < INT_MAX ? (int)capacity : INT_MAX;
 }
+
 
 // Keeps the index for `count` records at most half full, or two thirds once the table is large (with
 // a million opponents a larger index costs more in page faults than its shorter probes gain). Returns 1
@@ -51,7 +50,7 @@ static int fitIndex(OpponentTable* table, int count)
     size_t slots = n < LARGE_OPPONENT_TABLE ? 2 * n : n + n / 2;
     if (slots < 2 * OPPONENT_GROWTH) slots = 2 * OPPONENT_GROWTH;
     if (table->index.slots && table->index.size >= slots) return 0;
-    if (!fitNameIndex(&table->index, slots)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    if (!fitNameIndexIn(&table->index, slots, growBlockStorage, &table->indexBlock)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
     return 1;
 }
 
@@ -156,17 +155,15 @@ static int fitSpare(OpponentTable* table)
 }
 
 // The loads of the gathering are independent of one another, so the processor overlaps their cache
-// misses (walking the permutation's cycles in place does not). Record indexes change, but the index
-// is only used while the log is read, and every run starts by clearing it.
+// misses (walking the permutation's cycles in place does not); the records then go back in one copy,
+// so that the storage stays the block that grows in place. Record indexes change, but the index is
+// only used while the log is read, and every run starts by clearing it.
 int reorderOpponents(OpponentTable* table, const uint64_t* order)
 {
     if (!fitSpare(table)) return 0;
     int n = opponentCount(table);
     for (int i = 0; i < n; i++) table->spareRecords[i] = table->records[(uint32_t)order[i]];
-    OpponentRecord* old = table->records;
-    table->records = table->spareRecords;
-    table->spareRecords = old;
-    table->spareCapacity = table->capacity;   // what the old storage, now the spare block, holds
+    memcpy(table->records, table->spareRecords, (size_t)n * sizeof *table->records);
     return 1;
 }
 
@@ -183,10 +180,12 @@ void releaseOpponentTable(OpponentTable* table)
     free(table->spareRecords);
     table->spareRecords = NULL;
     table->spareCapacity = 0;
-    free(table->records);
+    releaseBlock(&table->recordBlock);
     table->records = NULL;
     table->capacity = 0;
     table->lastUsed = -1;
-    releaseNameIndex(&table->index);
+    releaseBlock(&table->indexBlock);
+    table->index.slots = NULL;
+    table->index.size = 0;
     table->indexLent = 0;
 }

@@ -2,6 +2,7 @@
 #define VORNIX_OPPONENTTABLE_H
 // One record per distinct opponent met in the run's accepted games, in the order first met.
 
+#include "platform/GrowingBlock.h"
 #include "text/NameIndex.h"
 #include "text/Text.h"
 
@@ -23,8 +24,10 @@ struct OpponentRecord {
 };
 
 struct OpponentTable {
-    OpponentRecord* records;        // one contiguous block; NULL until the first opponent of the process
+    OpponentRecord* records;        // recordBlock's start: NULL until the first opponent of the process
     int capacity;                   // records the block holds: 0, then 1024 and more
+    GrowingBlock recordBlock;       // the records' storage, grown in place
+    GrowingBlock indexBlock;        // the index's storage, grown in place
     int lastUsed;                   // index of the last record in use; -1 when empty
     NameIndex index;                // by name, used while the log is read: at least twice the
                                     // records in use (1.5 times in a large table); no slots until
@@ -43,8 +46,8 @@ inline int opponentCount(const OpponentTable* table) { return table->lastUsed + 
 void clearOpponentTable(OpponentTable* table);
 
 // Returns the index of the record named name, appending a zeroed record when there is none. Growing
-// the storage (by a quarter, at least 1024 records) ends the process with MESSAGE_OUT_OF_MEMORY when
-// memory runs out.
+// the storage (by 1024 records at least) ends the process with MESSAGE_OUT_OF_MEMORY when memory runs
+// out.
 int findOrAddOpponent(OpponentTable* table, const char* name);
 
 // The same for a name kept as a seat keeps it (at most 15 bytes, zeros after them in its ID_SIZE
@@ -64,8 +67,8 @@ void addGameToOpponents(OpponentTable* table, const GameEntry* game, int records
 
 // Puts the records in use in a new order: the record at position (uint32_t)order[i] goes to position i
 // (the high 32 bits of each item are the caller's, e.g. a sort key). order holds opponentCount items
-// naming each position once. The records are gathered into a second block, which then becomes the
-// storage; the old storage is kept as the next reordering's block.
+// naming each position once. The records are gathered into a second block, kept for the next
+// reordering, and copied back.
 // Returns 0 when out of memory: then nothing has moved.
 int reorderOpponents(OpponentTable* table, const uint64_t* order);
 

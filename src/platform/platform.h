@@ -135,6 +135,22 @@ const char* getCommandLine(void);
 // POSIX programs hand their arguments over before start-up; Windows ignores this.
 void setCommandLine(int argc, char** argv);
 
+// Memory (platform/GrowingBlock.h builds on these)
+
+// Reserves address space of `bytes` (a multiple of 64 KB) without memory behind it. Returns NULL
+// when the system refuses (an address-space limit).
+void* reserveMemory(size_t bytes);
+
+// Makes [start, start + bytes) of a reservation usable, reading zeros: start and bytes are multiples
+// of 64 KB from the reservation's start. A range of 2 MB or more is to be written in place for a
+// long time: Linux may back it by huge pages; a smaller one has its pages made ready at once (one
+// call instead of a fault a page, which on some virtual machines costs microseconds each). Returns 0
+// when out of memory: nothing of the range is then usable.
+int commitMemory(void* start, size_t bytes);
+
+// Gives back a whole reservation that reserveMemory returned.
+void releaseMemory(void* start, size_t bytes);
+
 // Native paths: the bytes of a path as the system gives and takes them (POSIX: as on the command
 // line, no conversion, any length the system allows; Windows: code page 932, as every other text)
 

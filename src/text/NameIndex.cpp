@@ -34,12 +34,12 @@ static void spreadSlots(NameSlot* slots, size_t half)
 // Grown in place: the old slots keep their pages (a large block grows by the system's page tables),
 // and only the new ones are fresh memory, where building a whole new index beside the old one
 // touched as much memory again as the final index at every growth.
-int fitNameIndex(NameIndex* index, size_t atLeast)
+int fitNameIndexIn(NameIndex* index, size_t atLeast, void* (*grow)(void* owner, size_t bytes), void* owner)
 {
     size_t size = index->size ? index->size : 1;
     while (size < atLeast) size *= 2;
     if (size == index->size) return 1;
-    NameSlot* slots = (NameSlot*)realloc(index->slots, size * sizeof *slots);
+    NameSlot* slots = (NameSlot*)grow(owner, size * sizeof *slots);
     if (!slots) return 0;
     size_t old = index->size;
     zeroBytes(slots + old, 0, (size - old) * sizeof *slots);
@@ -47,6 +47,16 @@ int fitNameIndex(NameIndex* index, size_t atLeast)
     index->slots = slots;
     index->size = size;
     return 1;
+}
+
+static void* reallocSlots(void* index, size_t bytes)
+{
+    return realloc(((NameIndex*)index)->slots, bytes);
+}
+
+int fitNameIndex(NameIndex* index, size_t atLeast)
+{
+    return fitNameIndexIn(index, atLeast, reallocSlots, index);
 }
 
 void clearNameIndex(NameIndex* index)

@@ -56,6 +56,11 @@ inline void prefetchNameSlot(const NameIndex* index, uint32_t hash)
 // unchanged.
 int fitNameIndex(NameIndex* index, size_t atLeast);
 
+// The same in storage an owner grows: grow(owner, bytes) returns the storage made at least bytes long
+// with its contents kept (it may have moved), NULL when out of memory. The owner gives it back and
+// empties the index itself; releaseNameIndex is not for such an index.
+int fitNameIndexIn(NameIndex* index, size_t atLeast, void* (*grow)(void* owner, size_t bytes), void* owner);
+
 // Frees every slot; the storage is kept.
 void clearNameIndex(NameIndex* index);
 

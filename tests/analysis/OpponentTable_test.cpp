@@ -20,26 +20,27 @@ static int scanIndex(std::vector<std::string>& model, const std::string& name)
     return (int)model.size() - 1;
 }
 
-TEST(OpponentTable, FirstOpponentAllocatesAndThe1025thGrows)
+TEST(OpponentTable, FirstOpponentAllocatesAndTheOneBeyondTheCapacityGrows)
 {
     releaseOpponentTable(&run.opponentTable);
     clearOpponentTable(&run.opponentTable);
     EXPECT_EQ(run.opponentTable.capacity, 0);
     EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p0"), 0);
-    EXPECT_EQ(run.opponentTable.capacity, 1024);
-    for (int i = 1; i < 1024; i++) findOrAddOpponent(&run.opponentTable, ("p" + std::to_string(i)).c_str());
+    int capacity = run.opponentTable.capacity;
+    EXPECT_GE(capacity, 1024);
+    for (int i = 1; i < capacity; i++) findOrAddOpponent(&run.opponentTable, ("p" + std::to_string(i)).c_str());
     run.opponentTable.records[5].games = 7;
     run.opponentTable.records[5].balance = -12.5f;
-    EXPECT_EQ(run.opponentTable.capacity, 1024);
+    EXPECT_EQ(run.opponentTable.capacity, capacity);
 
-    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p1024"), 1024);
-    EXPECT_EQ(run.opponentTable.capacity, 2048);
-    EXPECT_EQ(opponentCount(&run.opponentTable), 1025);
+    EXPECT_EQ(findOrAddOpponent(&run.opponentTable, ("p" + std::to_string(capacity)).c_str()), capacity);
+    EXPECT_GE(run.opponentTable.capacity, capacity + 1024);
+    EXPECT_EQ(opponentCount(&run.opponentTable), capacity + 1);
     EXPECT_STREQ(run.opponentTable.records[5].name, "p5") << "records survive the growth";
     EXPECT_EQ(run.opponentTable.records[5].games, 7);
     EXPECT_EQ(run.opponentTable.records[5].balance, -12.5f);
-    const OpponentRecord& added = run.opponentTable.records[1024];
-    EXPECT_STREQ(added.name, "p1024");
+    const OpponentRecord& added = run.opponentTable.records[capacity];
+    EXPECT_STREQ(added.name, ("p" + std::to_string(capacity)).c_str());
     EXPECT_EQ(added.games + added.above + added.below, 0) << "a record added after growth starts at 0";
     EXPECT_EQ(added.moneyLost + added.moneyWon + added.balance, 0.0f);
     EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "p5"), 5) << "lookups still find the old records";
@@ -61,7 +62,6 @@ TEST(OpponentTable, AnswersLikeAScanInInsertionOrder)
     }
     ASSERT_EQ(opponentCount(&run.opponentTable), (int)model.size());
     for (size_t i = 0; i < model.size(); i++) ASSERT_STREQ(run.opponentTable.records[i].name, model[i].c_str());
-    EXPECT_EQ(run.opponentTable.capacity % 1024, 0);
 }
 
 TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
@@ -76,7 +76,7 @@ TEST(OpponentTable, AMillionDistinctOpponentsTakeLinearTime)
     }
     EXPECT_EQ(findOrAddOpponent(&run.opponentTable, "o123456"), 123456);
     EXPECT_GE(run.opponentTable.capacity, 1000000);
-    EXPECT_LE(run.opponentTable.capacity, 1250000) << "grown by a quarter at most";
+    EXPECT_LE(run.opponentTable.capacity, 1100000) << "grown in steps of 2 MB at most";
 }
 
 TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
@@ -86,10 +86,11 @@ TEST(OpponentTable, ClearingForANewRunKeepsTheStorage)
     for (int i = 0; i < 1500; i++) findOrAddOpponent(&run.opponentTable, ("old" + std::to_string(i)).c_str());
     run.opponentTable.records[3].games = 9;
     OpponentRecord* storage = run.opponentTable.records;
+    int capacity = run.opponentTable.capacity;
 
     clearOpponentTable(&run.opponentTable);
     EXPECT_EQ(opponentCount(&run.opponentTable), 0);
-    EXPECT_EQ(run.opponentTable.capacity, 2048);
+    EXPECT_EQ(run.opponentTable.capacity, capacity);
     EXPECT_EQ(run.opponentTable.records, storage);
     static const OpponentRecord zero = {};
     for (int i = 0; i < run.opponentTable.capacity; i++)
@@ -135,7 +136,7 @@ TEST(OpponentTable, ReorderMovesEachRecordToItsPlaceAndKeepsTheCount)
     for (int i = 0; i < opponentCount(&run.opponentTable); i++) names += run.opponentTable.records[i].name;
     EXPECT_EQ(names, "cadb");
     EXPECT_EQ(run.opponentTable.records[0].games, 5) << "whole records move";
-    ASSERT_EQ(reorderOpponents(&run.opponentTable, order), 1) << "the old storage serves as the next block";
+    ASSERT_EQ(reorderOpponents(&run.opponentTable, order), 1) << "the gathering block serves again";
     names.clear();
     for (int i = 0; i < opponentCount(&run.opponentTable); i++) names += run.opponentTable.records[i].name;
     EXPECT_EQ(names, "dcba");

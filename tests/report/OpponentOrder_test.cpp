@@ -99,8 +99,8 @@ TEST(OpponentOrder, SameOrderAsAStableSortWithTheComparison)
 
 TEST(OpponentOrder, TablesOfChangingSizeOneAfterAnother)
 {
-    // The sort's working memory trades places with the table's storage; after a smaller storage it
-    // must not be taken for larger than it is (a heap overflow under the sanitizers).
+    // The sort's working memory is kept from one table to the next; after a smaller table it must
+    // not be taken for larger than it is (a heap overflow under the sanitizers).
     for (int n : { 5000, 100, 5000 }) {
         SCOPED_TRACE(n);
         std::vector<OpponentRecord> records;

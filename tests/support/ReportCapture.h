@@ -47,19 +47,16 @@ inline OpponentRecord opponent(const char* name, int games, int above, int below
     return r;
 }
 
-// Replaces the opponent table's records with these (the storage is reallocated to fit).
+// Replaces the opponent table's records with these: as many are entered under names of their own,
+// as a log's reading enters them, and then overwritten (names may repeat; the index holds nothing
+// sound afterwards, which the next run clears).
 inline void setOpponents(const std::vector<OpponentRecord>& records)
 {
-    int capacity = OPPONENT_GROWTH * ((int)records.size() / OPPONENT_GROWTH + 1);
-    OpponentTable& table = run.opponentTable;
-    table.records = (OpponentRecord*)realloc(table.records, sizeof(OpponentRecord) * capacity);
-    ASSERT_NE(run.opponentTable.records, nullptr);
-    memset(run.opponentTable.records, 0, sizeof(OpponentRecord) * capacity);
-    for (size_t i = 0; i < records.size(); i++) run.opponentTable.records[i] = records[i];
-    run.opponentTable.capacity = capacity;
-    run.opponentTable.lastUsed = (int)records.size() - 1;
-    // The name index must stay twice the capacity: a later read of a log writes into it.
-    ASSERT_TRUE(fitNameIndex(&table.index, 2 * (size_t)capacity));
+    clearOpponentTable(&run.opponentTable);
+    for (size_t i = 0; i < records.size(); i++) {
+        ASSERT_EQ(findOrAddOpponent(&run.opponentTable, std::to_string(i).c_str()), (int)i);
+        run.opponentTable.records[i] = records[i];
+    }
 }
 
 // n opponents named "p1".."pn" where p1 has the most games.
