@@ -26,9 +26,13 @@ fail() {
     exit 1
 }
 
-# The run's temporary file of the output $1 ("$1.<pid>.<n>.tmp"), or nothing.
-temporary() {
-    ls out | grep -F "$1." | grep '\.tmp$' | head -n 1 || true
+# Sets `temporary` to the run's temporary file of the output $1 ("out/$1.<pid>.<n>.tmp"), or to
+# nothing. Only the shell's own glob: a poll that starts no process keeps up with a short phase.
+find_temporary() {
+    local files=(out/"$1".*.tmp)
+    temporary=
+    [ -e "${files[0]}" ] && temporary=${files[0]}
+    return 0
 }
 
 # Starts a run and kills it as soon as the temporary file of $1 exists with at least $2 bytes; that
@@ -36,17 +40,19 @@ temporary() {
 kill_when() {
     "$cli" --log log.txt --id Sakura77 --out out >/dev/null 2>&1 &
     pid=$!
-    for _ in $(seq 3000); do
-        written=$(temporary "$1")
-        if [ -n "$written" ] && [ "$(stat -c %s "out/$written" 2>/dev/null || echo 0)" -ge "$2" ]; then
-            [ -n "$(temporary "$3")" ] && fail "the temporary file of $3 appeared before the run was killed"
-            kill -KILL "$pid"
+    local until=$((SECONDS + 120))
+    while [ "$SECONDS" -lt "$until" ]; do
+        find_temporary "$1"
+        if [ -n "$temporary" ] && { [ "$2" -eq 0 ] || [ "$(stat -c %s "$temporary" 2>/dev/null || echo 0)" -ge "$2" ]; }; then
+            local written=$temporary
+            find_temporary "$3"
+            [ -n "$temporary" ] && fail "the temporary file of $3 appeared before the run was killed"
+            kill -KILL "$pid" 2>/dev/null || fail "the run ended before it was killed with $written there"
             wait "$pid" 2>/dev/null || true
             pid=
             return
         fi
         kill -0 "$pid" 2>/dev/null || fail "the run ended before out/$1 reached $2 bytes"
-        sleep 0.005
     done
     fail "out/$1 did not reach $2 bytes in time"
 }
