@@ -26,13 +26,11 @@ fail() {
     exit 1
 }
 
-# Sets `temporary` to the run's temporary file of the output $1 ("out/$1.<pid>.<n>.tmp"), or to
-# nothing. Only the shell's own glob: a poll that starts no process keeps up with a short phase.
-find_temporary() {
+# The run's temporary file of the output $1 ("$1.<pid>.<n>.tmp"), or nothing. The shell's own glob:
+# a look that starts no process keeps up with a short phase of the run.
+temporary() {
     local files=(out/"$1".*.tmp)
-    temporary=
-    [ -e "${files[0]}" ] && temporary=${files[0]}
-    return 0
+    [ ! -e "${files[0]}" ] || echo "${files[0]#out/}"
 }
 
 # Starts a run and kills it as soon as the temporary file of $1 exists with at least $2 bytes; that
@@ -40,19 +38,17 @@ find_temporary() {
 kill_when() {
     "$cli" --log log.txt --id Sakura77 --out out >/dev/null 2>&1 &
     pid=$!
-    local until=$((SECONDS + 120))
-    while [ "$SECONDS" -lt "$until" ]; do
-        find_temporary "$1"
-        if [ -n "$temporary" ] && { [ "$2" -eq 0 ] || [ "$(stat -c %s "$temporary" 2>/dev/null || echo 0)" -ge "$2" ]; }; then
-            local written=$temporary
-            find_temporary "$3"
-            [ -n "$temporary" ] && fail "the temporary file of $3 appeared before the run was killed"
-            kill -KILL "$pid" 2>/dev/null || fail "the run ended before it was killed with $written there"
+    for _ in $(seq 3000); do
+        written=$(temporary "$1")
+        if [ -n "$written" ] && [ "$(stat -c %s "out/$written" 2>/dev/null || echo 0)" -ge "$2" ]; then
+            [ -n "$(temporary "$3")" ] && fail "the temporary file of $3 appeared before the run was killed"
+            kill -KILL "$pid"
             wait "$pid" 2>/dev/null || true
             pid=
             return
         fi
         kill -0 "$pid" 2>/dev/null || fail "the run ended before out/$1 reached $2 bytes"
+        sleep 0.005
     done
     fail "out/$1 did not reach $2 bytes in time"
 }

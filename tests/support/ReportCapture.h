@@ -47,9 +47,8 @@ inline OpponentRecord opponent(const char* name, int games, int above, int below
     return r;
 }
 
-// Replaces the opponent table's records with these: as many are entered under names of their own,
-// as a log's reading enters them, and then overwritten (names may repeat; the index holds nothing
-// sound afterwards, which the next run clears).
+// Replaces the opponent table's records with these, entered under names of their own and then
+// overwritten (names may repeat; the index is left unsound, and the next run clears it).
 inline void setOpponents(const std::vector<OpponentRecord>& records)
 {
     clearOpponentTable(&run.opponentTable);
