@@ -4,7 +4,6 @@
 #include "text/Messages.h"
 #include "text/Text.h"
 
-#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -83,12 +82,9 @@ static void rebuildIndex(MonthlySummary* summary)
 static int appendMonth(MonthlySummary* summary, const char* month, int kind)
 {
     if (summary->count == summary->capacity) {
-        if (summary->capacity > INT_MAX - MONTH_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        if (!growBlock(&summary->rowBlock, sizeof(MonthRow) * (size_t)(summary->capacity + MONTH_GROWTH)))
-            fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-        size_t capacity = summary->rowBlock.usable / sizeof(MonthRow);
-        summary->rows = (MonthRow*)summary->rowBlock.start;
-        summary->capacity = capacity < INT_MAX ? (int)capacity : INT_MAX;
+        void* rows = growBlockItems(&summary->rowBlock, sizeof(MonthRow), &summary->capacity, MONTH_GROWTH);
+        if (!rows) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+        summary->rows = (MonthRow*)rows;
     }
     if ((size_t)(summary->count + 1) * 2 >= summary->index.size) {
         size_t size = summary->index.size ? summary->index.size * 2 : (size_t)FIRST_INDEX_SIZE;

@@ -6,7 +6,6 @@
 #include "text/Text.h"
 
 #include <assert.h>
-#include <limits.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
@@ -32,14 +31,10 @@ static size_t findSlot(const OpponentTable* table, const char* name, uint32_t ha
 // does. Ends the process when memory runs out.
 static void growTable(OpponentTable* table)
 {
-    if (table->capacity > INT_MAX - OPPONENT_GROWTH) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    size_t bytes = (size_t)(table->capacity + OPPONENT_GROWTH) * sizeof *table->records;
-    if (!growBlock(&table->recordBlock, bytes)) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
-    size_t capacity = table->recordBlock.usable / sizeof *table->records;
-    table->records = (OpponentRecord*)table->recordBlock.start;
-    table->capacity = capacity < INT_MAX ? (int)capacity : INT_MAX;
+    void* records = growBlockItems(&table->recordBlock, sizeof *table->records, &table->capacity, OPPONENT_GROWTH);
+    if (!records) fatalError("%s", MESSAGE_OUT_OF_MEMORY);
+    table->records = (OpponentRecord*)records;
 }
-
 
 // Keeps the index for `count` records at most half full, or two thirds once the table is large (with
 // a million opponents a larger index costs more in page faults than its shorter probes gain). Returns 1

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <limits.h>
 #include <stdint.h>
 #include <string.h>
 
@@ -53,6 +54,14 @@ int growBlock(GrowingBlock* block, size_t bytes)
     if (!commitMemory(block->start + block->usable, wanted - block->usable)) return 0;
     block->usable = wanted;
     return 1;
+}
+
+void* growBlockItems(GrowingBlock* block, size_t itemSize, int* capacity, int more)
+{
+    if (*capacity > INT_MAX - more || !growBlock(block, itemSize * (size_t)(*capacity + more))) return NULL;
+    size_t items = block->usable / itemSize;
+    *capacity = items < INT_MAX ? (int)items : INT_MAX;
+    return block->start;
 }
 
 void* growBlockStorage(void* block, size_t bytes)

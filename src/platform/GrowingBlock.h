@@ -21,6 +21,11 @@ struct GrowingBlock {
 // reservation is outgrown). Returns 0 when out of memory: the block is then unchanged.
 int growBlock(GrowingBlock* block, size_t bytes);
 
+// Grows the block, a table of itemSize-byte items of which it holds *capacity, by `more` items at
+// least, and sets *capacity to the items it then holds (at most INT_MAX). Returns its start; NULL when
+// out of memory or when the count would pass INT_MAX (the block is then unchanged).
+void* growBlockItems(GrowingBlock* block, size_t itemSize, int* capacity, int more);
+
 // growBlock as storage that grows (text/NameIndex.h's fitNameIndexIn): block is a GrowingBlock.
 // Returns its start, NULL when out of memory.
 void* growBlockStorage(void* block, size_t bytes);

@@ -31,7 +31,8 @@ static void spreadSlots(NameSlot* slots, size_t half)
     }
 }
 
-// Grown in place: the old slots keep their pages (a large block grows by the system's page tables),
+// Grown in place: the old slots keep their pages (a large block grows by the system's page tables, or
+// where it lies in its owner's storage),
 // and only the new ones are fresh memory, where building a whole new index beside the old one
 // touched as much memory again as the final index at every growth.
 int fitNameIndexIn(NameIndex* index, size_t atLeast, void* (*grow)(void* owner, size_t bytes), void* owner)
