@@ -5,7 +5,7 @@
 // pages: with a large table grown by realloc, the system remapped the whole block at each growth,
 // and on some virtual machines every page remapped costs a trap at its next touch. Beyond the
 // reservation the block moves once into one four times as large. From 2 MB on it grows in steps of
-// 2 MB (which Linux may back by huge pages), below that in steps of 64 KB.
+// 2 MB, below that in steps of 64 KB.
 
 #include <stddef.h>
 

@@ -142,10 +142,9 @@ void setCommandLine(int argc, char** argv);
 void* reserveMemory(size_t bytes);
 
 // Makes [start, start + bytes) of a reservation usable, reading zeros: start and bytes are multiples
-// of 64 KB from the reservation's start. A range of 2 MB or more is to be written in place for a
-// long time: Linux may back it by huge pages; a smaller one has its pages made ready at once (one
-// call instead of a fault a page, which on some virtual machines costs microseconds each). Returns 0
-// when out of memory: nothing of the range is then usable.
+// of 64 KB from the reservation's start. The range's pages are made ready at once where the system
+// can (one call instead of a fault a page, which on some virtual machines costs microseconds each).
+// Returns 0 when out of memory: nothing of the range is then usable.
 int commitMemory(void* start, size_t bytes);
 
 // Gives back a whole reservation that reserveMemory returned.

@@ -12,8 +12,6 @@
 #define MADV_POPULATE_WRITE 23   // Linux 5.14; an older kernel refuses it, and the pages fault as usual
 #endif
 
-enum { HUGE_RANGE = 2 * 1024 * 1024 };
-
 void* reserveMemory(size_t bytes)
 {
     void* start = mmap(NULL, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
@@ -26,9 +24,10 @@ int commitMemory(void* start, size_t bytes)
     // strict account refuses it.
     if (mprotect(start, bytes, PROT_READ | PROT_WRITE) != 0) return 0;
 #ifdef __linux__
-    // Both are hints: a kernel without them leaves the pages to fault one by one.
-    if (bytes >= HUGE_RANGE) madvise(start, bytes, MADV_HUGEPAGE);
-    else madvise(start, bytes, MADV_POPULATE_WRITE);
+    // A hint: a kernel without it leaves the pages to fault one by one. Huge pages are not asked
+    // for: on a virtual machine whose host takes back free memory they come from memory the host
+    // must back again, and cost several times as much as small pages made ready here.
+    madvise(start, bytes, MADV_POPULATE_WRITE);
 #endif
     return 1;
 }
